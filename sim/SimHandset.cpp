@@ -1,0 +1,265 @@
+#include "SimHandset.h"
+
+#include "common/ByteOrder.h"
+#include "transfer/ProtocolCodes.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Handset information reply: [0..3] unused   [4..19] name   [20..23] identity, 32-bit part
+//   [24..25] identity, 16-bit part
+constexpr std::size_t kInfoReplySize = 26;
+constexpr std::size_t kInfoReplyName = 4;
+constexpr std::size_t kInfoReplyIdentity = 20;
+// Handset information write: [0..15] name   [16..21] identity
+constexpr std::size_t kInfoWriteSize = 22;
+constexpr std::size_t kInfoWriteIdentity = 16;
+constexpr std::size_t kNameSize = 16;
+// A phone-book record as the handset sends it is the record it receives behind a 4-byte tag.
+constexpr std::size_t kRecordTagSize = 4;
+constexpr std::size_t kWireRecordSize = 41;
+// Phone-book file: a 1036-byte header ([0..3] zero, [4..9] identity, [10..11] count), then records.
+constexpr std::size_t kFileHeaderSize = 1036;
+constexpr std::size_t kFileIdentity = 4;
+constexpr std::size_t kFileCount = 10;
+// The largest picture payload the handset takes: a 4-byte header and 128 x 128 words.
+constexpr std::size_t kMaxPicturePayload = 4 + 128 * 128 * 2;
+constexpr std::size_t kMaxPhonebookRecords = 100;
+
+// Refusal codes the handset answers with.
+constexpr std::uint8_t kRefuseMemoryFull = 2;
+constexpr std::uint8_t kRefuseTooLarge = 8;
+constexpr std::uint8_t kRefuseUnknown = 1;
+
+std::string NameFrom(std::span<const std::uint8_t> field)
+{
+    const auto end = std::find(field.begin(), field.end(), 0);
+    return std::string(field.begin(), end);
+}
+
+void PutName(std::span<std::uint8_t> field, const std::string& name)
+{
+    std::fill(field.begin(), field.end(), 0);
+    std::copy_n(name.begin(), std::min(name.size(), field.size()), field.begin());
+}
+
+}  // namespace
+
+SimHandset::SimHandset(SimConfig config) : m_config(std::move(config))
+{
+    m_pictures.SetFolder(m_config.pictureFolder);
+}
+
+SimConfig SimHandset::Config() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_config;
+}
+
+void SimHandset::SetFaults(const SimFaults& faults)
+{
+    std::lock_guard lock(m_mutex);
+    m_config.faults = faults;
+}
+
+SimFaults SimHandset::Faults() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_config.faults;
+}
+
+bool SimHandset::LoadPhonebook(const std::string& path, std::string* error)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = path + ": " + file.errorString().toStdString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    const std::span<const std::uint8_t> b(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                          static_cast<std::size_t>(bytes.size()));
+    if (b.size() < kFileHeaderSize || GetLe32(b, 0) != 0 ||
+        (b.size() - kFileHeaderSize) / sizeof(SimPhonebookRecord) != GetLe16(b, kFileCount)) {
+        *error = path + ": not a phone-book file";
+        return false;
+    }
+    std::lock_guard lock(m_mutex);
+    std::copy_n(b.begin() + kFileIdentity, m_config.identity.size(), m_config.identity.begin());
+    m_phonebook.clear();
+    for (std::size_t i = 0; i < GetLe16(b, kFileCount); ++i) {
+        SimPhonebookRecord r;
+        std::copy_n(b.begin() + kFileHeaderSize + i * r.size(), r.size(), r.begin());
+        m_phonebook.push_back(r);
+    }
+    return true;
+}
+
+std::vector<SimPhonebookRecord> SimHandset::Phonebook() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_phonebook;
+}
+
+std::string SimHandset::Name() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_config.name;
+}
+
+std::array<std::uint8_t, 6> SimHandset::Identity() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_config.identity;
+}
+
+std::size_t SimHandset::PictureCount() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_pictures.Count();
+}
+
+void SimHandset::SetReadData(std::uint8_t dataClass, std::uint8_t index, std::vector<std::uint8_t> data)
+{
+    std::lock_guard lock(m_mutex);
+    m_readData[{dataClass, index}] = std::move(data);
+}
+
+std::vector<SimCommandLog> SimHandset::Commands() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_log;
+}
+
+void SimHandset::ClearCommands()
+{
+    std::lock_guard lock(m_mutex);
+    m_log.clear();
+}
+
+std::size_t SimHandset::Log(std::uint8_t op, std::uint8_t function, std::span<const std::uint8_t> parameters)
+{
+    std::lock_guard lock(m_mutex);
+    SimCommandLog entry;
+    entry.op = op;
+    entry.function = function;
+    std::copy_n(parameters.begin(), std::min(parameters.size(), entry.parameters.size()), entry.parameters.begin());
+    m_log.push_back(std::move(entry));
+    return m_log.size() - 1;
+}
+
+void SimHandset::CompleteLog(std::size_t index, std::span<const std::uint8_t> data)
+{
+    std::lock_guard lock(m_mutex);
+    if (index < m_log.size()) {
+        m_log[index].data.assign(data.begin(), data.end());
+        m_log[index].completed = true;
+    }
+}
+
+SimHandset::Answer SimHandset::Read(std::uint8_t function, std::span<const std::uint8_t> p)
+{
+    std::lock_guard lock(m_mutex);
+    const std::uint8_t cls = p[params::kClass];
+    const std::uint8_t index = p[params::kIndex];
+    Answer a;
+    if (auto it = m_readData.find({cls, index}); function == FN_READ_RECORD && it != m_readData.end()) {
+        a.data = it->second;
+        return a;
+    }
+    switch (function) {
+    case FN_READ_RECORD:
+        if (cls == CLASS_HANDSET_INFO && index == 0) {
+            a.data.assign(kInfoReplySize, 0);
+            PutName(std::span(a.data).subspan(kInfoReplyName, kNameSize), m_config.name);
+            std::copy(m_config.identity.begin(), m_config.identity.end(), a.data.begin() + kInfoReplyIdentity);
+        } else if (cls == CLASS_PHONEBOOK && index < m_phonebook.size()) {
+            a.data.assign(m_phonebook[index].begin(), m_phonebook[index].end());
+        } else {
+            a.refusal = kRefuseUnknown;
+        }
+        break;
+    case FN_READ_COUNT:
+        a.data.assign(4, 0);
+        if (cls == CLASS_PHONEBOOK)
+            PutLe16(a.data, 0, static_cast<std::uint16_t>(m_phonebook.size()));
+        else if (cls == CLASS_IMAGE)
+            PutLe16(a.data, 0, static_cast<std::uint16_t>(m_pictures.Count()));
+        break;
+    case FN_BEGIN_DOWNLOAD:
+        if (cls == CLASS_PHONEBOOK)
+            m_phonebook.clear();
+        break;
+    case FN_ABORT:
+        break;
+    default:
+        a.refusal = kRefuseUnknown;
+        break;
+    }
+    return a;
+}
+
+SimHandset::Answer SimHandset::BeginWrite(std::uint8_t function, std::span<const std::uint8_t> p)
+{
+    std::lock_guard lock(m_mutex);
+    const std::uint32_t length = GetLe32(p, params::kLength);
+    const std::uint8_t cls = p[params::kClass];
+    Answer a;
+    std::uint8_t index = 0;
+    switch (function) {
+    case FN_WRITE_IMAGE:
+        if (length > kMaxPicturePayload)
+            a.refusal = kRefuseTooLarge;
+        else if (m_pictures.Count() >= static_cast<std::size_t>(std::max(0, m_config.pictureCapacity)))
+            a.refusal = kRefuseMemoryFull;
+        index = static_cast<std::uint8_t>(m_pictures.Count());
+        break;
+    case FN_WRITE_RECORD:
+        if (cls == CLASS_PHONEBOOK && m_phonebook.size() >= kMaxPhonebookRecords)
+            a.refusal = kRefuseMemoryFull;
+        index = static_cast<std::uint8_t>(cls == CLASS_PHONEBOOK ? m_phonebook.size() : p[params::kIndex]);
+        break;
+    case FN_WRITE_INFO:
+        index = p[params::kIndex];
+        break;
+    default:
+        a.refusal = kRefuseUnknown;
+        break;
+    }
+    // The reply is the tag of what the data becomes: class, index, word.
+    a.data = {cls, index, p[params::kWord], p[params::kWord + 1]};
+    return a;
+}
+
+void SimHandset::CommitWrite(std::uint8_t function, std::span<const std::uint8_t> p, std::span<const std::uint8_t> data)
+{
+    std::lock_guard lock(m_mutex);
+    const std::uint8_t cls = p[params::kClass];
+    switch (function) {
+    case FN_WRITE_IMAGE:
+        m_pictures.Add(data);
+        break;
+    case FN_WRITE_RECORD:
+        if (cls == CLASS_PHONEBOOK && data.size() >= kWireRecordSize) {
+            SimPhonebookRecord r{};
+            r[0] = CLASS_PHONEBOOK;
+            r[1] = static_cast<std::uint8_t>(m_phonebook.size());
+            std::copy_n(data.begin(), kWireRecordSize, r.begin() + kRecordTagSize);
+            m_phonebook.push_back(r);
+        } else if (cls == CLASS_IMAGE_NAME && data.size() >= kRecordTagSize + kNameSize) {
+            m_pictures.Name(data[1], NameFrom(data.subspan(kRecordTagSize, kNameSize)));
+        }
+        break;
+    case FN_WRITE_INFO:
+        if (data.size() >= kInfoWriteSize) {
+            m_config.name = NameFrom(data.first(kNameSize));
+            std::copy_n(data.begin() + kInfoWriteIdentity, m_config.identity.size(), m_config.identity.begin());
+        }
+        break;
+    default:
+        break;
+    }
+}

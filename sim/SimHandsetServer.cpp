@@ -1,0 +1,165 @@
+#include "SimHandsetServer.h"
+
+#include "SimSession.h"
+
+#include "common/ByteOrder.h"
+#include "common/PollRetry.h"
+#include "handset/HandsetFolder.h"
+#include "handset/ReportLayout.h"
+#include "handset/SimHello.h"
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+SimHandsetServer::SimHandsetServer(SimHandset& handset, std::string folder, std::string socketName)
+    : m_handset(handset), m_folder(std::move(folder)), m_socketPath(m_folder + "/" + socketName + ".sock")
+{
+}
+
+SimHandsetServer::~SimHandsetServer()
+{
+    Stop();
+}
+
+bool SimHandsetServer::Start(std::string* error)
+{
+    if (!HandsetFolder::Ensure(m_folder, error))
+        return false;
+    // Bound under a hidden name and renamed into place once listening, so that whoever watches
+    // the folder never sees a socket that refuses connections.
+    const std::string temp = m_folder + "/.tmp-" + std::to_string(::getpid()) + "-" +
+                             std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".sock";
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    if (std::max(temp.size(), m_socketPath.size()) >= sizeof addr.sun_path) {
+        *error = "socket path too long: " + m_socketPath;
+        return false;
+    }
+    std::memcpy(addr.sun_path, temp.c_str(), temp.size() + 1);
+    m_listen.Reset(::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    ::unlink(temp.c_str());
+    if (!m_listen.IsValid() || ::bind(m_listen.Get(), reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0 ||
+        ::listen(m_listen.Get(), 16) != 0 || ::rename(temp.c_str(), m_socketPath.c_str()) != 0) {
+        *error = m_socketPath + ": " + std::strerror(errno);
+        ::unlink(temp.c_str());
+        m_listen.Reset();
+        return false;
+    }
+    m_started = true;
+    m_acceptThread = std::thread(&SimHandsetServer::AcceptLoop, this);
+    return true;
+}
+
+void SimHandsetServer::Stop()
+{
+    if (!m_started)
+        return;
+    Unplug();
+    if (m_acceptThread.joinable())
+        m_acceptThread.join();
+    std::vector<std::thread> threads;
+    {
+        std::lock_guard lock(m_mutex);
+        threads.swap(m_threads);
+    }
+    for (auto& t : threads)
+        t.join();
+    m_listen.Reset();
+    m_started = false;
+}
+
+void SimHandsetServer::Unplug()
+{
+    std::lock_guard lock(m_mutex);
+    if (m_stop.IsSet())
+        return;
+    ::unlink(m_socketPath.c_str());
+    m_stop.Set();
+    // Wakes every connection's thread; each closes its own descriptor.
+    for (int fd : m_connections)
+        ::shutdown(fd, SHUT_RDWR);
+}
+
+void SimHandsetServer::AcceptLoop()
+{
+    for (;;) {
+        pollfd fds[2] = {{m_listen.Get(), POLLIN, 0}, {m_stop.Fd(), POLLIN, 0}};
+        if (PollRetry(fds, 2, -1) < 0 || (fds[1].revents & POLLIN))
+            return;
+        const int fd = ::accept4(m_listen.Get(), nullptr, nullptr, SOCK_CLOEXEC);
+        if (fd < 0)
+            continue;
+        std::lock_guard lock(m_mutex);
+        if (m_stop.IsSet()) {
+            ::close(fd);
+            return;
+        }
+        m_connections.push_back(fd);
+        m_threads.emplace_back(&SimHandsetServer::Serve, this, fd);
+    }
+}
+
+bool SimHandsetServer::Pause()
+{
+    const int pace = m_handset.Config().pace;
+    if (pace <= 0)
+        return !m_stop.IsSet();
+    return !m_stop.Wait(std::max(1, 1000 / pace));
+}
+
+void SimHandsetServer::Serve(int fd)
+{
+    const SimConfig config = m_handset.Config();
+    std::array<std::uint8_t, hello::kSize> greeting{};
+    std::copy(hello::kMagic.begin(), hello::kMagic.end(), greeting.begin());
+    PutLe16(greeting, hello::kVendor, config.vendorId);
+    PutLe16(greeting, hello::kProduct, config.productId);
+    PutLe16(greeting, hello::kInLen, static_cast<std::uint16_t>(config.inLen));
+    PutLe16(greeting, hello::kOutLen, static_cast<std::uint16_t>(config.outLen));
+
+    SimSession session(m_handset);
+    bool unplug = false;
+    if (::send(fd, greeting.data(), greeting.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(greeting.size())) {
+        std::array<std::uint8_t, kMaxReportLength + 1> buffer{};
+        bool stalled = false;
+        while (!stalled && !unplug) {
+            pollfd fds[2] = {{fd, POLLIN, 0}, {m_stop.Fd(), POLLIN, 0}};
+            if (PollRetry(fds, 2, -1) < 0 || (fds[1].revents & POLLIN))
+                break;
+            const ssize_t n = ::recv(fd, buffer.data(), buffer.size(), 0);
+            if (n <= 0)
+                break;  // the host closed the connection (a scan does so right after the hello)
+            const SimOutput out = session.OnReport(std::span(buffer).first(static_cast<std::size_t>(n)));
+            for (const auto& report : out.reports) {
+                if (!Pause() || ::send(fd, report.data(), report.size(), MSG_NOSIGNAL) < 0)
+                    break;
+            }
+            stalled = out.action == SimAction::Stall;
+            unplug = out.action == SimAction::Disconnect;
+            if (!stalled && !unplug && n > 1 && buffer[0] == kDataReportId && !Pause())
+                break;
+        }
+        if (stalled) {
+            // Neither read nor answer any more; wait for the host to give up, or for the end.
+            pollfd fds[2] = {{fd, 0, 0}, {m_stop.Fd(), POLLIN, 0}};
+            PollRetry(fds, 2, -1);
+        }
+    }
+    {
+        std::lock_guard lock(m_mutex);
+        m_connections.erase(std::remove(m_connections.begin(), m_connections.end(), fd), m_connections.end());
+        ::close(fd);
+    }
+    if (unplug && !m_unplugged.exchange(true)) {
+        Unplug();
+        if (m_onUnplugged)
+            m_onUnplugged();
+    }
+}

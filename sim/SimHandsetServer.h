@@ -1,0 +1,52 @@
+#pragma once
+
+#include "SimHandset.h"
+
+#include "common/Event.h"
+#include "common/UniqueFd.h"
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+// Puts a simulated handset on the wire: a listening SOCK_SEQPACKET socket in the handset
+// folder. Each connection gets the hello and then one report per packet, as hidraw carries them.
+class SimHandsetServer {
+public:
+    // `socketName` without ".sock"; the socket is <folder>/<socketName>.sock.
+    SimHandsetServer(SimHandset& handset, std::string folder, std::string socketName);
+    ~SimHandsetServer();
+    SimHandsetServer(const SimHandsetServer&) = delete;
+    SimHandsetServer& operator=(const SimHandsetServer&) = delete;
+
+    bool Start(std::string* error);
+    // Unplugs the handset: the socket goes and every connection is closed.
+    void Stop();
+
+    const std::string& SocketPath() const { return m_socketPath; }
+    // True once the disconnect fault has unplugged the handset.
+    bool Unplugged() const { return m_unplugged; }
+    void SetOnUnplugged(std::function<void()> callback) { m_onUnplugged = std::move(callback); }
+
+private:
+    void AcceptLoop();
+    void Serve(int fd);
+    void Unplug();
+    bool Pause();
+
+    SimHandset& m_handset;
+    std::string m_folder;
+    std::string m_socketPath;
+    UniqueFd m_listen;
+    Event m_stop{Event::Mode::ManualReset};
+    std::atomic<bool> m_unplugged{false};
+    std::function<void()> m_onUnplugged;
+    std::mutex m_mutex;
+    std::vector<int> m_connections;
+    std::vector<std::thread> m_threads;
+    std::thread m_acceptThread;
+    bool m_started = false;
+};

@@ -1,0 +1,27 @@
+#include "DevicesCommand.h"
+
+#include "handset/CHandsetCommunication.h"
+#include "handset/HandsetIds.h"
+
+int RunDevicesCommand(std::FILE* out)
+{
+    const auto devices = CHandsetCommunication::ListDevices(HANDSET_VENDOR_ID);
+    bool anyAccepted = false;
+    for (const DeviceListing& d : devices) {
+        char ids[16];
+        if (d.idsKnown)
+            std::snprintf(ids, sizeof ids, "%04x:%04x", d.caps.vendorId, d.caps.productId);
+        else
+            std::snprintf(ids, sizeof ids, "????:????");
+        if (!d.opened) {
+            std::fprintf(out, "%s  %s  cannot open: %s\n", d.path.c_str(), ids, d.error.c_str());
+            continue;
+        }
+        std::fprintf(out, "%s  %s  in %d out %d  %s\n", d.path.c_str(), ids, d.caps.inLen, d.caps.outLen,
+                     d.accepted ? "accepted" : "not accepted: not a supported handset model");
+        anyAccepted = anyAccepted || d.accepted;
+    }
+    if (devices.empty())
+        std::fprintf(out, "No Orvak handset found.\n");
+    return anyAccepted ? 0 : 1;
+}

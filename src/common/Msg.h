@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+// Results of operations: 0 for success, otherwise the id of the string-table text the user
+// is shown. The numbers are fixed; other programs and tests rely on them.
+enum class Msg : std::uint32_t {
+    Ok = 0,
+
+    // Refusals the handset gives in a reply report.
+    RefusedMemoryFull = 137,
+    RefusedHandsetInUse = 138,
+    RefusedIncomingCall = 139,
+    RefusedLowBattery = 140,
+    RefusedSoundClipBusy = 141,
+    RefusedHandsetCanceledImage = 142,
+    RefusedFileTooLarge = 155,
+    RefusedOther = 370,
+
+    ReadFailed = 164,
+    Cancelled = 167,
+    DataInError = 261,
+    NothingToSend = 262,
+
+    AppTitle = 57344,
+    NoMemory = 57345,
+    PhoneNotFound = 57350,
+    ReportSizeTooLarge = 57351,
+    CreateEventFailed = 57352,
+    SendFailed = 57354,
+};
+
+constexpr std::uint32_t ToId(Msg m) { return static_cast<std::uint32_t>(m); }
