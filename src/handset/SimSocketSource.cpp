@@ -1,6 +1,7 @@
 #include "SimSocketSource.h"
 
 #include "HandsetFolder.h"
+#include "ReportLayout.h"
 #include "SimHello.h"
 #include "Timeouts.h"
 
@@ -60,6 +61,10 @@ OpenResult SimSocketSource::Open(const std::string& path, OpenMode mode)
         return r;
     }
     ::fcntl(fd.Get(), F_SETFL, ::fcntl(fd.Get(), F_GETFL) | O_NONBLOCK);
+    // A small send buffer makes writes wait for the handset to take reports, as they do on USB,
+    // instead of piling hundreds of reports into the socket. It still holds one whole report.
+    const int sendBuffer = 2 * static_cast<int>(kMaxReportLength);
+    ::setsockopt(fd.Get(), SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
 
     std::array<std::uint8_t, hello::kSize + 1> buf{};
     pollfd p{fd.Get(), POLLIN, 0};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "SimConfig.h"
+#include "SimHandset.h"
+#include "SimHandsetServer.h"
+
+#include "handset/CHandsetCommunication.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Tests against simulated handsets over real sockets, in a handset folder of their own and
+// with the time-outs scaled down.
+class SimFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    SimHandset& StartHandset(SimConfig config = {}, const std::string& socketName = "handset");
+    void StopHandset(std::size_t index);
+    std::string Folder() const { return m_folder.path().toStdString(); }
+
+    std::unique_ptr<CHandsetCommunication> m_link;
+
+private:
+    QTemporaryDir m_folder;
+    std::vector<std::unique_ptr<SimHandset>> m_handsets;
+    std::vector<std::unique_ptr<SimHandsetServer>> m_servers;
+};
