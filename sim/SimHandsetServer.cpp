@@ -85,6 +85,27 @@ void SimHandsetServer::Unplug()
     // Wakes every connection's thread; each closes its own descriptor.
     for (int fd : m_connections)
         ::shutdown(fd, SHUT_RDWR);
+    m_turnEnded.notify_all();
+}
+
+// A real handset has one input queue. Every exchange here comes on a connection of its own,
+// and the host closes it right after its last data report, which may still be unread. So a
+// connection's reports wait until every earlier connection has closed: the handset then sees
+// them in the order the host sent them. Scans send no reports and never wait.
+bool SimHandsetServer::WaitForTurn(std::uint64_t turn)
+{
+    std::unique_lock lock(m_mutex);
+    m_turnEnded.wait(lock, [&] { return m_stop.IsSet() || *m_openTurns.begin() == turn; });
+    return !m_stop.IsSet();
+}
+
+void SimHandsetServer::EndTurn(std::uint64_t turn)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_openTurns.erase(turn);
+    }
+    m_turnEnded.notify_all();
 }
 
 void SimHandsetServer::AcceptLoop()
@@ -102,7 +123,8 @@ void SimHandsetServer::AcceptLoop()
             return;
         }
         m_connections.push_back(fd);
-        m_threads.emplace_back(&SimHandsetServer::Serve, this, fd);
+        m_openTurns.insert(m_nextTurn);
+        m_threads.emplace_back(&SimHandsetServer::Serve, this, fd, m_nextTurn++);
     }
 }
 
@@ -114,7 +136,7 @@ bool SimHandsetServer::Pause()
     return !m_stop.Wait(std::max(1, 1000 / pace));
 }
 
-void SimHandsetServer::Serve(int fd)
+void SimHandsetServer::Serve(int fd, std::uint64_t turn)
 {
     const SimConfig config = m_handset.Config();
     std::array<std::uint8_t, hello::kSize> greeting{};
@@ -129,9 +151,12 @@ void SimHandsetServer::Serve(int fd)
     if (::send(fd, greeting.data(), greeting.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(greeting.size())) {
         std::array<std::uint8_t, kMaxReportLength + 1> buffer{};
         bool stalled = false;
+        bool myTurn = false;
         while (!stalled && !unplug) {
             pollfd fds[2] = {{fd, POLLIN, 0}, {m_stop.Fd(), POLLIN, 0}};
             if (PollRetry(fds, 2, -1) < 0 || (fds[1].revents & POLLIN))
+                break;
+            if (!myTurn && !(myTurn = WaitForTurn(turn)))
                 break;
             const ssize_t n = ::recv(fd, buffer.data(), buffer.size(), 0);
             if (n <= 0)
@@ -157,6 +182,7 @@ void SimHandsetServer::Serve(int fd)
         m_connections.erase(std::remove(m_connections.begin(), m_connections.end(), fd), m_connections.end());
         ::close(fd);
     }
+    EndTurn(turn);
     if (unplug && !m_unplugged.exchange(true)) {
         Unplug();
         if (m_onUnplugged)

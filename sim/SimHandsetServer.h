@@ -6,6 +6,9 @@
 #include "common/UniqueFd.h"
 
 #include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <set>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -33,7 +36,9 @@ public:
 
 private:
     void AcceptLoop();
-    void Serve(int fd);
+    void Serve(int fd, std::uint64_t turn);
+    bool WaitForTurn(std::uint64_t turn);
+    void EndTurn(std::uint64_t turn);
     void Unplug();
     bool Pause();
 
@@ -46,6 +51,10 @@ private:
     std::function<void()> m_onUnplugged;
     std::mutex m_mutex;
     std::vector<int> m_connections;
+    // Connections in the order they were accepted, until each has closed.
+    std::set<std::uint64_t> m_openTurns;
+    std::uint64_t m_nextTurn = 0;
+    std::condition_variable m_turnEnded;
     std::vector<std::thread> m_threads;
     std::thread m_acceptThread;
     bool m_started = false;
