@@ -128,9 +128,8 @@ void SimHandsetServer::AcceptLoop()
     }
 }
 
-bool SimHandsetServer::Pause()
+bool SimHandsetServer::Pause(int pace)
 {
-    const int pace = m_handset.Config().pace;
     if (pace <= 0)
         return !m_stop.IsSet();
     return !m_stop.Wait(std::max(1, 1000 / pace));
@@ -163,12 +162,12 @@ void SimHandsetServer::Serve(int fd, std::uint64_t turn)
                 break;  // the host closed the connection (a scan does so right after the hello)
             const SimOutput out = session.OnReport(std::span(buffer).first(static_cast<std::size_t>(n)));
             for (const auto& report : out.reports) {
-                if (!Pause() || ::send(fd, report.data(), report.size(), MSG_NOSIGNAL) < 0)
+                if (!Pause(config.pace) || ::send(fd, report.data(), report.size(), MSG_NOSIGNAL) < 0)
                     break;
             }
             stalled = out.action == SimAction::Stall;
             unplug = out.action == SimAction::Disconnect;
-            if (!stalled && !unplug && n > 1 && buffer[0] == kDataReportId && !Pause())
+            if (!stalled && !unplug && n > 1 && buffer[0] == kDataReportId && !Pause(config.pace))
                 break;
         }
         if (stalled) {

@@ -40,7 +40,7 @@ private:
     bool WaitForTurn(std::uint64_t turn);
     void EndTurn(std::uint64_t turn);
     void Unplug();
-    bool Pause();
+    bool Pause(int pace);
 
     SimHandset& m_handset;
     std::string m_folder;

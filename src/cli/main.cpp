@@ -75,7 +75,7 @@ int main(int argc, char** argv)
         }
     }
     CHandsetCommunication link;
-    (void)link;
+    link.Init(nullptr, HANDSET_VENDOR_ID);
 
     const std::string& command = words[0];
     if (command == "devices") {

@@ -5,6 +5,7 @@
 #include "common/AppEvents.h"
 #include "handset/DeviceMonitor.h"
 #include "handset/HandsetIds.h"
+#include "handset/HidrawSource.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -197,3 +198,18 @@ TEST_F(Discovery, ListingShowsEveryDeviceOfTheVendorWithItsState)
 }
 
 }  // namespace
+
+TEST(HidrawSource, SaysWhyANodeCannotBeUsed)
+{
+    HidrawSource source;
+    const OpenResult missing = source.Open("/dev/hidraw-that-is-not-there", OpenMode::Query);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_FALSE(missing.error.empty());
+    // Not a HID device at all: the ioctl that reads the ids refuses.
+    const OpenResult notHid = source.Open("/dev/null", OpenMode::Query);
+    EXPECT_FALSE(notHid.ok);
+    EXPECT_NE(notHid.error.find("HIDIOCGRAWINFO"), std::string::npos) << notHid.error;
+    // Listing the machine's nodes works with or without any present.
+    for (const DeviceCandidate& c : source.Candidates())
+        EXPECT_TRUE(c.path.starts_with("/dev/")) << c.path;
+}
