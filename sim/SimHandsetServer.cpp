@@ -7,6 +7,7 @@
 #include "handset/HandsetFolder.h"
 #include "handset/ReportLayout.h"
 #include "handset/SimHello.h"
+#include "handset/SimSocketSource.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -28,10 +29,35 @@ SimHandsetServer::~SimHandsetServer()
     Stop();
 }
 
+namespace {
+
+// Sockets left by simulators that were killed refuse every connection; nobody owns them any more.
+void RemoveStaleSockets(const std::string& folder)
+{
+    SimSocketSource source;
+    for (const DeviceCandidate& c : source.Candidates()) {
+        if (c.path.rfind(folder + "/", 0) != 0)
+            continue;
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        if (c.path.size() >= sizeof addr.sun_path)
+            continue;
+        std::memcpy(addr.sun_path, c.path.c_str(), c.path.size() + 1);
+        UniqueFd fd(::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0));
+        if (fd.IsValid() && ::connect(fd.Get(), reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0 &&
+            errno == ECONNREFUSED)
+            ::unlink(c.path.c_str());
+    }
+}
+
+}  // namespace
+
 bool SimHandsetServer::Start(std::string* error)
 {
     if (!HandsetFolder::Ensure(m_folder, error))
         return false;
+    if (m_folder == HandsetFolder::Path())
+        RemoveStaleSockets(m_folder);
     // Bound under a hidden name and renamed into place once listening, so that whoever watches
     // the folder never sees a socket that refuses connections.
     const std::string temp = m_folder + "/.tmp-" + std::to_string(::getpid()) + "-" +

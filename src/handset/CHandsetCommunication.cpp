@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <new>
 
 namespace {
@@ -169,7 +170,9 @@ int CHandsetCommunication::CountDataReports(std::uint32_t byteCount)
     // An OutLen below 2 carries no payload at all; dividing by it would be a crash.
     if (caps.outLen > static_cast<int>(kMaxReportLength) || caps.outLen < kMinOutLength)
         return 0;
-    return static_cast<int>(ReportCodec::CountDataReports(byteCount, caps.outLen));
+    // With two-byte reports a 4 GB count needs more reports than an int holds.
+    const std::uint64_t n = ReportCodec::CountDataReports(byteCount, caps.outLen);
+    return static_cast<int>(std::min<std::uint64_t>(n, std::numeric_limits<int>::max()));
 }
 
 bool CHandsetCommunication::WriteCommand(ReportPort& port, std::uint8_t op, std::uint8_t function,

@@ -15,6 +15,7 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -107,23 +108,35 @@ TEST_F(Discovery, FirstDeviceOfTheVendorWinsAndOtherVendorsAreIgnored)
     EXPECT_EQ(product, kProductId6217);
 }
 
-TEST_F(Discovery, StaleSocketsAndStrayFilesAreSkipped)
+// A socket file nobody listens on, as a killed simulator leaves behind.
+void MakeStaleSocket(const std::string& path)
 {
-    // A socket file nobody listens on, as a crashed simulator leaves behind.
-    const std::string stale = Folder() + "/a-stale.sock";
     int fd = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
     sockaddr_un addr{};
     addr.sun_family = AF_UNIX;
-    std::snprintf(addr.sun_path, sizeof addr.sun_path, "%s", stale.c_str());
+    std::snprintf(addr.sun_path, sizeof addr.sun_path, "%s", path.c_str());
     ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
     ::close(fd);
-    std::ofstream(Folder() + "/b-stray.sock") << "not a socket";
+}
+
+TEST_F(Discovery, StaleSocketsAndStrayFilesAreSkipped)
+{
     StartHandset(Model(kProductId6392), "c-real");
+    MakeStaleSocket(Folder() + "/a-stale.sock");
+    std::ofstream(Folder() + "/b-stray.sock") << "not a socket";
 
     std::uint16_t product = 0;
     EXPECT_TRUE(CHandsetCommunication::FindHandset(product, true));
     EXPECT_EQ(product, kProductId6392);
     EXPECT_NE(CHandsetCommunication::OpenHandset(), nullptr);
+}
+
+TEST_F(Discovery, ANewSimulatorClearsAwayStaleSockets)
+{
+    MakeStaleSocket(Folder() + "/a-stale.sock");
+    StartHandset();
+    EXPECT_FALSE(std::filesystem::exists(Folder() + "/a-stale.sock"));
+    EXPECT_TRUE(std::filesystem::exists(Folder() + "/handset.sock"));
 }
 
 TEST_F(Discovery, WorkerInstancesLeaveTheSharedStateAlone)
