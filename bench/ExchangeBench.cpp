@@ -87,7 +87,7 @@ int main(int argc, char** argv)
     link.Init(nullptr, HANDSET_VENDOR_ID);
 
     const std::vector<std::uint8_t> picture(kPictureBytes, 0x5A);
-    handset.SetReadData(CLASS_PHONEBOOK, 0, picture);
+    handset.SetReadData(FN_READ_RECORD, CLASS_PHONEBOOK, 0, picture);
     Event cancel(Event::Mode::ManualReset);
     bool ok = true;
 

@@ -1,6 +1,7 @@
 #include "SimHandset.h"
 
 #include "common/ByteOrder.h"
+#include "transfer/PackedNumber.h"
 #include "transfer/ProtocolCodes.h"
 
 #include <QFile>
@@ -104,6 +105,20 @@ std::vector<SimPhonebookRecord> SimHandset::Phonebook() const
     return m_phonebook;
 }
 
+void SimHandset::AddContact(const std::string& name, const std::string& number)
+{
+    std::vector<std::uint8_t> wire(kWireRecordSize, 0);
+    PutName(std::span(wire).first(kNameSize), name);
+    const PackedNumber packed = PackedNumber::Pack(number);
+    wire[kNameSize] = packed.count;
+    std::copy(packed.codes.begin(), packed.codes.end(), wire.begin() + kNameSize + 1);
+    // No choice values yet: (0, 255, 0) each, as a handset gives a new entry.
+    wire[kNameSize + 1 + PackedNumber::kCodeBytes + 1] = 0xFF;
+    wire[kNameSize + 1 + PackedNumber::kCodeBytes + 5] = 0xFF;
+    const std::array<std::uint8_t, params::kSize> p{0, 0, 0, 0, CLASS_PHONEBOOK, 0, 0, 0};
+    CommitWrite(FN_WRITE_RECORD, p, wire);
+}
+
 std::string SimHandset::Name() const
 {
     std::lock_guard lock(m_mutex);
@@ -122,10 +137,17 @@ std::size_t SimHandset::PictureCount() const
     return m_pictures.Count();
 }
 
-void SimHandset::SetReadData(std::uint8_t dataClass, std::uint8_t index, std::vector<std::uint8_t> data)
+void SimHandset::SetReadData(std::uint8_t function, std::uint8_t dataClass, std::uint8_t index,
+                             std::vector<std::uint8_t> data)
 {
     std::lock_guard lock(m_mutex);
-    m_readData[{dataClass, index}] = std::move(data);
+    m_readData[{function, dataClass, index}] = std::move(data);
+}
+
+void SimHandset::SetWriteReply(std::optional<std::vector<std::uint8_t>> reply)
+{
+    std::lock_guard lock(m_mutex);
+    m_writeReply = std::move(reply);
 }
 
 std::vector<SimCommandLog> SimHandset::Commands() const
@@ -166,7 +188,7 @@ SimHandset::Answer SimHandset::Read(std::uint8_t function, std::span<const std::
     const std::uint8_t cls = p[params::kClass];
     const std::uint8_t index = p[params::kIndex];
     Answer a;
-    if (auto it = m_readData.find({cls, index}); function == FN_READ_RECORD && it != m_readData.end()) {
+    if (auto it = m_readData.find({function, cls, index}); it != m_readData.end()) {
         a.data = it->second;
         return a;
     }
@@ -231,6 +253,8 @@ SimHandset::Answer SimHandset::BeginWrite(std::uint8_t function, std::span<const
     }
     // The reply is the tag of what the data becomes: class, index, word.
     a.data = {cls, index, p[params::kWord], p[params::kWord + 1]};
+    if (m_writeReply)
+        a.data = *m_writeReply;
     return a;
 }
 

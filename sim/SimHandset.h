@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // One command as the simulated handset saw it, for tests to inspect.
@@ -36,13 +37,17 @@ public:
     // Starts from a phone-book file (the "opbk" format). False, with a reason, when unreadable.
     bool LoadPhonebook(const std::string& path, std::string* error);
     std::vector<SimPhonebookRecord> Phonebook() const;
+    // Adds a contact as the handset would store it (8-bit name, dial string).
+    void AddContact(const std::string& name, const std::string& number);
     std::string Name() const;
     std::array<std::uint8_t, 6> Identity() const;
     std::size_t PictureCount() const;
 
-    // Serve these bytes for FN_READ_RECORD of this class and index (tests use it for reads of
-    // any size).
-    void SetReadData(std::uint8_t dataClass, std::uint8_t index, std::vector<std::uint8_t> data);
+    // Answer this read or control command, for this class and index, with these bytes instead
+    // (tests use it for answers of any size, right or wrong).
+    void SetReadData(std::uint8_t function, std::uint8_t dataClass, std::uint8_t index, std::vector<std::uint8_t> data);
+    // Answer every write with these reply bytes instead of the record tag (nullopt: the tag).
+    void SetWriteReply(std::optional<std::vector<std::uint8_t>> reply);
 
     std::vector<SimCommandLog> Commands() const;
     void ClearCommands();
@@ -66,6 +71,7 @@ private:
     SimConfig m_config;
     std::vector<SimPhonebookRecord> m_phonebook;
     SimPictureStore m_pictures;
-    std::map<std::pair<std::uint8_t, std::uint8_t>, std::vector<std::uint8_t>> m_readData;
+    std::map<std::tuple<std::uint8_t, std::uint8_t, std::uint8_t>, std::vector<std::uint8_t>> m_readData;
+    std::optional<std::vector<std::uint8_t>> m_writeReply;
     std::vector<SimCommandLog> m_log;
 };

@@ -1,10 +1,11 @@
 #include "SimPictureStore.h"
 
+#include "common/AtomicFile.h"
 #include "common/ByteOrder.h"
 
 #include <QDir>
 #include <QImage>
-#include <QSaveFile>
+#include <QBuffer>
 
 namespace {
 
@@ -47,7 +48,11 @@ void SimPictureStore::SavePng(std::size_t slot) const
         }
     }
     QDir().mkpath(QString::fromStdString(m_folder));
-    QSaveFile file(QString::fromStdString(m_folder) + QStringLiteral("/picture-%1.png").arg(slot + 1, 3, 10, QChar(u'0')));
-    if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG"))
-        file.commit();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.save(&buffer, "PNG"))
+        WriteFileAtomically(QString::fromStdString(m_folder) +
+                                QStringLiteral("/picture-%1.png").arg(slot + 1, 3, 10, QChar(u'0')),
+                            png);
 }

@@ -23,6 +23,16 @@ bool SimulatedHandset::Start(const SimConfig& config, std::string* error)
     // Call before any thread reads the environment.
     ::setenv("ORVAK_HANDSET_DIR", folder.c_str(), 1);
     m_handset = std::make_unique<SimHandset>(config);
+    if (config.phonebookFile.empty()) {
+        // Something to look at when trying the program out.
+        m_handset->AddContact("Anna Berg", "5550142");
+        m_handset->AddContact("Doctor", "5550199");
+        m_handset->AddContact("Office", "*6755501P200#");
+        m_handset->AddContact("Pizza Place", "5550123");
+        m_handset->AddContact("Zoe", "5550167");
+    } else if (!m_handset->LoadPhonebook(config.phonebookFile, error)) {
+        return false;
+    }
     m_server = std::make_unique<SimHandsetServer>(*m_handset, folder, "simulated");
     return m_server->Start(error);
 }

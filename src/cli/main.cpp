@@ -1,6 +1,7 @@
 // dialbook: the command-line tool.
 
 #include "DevicesCommand.h"
+#include "PhonebookCommands.h"
 #include "SimulatedHandset.h"
 
 #include "handset/CHandsetCommunication.h"
@@ -8,8 +9,9 @@
 
 #include <QCoreApplication>
 
+#include <unistd.h>
+
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -20,23 +22,33 @@ constexpr int kExitUsage = 2;
 const char* const kHelp =
     "Usage: dialbook [--simulate] COMMAND [ARGS]\n"
     "\n"
-    "Talks to an Orvak handset on USB, or to a simulated one.\n"
+    "Talks to the first Orvak handset found on USB, or to a simulated one.\n"
     "\n"
     "Commands:\n"
-    "  devices     List every device of the handset maker: its path, vendor:product in hex,\n"
-    "              input and output report lengths, and whether it is an accepted handset.\n"
-    "              Devices that cannot be opened are listed with the reason. Exits 0 when an\n"
-    "              accepted handset is there, else 1.\n"
+    "  devices          List every device of the handset maker: its path, vendor:product in\n"
+    "                   hex, input and output report lengths, and whether it is an accepted\n"
+    "                   handset. Devices that cannot be opened are listed with the reason.\n"
+    "                   Exits 0 when an accepted handset is there, else 1.\n"
+    "  info             Print the handset's name and its identity (12 hex digits).\n"
+    "  pull FILE.opbk   Receive the handset's phone book and save it in FILE.opbk.\n"
+    "  push FILE.opbk   Send the phone book in FILE.opbk to the handset, replacing the one\n"
+    "                   there. Asks first; entries without a name or a number are left out,\n"
+    "                   after a second question.\n"
+    "  show FILE.opbk   Print the identity of a phone-book file and one line per entry:\n"
+    "                   the name, a tab, the number.\n"
     "\n"
     "Options:\n"
-    "  --simulate  Run against a simulated handset inside this process.\n"
-    "  -h, --help  Show this help.\n"
+    "  --simulate       Run against a handset simulated inside this process.\n"
+    "  --yes            Answer Yes to the questions of push.\n"
+    "  -h, --help       Show this help.\n"
     "\n"
+    "Transfers show a progress bar on a terminal; Ctrl+C cancels them (\"Data transfer\n"
+    "canceled.\"). Failures print the reason and exit with 1; usage errors exit with 2.\n"
     "Simulated handsets started with orvak-handset-sim are found like USB handsets.\n";
 
-int Usage(const char* message)
+int Usage(const std::string& message)
 {
-    std::fprintf(stderr, "dialbook: %s\nTry 'dialbook --help'.\n", message);
+    std::fprintf(stderr, "dialbook: %s\nTry 'dialbook --help'.\n", message.c_str());
     return kExitUsage;
 }
 
@@ -49,6 +61,9 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("dialbook"));
 
     bool simulate = false;
+    CommandConsole console;
+    console.canAsk = ::isatty(STDIN_FILENO) != 0;
+    console.showProgress = ::isatty(STDERR_FILENO) != 0;
     std::vector<std::string> words;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -58,16 +73,28 @@ int main(int argc, char** argv)
         }
         if (arg == "--simulate")
             simulate = true;
+        else if (arg == "--yes")
+            console.assumeYes = true;
         else if (arg.starts_with("-"))
-            return Usage(("unknown option " + arg).c_str());
+            return Usage("unknown option " + arg);
         else
             words.push_back(arg);
     }
     if (words.empty())
         return Usage("no command given");
 
+    const std::string& command = words[0];
+    const std::size_t arguments = words.size() - 1;
+    const bool takesFile = command == "pull" || command == "push" || command == "show";
+    if (takesFile && arguments != 1)
+        return Usage(command + " takes one file");
+    if (!takesFile && command != "devices" && command != "info")
+        return Usage("unknown command " + command);
+    if (!takesFile && arguments != 0)
+        return Usage(command + " takes no arguments");
+
     SimulatedHandset sim;
-    if (simulate) {
+    if (simulate && command != "show") {
         std::string error;
         if (!sim.Start(SimConfig{}, &error)) {
             std::fprintf(stderr, "dialbook: %s\n", error.c_str());
@@ -77,11 +104,14 @@ int main(int argc, char** argv)
     CHandsetCommunication link;
     link.Init(nullptr, HANDSET_VENDOR_ID);
 
-    const std::string& command = words[0];
-    if (command == "devices") {
-        if (words.size() != 1)
-            return Usage("devices takes no arguments");
+    const QString file = takesFile ? QString::fromLocal8Bit(words[1].c_str()) : QString();
+    if (command == "devices")
         return RunDevicesCommand(stdout);
-    }
-    return Usage(("unknown command " + command).c_str());
+    if (command == "info")
+        return RunInfoCommand(console);
+    if (command == "pull")
+        return RunPullCommand(console, file);
+    if (command == "push")
+        return RunPushCommand(console, file);
+    return RunShowCommand(console, file);
 }

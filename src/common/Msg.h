@@ -7,6 +7,8 @@
 enum class Msg : std::uint32_t {
     Ok = 0,
 
+    CouldNotSendToPhone = 103,
+
     // Refusals the handset gives in a reply report.
     RefusedMemoryFull = 137,
     RefusedHandsetInUse = 138,
@@ -21,6 +23,21 @@ enum class Msg : std::uint32_t {
     Cancelled = 167,
     DataInError = 261,
     NothingToSend = 262,
+    HandsetSettingsUnreadable = 263,
+
+    CancelingPhonebookTransfer = 165,
+    ReceivingPhonebook = 169,
+    SendingPhonebook = 170,
+    SendingPhonebookRecord = 172,
+    MaxEntriesReached = 182,
+    MyPhonebooks = 190,
+    FileWriteFailed = 193,
+    FileReadFailed = 194,
+    ConfirmOverwriteHandset = 195,
+    ReceivingHandsetInfo = 222,
+    PreparingReceive = 321,
+    TransferringRecord = 322,
+    ConfirmSkipIncomplete = 374,
 
     AppTitle = 57344,
     NoMemory = 57345,

@@ -93,7 +93,7 @@ TEST_F(SimExchange, RoundTripsAtEveryReportLength)
         for (std::size_t size : {payload * 3, payload * 3 + 1, std::size_t{1}}) {
             const auto data = Bytes(size);
             // Eight-byte reports cut the parameter block after the class: the index reads as 0.
-            h.SetReadData(CLASS_PHONEBOOK, 0, data);
+            h.SetReadData(FN_READ_RECORD, CLASS_PHONEBOOK, 0, data);
             EXPECT_EQ(Read(CLASS_PHONEBOOK, 0), Msg::Ok) << len << " " << size;
             EXPECT_EQ(received, data);
 
@@ -123,7 +123,7 @@ TEST_F(SimExchange, ExchangesReachTheHandsetInTheOrderSent)
         record[0] = static_cast<std::uint8_t>('A' + i);
         ASSERT_EQ(Write(FN_WRITE_RECORD, CLASS_PHONEBOOK, record), Msg::Ok);
     }
-    h.SetReadData(CLASS_HANDSET_INFO, 1, {1});
+    h.SetReadData(FN_READ_RECORD, CLASS_HANDSET_INFO, 1, {1});
     ASSERT_EQ(Read(CLASS_HANDSET_INFO, 1), Msg::Ok);  // served only after every earlier write
     const auto book = h.Phonebook();
     ASSERT_EQ(book.size(), 30u);
@@ -169,7 +169,7 @@ TEST_F(SimExchange, StallsTimeOutInBothDirections)
     SimFaults f;
     f.stallAfter = 2;
     h.SetFaults(f);
-    h.SetReadData(CLASS_PHONEBOOK, 1, Bytes(63 * 5));
+    h.SetReadData(FN_READ_RECORD, CLASS_PHONEBOOK, 1, Bytes(63 * 5));
     EXPECT_EQ(Read(CLASS_PHONEBOOK, 1), Msg::ReadFailed);
     EXPECT_TRUE(received.empty());
     // Outbound, the handset stops taking reports; the socket queue fills and the write times out.
@@ -195,7 +195,7 @@ TEST_F(SimExchange, CancelInboundAndOutbound)
     SimConfig c;
     c.pace = 200;
     SimHandset& h = StartHandset(c);
-    h.SetReadData(CLASS_PHONEBOOK, 1, Bytes(63 * 20));
+    h.SetReadData(FN_READ_RECORD, CLASS_PHONEBOOK, 1, Bytes(63 * 20));
     cancelAtStep = 2;
     EXPECT_EQ(Read(CLASS_PHONEBOOK, 1), Msg::Cancelled);
     EXPECT_TRUE(received.empty());
@@ -224,7 +224,7 @@ TEST_F(SimExchange, UnplugDuringTransfersEndsThemWithTheEngineFailure)
     SimConfig c;
     c.faults.disconnectAfter = 4;  // command, reply and two data reports
     SimHandset& h = StartHandset(c, "a");
-    h.SetReadData(CLASS_PHONEBOOK, 1, Bytes(63 * 10));
+    h.SetReadData(FN_READ_RECORD, CLASS_PHONEBOOK, 1, Bytes(63 * 10));
     EXPECT_EQ(Read(CLASS_PHONEBOOK, 1), Msg::ReadFailed);
     // Gone for good: the next exchange finds no handset.
     EXPECT_EQ(Read(CLASS_PHONEBOOK, 1), Msg::PhoneNotFound);

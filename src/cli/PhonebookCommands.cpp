@@ -1,0 +1,131 @@
+#include "PhonebookCommands.h"
+
+#include "CancelOnInterrupt.h"
+#include "TerminalProgress.h"
+
+#include "common/Cp1252.h"
+#include "common/StringTable.h"
+#include "phonebook/PhonebookTransfer.h"
+#include "transfer/HandsetInfoTransfer.h"
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+int Fail(const CommandConsole& console, Msg m)
+{
+    std::fprintf(console.err, "%s\n", qPrintable(LoadString(m)));
+    return 1;
+}
+
+bool Ask(const CommandConsole& console, Msg question)
+{
+    if (console.assumeYes)
+        return true;
+    if (!console.canAsk) {
+        std::fprintf(console.err, "%s\nNo answer from a terminal: taken as No (--yes answers Yes).\n",
+                     qPrintable(LoadString(question)));
+        return false;
+    }
+    std::fprintf(console.err, "%s [y/N] ", qPrintable(LoadString(question)));
+    std::fflush(console.err);
+    char line[64] = {};
+    if (!std::fgets(line, sizeof line, console.in))
+        return false;
+    return line[0] == 'y' || line[0] == 'Y';
+}
+
+// A transfer with a progress bar and Ctrl+C as its Cancel button.
+class TransferSession {
+public:
+    explicit TransferSession(const CommandConsole& console)
+        : m_progress(console.err, console.showProgress), m_interrupt(m_progress.CancelEvent())
+    {
+    }
+    ProgressDisplay* Progress() { return &m_progress; }
+    void Finish() { m_progress.Finish(); }
+
+private:
+    TerminalProgress m_progress;
+    CancelOnInterrupt m_interrupt;
+};
+
+}  // namespace
+
+int RunInfoCommand(const CommandConsole& console)
+{
+    TransferSession session(console);
+    HandsetInfoTransfer transfer;
+    transfer.SetProgressDialog(session.Progress());
+    HandsetInfo info;
+    const Msg m = transfer.GetInfo(info);
+    session.Finish();
+    if (m != Msg::Ok)
+        return Fail(console, m);
+    std::fprintf(console.out, "Name: %s\nIdentity: %s\n", qPrintable(Cp1252::ToUnicode(info.name)),
+                 info.identity.ToHex().c_str());
+    return 0;
+}
+
+int RunPullCommand(const CommandConsole& console, const QString& path)
+{
+    TransferSession session(console);
+    PhonebookTransfer book;
+    book.SetProgressDialog(session.Progress());
+    const Msg received = book.ReceivePhonebook();
+    session.Finish();
+    if (received != Msg::Ok)
+        return Fail(console, received);
+    if (const Msg saved = book.SaveToFile(path); saved != Msg::Ok)
+        return Fail(console, saved);
+    std::fprintf(console.out, "Received %zu entries into %s\n", book.Count(), qPrintable(path));
+    return 0;
+}
+
+int RunPushCommand(const CommandConsole& console, const QString& path)
+{
+    PhonebookTransfer file;
+    if (const Msg m = file.LoadFromFile(path); m != Msg::Ok)
+        return Fail(console, m);
+    if (!Ask(console, Msg::ConfirmOverwriteHandset))
+        return 1;
+
+    // Only entries with both a name and a number go to the handset.
+    PhonebookTransfer book;
+    bool leftOut = false;
+    for (std::size_t i = 0; i < file.Count(); ++i) {
+        auto entry = std::make_unique<PhonebookEntry>();
+        file.CopyEntry(i, *entry);
+        if (entry->name.empty() || entry->number.empty())
+            leftOut = true;
+        else
+            book.Append(std::move(entry));
+    }
+    if (leftOut && !Ask(console, Msg::ConfirmSkipIncomplete))
+        return 1;
+    book.SetIdentity(file.Identity());
+
+    TransferSession session(console);
+    book.SetProgressDialog(session.Progress());
+    const Msg sent = book.SendPhonebook();
+    session.Finish();
+    if (sent != Msg::Ok)
+        return Fail(console, sent);
+    std::fprintf(console.out, "Sent %zu entries\n", book.Count());
+    return 0;
+}
+
+int RunShowCommand(const CommandConsole& console, const QString& path)
+{
+    PhonebookTransfer book;
+    if (const Msg m = book.LoadFromFile(path); m != Msg::Ok)
+        return Fail(console, m);
+    std::fprintf(console.out, "Identity: %s\n", book.Identity().ToHex().c_str());
+    for (std::size_t i = 0; i < book.Count(); ++i) {
+        const PhonebookEntry* e = book.Entry(i);
+        std::fprintf(console.out, "%s\t%s\n", qPrintable(Cp1252::ToUnicode(e->name)),
+                     qPrintable(Cp1252::ToUnicode(e->number)));
+    }
+    return 0;
+}

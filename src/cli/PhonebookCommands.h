@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdio>
+
+// Where a command talks to the person: its output, its messages and questions, and their answers.
+struct CommandConsole {
+    std::FILE* out = stdout;
+    std::FILE* err = stderr;
+    std::FILE* in = stdin;
+    // Questions are answered Yes without asking.
+    bool assumeYes = false;
+    // Questions can be asked (the input is a terminal); otherwise they are answered No.
+    bool canAsk = false;
+    // Draw a progress bar on `err`.
+    bool showProgress = false;
+};
+
+// Each returns the exit status: 0 done, 1 failed or declined.
+int RunInfoCommand(const CommandConsole& console);
+int RunPullCommand(const CommandConsole& console, const QString& path);
+int RunPushCommand(const CommandConsole& console, const QString& path);
+int RunShowCommand(const CommandConsole& console, const QString& path);

@@ -1,0 +1,88 @@
+#include "TerminalProgress.h"
+
+#include "CancelOnInterrupt.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kBarWidth = 30;
+constexpr int kTextWidth = 44;
+
+}  // namespace
+
+TerminalProgress::TerminalProgress(std::FILE* out, bool draw) : m_out(out), m_draw(draw) {}
+
+TerminalProgress::~TerminalProgress()
+{
+    Finish();
+}
+
+void TerminalProgress::SetStatusText(const QString& text)
+{
+    m_text = text;
+    Draw();
+}
+
+void TerminalProgress::SetRange(int low, int high)
+{
+    m_low = low;
+    m_high = high;
+    Draw();
+}
+
+void TerminalProgress::SetStep(int step)
+{
+    m_step = step;
+}
+
+void TerminalProgress::ResetPosition()
+{
+    m_steps = 0;
+    Draw();
+}
+
+void TerminalProgress::PumpMessages()
+{
+    if (CancelOnInterrupt::Interrupted())
+        m_cancelEvent.Set();
+    QCoreApplication::processEvents();
+    Draw();
+}
+
+void TerminalProgress::PostStep()
+{
+    m_steps.fetch_add(1, std::memory_order_relaxed);
+}
+
+void TerminalProgress::Draw()
+{
+    if (!m_draw)
+        return;
+    const int span = std::max(1, m_high - m_low);
+    const int done = std::clamp(m_steps.load(std::memory_order_relaxed) * m_step, 0, span);
+    const int filled = done * kBarWidth / span;
+    std::string line = "\r[" + std::string(static_cast<std::size_t>(filled), '#') +
+                       std::string(static_cast<std::size_t>(kBarWidth - filled), ' ') + "] ";
+    char percent[8];
+    std::snprintf(percent, sizeof percent, "%3d%% ", done * 100 / span);
+    line += percent;
+    line += m_text.left(kTextWidth).toStdString();
+    line += "\033[K";
+    if (line == m_lastLine)
+        return;
+    m_lastLine = line;
+    std::fputs(line.c_str(), m_out);
+    std::fflush(m_out);
+}
+
+void TerminalProgress::Finish()
+{
+    if (m_draw && !m_lastLine.empty()) {
+        std::fputs("\n", m_out);
+        std::fflush(m_out);
+        m_lastLine.clear();
+    }
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The handset and the phone-book files keep text as 8-bit Windows-1252. The model keeps those
+// bytes; these convert at the edge, where text meets a person.
+namespace Cp1252 {
+
+QString ToUnicode(std::string_view bytes);
+// Null when some character has no Windows-1252 byte (the handset could not store it).
+std::optional<std::string> FromUnicode(QStringView text);
+bool CanEncode(QChar c);
+
+}  // namespace Cp1252

@@ -1,0 +1,142 @@
+// The phone-book commands of `dialbook`, with their questions, output and Ctrl+C.
+
+#include "PhonebookCommands.h"
+#include "PhonebookHelpers.h"
+#include "SimFixture.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+namespace {
+
+class Captured {
+public:
+    Captured() : m_file(std::tmpfile()) {}
+    ~Captured() { std::fclose(m_file); }
+    std::FILE* File() { return m_file; }
+    std::string Text()
+    {
+        std::fflush(m_file);
+        std::rewind(m_file);
+        std::string s;
+        char buf[512];
+        while (std::fgets(buf, sizeof buf, m_file))
+            s += buf;
+        return s;
+    }
+
+private:
+    std::FILE* m_file;
+};
+
+class PhonebookCommands : public SimFixture {
+protected:
+    CommandConsole Console()
+    {
+        CommandConsole c;
+        c.out = out.File();
+        c.err = err.File();
+        c.in = in.File();
+        return c;
+    }
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    Captured out, err, in;
+    QTemporaryDir dir;
+};
+
+TEST_F(PhonebookCommands, PullWritesTheFileTheHandsetStartedFrom)
+{
+    PhonebookTransfer original;
+    original.SetIdentity({0x01020304, 0x0506});
+    FillBook(original, 12);
+    ASSERT_EQ(original.SaveToFile(Path("book.opbk")), Msg::Ok);
+
+    SimHandset& h = StartHandset();
+    std::string error;
+    ASSERT_TRUE(h.LoadPhonebook(Path("book.opbk").toStdString(), &error)) << error;
+    ASSERT_EQ(RunPullCommand(Console(), Path("a.opbk")), 0) << err.Text();
+    EXPECT_EQ(ReadAll(Path("a.opbk")), ReadAll(Path("book.opbk")));
+
+    ASSERT_EQ(RunShowCommand(Console(), Path("a.opbk")), 0);
+    const std::string shown = out.Text();
+    EXPECT_NE(shown.find("Identity: 040302010605"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("Name 12\t5550012\n"), std::string::npos) << shown;
+}
+
+TEST_F(PhonebookCommands, PushAsksFirstAndSendsTheCompleteEntries)
+{
+    SimHandset& h = StartHandset();
+    h.AddContact("Old", "1");
+    PhonebookTransfer book;
+    book.Append(MakeEntry("Keep", "123"));
+    book.Append(MakeEntry("No number", ""));
+    book.Append(MakeEntry("", "456"));
+    book.Append(MakeEntry("Also", "789"));
+    ASSERT_EQ(book.SaveToFile(Path("p.opbk")), Msg::Ok);
+
+    // Nobody at a terminal to answer: taken as No, nothing sent.
+    EXPECT_EQ(RunPushCommand(Console(), Path("p.opbk")), 1);
+    EXPECT_EQ(h.Phonebook().size(), 1u);
+    EXPECT_NE(err.Text().find("overwrite the phonebook"), std::string::npos);
+
+    // Yes to the overwrite, No to leaving entries out.
+    std::fputs("y\nn\n", in.File());
+    std::rewind(in.File());
+    CommandConsole asking = Console();
+    asking.canAsk = true;
+    EXPECT_EQ(RunPushCommand(asking, Path("p.opbk")), 1);
+    EXPECT_EQ(h.Phonebook().size(), 1u);
+    EXPECT_NE(err.Text().find("empty names and/or phone numbers"), std::string::npos);
+
+    CommandConsole yes = Console();
+    yes.assumeYes = true;
+    ASSERT_EQ(RunPushCommand(yes, Path("p.opbk")), 0) << err.Text();
+    ASSERT_EQ(RunPullCommand(Console(), Path("back.opbk")), 0);
+    PhonebookTransfer back;
+    ASSERT_EQ(back.LoadFromFile(Path("back.opbk")), Msg::Ok);
+    ASSERT_EQ(back.Count(), 2u);
+    EXPECT_EQ(back.Entry(0)->name, "Keep");
+    EXPECT_EQ(back.Entry(1)->name, "Also");
+}
+
+TEST_F(PhonebookCommands, FailuresPrintTheirMessage)
+{
+    EXPECT_EQ(RunInfoCommand(Console()), 1);
+    EXPECT_NE(err.Text().find("Error: Phone not found."), std::string::npos);
+    EXPECT_EQ(RunShowCommand(Console(), Path("missing.opbk")), 1);
+    EXPECT_NE(err.Text().find("Error: Could not read file."), std::string::npos);
+    SimConfig c;
+    c.name = "Kitchen";
+    StartHandset(c);
+    EXPECT_EQ(RunInfoCommand(Console()), 0);
+    EXPECT_NE(out.Text().find("Name: Kitchen\nIdentity: 123456789abc\n"), std::string::npos);
+    EXPECT_EQ(RunPullCommand(Console(), Path("missing/a.opbk")), 1);
+    EXPECT_NE(err.Text().find("Error: Could not write to the file."), std::string::npos);
+}
+
+TEST_F(PhonebookCommands, CtrlCCancelsAPull)
+{
+    SimConfig c;
+    c.pace = 50;
+    SimHandset& h = StartHandset(c);
+    for (int i = 0; i < 100; ++i)
+        h.AddContact("C" + std::to_string(i), "1");
+    std::thread interrupt([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        ::kill(::getpid(), SIGINT);
+    });
+    EXPECT_EQ(RunPullCommand(Console(), Path("a.opbk")), 1);
+    interrupt.join();
+    EXPECT_NE(err.Text().find("Data transfer canceled."), std::string::npos) << err.Text();
+    EXPECT_FALSE(QFile::exists(Path("a.opbk")));
+}
+
+}  // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "phonebook/PhonebookTransfer.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+inline std::unique_ptr<PhonebookEntry> MakeEntry(std::string name, std::string number)
+{
+    auto e = std::make_unique<PhonebookEntry>();
+    e->name = std::move(name);
+    e->number = std::move(number);
+    return e;
+}
+
+// A book of n entries named "Name 1" ... with numbers "5550001" ...
+inline void FillBook(PhonebookTransfer& book, int n)
+{
+    for (int i = 1; i <= n; ++i) {
+        char number[16];
+        std::snprintf(number, sizeof number, "555%04d", i);
+        book.Append(MakeEntry("Name " + std::to_string(i), number));
+    }
+}
+
+QByteArray ReadAll(const QString& path);
+void WriteAll(const QString& path, const QByteArray& bytes);
