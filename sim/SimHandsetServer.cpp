@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -123,6 +124,12 @@ bool SimHandsetServer::WaitForTurn(std::uint64_t turn)
     std::unique_lock lock(m_mutex);
     m_turnEnded.wait(lock, [&] { return m_stop.IsSet() || *m_openTurns.begin() == turn; });
     return !m_stop.IsSet();
+}
+
+bool SimHandsetServer::WaitIdle(int timeoutMs)
+{
+    std::unique_lock lock(m_mutex);
+    return m_turnEnded.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return m_openTurns.empty(); });
 }
 
 void SimHandsetServer::EndTurn(std::uint64_t turn)

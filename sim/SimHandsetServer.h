@@ -30,6 +30,9 @@ public:
     void Stop();
 
     const std::string& SocketPath() const { return m_socketPath; }
+    // Waits until every connection has been served to its end. The host awaits nothing after
+    // its last data report, so this is how to know the handset has taken it in.
+    bool WaitIdle(int timeoutMs);
     // True once the disconnect fault has unplugged the handset.
     bool Unplugged() const { return m_unplugged; }
     void SetOnUnplugged(std::function<void()> callback) { m_onUnplugged = std::move(callback); }

@@ -57,17 +57,6 @@ protected:
         return m_link->SendExchange(r);
     }
 
-    static std::vector<SimCommandLog> CommandsOnceWritten(const SimHandset& h)
-    {
-        for (int i = 0; i < 500; ++i) {
-            const auto log = h.Commands();
-            if (!log.empty() && log.back().completed)
-                return log;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return h.Commands();
-    }
-
     void OnStep()
     {
         if (++steps == cancelAtStep)
@@ -105,7 +94,8 @@ TEST_F(SimExchange, RoundTripsAtEveryReportLength)
             }
             EXPECT_EQ(Write(FN_WRITE_IMAGE, CLASS_IMAGE, data), Msg::Ok) << len << " " << size;
             // The host awaits nothing after its last data report; the handset may still be reading it.
-            const auto log = CommandsOnceWritten(h);
+            Settle();
+            const auto log = h.Commands();
             ASSERT_EQ(log.size(), 1u);
             EXPECT_TRUE(log[0].completed);
             EXPECT_EQ(log[0].data, data);
@@ -207,14 +197,11 @@ TEST_F(SimExchange, CancelInboundAndOutbound)
     h.ClearCommands();
     const auto data = Bytes(63 * 20);
     EXPECT_EQ(Write(FN_WRITE_IMAGE, CLASS_IMAGE, data), Msg::Cancelled);
+    Settle();
     // The handset heard the abort command after the download had begun.
     bool aborted = false;
-    for (int i = 0; i < 100 && !aborted; ++i) {
-        for (const auto& cmd : h.Commands())
-            aborted = aborted || (cmd.op == OP_CONTROL && cmd.function == FN_ABORT);
-        if (!aborted)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    for (const auto& cmd : h.Commands())
+        aborted = aborted || (cmd.op == OP_CONTROL && cmd.function == FN_ABORT);
     EXPECT_TRUE(aborted);
     EXPECT_EQ(h.PictureCount(), 0u);
 }

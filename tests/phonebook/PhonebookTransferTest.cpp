@@ -118,6 +118,7 @@ TEST_F(PhonebookExchange, SendReplacesTheHandsetsBook)
     book.Append(MakeEntry("Twenty characters!!!", "(555) 123-4567"));
     book.Append(MakeEntry("Bob", "*67#P12"));
     ASSERT_EQ(book.SendPhonebook(), Msg::Ok);
+    Settle();
     const auto records = h.Phonebook();
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(std::string(records[0].begin() + 4, records[0].begin() + 20), "Twenty character");
@@ -145,11 +146,13 @@ TEST_F(PhonebookExchange, ChoicesGoBackOnlyToTheirOwnHandset)
 
     book.SetIdentity(HandsetIdentity::FromBytes(h.Identity()));
     ASSERT_EQ(book.SendPhonebook(), Msg::Ok);
+    Settle();
     auto r = h.Phonebook().at(0);
     EXPECT_EQ(std::vector<std::uint8_t>(r.begin() + 37, r.end()), (std::vector<std::uint8_t>{1, 2, 4, 3, 5, 6, 8, 7}));
 
     book.SetIdentity({0xDEAD, 0xBEEF});
     ASSERT_EQ(book.SendPhonebook(), Msg::Ok);
+    Settle();
     r = h.Phonebook().at(0);
     EXPECT_EQ(std::vector<std::uint8_t>(r.begin() + 37, r.end()),
               (std::vector<std::uint8_t>{0, 0xFF, 0, 0, 0, 0xFF, 0, 0}));
@@ -186,6 +189,7 @@ TEST_F(PhonebookExchange, CancelAndRefusalDuringASend)
             progress.CancelEvent().Set();
     };
     EXPECT_EQ(book.SendPhonebook(), Msg::Cancelled);
+    Settle();
     EXPECT_EQ(book.Count(), 10u) << "the book itself is unchanged";
     EXPECT_LE(h.Phonebook().size(), 3u);
 

@@ -41,3 +41,9 @@ void SimFixture::StopHandset(std::size_t index)
 {
     m_servers.at(index)->Stop();
 }
+
+void SimFixture::Settle()
+{
+    for (auto& s : m_servers)
+        EXPECT_TRUE(s->WaitIdle(5000));
+}

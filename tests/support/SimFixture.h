@@ -23,6 +23,8 @@ protected:
 
     SimHandset& StartHandset(SimConfig config = {}, const std::string& socketName = "handset");
     void StopHandset(std::size_t index);
+    // Waits until the handsets have taken in everything sent so far.
+    void Settle();
     std::string Folder() const { return m_folder.path().toStdString(); }
 
     std::unique_ptr<CHandsetCommunication> m_link;

@@ -55,6 +55,7 @@ TEST_F(HandsetInformation, WritesTheFirstSixteenCharactersAndKeepsTheReplyTag)
     info.identity = {0x11223344, 0x5566};
     info.tag = {CLASS_HANDSET_INFO, 0, 0};
     ASSERT_EQ(transfer.SetInfo(&info), Msg::Ok);
+    Settle();
     EXPECT_EQ(h.Name(), "Twenty character");
     EXPECT_EQ(h.Identity(), (std::array<std::uint8_t, 6>{0x44, 0x33, 0x22, 0x11, 0x66, 0x55}));
     EXPECT_EQ(info.tag, (RecordTag{CLASS_HANDSET_INFO, 0, 0}));
