@@ -73,7 +73,7 @@ SimFaults SimHandset::Faults() const
     return m_config.faults;
 }
 
-bool SimHandset::LoadPhonebook(const std::string& path, std::string* error)
+bool SimHandset::LoadPhonebook(const std::string& path, std::string* error, bool keepIdentity)
 {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -89,7 +89,8 @@ bool SimHandset::LoadPhonebook(const std::string& path, std::string* error)
         return false;
     }
     std::lock_guard lock(m_mutex);
-    std::copy_n(b.begin() + kFileIdentity, m_config.identity.size(), m_config.identity.begin());
+    if (!keepIdentity)
+        std::copy_n(b.begin() + kFileIdentity, m_config.identity.size(), m_config.identity.begin());
     m_phonebook.clear();
     for (std::size_t i = 0; i < GetLe16(b, kFileCount); ++i) {
         SimPhonebookRecord r;

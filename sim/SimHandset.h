@@ -34,8 +34,9 @@ public:
     void SetFaults(const SimFaults& faults);
     SimFaults Faults() const;
 
-    // Starts from a phone-book file (the "opbk" format). False, with a reason, when unreadable.
-    bool LoadPhonebook(const std::string& path, std::string* error);
+    // Starts from a phone-book file (the "opbk" format), taking its identity too unless
+    // `keepIdentity`. False, with a reason, when unreadable.
+    bool LoadPhonebook(const std::string& path, std::string* error, bool keepIdentity = false);
     std::vector<SimPhonebookRecord> Phonebook() const;
     // Adds a contact as the handset would store it (8-bit name, dial string).
     void AddContact(const std::string& name, const std::string& number);

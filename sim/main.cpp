@@ -70,7 +70,8 @@ int main(int argc, char** argv)
         {QStringLiteral("in-length"), QStringLiteral("Input report length, 8 to 4097."), QStringLiteral("N")},
         {QStringLiteral("out-length"), QStringLiteral("Output report length, 8 to 4097."), QStringLiteral("N")},
         {QStringLiteral("pace"), QStringLiteral("Reports per second; 0 is as fast as possible."), QStringLiteral("N")},
-        {QStringLiteral("phonebook"), QStringLiteral("Start with the phone book of this .opbk file."),
+        {QStringLiteral("phonebook"),
+         QStringLiteral("Start with the phone book of this .opbk file, and its identity unless --identity is given."),
          QStringLiteral("FILE")},
         {QStringLiteral("picture-folder"), QStringLiteral("Save received pictures here as PNG files."),
          QStringLiteral("DIR")},
@@ -133,7 +134,9 @@ int main(int argc, char** argv)
     SimHandset handset(c);
     if (p.isSet(QStringLiteral("phonebook"))) {
         std::string error;
-        if (!handset.LoadPhonebook(p.value(QStringLiteral("phonebook")).toStdString(), &error))
+        // The file's identity is the handset's, unless --identity says otherwise.
+        if (!handset.LoadPhonebook(p.value(QStringLiteral("phonebook")).toStdString(), &error,
+                                   p.isSet(QStringLiteral("identity"))))
             Fail(QString::fromStdString(error));
     }
 

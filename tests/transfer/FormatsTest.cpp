@@ -2,6 +2,7 @@
 #include "phonebook/HandsetIdentity.h"
 #include "transfer/NameField.h"
 #include "transfer/PackedNumber.h"
+#include "transfer/PictureRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -82,4 +83,16 @@ TEST(Cp1252, ConvertsBothWaysAndRefusesWhatTheHandsetCannotStore)
     EXPECT_FALSE(Cp1252::CanEncode(QChar(u'Ω')));
     // The five undefined bytes survive a round trip.
     EXPECT_EQ(Cp1252::FromUnicode(Cp1252::ToUnicode("\x81\x8D")), std::string("\x81\x8D"));
+}
+
+TEST(PictureRecords, HeaderAndNameRecord)
+{
+    EXPECT_EQ(PicturePayloadHeader(128, 128), (std::array<std::uint8_t, 4>{0x80, 0x80, 0, 0}));
+    EXPECT_EQ(PicturePayloadHeader(300, 2), (std::array<std::uint8_t, 4>{2, 300 & 0xFF, 0, 0}));
+    const auto r = ImageNameRecord({2, 7, 0x0102}, "Holiday at the lake");
+    EXPECT_EQ(r[0], 2);
+    EXPECT_EQ(r[1], 7);
+    EXPECT_EQ(r[2], 0x02);
+    EXPECT_EQ(r[3], 0x01);
+    EXPECT_EQ(std::string(r.begin() + 4, r.end()), "Holiday at the l");
 }
