@@ -1,8 +1,11 @@
 #include "SimHandset.h"
 
 #include "common/ByteOrder.h"
-#include "transfer/PackedNumber.h"
+#include "phonebook/PhonebookFileLayout.h"
+#include "phonebook/PhonebookTransfer.h"
+#include "transfer/NameField.h"
 #include "transfer/ProtocolCodes.h"
+#include "transfer/RecordLayouts.h"
 
 #include <QFile>
 
@@ -11,42 +14,16 @@
 
 namespace {
 
-// Handset information reply: [0..3] unused   [4..19] name   [20..23] identity, 32-bit part
-//   [24..25] identity, 16-bit part
-constexpr std::size_t kInfoReplySize = 26;
-constexpr std::size_t kInfoReplyName = 4;
-constexpr std::size_t kInfoReplyIdentity = 20;
-// Handset information write: [0..15] name   [16..21] identity
-constexpr std::size_t kInfoWriteSize = 22;
-constexpr std::size_t kInfoWriteIdentity = 16;
-constexpr std::size_t kNameSize = 16;
-// A phone-book record as the handset sends it is the record it receives behind a 4-byte tag.
-constexpr std::size_t kRecordTagSize = 4;
-constexpr std::size_t kWireRecordSize = 41;
-// Phone-book file: a 1036-byte header ([0..3] zero, [4..9] identity, [10..11] count), then records.
-constexpr std::size_t kFileHeaderSize = 1036;
-constexpr std::size_t kFileIdentity = 4;
-constexpr std::size_t kFileCount = 10;
-// The largest picture payload the handset takes: a 4-byte header and 128 x 128 words.
-constexpr std::size_t kMaxPicturePayload = 4 + 128 * 128 * 2;
+// The largest picture payload the handset takes: the header and 128 x 128 words.
+constexpr std::size_t kMaxPicturePayload = picturepayload::kPixels + 128 * 128 * 2;
 constexpr std::size_t kMaxPhonebookRecords = 100;
+// A record as the handset keeps it is the record it was sent, behind a 4-byte tag.
+constexpr std::size_t kStoredTagSize = readrecord::kName;
 
 // Refusal codes the handset answers with.
 constexpr std::uint8_t kRefuseMemoryFull = 2;
 constexpr std::uint8_t kRefuseTooLarge = 8;
 constexpr std::uint8_t kRefuseUnknown = 1;
-
-std::string NameFrom(std::span<const std::uint8_t> field)
-{
-    const auto end = std::find(field.begin(), field.end(), 0);
-    return std::string(field.begin(), end);
-}
-
-void PutName(std::span<std::uint8_t> field, const std::string& name)
-{
-    std::fill(field.begin(), field.end(), 0);
-    std::copy_n(name.begin(), std::min(name.size(), field.size()), field.begin());
-}
 
 }  // namespace
 
@@ -83,18 +60,18 @@ bool SimHandset::LoadPhonebook(const std::string& path, std::string* error, bool
     const QByteArray bytes = file.readAll();
     const std::span<const std::uint8_t> b(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                           static_cast<std::size_t>(bytes.size()));
-    if (b.size() < kFileHeaderSize || GetLe32(b, 0) != 0 ||
-        (b.size() - kFileHeaderSize) / sizeof(SimPhonebookRecord) != GetLe16(b, kFileCount)) {
+    if (b.size() < opbk::kHeaderSize || GetLe32(b, opbk::kMagic) != 0 ||
+        (b.size() - opbk::kHeaderSize) / opbk::kRecordSize != GetLe16(b, opbk::kCount)) {
         *error = path + ": not a phone-book file";
         return false;
     }
     std::lock_guard lock(m_mutex);
     if (!keepIdentity)
-        std::copy_n(b.begin() + kFileIdentity, m_config.identity.size(), m_config.identity.begin());
+        std::copy_n(b.begin() + opbk::kIdentity, m_config.identity.size(), m_config.identity.begin());
     m_phonebook.clear();
-    for (std::size_t i = 0; i < GetLe16(b, kFileCount); ++i) {
+    for (std::size_t i = 0; i < GetLe16(b, opbk::kCount); ++i) {
         SimPhonebookRecord r;
-        std::copy_n(b.begin() + kFileHeaderSize + i * r.size(), r.size(), r.begin());
+        std::copy_n(b.begin() + opbk::kHeaderSize + i * r.size(), r.size(), r.begin());
         m_phonebook.push_back(r);
     }
     return true;
@@ -108,14 +85,11 @@ std::vector<SimPhonebookRecord> SimHandset::Phonebook() const
 
 void SimHandset::AddContact(const std::string& name, const std::string& number)
 {
-    std::vector<std::uint8_t> wire(kWireRecordSize, 0);
-    PutName(std::span(wire).first(kNameSize), name);
-    const PackedNumber packed = PackedNumber::Pack(number);
-    wire[kNameSize] = packed.count;
-    std::copy(packed.codes.begin(), packed.codes.end(), wire.begin() + kNameSize + 1);
-    // No choice values yet: (0, 255, 0) each, as a handset gives a new entry.
-    wire[kNameSize + 1 + PackedNumber::kCodeBytes + 1] = 0xFF;
-    wire[kNameSize + 1 + PackedNumber::kCodeBytes + 5] = 0xFF;
+    PhonebookEntry entry;
+    entry.name = name;
+    entry.number = number;
+    std::vector<std::uint8_t> wire(wirerecord::kSize, 0);
+    PhonebookTransfer::EncodeRecordBody(wire, entry, entry.choice1, entry.choice2);
     const std::array<std::uint8_t, params::kSize> p{0, 0, 0, 0, CLASS_PHONEBOOK, 0, 0, 0};
     CommitWrite(FN_WRITE_RECORD, p, wire);
 }
@@ -196,9 +170,9 @@ SimHandset::Answer SimHandset::Read(std::uint8_t function, std::span<const std::
     switch (function) {
     case FN_READ_RECORD:
         if (cls == CLASS_HANDSET_INFO && index == 0) {
-            a.data.assign(kInfoReplySize, 0);
-            PutName(std::span(a.data).subspan(kInfoReplyName, kNameSize), m_config.name);
-            std::copy(m_config.identity.begin(), m_config.identity.end(), a.data.begin() + kInfoReplyIdentity);
+            a.data.assign(inforeply::kSize, 0);
+            WriteNameField(std::span(a.data).subspan(inforeply::kName, kNameFieldSize), m_config.name);
+            std::copy(m_config.identity.begin(), m_config.identity.end(), a.data.begin() + inforeply::kIdentity32);
         } else if (cls == CLASS_PHONEBOOK && index < m_phonebook.size()) {
             a.data.assign(m_phonebook[index].begin(), m_phonebook[index].end());
         } else {
@@ -268,20 +242,20 @@ void SimHandset::CommitWrite(std::uint8_t function, std::span<const std::uint8_t
         m_pictures.Add(data);
         break;
     case FN_WRITE_RECORD:
-        if (cls == CLASS_PHONEBOOK && data.size() >= kWireRecordSize) {
+        if (cls == CLASS_PHONEBOOK && data.size() >= wirerecord::kSize) {
             SimPhonebookRecord r{};
             r[0] = CLASS_PHONEBOOK;
             r[1] = static_cast<std::uint8_t>(m_phonebook.size());
-            std::copy_n(data.begin(), kWireRecordSize, r.begin() + kRecordTagSize);
+            std::copy_n(data.begin(), wirerecord::kSize, r.begin() + kStoredTagSize);
             m_phonebook.push_back(r);
-        } else if (cls == CLASS_IMAGE_NAME && data.size() >= kRecordTagSize + kNameSize) {
-            m_pictures.Name(data[1], NameFrom(data.subspan(kRecordTagSize, kNameSize)));
+        } else if (cls == CLASS_IMAGE_NAME && data.size() >= imagename::kSize) {
+            m_pictures.Name(data[imagename::kTag + 1], ReadNameField(data.subspan(imagename::kName, kNameFieldSize)));
         }
         break;
     case FN_WRITE_INFO:
-        if (data.size() >= kInfoWriteSize) {
-            m_config.name = NameFrom(data.first(kNameSize));
-            std::copy_n(data.begin() + kInfoWriteIdentity, m_config.identity.size(), m_config.identity.begin());
+        if (data.size() >= infowrite::kSize) {
+            m_config.name = ReadNameField(data.subspan(infowrite::kName, kNameFieldSize));
+            std::copy_n(data.begin() + infowrite::kIdentity32, m_config.identity.size(), m_config.identity.begin());
         }
         break;
     default:

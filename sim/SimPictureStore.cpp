@@ -2,6 +2,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/ByteOrder.h"
+#include "transfer/RecordLayouts.h"
 
 #include <QDir>
 #include <QImage>
@@ -9,10 +10,9 @@
 
 namespace {
 
-// Picture payload: [0] height   [1] width   [2..3] zero   [4..] RGB 5-6-5 words, rows from the top.
-constexpr std::size_t kHeight = 0;
-constexpr std::size_t kWidth = 1;
-constexpr std::size_t kPixels = 4;
+using picturepayload::kHeight;
+using picturepayload::kPixels;
+using picturepayload::kWidth;
 
 }  // namespace
 

@@ -21,17 +21,11 @@ constexpr int kStepsPerRecord = 10;
 constexpr int kExtraSteps = 20;
 constexpr EntryTag kNoChoice{0, 255, 0};
 
-EntryTag TagAt(std::span<const std::uint8_t> b, std::size_t at)
-{
-    return {b[at], b[at + 1], GetLe16(b, at + 2)};
-}
-
-void PutTag(std::span<std::uint8_t> b, std::size_t at, const EntryTag& t)
-{
-    b[at] = t.byteA;
-    b[at + 1] = t.byteB;
-    PutLe16(b, at + 2, t.word);
-}
+// A stored record is the sent record behind a 4-byte header tag: the offsets line up.
+static_assert(readrecord::kName - readrecord::kHeaderTag == 4 && wirerecord::kName == 0);
+static_assert(readrecord::kDigitCount - 4 == wirerecord::kDigitCount && readrecord::kDigits - 4 == wirerecord::kDigits);
+static_assert(readrecord::kChoice1 - 4 == wirerecord::kChoice1 && readrecord::kChoice2 - 4 == wirerecord::kChoice2);
+static_assert(readrecord::kSize - 4 == wirerecord::kSize);
 
 QString Numbered(std::uint32_t id, std::size_t i)
 {
@@ -81,13 +75,24 @@ bool PhonebookTransfer::DecodeRecord(int position, std::span<const std::uint8_t>
     number.count = record[readrecord::kDigitCount];
     std::copy_n(record.begin() + readrecord::kDigits, number.codes.size(), number.codes.begin());
 
-    entry.headerTag = TagAt(record, readrecord::kHeaderTag);
+    entry.headerTag = ReadEntryTag(record, readrecord::kHeaderTag);
     entry.name = ReadNameField(record.subspan(readrecord::kName, kNameFieldSize));
     entry.number = number.Unpack();
-    entry.choice1 = TagAt(record, readrecord::kChoice1);
-    entry.choice2 = TagAt(record, readrecord::kChoice2);
+    entry.choice1 = ReadEntryTag(record, readrecord::kChoice1);
+    entry.choice2 = ReadEntryTag(record, readrecord::kChoice2);
     entry.sourceIndex = static_cast<std::uint16_t>(position);
     return true;
+}
+
+void PhonebookTransfer::EncodeRecordBody(std::span<std::uint8_t> body, const PhonebookEntry& entry,
+                                         const EntryTag& choice1, const EntryTag& choice2)
+{
+    WriteNameField(body.subspan(wirerecord::kName, kNameFieldSize), entry.name);
+    const PackedNumber number = PackedNumber::Pack(std::string_view(entry.number).substr(0, MAX_NUMBER_LENGTH));
+    body[wirerecord::kDigitCount] = number.count;
+    std::copy(number.codes.begin(), number.codes.end(), body.begin() + wirerecord::kDigits);
+    WriteEntryTag(body, wirerecord::kChoice1, choice1);
+    WriteEntryTag(body, wirerecord::kChoice2, choice2);
 }
 
 Msg PhonebookTransfer::FailReceive(Msg result)
@@ -158,12 +163,7 @@ Msg PhonebookTransfer::SendPhonebook()
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         const PhonebookEntry& e = *m_entries[i];
         std::array<std::uint8_t, wirerecord::kSize> record{};
-        WriteNameField(std::span(record).subspan(wirerecord::kName, kNameFieldSize), e.name);
-        const PackedNumber number = PackedNumber::Pack(std::string_view(e.number).substr(0, MAX_NUMBER_LENGTH));
-        record[wirerecord::kDigitCount] = number.count;
-        std::copy(number.codes.begin(), number.codes.end(), record.begin() + wirerecord::kDigits);
-        PutTag(record, wirerecord::kChoice1, sameHandset ? e.choice1 : kNoChoice);
-        PutTag(record, wirerecord::kChoice2, sameHandset ? e.choice2 : kNoChoice);
+        EncodeRecordBody(record, e, sameHandset ? e.choice1 : kNoChoice, sameHandset ? e.choice2 : kNoChoice);
 
         progress->SetStatusText(Numbered(ToId(Msg::SendingPhonebookRecord), i));
         if (progress->CancelEvent().IsSet())

@@ -44,6 +44,11 @@ public:
     // The same from the file's bytes.
     Msg LoadFromBytes(std::span<const std::uint8_t> bytes);
 
+    // Fills the part a sent record and a stored record share (name, number, choices): the 41
+    // bytes of a record for the handset, or bytes 4..44 of a record as files keep them.
+    static void EncodeRecordBody(std::span<std::uint8_t> body, const PhonebookEntry& entry, const EntryTag& choice1,
+                                 const EntryTag& choice2);
+
 private:
     Msg FailReceive(Msg result);
 

@@ -1,29 +1,15 @@
 // The phone-book container's file operations: the "opbk" format.
 
 #include "PhonebookFileLayout.h"
-#include "PhonebookLimits.h"
 #include "PhonebookTransfer.h"
 
 #include "common/AtomicFile.h"
-#include "transfer/NameField.h"
-#include "transfer/PackedNumber.h"
 #include "transfer/RecordLayouts.h"
 
 #include <QFile>
 
 #include <limits>
 #include <new>
-
-namespace {
-
-void PutTag(std::span<std::uint8_t> b, std::size_t at, const EntryTag& t)
-{
-    b[at] = t.byteA;
-    b[at + 1] = t.byteB;
-    PutLe16(b, at + 2, t.word);
-}
-
-}  // namespace
 
 Msg PhonebookTransfer::SaveToFile(const QString& path) const
 {
@@ -44,13 +30,8 @@ Msg PhonebookTransfer::SaveToFile(const QString& path) const
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         const PhonebookEntry& e = *m_entries[i];
         const auto r = b.subspan(opbk::kHeaderSize + opbk::kRecordSize * i, opbk::kRecordSize);
-        PutTag(r, readrecord::kHeaderTag, e.headerTag);
-        WriteNameField(r.subspan(readrecord::kName, kNameFieldSize), e.name);
-        const PackedNumber number = PackedNumber::Pack(std::string_view(e.number).substr(0, MAX_NUMBER_LENGTH));
-        r[readrecord::kDigitCount] = number.count;
-        std::copy(number.codes.begin(), number.codes.end(), r.begin() + readrecord::kDigits);
-        PutTag(r, readrecord::kChoice1, e.choice1);
-        PutTag(r, readrecord::kChoice2, e.choice2);
+        WriteEntryTag(r, readrecord::kHeaderTag, e.headerTag);
+        EncodeRecordBody(r.subspan(readrecord::kName), e, e.choice1, e.choice2);
     }
 
     // Written beside the target and renamed over it, so a failed write leaves the old file whole.
