@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+// Keeps one copy of the program per user. The first copy listens on a local socket named
+// after the program's instance key; a later copy asks it to come to the front, then ends.
+class SingleInstanceGuard : public QObject {
+    Q_OBJECT
+public:
+    explicit SingleInstanceGuard(const QString& key, QObject* parent = nullptr);
+    ~SingleInstanceGuard() override;
+
+    // True when another copy was found and told to come forward: this copy should end.
+    bool HandOverToRunningCopy();
+    // Starts listening for later copies. False when it cannot (the program still runs).
+    bool Listen();
+
+    static QString DefaultKey();
+
+signals:
+    void raiseRequested();
+
+private:
+    QString m_name;
+    QLocalServer* m_server = nullptr;
+};

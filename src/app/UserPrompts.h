@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+class QWidget;
+
+// Every message box and file dialog of the program goes through here, so that tests can
+// answer them from a script.
+class UserPrompts {
+public:
+    enum class Answer { Ok, Yes, No, Cancel };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Icon { Warning, Question, Information };
+
+    virtual ~UserPrompts() = default;
+
+    // A message box captioned with the program's title.
+    virtual Answer Ask(QWidget* owner, const QString& text, Buttons buttons, Icon icon) = 0;
+    // Empty when the user cancels.
+    virtual QString OpenFileName(QWidget* owner, const QString& folder, const QString& filter) = 0;
+    virtual QString SaveFileName(QWidget* owner, const QString& proposed, const QString& filter) = 0;
+
+    // The prompts in use: real dialogs unless a test installed others.
+    static UserPrompts& Current();
+    // Installs `prompts` (not owned); null puts the real dialogs back.
+    static void Install(UserPrompts* prompts);
+};
+
+// The warning box of the pages: the text of a string-table entry, an OK button.
+void ShowWarning(QWidget* owner, std::uint32_t stringId);

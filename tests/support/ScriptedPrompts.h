@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/UserPrompts.h"
+
+#include <QStringList>
+
+#include <deque>
+
+// Answers message boxes and file dialogs from a script, and remembers what was asked.
+class ScriptedPrompts final : public UserPrompts {
+public:
+    ScriptedPrompts() { Install(this); }
+    ~ScriptedPrompts() override { Install(nullptr); }
+
+    Answer Ask(QWidget*, const QString& text, Buttons, Icon) override
+    {
+        asked.append(text);
+        if (answers.empty())
+            return Answer::Cancel;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QString OpenFileName(QWidget*, const QString&, const QString&) override { return Next(); }
+    QString SaveFileName(QWidget*, const QString&, const QString&) override { return Next(); }
+
+    QStringList asked;
+    std::deque<Answer> answers;
+    std::deque<QString> files;
+
+private:
+    QString Next()
+    {
+        if (files.empty())
+            return {};
+        QString f = files.front();
+        files.pop_front();
+        return f;
+    }
+};
