@@ -91,9 +91,12 @@ int CSkinButton::CurrentSlot() const
 {
     if (m_pictures[kSlotIn].isNull())
         return -1;
+    // Only a button disabled itself shows its disabled picture. One that is merely inside a
+    // disabled window (a page during a transfer) keeps its look, as Windows buttons do.
+    const bool disabled = testAttribute(Qt::WA_ForceDisabled);
     int slot = kSlotIn;
     if (!ShowsIn())
-        slot = !isEnabled() ? kSlotDisabled : (!m_pictures[kSlotOut].isNull() ? kSlotOut : kSlotIn);
+        slot = disabled ? kSlotDisabled : (!m_pictures[kSlotOut].isNull() ? kSlotOut : kSlotIn);
     return m_pictures[static_cast<std::size_t>(slot)].isNull() ? -1 : slot;
 }
 

@@ -76,6 +76,15 @@ TEST_F(SkinButton, HoverPressAndDisabledPictures)
     EXPECT_EQ(first->CurrentSlot(), -1);
 }
 
+TEST_F(SkinButton, AButtonInADisabledWindowKeepsItsLook)
+{
+    parent.setEnabled(false);
+    EXPECT_EQ(first->CurrentSlot(), kOut) << "only a button disabled itself loses its picture";
+    parent.setEnabled(true);
+    first->setEnabled(false);
+    EXPECT_EQ(first->CurrentSlot(), -1);
+}
+
 TEST_F(SkinButton, FlatFocusKeepsTheInPictureUntilTheFocusGoes)
 {
     first->DrawFlatFocus(true);
