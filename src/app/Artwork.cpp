@@ -105,6 +105,24 @@ QPixmap PageBackground(const QString& title, const QString& line1, const QString
     });
 }
 
+QPixmap PhonebookBackground()
+{
+    QPixmap pm = PageBackground({}, {}, {});
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setPen(kNavy);
+    p.setFont(Face(16, true));
+    p.drawText(QRectF(170, 14, 300, 26), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Phone Book"));
+    p.setPen(kMuted);
+    p.setFont(Face(11, true));
+    p.drawText(QRectF(40, 50, 100, 16), Qt::AlignCenter, QStringLiteral("Handset"));
+    p.setPen(kInk);
+    p.setFont(Face(12));
+    p.drawText(QRectF(170, 82, 80, 23), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Name"));
+    p.drawText(QRectF(170, 112, 80, 23), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Number"));
+    return pm;
+}
+
 QPixmap Tab(int w, int h, const QString& label, bool in)
 {
     return Canvas(w, h, [&](QPainter& p) {
@@ -129,6 +147,33 @@ QPixmap Button(int w, int h, const QString& label, bool in)
         p.drawRoundedRect(r, 6, 6);
         p.setPen(Qt::white);
         p.setFont(Face(13, true));
+        p.drawText(r, Qt::AlignCenter, label);
+    });
+}
+
+enum class Look { In, Out, Disabled };
+
+// A labelled command button of a page.
+QPixmap Command(int w, int h, const QString& label, Look look)
+{
+    return Canvas(w, h, [&](QPainter& p) {
+        const QRectF r(0.5, 0.5, w - 1, h - 1);
+        const QColor fill = look == Look::In ? kBlue : look == Look::Out ? QColor(Qt::white) : QColor(0xEE, 0xF1, 0xF5);
+        const QColor text = look == Look::In ? QColor(Qt::white) : look == Look::Out ? kNavy : QColor(0xA9, 0xB4, 0xC0);
+        p.setPen(QPen(look == Look::Disabled ? QColor(0xD5, 0xDB, 0xE2) : kBlue, 1));
+        p.setBrush(fill);
+        p.drawRoundedRect(r, 4, 4);
+        p.setPen(text);
+        // Small square buttons carry a symbol over a one-word label: "symbol|word".
+        const QStringList parts = label.split(u'|');
+        if (parts.size() == 2) {
+            p.setFont(Face(14, true));
+            p.drawText(QRectF(0, 1, w, h * 0.6), Qt::AlignCenter, parts[0]);
+            p.setFont(Face(8, true));
+            p.drawText(QRectF(0, h * 0.55, w, h * 0.42), Qt::AlignCenter, parts[1]);
+            return;
+        }
+        p.setFont(Face(11, true));
         p.drawText(r, Qt::AlignCenter, label);
     });
 }
@@ -194,7 +239,7 @@ QPixmap Draw(int id)
             QStringLiteral("Connect the handset with its USB cable. The status bar below shows its "
                            "name once it is found. Press Help for how to set up a handset on Linux."));
     case kImageBackground: return PageBackground({}, {}, {});
-    case kPhonebookBackground: return PageBackground({}, {}, {});
+    case kPhonebookBackground: return PhonebookBackground();
     case kWelcomeTabIn: return Tab(112, 19, QStringLiteral("Welcome"), true);
     case kWelcomeTabOut: return Tab(112, 19, QStringLiteral("Welcome"), false);
     case kImageTabIn: return Tab(113, 19, QStringLiteral("Pictures"), true);
@@ -208,6 +253,36 @@ QPixmap Draw(int id)
     case kHandsetConnected: return StatusPicture(true);
     case kNoHandset: return StatusPicture(false);
     case kProgramIcon: return Icon(64);
+    case kOpenIn: return Command(105, 18, QStringLiteral("Open"), Look::In);
+    case kOpenOut: return Command(105, 18, QStringLiteral("Open"), Look::Out);
+    case kOpenDisabled: return Command(105, 18, QStringLiteral("Open"), Look::Disabled);
+    case kSaveIn: return Command(105, 18, QStringLiteral("Save"), Look::In);
+    case kSaveOut: return Command(105, 18, QStringLiteral("Save"), Look::Out);
+    case kSaveDisabled: return Command(105, 18, QStringLiteral("Save"), Look::Disabled);
+    case kNewBookIn: return Command(117, 18, QStringLiteral("New Phonebook"), Look::In);
+    case kNewBookOut: return Command(117, 18, QStringLiteral("New Phonebook"), Look::Out);
+    case kNewBookDisabled: return Command(117, 18, QStringLiteral("New Phonebook"), Look::Disabled);
+    case kReceiveIn: return Command(32, 31, QStringLiteral("\u2193|Get"), Look::In);
+    case kReceiveOut: return Command(32, 31, QStringLiteral("\u2193|Get"), Look::Out);
+    case kReceiveDisabled: return Command(32, 31, QStringLiteral("\u2193|Get"), Look::Disabled);
+    case kSendIn: return Command(34, 31, QStringLiteral("\u2191|Send"), Look::In);
+    case kSendOut: return Command(34, 31, QStringLiteral("\u2191|Send"), Look::Out);
+    case kSendDisabled: return Command(34, 31, QStringLiteral("\u2191|Send"), Look::Disabled);
+    case kImportExportIn: return Command(34, 33, QStringLiteral("\u21C5|I/E"), Look::In);
+    case kImportExportOut: return Command(34, 33, QStringLiteral("\u21C5|I/E"), Look::Out);
+    case kImportExportDisabled: return Command(34, 33, QStringLiteral("\u21C5|I/E"), Look::Disabled);
+    case kNewEntryIn: return Command(34, 32, QStringLiteral("+|New"), Look::In);
+    case kNewEntryOut: return Command(34, 32, QStringLiteral("+|New"), Look::Out);
+    case kNewEntryDisabled: return Command(34, 32, QStringLiteral("+|New"), Look::Disabled);
+    case kSelectAllIn: return Command(105, 19, QStringLiteral("Select All"), Look::In);
+    case kSelectAllOut: return Command(105, 19, QStringLiteral("Select All"), Look::Out);
+    case kSelectAllDisabled: return Command(105, 19, QStringLiteral("Select All"), Look::Disabled);
+    case kDeselectAllIn: return Command(105, 19, QStringLiteral("Deselect All"), Look::In);
+    case kDeselectAllOut: return Command(105, 19, QStringLiteral("Deselect All"), Look::Out);
+    case kDeselectAllDisabled: return Command(105, 19, QStringLiteral("Deselect All"), Look::Disabled);
+    case kDeleteIn: return Command(182, 19, QStringLiteral("Delete Selected"), Look::In);
+    case kDeleteOut: return Command(182, 19, QStringLiteral("Delete Selected"), Look::Out);
+    case kDeleteDisabled: return Command(182, 19, QStringLiteral("Delete Selected"), Look::Disabled);
     default: return {};
     }
 }

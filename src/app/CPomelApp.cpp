@@ -7,6 +7,8 @@
 
 #include "SimulatedHandset.h"
 
+#include "phonebook/CPhoneBookDlg.h"
+
 #include "common/StringTable.h"
 
 #include <QCommandLineParser>
@@ -30,6 +32,14 @@ void TakeScreenshots(CStartPage* window, const QString& folder)
         const QString name = QStringLiteral("%1/%2-%3.png").arg(folder).arg(++n).arg(row.tabButton->objectName());
         window->grab().save(name);
         std::printf("%s\n", qPrintable(name));
+        // The phone-book page once more, with the handset's phone book in it.
+        if (auto* book = qobject_cast<CPhoneBookDlg*>(row.page); book && book->HandsetReady()) {
+            book->OnReceive();
+            QCoreApplication::processEvents();
+            const QString loaded = QStringLiteral("%1/%2-phonebook-received.png").arg(folder).arg(++n);
+            window->grab().save(loaded);
+            std::printf("%s\n", qPrintable(loaded));
+        }
     }
     std::fflush(stdout);
     window->close();

@@ -19,4 +19,16 @@ inline constexpr int kWebLinkOut = 291;
 inline constexpr int kHandsetConnected = 349;     // 31 x 11
 inline constexpr int kNoHandset = 348;
 inline constexpr int kProgramIcon = 150;
+
+// The phone-book page's buttons: in, out, disabled.
+inline constexpr int kOpenIn = 379, kOpenOut = 319, kOpenDisabled = 336;                   // 105 x 18
+inline constexpr int kSaveIn = 382, kSaveOut = 320, kSaveDisabled = 328;                   // 105 x 18
+inline constexpr int kNewBookIn = 373, kNewBookOut = 313, kNewBookDisabled = 329;          // 117 x 18
+inline constexpr int kReceiveIn = 380, kReceiveOut = 322, kReceiveDisabled = 331;          // 32 x 31
+inline constexpr int kSendIn = 376, kSendOut = 316, kSendDisabled = 330;                   // 34 x 31
+inline constexpr int kImportExportIn = 377, kImportExportOut = 317, kImportExportDisabled = 327;  // 34 x 33
+inline constexpr int kNewEntryIn = 378, kNewEntryOut = 318, kNewEntryDisabled = 335;       // 34 x 32
+inline constexpr int kSelectAllIn = 381, kSelectAllOut = 321, kSelectAllDisabled = 332;    // 105 x 19
+inline constexpr int kDeselectAllIn = 375, kDeselectAllOut = 315, kDeselectAllDisabled = 333;  // 105 x 19
+inline constexpr int kDeleteIn = 374, kDeleteOut = 314, kDeleteDisabled = 334;             // 182 x 19
 }  // namespace picture

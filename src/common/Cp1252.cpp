@@ -55,6 +55,14 @@ std::optional<std::string> FromUnicode(QStringView text)
     return out;
 }
 
+std::string FromUnicodeLossy(QStringView text)
+{
+    std::string out;
+    for (QChar c : text)
+        out += Encode(c.unicode()).value_or('?');
+    return out;
+}
+
 bool CanEncode(QChar c)
 {
     return Encode(c.unicode()).has_value();

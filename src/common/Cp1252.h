@@ -14,5 +14,8 @@ QString ToUnicode(std::string_view bytes);
 // Null when some character has no Windows-1252 byte (the handset could not store it).
 std::optional<std::string> FromUnicode(QStringView text);
 bool CanEncode(QChar c);
+// As FromUnicode, with '?' for each character that has no byte (for pasted text, which is not
+// filtered).
+std::string FromUnicodeLossy(QStringView text);
 
 }  // namespace Cp1252

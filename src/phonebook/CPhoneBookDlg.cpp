@@ -1,9 +1,486 @@
 #include "CPhoneBookDlg.h"
 
+#include "BookFolder.h"
+#include "CEditPhoneNumber.h"
+#include "Cp1252Validator.h"
+#include "PhonebookLimits.h"
+
+#include "app/CSkinButton.h"
+#include "app/CWelcomeDlg.h"
+#include "app/PictureIds.h"
+#include "common/Cp1252.h"
+#include "common/StringTable.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QTreeView>
+
+namespace {
+
+constexpr std::uint32_t kSaveFilter = 191;
+constexpr std::uint32_t kOpenFilter = 192;
+constexpr std::uint32_t kLoadingFile = 371;
+constexpr std::uint32_t kSavingFile = 372;
+constexpr std::uint32_t kWebLinkTip = 269;
+
+struct ButtonSpec {
+    int id;
+    QRect place;
+    int in, out, disabled;
+    std::uint32_t tip;
+};
+
+// Where each button goes, its pictures and its tool tip.
+const ButtonSpec kButtons[] = {
+    {CPhoneBookDlg::kOpen, {170, 48, 105, 18}, picture::kOpenIn, picture::kOpenOut, picture::kOpenDisabled, 270},
+    {CPhoneBookDlg::kSave, {285, 48, 105, 18}, picture::kSaveIn, picture::kSaveOut, picture::kSaveDisabled, 271},
+    {CPhoneBookDlg::kNewPhonebook, {400, 48, 117, 18}, picture::kNewBookIn, picture::kNewBookOut,
+     picture::kNewBookDisabled, 272},
+    {CPhoneBookDlg::kReceive, {64, 68, 32, 31}, picture::kReceiveIn, picture::kReceiveOut, picture::kReceiveDisabled,
+     273},
+    {CPhoneBookDlg::kSend, {96, 68, 34, 31}, picture::kSendIn, picture::kSendOut, picture::kSendDisabled, 274},
+    {CPhoneBookDlg::kImportExport, {96, 106, 34, 33}, picture::kImportExportIn, picture::kImportExportOut,
+     picture::kImportExportDisabled, 279},
+    {CPhoneBookDlg::kNewEntry, {96, 144, 34, 32}, picture::kNewEntryIn, picture::kNewEntryOut,
+     picture::kNewEntryDisabled, 278},
+    {CPhoneBookDlg::kSelectAll, {170, 350, 105, 19}, picture::kSelectAllIn, picture::kSelectAllOut,
+     picture::kSelectAllDisabled, 275},
+    {CPhoneBookDlg::kDeselectAll, {285, 350, 105, 19}, picture::kDeselectAllIn, picture::kDeselectAllOut,
+     picture::kDeselectAllDisabled, 276},
+    {CPhoneBookDlg::kDelete, {435, 350, 182, 19}, picture::kDeleteIn, picture::kDeleteOut, picture::kDeleteDisabled,
+     277},
+    {CPhoneBookDlg::kWebLink, {200, 390, 387, 33}, picture::kWebLinkIn, picture::kWebLinkOut, 0, kWebLinkTip},
+};
+
+// "Name (*.x)|*.x|Other (*.*)|*.*||" as Qt writes it: "Name (*.x);;Other (*.*)".
+QString QtFilter(std::uint32_t id)
+{
+    const QStringList parts = LoadString(id).split(u'|', Qt::SkipEmptyParts);
+    QStringList names;
+    for (qsizetype i = 0; i < parts.size(); i += 2)
+        names.append(parts[i]);
+    return names.join(QStringLiteral(";;"));
+}
+
+}  // namespace
+
+const QString CPhoneBookDlg::kSaveChangesQuestion = QStringLiteral("Save changes to current phonebook loaded?");
+
+CPhoneBookDlg::CPhoneBookDlg(QWidget* parent) : CTabDialog(parent)
+{
+    m_model = new PhonebookListModel(this);
+    m_list = new QTreeView(this);
+    m_nameEdit = new QLineEdit(this);
+    m_numberEdit = new CEditPhoneNumber(this);
+    for (const ButtonSpec& spec : kButtons) {
+        auto* button = new CSkinButton(this);
+        button->setObjectName(QStringLiteral("button%1").arg(spec.id));
+        m_buttons[spec.id] = button;
+    }
+}
+
+void CPhoneBookDlg::OnInitDialog()
+{
+    CTabDialog::OnInitDialog();
+    for (const ButtonSpec& spec : kButtons) {
+        CSkinButton* b = m_buttons[spec.id];
+        b->SetBitmaps(spec.in, 0, spec.out, 0, spec.disabled, 0);
+        b->SetAlign(3);
+        if (spec.id == kWebLink)
+            b->SetUrl(QString::fromLatin1(CWelcomeDlg::kMakerWebAddress));
+        b->setGeometry(spec.place);
+        b->UseBalloonTooltip();
+        b->SetTooltipText(spec.tip);
+        b->DrawFlatFocus(true);
+    }
+    connect(m_buttons[kReceive], &QAbstractButton::clicked, this, &CPhoneBookDlg::OnReceive);
+    connect(m_buttons[kSend], &QAbstractButton::clicked, this, &CPhoneBookDlg::OnSend);
+    connect(m_buttons[kOpen], &QAbstractButton::clicked, this, &CPhoneBookDlg::OnOpen);
+    connect(m_buttons[kSave], &QAbstractButton::clicked, this, &CPhoneBookDlg::OnSave);
+    connect(m_buttons[kNewPhonebook], &QAbstractButton::clicked, this, &CPhoneBookDlg::OnNewPhonebook);
+    connect(m_buttons[kNewEntry], &QAbstractButton::clicked, this, &CPhoneBookDlg::OnNewEntry);
+    connect(m_buttons[kDelete], &QAbstractButton::clicked, this, &CPhoneBookDlg::OnDelete);
+    connect(m_buttons[kSelectAll], &QAbstractButton::clicked, this, &CPhoneBookDlg::OnSelectAll);
+    connect(m_buttons[kDeselectAll], &QAbstractButton::clicked, this, &CPhoneBookDlg::OnDeselectAll);
+    connect(m_buttons[kImportExport], &QAbstractButton::clicked, this, &CPhoneBookDlg::OnImportExport);
+
+    m_list->setModel(m_model);
+    m_list->setGeometry(155, 140, 466, 206);
+    m_list->setRootIsDecorated(false);
+    m_list->setItemsExpandable(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->header()->setSectionsClickable(true);
+    m_list->header()->setSortIndicatorShown(false);
+    m_list->header()->setStretchLastSection(false);
+    // Half the list each; inside its frame, so that no horizontal scroll bar appears.
+    const int half = (m_list->width() - 2 * m_list->frameWidth()) / 2;
+    m_list->setColumnWidth(0, half);
+    m_list->setColumnWidth(1, half);
+    connect(m_list->header(), &QHeaderView::sectionClicked, this, &CPhoneBookDlg::OnSort);
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CPhoneBookDlg::OnSelectionChanged);
+
+    m_nameEdit->setGeometry(255, 82, 300, 23);
+    m_numberEdit->setGeometry(255, 112, 300, 23);
+    m_nameEdit->setMaxLength(static_cast<int>(MAX_NAME_LENGTH));
+    m_numberEdit->setMaxLength(static_cast<int>(MAX_NUMBER_LENGTH));
+    m_nameEdit->setValidator(new Cp1252Validator(m_nameEdit));
+    m_nameEdit->setEnabled(false);
+    m_numberEdit->setEnabled(false);
+    connect(m_nameEdit, &QLineEdit::textChanged, this, &CPhoneBookDlg::OnNameChanged);
+    connect(m_numberEdit, &QLineEdit::textChanged, this, &CPhoneBookDlg::OnNumberChanged);
+    UpdateButtons();
+}
+
+CSkinButton* CPhoneBookDlg::Button(int id) const
+{
+    const auto it = m_buttons.find(id);
+    return it == m_buttons.end() ? nullptr : it->second;
+}
+
+void CPhoneBookDlg::UpdateButtons()
+{
+    QWidget* focus = QApplication::focusWidget();
+    const auto enable = [this](int id, bool on) { m_buttons[id]->setEnabled(on); };
+    enable(kOpen, true);
+    enable(kNewPhonebook, true);
+    enable(kReceive, m_bHandsetReady);
+    enable(kSend, m_bBookOpen && m_bHandsetReady);
+    for (int id : {kSave, kSelectAll, kDeselectAll, kDelete, kNewEntry, kImportExport})
+        enable(id, m_bBookOpen);
+    if (focus && focus->isEnabled())
+        focus->setFocus();
+}
+
+QList<int> CPhoneBookDlg::SelectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& i : m_list->selectionModel()->selectedRows())
+        rows.append(i.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void CPhoneBookDlg::SelectRows(const QList<int>& rows)
+{
+    QItemSelection selection;
+    for (int row : rows)
+        selection.select(m_model->index(row, 0), m_model->index(row, 1));
+    m_list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+int CPhoneBookDlg::AddEntry(const std::string& name, const std::string& number)
+{
+    auto entry = std::make_unique<PhonebookEntry>();
+    entry->name = name.substr(0, MAX_NAME_LENGTH);
+    entry->number = number.substr(0, MAX_NUMBER_LENGTH);
+    const int row = m_model->Append(std::move(entry));
+    m_bModified = true;
+    return row;
+}
+
+void CPhoneBookDlg::OnNewEntry()
+{
+    if (m_model->Count() >= static_cast<int>(MAX_PHONEBOOK_ENTRIES)) {
+        ShowWarning(this, ToId(Msg::MaxEntriesReached));
+        return;
+    }
+    const int row = AddEntry({}, {});
+    m_list->selectionModel()->clearCurrentIndex();
+    SelectRows({row});
+    m_list->scrollTo(m_model->index(row, 0));
+    m_nameEdit->setFocus();
+    m_nameEdit->setText(QString());
+    m_numberEdit->setText(QString());
+}
+
+void CPhoneBookDlg::OnDelete()
+{
+    // No question: the selected rows go, each marking the book changed.
+    for (QList<int> rows = SelectedRows(); !rows.isEmpty(); rows = SelectedRows()) {
+        m_model->Remove(rows.first());
+        m_bModified = true;
+    }
+}
+
+void CPhoneBookDlg::OnSelectAll()
+{
+    m_list->selectionModel()->clearCurrentIndex();
+    m_list->selectAll();
+}
+
+void CPhoneBookDlg::OnDeselectAll()
+{
+    m_list->selectionModel()->clear();
+}
+
+void CPhoneBookDlg::OnSelectionChanged()
+{
+    const QList<int> rows = SelectedRows();
+    if (rows.size() != 1) {
+        m_nameEdit->setEnabled(false);
+        m_numberEdit->setEnabled(false);
+        if (rows.isEmpty()) {
+            m_nameEdit->setText(QString());
+            m_numberEdit->setText(QString());
+        }
+        return;
+    }
+    m_nameEdit->setEnabled(true);
+    m_numberEdit->setEnabled(true);
+    const PhonebookEntry& e = m_model->Entry(rows.first());
+    const QString name = Cp1252::ToUnicode(e.name);
+    const QString number = Cp1252::ToUnicode(e.number);
+    if (m_nameEdit->text() != name)
+        m_nameEdit->setText(name);
+    if (m_numberEdit->text() != number)
+        m_numberEdit->setText(number);
+}
+
+void CPhoneBookDlg::OnNameChanged(const QString& text)
+{
+    const QList<int> rows = SelectedRows();
+    if (!rows.isEmpty() && m_model->SetName(rows.first(), Cp1252::FromUnicodeLossy(text)))
+        m_bModified = true;
+}
+
+void CPhoneBookDlg::OnNumberChanged(const QString& text)
+{
+    const QList<int> rows = SelectedRows();
+    if (!rows.isEmpty() && m_model->SetNumber(rows.first(), Cp1252::FromUnicodeLossy(text)))
+        m_bModified = true;
+}
+
+void CPhoneBookDlg::OnSort(int column)
+{
+    if (column != PhonebookListModel::kNameColumn && column != PhonebookListModel::kNumberColumn)
+        return;
+    auto& descending = m_sortDescending[static_cast<std::size_t>(column)];
+    descending = static_cast<std::uint8_t>(~descending);
+    m_model->Sort(column, descending != 0);
+}
+
+void CPhoneBookDlg::OnNewPhonebook()
+{
+    if (PromptSaveChanges(UserPrompts::Buttons::YesNoCancel) == UserPrompts::Answer::Cancel)
+        return;
+    ClearBook();
+    m_sortDescending = {0, 0};
+    m_bBookOpen = true;
+    m_bFirstOpen = false;
+    m_bModified = false;
+    EndProgress();
+    UpdateButtons();
+}
+
+void CPhoneBookDlg::OnImportExport()
+{
+    UserPrompts::Current().Ask(this, QStringLiteral("Import and export of contacts are not available yet."),
+                               UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+}
+
+void CPhoneBookDlg::ClearBook()
+{
+    m_book.Clear();
+    m_model->Clear();
+    m_nameEdit->setEnabled(false);
+    m_numberEdit->setEnabled(false);
+    m_nameEdit->setText(QString());
+    m_numberEdit->setText(QString());
+    ShowFilePath(QString());
+}
+
+void CPhoneBookDlg::ReportResult(Msg code, bool closeBook)
+{
+    EndProgress();
+    if (code != Msg::RefusedHandsetCanceledImage && code != Msg::Cancelled)
+        ShowWarning(this, ToId(code));
+    if (closeBook) {
+        ClearBook();
+        m_bBookOpen = false;
+    }
+    UpdateButtons();
+}
+
+void CPhoneBookDlg::OnClose()
+{
+    // Whatever the answer, the program closes.
+    PromptSaveChanges(UserPrompts::Buttons::YesNo);
+}
+
+QString CPhoneBookDlg::GetBookFolder() const
+{
+    return DefaultBookFolder();
+}
+
+void CPhoneBookDlg::ShowFilePath(const QString& path)
+{
+    const int width = m_statusBar->PaneRect(0).width() - 8;
+    m_statusBar->SetPaneText(0, m_statusBar->fontMetrics().elidedText(path, Qt::ElideMiddle, width));
+}
+
+UserPrompts::Answer CPhoneBookDlg::PromptSaveChanges(UserPrompts::Buttons buttons)
+{
+    if (!m_bBookOpen || !m_bModified)
+        return UserPrompts::Answer::No;
+    const UserPrompts::Answer answer =
+        UserPrompts::Current().Ask(this, kSaveChangesQuestion, buttons, UserPrompts::Icon::Warning);
+    if (answer != UserPrompts::Answer::Yes)
+        return answer;
+    bool cancelled = false;
+    // A Yes whose save was cancelled or failed must not let the changes be thrown away.
+    if (SaveBookAsked(&cancelled) != Msg::Ok || cancelled)
+        return UserPrompts::Answer::Cancel;
+    return answer;
+}
+
+Msg CPhoneBookDlg::SaveBook()
+{
+    bool cancelled = false;
+    return SaveBookAsked(&cancelled);
+}
+
+void CPhoneBookDlg::CopyRowsInto(PhonebookTransfer& target, bool completeOnly, bool* leftOut) const
+{
+    for (int row = 0; row < m_model->Count(); ++row) {
+        const PhonebookEntry& e = m_model->Entry(row);
+        if (completeOnly && (e.name.empty() || e.number.empty())) {
+            if (leftOut)
+                *leftOut = true;
+            continue;
+        }
+        target.Append(std::make_unique<PhonebookEntry>(e));
+    }
+    target.SetIdentity(m_book.Identity());
+}
+
+Msg CPhoneBookDlg::SaveBookAsked(bool* cancelled)
+{
+    *cancelled = false;
+    if (!m_bBookOpen)
+        return Msg::Ok;
+    QString proposed = m_strFilePath;
+    if (proposed.isEmpty())
+        proposed = GetBookFolder();
+    QString path = UserPrompts::Current().SaveFileName(this, proposed, QtFilter(kSaveFilter));
+    if (path.isEmpty()) {
+        *cancelled = true;
+        return Msg::Ok;
+    }
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".opbk");
+
+    BeginProgress(0, kSavingFile);
+    PhonebookTransfer copy;
+    CopyRowsInto(copy, false, nullptr);
+    copy.SetProgressDialog(&m_progressDialog);
+    if (const Msg m = copy.SaveToFile(path); m != Msg::Ok) {
+        ReportResult(m, false);
+        return m;
+    }
+    EndProgress();
+    m_bModified = false;
+    m_strFilePath = QFileInfo(path).absoluteFilePath();
+    ShowFilePath(m_strFilePath);
+    return Msg::Ok;
+}
+
+void CPhoneBookDlg::OnOpen()
+{
+    if (PromptSaveChanges(UserPrompts::Buttons::YesNoCancel) == UserPrompts::Answer::Cancel)
+        return;
+    const QString folder = m_bFirstOpen ? GetBookFolder() : QString();
+    const QString path = UserPrompts::Current().OpenFileName(this, folder, QtFilter(kOpenFilter));
+    if (!path.isEmpty())
+        LoadOrReceive(path);
+}
+
+void CPhoneBookDlg::LoadOrReceive(const QString& path)
+{
+    if (path.isEmpty() && !SupportedHandsetAttached())
+        return;
+    ClearBook();
+    Msg result;
+    if (!path.isEmpty()) {
+        BeginProgress(0, kLoadingFile);
+        m_book.SetProgressDialog(&m_progressDialog);
+        result = m_book.LoadFromFile(path);
+    } else {
+        BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::ReceivingPhonebook));
+        m_book.SetProgressDialog(&m_progressDialog);
+        result = m_book.ReceivePhonebook();
+    }
+    if (result != Msg::Ok) {
+        ReportResult(result, true);
+        return;
+    }
+    m_strFilePath = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    ShowFilePath(m_strFilePath);
+    for (std::size_t i = 0; i < m_book.Count(); ++i) {
+        auto copy = std::make_unique<PhonebookEntry>();
+        m_book.CopyEntry(i, *copy);
+        m_model->Append(std::move(copy));
+    }
+    m_sortDescending = {0, 0};
+    m_model->Sort(PhonebookListModel::kNameColumn, false);
+    if (m_model->Count() > 0) {
+        SelectRows({0});
+        m_list->setCurrentIndex(m_model->index(0, 0));
+    }
+    EndProgress();
+    m_bBookOpen = true;
+    m_bFirstOpen = false;
+    m_bModified = false;
+    UpdateButtons();
+}
+
+void CPhoneBookDlg::OnReceive()
+{
+    if (PromptSaveChanges(UserPrompts::Buttons::YesNoCancel) == UserPrompts::Answer::Cancel)
+        return;
+    LoadOrReceive(QString());
+}
+
+void CPhoneBookDlg::OnSend()
+{
+    if (UserPrompts::Current().Ask(this, LoadString(Msg::ConfirmOverwriteHandset), UserPrompts::Buttons::YesNoCancel,
+                                   UserPrompts::Icon::Warning) != UserPrompts::Answer::Yes)
+        return;
+    BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::SendingPhonebook));
+    PhonebookTransfer outgoing;
+    bool leftOut = false;
+    CopyRowsInto(outgoing, true, &leftOut);
+    if (leftOut && UserPrompts::Current().Ask(this, LoadString(Msg::ConfirmSkipIncomplete), UserPrompts::Buttons::YesNo,
+                                              UserPrompts::Icon::Warning) != UserPrompts::Answer::Yes) {
+        EndProgress();
+        return;
+    }
+    outgoing.SetProgressDialog(&m_progressDialog);
+    if (const Msg result = outgoing.SendPhonebook(); result != Msg::Ok)
+        ReportResult(result, false);
+    else
+        EndProgress();
+}
+
 void CPhoneBookDlg::CheckHandset()
 {
     m_bHandsetReady = SupportedHandsetAttached();
     m_statusBar->SetConnected(m_bHandsetReady ? 1 : 0);
+    UpdateButtons();
+}
+
+void CPhoneBookDlg::OnHandsetInfoRead(Msg result)
+{
+    if (result != Msg::Ok) {
+        m_bHandsetReady = false;
+        m_statusBar->SetConnected(0);
+    }
 }
 
 void CPhoneBookDlg::showEvent(QShowEvent* event)
