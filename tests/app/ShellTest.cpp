@@ -13,6 +13,7 @@
 #include "app/PictureIds.h"
 #include "common/AppEvents.h"
 #include "common/StringTable.h"
+#include "phonebook/CPhoneBookDlg.h"
 #include "transfer/BaseDataTransfer.h"
 #include "transfer/ProtocolCodes.h"
 
@@ -255,6 +256,19 @@ TEST_F(Shell, ANestedNoticeIsDroppedWithTheDebugLine)
     EXPECT_TRUE(DebugLines::s_lines.contains(QStringLiteral("Timeout waiting for Access to lock in WelcomeDlg!")))
         << DebugLines::s_lines.join(QStringLiteral(" | ")).toStdString();
     EXPECT_EQ(GStatusBar::HandsetName(), QStringLiteral("Orvak Handset"));
+}
+
+TEST_F(Shell, ClosingAsksEveryPageInTurn)
+{
+    CStartPage window;
+    window.show();
+    auto* book = qobject_cast<CPhoneBookDlg*>(window.TabPageTable()[2].page);
+    ASSERT_NE(book, nullptr);
+    book->OnNewPhonebook();
+    book->AddEntry("Unsaved", "1");
+    prompts.answers = {UserPrompts::Answer::No};
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(prompts.asked, QStringList{CPhoneBookDlg::kSaveChangesQuestion});
 }
 
 TEST_F(Shell, HelpOpensAtThePageOfTheVisibleTab)
