@@ -26,7 +26,7 @@ constexpr std::uint32_t kLoadingFile = 371;
 constexpr std::uint32_t kSavingFile = 372;
 constexpr std::uint32_t kWebLinkTip = 269;
 
-struct ButtonSpec {
+struct ButtonPlace {
     int id;
     QRect place;
     int in, out, disabled;
@@ -34,7 +34,7 @@ struct ButtonSpec {
 };
 
 // Where each button goes, its pictures and its tool tip.
-const ButtonSpec kButtons[] = {
+const ButtonPlace kButtons[] = {
     {CPhoneBookDlg::kOpen, {170, 48, 105, 18}, picture::kOpenIn, picture::kOpenOut, picture::kOpenDisabled, 270},
     {CPhoneBookDlg::kSave, {285, 48, 105, 18}, picture::kSaveIn, picture::kSaveOut, picture::kSaveDisabled, 271},
     {CPhoneBookDlg::kNewPhonebook, {400, 48, 117, 18}, picture::kNewBookIn, picture::kNewBookOut,
@@ -75,25 +75,25 @@ CPhoneBookDlg::CPhoneBookDlg(QWidget* parent) : CTabDialog(parent)
     m_list = new QTreeView(this);
     m_nameEdit = new QLineEdit(this);
     m_numberEdit = new CEditPhoneNumber(this);
-    for (const ButtonSpec& spec : kButtons) {
+    for (const ButtonPlace& place : kButtons) {
         auto* button = new CSkinButton(this);
-        button->setObjectName(QStringLiteral("button%1").arg(spec.id));
-        m_buttons[spec.id] = button;
+        button->setObjectName(QStringLiteral("button%1").arg(place.id));
+        m_buttons[place.id] = button;
     }
 }
 
 void CPhoneBookDlg::OnInitDialog()
 {
     CTabDialog::OnInitDialog();
-    for (const ButtonSpec& spec : kButtons) {
-        CSkinButton* b = m_buttons[spec.id];
-        b->SetBitmaps(spec.in, 0, spec.out, 0, spec.disabled, 0);
+    for (const ButtonPlace& place : kButtons) {
+        CSkinButton* b = m_buttons[place.id];
+        b->SetBitmaps(place.in, 0, place.out, 0, place.disabled, 0);
         b->SetAlign(3);
-        if (spec.id == kWebLink)
+        if (place.id == kWebLink)
             b->SetUrl(QString::fromLatin1(CWelcomeDlg::kMakerWebAddress));
-        b->setGeometry(spec.place);
+        b->setGeometry(place.place);
         b->UseBalloonTooltip();
-        b->SetTooltipText(spec.tip);
+        b->SetTooltipText(place.tip);
         b->DrawFlatFocus(true);
     }
     connect(m_buttons[kReceive], &QAbstractButton::clicked, this, &CPhoneBookDlg::OnReceive);
