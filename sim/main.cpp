@@ -73,8 +73,8 @@ int main(int argc, char** argv)
         {QStringLiteral("phonebook"),
          QStringLiteral("Start with the phone book of this .opbk file, and its identity unless --identity is given."),
          QStringLiteral("FILE")},
-        {QStringLiteral("picture-folder"), QStringLiteral("Save received pictures here as PNG files."),
-         QStringLiteral("DIR")},
+        {{QStringLiteral("pictures"), QStringLiteral("picture-folder")},
+         QStringLiteral("Save received pictures here as PNG files."), QStringLiteral("DIR")},
         {QStringLiteral("picture-capacity"), QStringLiteral("Pictures the handset can hold (default 32)."),
          QStringLiteral("N")},
         {QStringLiteral("refuse"), QStringLiteral("Refuse every command with this code."), QStringLiteral("CODE")},
@@ -116,7 +116,7 @@ int main(int argc, char** argv)
         c.outLen = static_cast<int>(Require(p, QStringLiteral("out-length"), 8, 4097));
     if (p.isSet(QStringLiteral("pace")))
         c.pace = static_cast<int>(Require(p, QStringLiteral("pace"), 0, 1000000));
-    c.pictureFolder = p.value(QStringLiteral("picture-folder")).toStdString();
+    c.pictureFolder = p.value(QStringLiteral("pictures")).toStdString();
     if (p.isSet(QStringLiteral("picture-capacity")))
         c.pictureCapacity = static_cast<int>(Require(p, QStringLiteral("picture-capacity"), 0, 255));
     if (p.isSet(QStringLiteral("refuse")))

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "BaseDataTransfer.h"
+
+class ImageTransferBase : public BaseDataTransfer {};
