@@ -19,6 +19,8 @@ enum class Msg : std::uint32_t {
     RefusedFileTooLarge = 155,
     RefusedOther = 370,
 
+    ImageNotLoaded = 156,
+    ImageNotSaved = 160,
     BitmapMissing = 188,
     SendingImage = 264,
     ReadFailed = 164,

@@ -1,0 +1,69 @@
+#include "PictureCommands.h"
+
+#include "CancelOnInterrupt.h"
+#include "TerminalProgress.h"
+
+#include "common/StringTable.h"
+#include "image/Bmp565Writer.h"
+#include "image/ImageEditor.h"
+#include "transfer/ImageTransfer.h"
+
+namespace {
+
+int Fail(const CommandConsole& console, Msg m)
+{
+    std::fprintf(console.err, "%s\n", qPrintable(LoadString(m)));
+    return 1;
+}
+
+// Loads the picture as the image page does (canvas 426 x 300, frame 128 x 128 centred, white
+// background) and applies the steps. Null when it cannot be loaded.
+bool Prepare(const QString& in, const PictureSteps& s, ImageHandle& handset)
+{
+    ImageEditor editor;
+    if (editor.LoadImageFile(in) != ImageEditor::kLoaded)
+        return false;
+    for (PictureSteps::Step step : s.steps) {
+        switch (step) {
+        case PictureSteps::Step::RotateLeft: editor.RotateLeft(); break;
+        case PictureSteps::Step::RotateRight: editor.RotateRight(); break;
+        case PictureSteps::Step::ZoomIn: editor.ZoomIn(); break;
+        case PictureSteps::Step::ZoomOut: editor.ZoomOut(); break;
+        }
+    }
+    if (s.frame)
+        editor.PlaceFrame(s.frame->x(), s.frame->y());
+    editor.SetBrightnessContrast(s.brightness, s.contrast);
+    editor.SetColorBalance(s.red, s.green, s.blue);
+    return editor.GetHandsetImage(handset);
+}
+
+}  // namespace
+
+int RunPictureCommand(const CommandConsole& console, const QString& in, const QString& out, const PictureSteps& steps)
+{
+    ImageHandle handset;
+    if (!Prepare(in, steps, handset))
+        return Fail(console, Msg::ImageNotLoaded);
+    if (FindImageEncoder(QStringLiteral("image/bmp")) < 0 || !WriteBmp565(out, handset))
+        return Fail(console, Msg::ImageNotSaved);
+    std::fprintf(console.out, "Wrote the handset picture to %s\n", qPrintable(out));
+    return 0;
+}
+
+int RunSendPictureCommand(const CommandConsole& console, const QString& in, const PictureSteps& steps)
+{
+    ImageHandle handset;
+    if (!Prepare(in, steps, handset))
+        return Fail(console, Msg::ImageNotLoaded);
+    TerminalProgress progress(console.err, console.showProgress);
+    CancelOnInterrupt interrupt(progress.CancelEvent());
+    ImageTransfer transfer;
+    transfer.SetProgressDialog(&progress);
+    const Msg sent = transfer.SendImage(&handset, std::string());
+    progress.Finish();
+    if (sent != Msg::Ok)
+        return Fail(console, sent);
+    std::fprintf(console.out, "Sent the picture to the handset\n");
+    return 0;
+}
