@@ -28,6 +28,7 @@ void OnInterrupt(int)
 
 CancelOnInterrupt::CancelOnInterrupt(Event& cancel)
 {
+    g_interrupts = 0;
     g_cancelFd = cancel.Fd();
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
@@ -45,4 +46,5 @@ CancelOnInterrupt::~CancelOnInterrupt()
 {
     ::sigaction(SIGINT, &m_previous, nullptr);
     g_cancelFd = -1;
+    g_interrupts = 0;
 }
