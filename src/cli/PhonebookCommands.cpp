@@ -11,13 +11,13 @@
 #include <cstring>
 #include <memory>
 
-namespace {
-
-int Fail(const CommandConsole& console, Msg m)
+int ReportFailure(const CommandConsole& console, Msg m)
 {
     std::fprintf(console.err, "%s\n", qPrintable(LoadString(m)));
     return 1;
 }
+
+namespace {
 
 bool Ask(const CommandConsole& console, Msg question)
 {
@@ -62,7 +62,7 @@ int RunInfoCommand(const CommandConsole& console)
     const Msg m = transfer.GetInfo(info);
     session.Finish();
     if (m != Msg::Ok)
-        return Fail(console, m);
+        return ReportFailure(console, m);
     std::fprintf(console.out, "Name: %s\nIdentity: %s\n", qPrintable(Cp1252::ToUnicode(info.name)),
                  info.identity.ToHex().c_str());
     return 0;
@@ -76,9 +76,9 @@ int RunPullCommand(const CommandConsole& console, const QString& path)
     const Msg received = book.ReceivePhonebook();
     session.Finish();
     if (received != Msg::Ok)
-        return Fail(console, received);
+        return ReportFailure(console, received);
     if (const Msg saved = book.SaveToFile(path); saved != Msg::Ok)
-        return Fail(console, saved);
+        return ReportFailure(console, saved);
     std::fprintf(console.out, "Received %zu entries into %s\n", book.Count(), qPrintable(path));
     return 0;
 }
@@ -87,7 +87,7 @@ int RunPushCommand(const CommandConsole& console, const QString& path)
 {
     PhonebookTransfer file;
     if (const Msg m = file.LoadFromFile(path); m != Msg::Ok)
-        return Fail(console, m);
+        return ReportFailure(console, m);
     if (!Ask(console, Msg::ConfirmOverwriteHandset))
         return 1;
 
@@ -111,7 +111,7 @@ int RunPushCommand(const CommandConsole& console, const QString& path)
     const Msg sent = book.SendPhonebook();
     session.Finish();
     if (sent != Msg::Ok)
-        return Fail(console, sent);
+        return ReportFailure(console, sent);
     std::fprintf(console.out, "Sent %zu entries\n", book.Count());
     return 0;
 }
@@ -120,7 +120,7 @@ int RunShowCommand(const CommandConsole& console, const QString& path)
 {
     PhonebookTransfer book;
     if (const Msg m = book.LoadFromFile(path); m != Msg::Ok)
-        return Fail(console, m);
+        return ReportFailure(console, m);
     std::fprintf(console.out, "Identity: %s\n", book.Identity().ToHex().c_str());
     for (std::size_t i = 0; i < book.Count(); ++i) {
         const PhonebookEntry* e = book.Entry(i);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Msg.h"
+
 #include <QString>
 
 #include <cstdio>
@@ -16,6 +18,9 @@ struct CommandConsole {
     // Draw a progress bar on `err`.
     bool showProgress = false;
 };
+
+// Prints the text of a failure on the console's error stream; returns exit status 1.
+int ReportFailure(const CommandConsole& console, Msg m);
 
 // Each returns the exit status: 0 done, 1 failed or declined.
 int RunInfoCommand(const CommandConsole& console);

@@ -10,12 +10,6 @@
 
 namespace {
 
-int Fail(const CommandConsole& console, Msg m)
-{
-    std::fprintf(console.err, "%s\n", qPrintable(LoadString(m)));
-    return 1;
-}
-
 // Loads the picture as the image page does (canvas 426 x 300, frame 128 x 128 centred, white
 // background) and applies the steps. Null when it cannot be loaded.
 bool Prepare(const QString& in, const PictureSteps& s, ImageHandle& handset)
@@ -44,9 +38,9 @@ int RunPictureCommand(const CommandConsole& console, const QString& in, const QS
 {
     ImageHandle handset;
     if (!Prepare(in, steps, handset))
-        return Fail(console, Msg::ImageNotLoaded);
+        return ReportFailure(console, Msg::ImageNotLoaded);
     if (FindImageEncoder(QStringLiteral("image/bmp")) < 0 || !WriteBmp565(out, handset))
-        return Fail(console, Msg::ImageNotSaved);
+        return ReportFailure(console, Msg::ImageNotSaved);
     std::fprintf(console.out, "Wrote the handset picture to %s\n", qPrintable(out));
     return 0;
 }
@@ -55,7 +49,7 @@ int RunSendPictureCommand(const CommandConsole& console, const QString& in, cons
 {
     ImageHandle handset;
     if (!Prepare(in, steps, handset))
-        return Fail(console, Msg::ImageNotLoaded);
+        return ReportFailure(console, Msg::ImageNotLoaded);
     TerminalProgress progress(console.err, console.showProgress);
     CancelOnInterrupt interrupt(progress.CancelEvent());
     ImageTransfer transfer;
@@ -63,7 +57,7 @@ int RunSendPictureCommand(const CommandConsole& console, const QString& in, cons
     const Msg sent = transfer.SendImage(&handset, std::string());
     progress.Finish();
     if (sent != Msg::Ok)
-        return Fail(console, sent);
+        return ReportFailure(console, sent);
     std::fprintf(console.out, "Sent the picture to the handset\n");
     return 0;
 }
