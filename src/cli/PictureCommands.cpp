@@ -6,7 +6,11 @@
 #include "common/StringTable.h"
 #include "image/Bmp565Writer.h"
 #include "image/ImageEditor.h"
+#include "image/ImageLoadRequest.h"
+#include "image/ImageLoadWorker.h"
 #include "transfer/ImageTransfer.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -15,7 +19,11 @@ namespace {
 bool Prepare(const QString& in, const PictureSteps& s, ImageHandle& handset)
 {
     ImageEditor editor;
-    if (editor.LoadImageFile(in) != ImageEditor::kLoaded)
+    ImageLoadRequest request;
+    request.path = in;
+    request.name = QFileInfo(in).fileName();
+    request.canvas = &editor;
+    if (ImageLoadWorker::Run(request) != ImageEditor::kLoaded)
         return false;
     for (PictureSteps::Step step : s.steps) {
         switch (step) {

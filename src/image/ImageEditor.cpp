@@ -1,12 +1,12 @@
 #include "ImageEditor.h"
 
+#include "ImageLoadRequest.h"
+#include "PictureDecoder.h"
 #include "Rgb565.h"
 
-#include <QImageReader>
-#include <QPainter>
-#include <QTransform>
+#include "transfer/ProgressDisplay.h"
 
-#include <unistd.h>
+#include <QImageReader>
 
 #include <algorithm>
 #include <cmath>
@@ -17,19 +17,41 @@ constexpr int kZoomMin = 2 * ImageEditor::kZoomStep;  // 40
 constexpr int kZoomMax = 4800;
 constexpr float kZoomScale = 0.0025f;
 
-// Whether a picture of this size, decoded at 32 bits with a 16-bit copy beside it, fits in
-// the machine's memory.
-bool FitsInMemory(QSize size)
+// The picture as opaque RGB32 on the background colour, so that transparent parts show white.
+// In place where the picture already has 32 bits per pixel. False when memory runs out.
+bool Flatten(QImage& image, QRgb background)
 {
-    const double bytes = static_cast<double>(size.width()) * size.height() * (4 + 2);
-    const long pages = ::sysconf(_SC_PHYS_PAGES);
-    const long pageSize = ::sysconf(_SC_PAGESIZE);
-    return pages <= 0 || pageSize <= 0 || bytes < static_cast<double>(pages) * pageSize * 0.8;
+    if (image.format() == QImage::Format_RGB32)
+        return true;
+    if (!image.hasAlphaChannel()) {
+        image.convertTo(QImage::Format_RGB32);
+        return !image.isNull();
+    }
+    if (image.format() != QImage::Format_ARGB32 && image.format() != QImage::Format_ARGB32_Premultiplied)
+        image.convertTo(QImage::Format_ARGB32);
+    if (image.isNull())
+        return false;
+    const bool premultiplied = image.format() == QImage::Format_ARGB32_Premultiplied;
+    const int bg[3] = {qRed(background), qGreen(background), qBlue(background)};
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            const int a = qAlpha(p);
+            if (a == 255)
+                continue;
+            const int c[3] = {qRed(p), qGreen(p), qBlue(p)};
+            int out[3];
+            for (int i = 0; i < 3; ++i) {
+                const int colour = premultiplied ? c[i] * 255 : c[i] * a;
+                out[i] = (colour + bg[i] * (255 - a) + 127) / 255;
+            }
+            line[x] = qRgb(out[0], out[1], out[2]);
+        }
+    }
+    image.reinterpretAsFormat(QImage::Format_RGB32);
+    return true;
 }
-
-// 5 bits to 8 and 6 bits to 8 by bit replication, so a 5-6-5 value reads back exactly.
-inline int Expand5(int v) { return (v << 3) | (v >> 2); }
-inline int Expand6(int v) { return (v << 2) | (v >> 4); }
 
 }  // namespace
 
@@ -59,60 +81,48 @@ void ImageEditor::CentreFrame()
 void ImageEditor::ReleaseImage()
 {
     m_state.mainImage.reset();
-    m_preview = QImage();
+    m_preview.Clear();
+    m_turns.Reset();
     m_brightness = m_contrast = m_red = m_green = m_blue = 0;
 }
 
-int ImageEditor::LoadImageFile(const QString& path, const std::function<void()>& decoded)
+int ImageEditor::LoadImageFile(ImageLoadRequest& request)
 {
+    m_pictureName = request.name;
     ReleaseImage();
     CentreFrame();
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    const QSize size = reader.size();
-    if (size.isValid() && !FitsInMemory(size)) {
-        if (decoded)
-            decoded();
-        return kTooLarge;
-    }
-    // Qt refuses pictures above 128 MB by default; phone photos of 100 megapixels are common,
-    // and what fits in memory is checked above.
-    const int previousLimit = QImageReader::allocationLimit();
-    QImageReader::setAllocationLimit(0);
-    QImage image = reader.read();
-    QImageReader::setAllocationLimit(previousLimit);
-    if (decoded)
-        decoded();
-    if (image.isNull())
-        return kNotAPicture;
-    return LoadImage(image);
+    QImageReader reader(request.path);
+    QImage image;
+    const int decoded = PictureDecoder::Decode(reader, image);
+    if (request.notify)
+        request.notify->PostStep();
+    if (decoded != PictureDecoder::kDecoded)
+        return decoded == PictureDecoder::kTooLarge ? kTooLarge : kNotAPicture;
+    return LoadImage(std::move(image));
 }
 
-int ImageEditor::LoadImage(const QImage& image)
+int ImageEditor::LoadImage(QImage image)
 {
     ReleaseImage();
     CentreFrame();
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         return kNotAPicture;
+    if (!Flatten(image, m_background))
+        return kTooLarge;
     m_state.mainImage = std::make_unique<ImageHandle>(image);
     FitToCanvas();
     m_state.base = m_state.source;
-
-    // The preview copy: the picture on the background colour (transparency becomes white),
-    // reduced to 5-6-5 once.
-    QImage copy(image.size(), QImage::Format_RGB16);
-    if (copy.isNull()) {
+    if (!m_preview.Build(image)) {
         ReleaseImage();
         return kTooLarge;
     }
-    copy.fill(QColor::fromRgba(m_background));
-    {
-        QPainter p(&copy);
-        p.drawImage(0, 0, image);
-    }
-    m_preview = std::move(copy);
     UpdateFrameSource();
     return kLoaded;
+}
+
+QSize ImageEditor::PictureSize() const
+{
+    return HasImage() ? m_turns.Turned(m_state.mainImage->Image().size()) : QSize();
 }
 
 void ImageEditor::FitToCanvas()
@@ -214,22 +224,18 @@ void ImageEditor::UpdateFrameSource()
                        static_cast<float>(f.width()) * sx, static_cast<float>(f.height()) * sy};
 }
 
+// The rectangles and the zoom stay as they are, so a picture that is not square shows another
+// part of itself after turning, with background where it no longer reaches.
 void ImageEditor::RotateLeft()
 {
-    if (!HasImage())
-        return;
-    const QTransform t = QTransform().rotate(-90);
-    m_state.mainImage->Image() = m_state.mainImage->Image().transformed(t);
-    m_preview = m_preview.transformed(t);
+    if (HasImage())
+        m_turns.TurnLeft();
 }
 
 void ImageEditor::RotateRight()
 {
-    if (!HasImage())
-        return;
-    const QTransform t = QTransform().rotate(90);
-    m_state.mainImage->Image() = m_state.mainImage->Image().transformed(t);
-    m_preview = m_preview.transformed(t);
+    if (HasImage())
+        m_turns.TurnRight();
 }
 
 void ImageEditor::SetBrightnessContrast(int brightness, int contrast)
@@ -245,69 +251,59 @@ void ImageEditor::SetColorBalance(int red, int green, int blue)
     m_blue = blue;
 }
 
+template <typename Put>
+void ImageEditor::Draw(const RectF& shown, QSize out, Put&& put) const
+{
+    const RectF held = m_turns.ToHeld(shown, m_state.mainImage->Image().size());
+    const QSize grid = m_turns.Turned(out);
+    m_preview.Sample(held, grid.width(), grid.height(), m_background, [&](int y, const float* rgb) {
+        for (int x = 0; x < grid.width(); ++x)
+            put(m_turns.ToTurned(x, y, out), rgb + 3 * x);
+    });
+}
+
+void ImageEditor::RenderCanvas(QImage& target) const
+{
+    const QSize size = m_state.canvas.size();
+    if (target.size() != size || target.format() != QImage::Format_RGB32)
+        target = QImage(size, QImage::Format_RGB32);
+    if (target.isNull())
+        return;
+    if (!HasImage()) {
+        target.fill(m_background);
+        return;
+    }
+    uchar* bits = target.bits();
+    const qsizetype stride = target.bytesPerLine();
+    Draw(m_state.source, size, [&](QPoint p, const float* c) {
+        const auto channel = [](float v) { return static_cast<int>(std::clamp(v + 0.5f, 0.0f, 255.0f)); };
+        reinterpret_cast<QRgb*>(bits + p.y() * stride)[p.x()] = qRgb(channel(c[0]), channel(c[1]), channel(c[2]));
+    });
+}
+
 bool ImageEditor::GetHandsetImage(ImageHandle& out) const
 {
-    if (m_preview.isNull())
+    if (!HasImage() || m_preview.IsEmpty())
         return false;
-    const int size = m_handsetSize;
-    QImage result(size, size, QImage::Format_RGB16);
-    if (result.isNull())
+    ImageHandle result = ImageHandle::Rgb565(m_handsetSize, m_handsetSize);
+    if (result.Image().isNull())
         return false;
     const ColorMatrix m = BuildColorMatrix(m_brightness, m_contrast, m_red, m_green, m_blue);
-    const int iw = m_preview.width();
-    const int ih = m_preview.height();
-    const RectF& src = m_previewSource;
-    const double stepX = static_cast<double>(src.width) / size;
-    const double stepY = static_cast<double>(src.height) / size;
-    const int bgR = qRed(m_background), bgG = qGreen(m_background), bgB = qBlue(m_background);
-
-    for (int j = 0; j < size; ++j) {
-        const double y0 = src.y + j * stepY;
-        const double y1 = y0 + stepY;
-        // Every picture row the output pixel covers; at least the one under its centre.
-        int ya = static_cast<int>(std::floor(y0 + 1e-6));
-        int yb = static_cast<int>(std::ceil(y1 - 1e-6));
-        if (yb <= ya) {
-            ya = static_cast<int>(std::floor((y0 + y1) * 0.5));
-            yb = ya + 1;
-        }
-        auto* line = reinterpret_cast<quint16*>(result.scanLine(j));
-        for (int i = 0; i < size; ++i) {
-            const double x0 = src.x + i * stepX;
-            const double x1 = x0 + stepX;
-            int xa = static_cast<int>(std::floor(x0 + 1e-6));
-            int xb = static_cast<int>(std::ceil(x1 - 1e-6));
-            if (xb <= xa) {
-                xa = static_cast<int>(std::floor((x0 + x1) * 0.5));
-                xb = xa + 1;
-            }
-            long sumR = 0, sumG = 0, sumB = 0, n = 0;
-            for (int y = ya; y < yb; ++y) {
-                const bool rowInside = y >= 0 && y < ih;
-                const auto* row = rowInside ? reinterpret_cast<const quint16*>(m_preview.constScanLine(y)) : nullptr;
-                for (int x = xa; x < xb; ++x) {
-                    // Outside the picture the background colour shows (the clamp colour).
-                    if (rowInside && x >= 0 && x < iw) {
-                        const quint16 w = row[x];
-                        sumR += Expand5(w >> 11);
-                        sumG += Expand6((w >> 5) & 0x3F);
-                        sumB += Expand5(w & 0x1F);
-                    } else {
-                        sumR += bgR;
-                        sumG += bgG;
-                        sumB += bgB;
-                    }
-                    ++n;
-                }
-            }
-            const auto channel = [&](long sum, int c) {
-                const double v = static_cast<double>(sum) / n;
-                const double adjusted = m[c][c] * v + m[4][c] * 255.0;
-                return static_cast<int>(std::clamp(adjusted + 1e-9, 0.0, 255.0));
-            };
-            line[i] = ToRgb565(qRgb(channel(sumR, 0), channel(sumG, 1), channel(sumB, 2)));
-        }
+    float gain[3], offset[3];
+    for (int c = 0; c < 3; ++c) {
+        gain[c] = m[static_cast<std::size_t>(c)][static_cast<std::size_t>(c)];
+        offset[c] = m[4][static_cast<std::size_t>(c)] * 255.0f;
     }
-    out = ImageHandle(std::move(result));
+    uchar* bits = result.Image().bits();
+    const qsizetype stride = result.Image().bytesPerLine();
+    Draw(m_previewSource, result.Image().size(), [&](QPoint p, const float* c) {
+        // The small allowance keeps a value that is whole in exact arithmetic from truncating
+        // one below it through float rounding.
+        const auto channel = [&](int i) {
+            return static_cast<int>(std::clamp(gain[i] * c[i] + offset[i] + 1e-3f, 0.0f, 255.0f));
+        };
+        reinterpret_cast<quint16*>(bits + p.y() * stride)[p.x()] = ToRgb565(qRgb(channel(0), channel(1), channel(2)));
+    });
+    out = std::move(result);
     return true;
 }

@@ -2,12 +2,14 @@
 
 #include "ColorMatrix.h"
 #include "ImageDisplayState.h"
+#include "PicturePyramid.h"
+#include "QuarterTurns.h"
 
 #include <QImage>
 #include <QSize>
 #include <QString>
 
-#include <functional>
+struct ImageLoadRequest;
 
 // The picture engine behind the image page: one picture, fitted to the canvas, with its zoom,
 // its handset-sized frame, its rotation and its colour adjustments, and the 128 x 128 handset
@@ -25,13 +27,18 @@ public:
     void SetFrame(int w, int h);
     void CentreFrame();
 
-    // Decodes a picture file and fits it. `decoded` is called right after decoding, whether
-    // that worked or not (the page's progress bar steps on it). A failure leaves nothing loaded.
-    int LoadImageFile(const QString& path, const std::function<void()>& decoded = {});
+    // Decodes the request's file and fits it; run by the load worker (ImageLoadWorker). The
+    // request's progress display steps once right after decoding, whether that worked or not.
+    // Returns kLoaded, or the failing step's status with nothing loaded.
+    int LoadImageFile(ImageLoadRequest& request);
     // The same from a picture already in memory.
-    int LoadImage(const QImage& image);
+    int LoadImage(QImage image);
     bool HasImage() const { return m_state.mainImage != nullptr; }
     void ReleaseImage();
+    // The file-name part of the last load, for the default save name.
+    const QString& PictureName() const { return m_pictureName; }
+    // The picture's size as shown, that is after any rotation.
+    QSize PictureSize() const;
 
     void FitToCanvas();
     void ZoomIn();
@@ -47,22 +54,34 @@ public:
     void SetBrightnessContrast(int brightness, int contrast);
     void SetColorBalance(int red, int green, int blue);
 
-    // The handset picture: the framed part of the preview copy, adjusted, handset-sized, in
-    // RGB 5-6-5. Area-averaged where the picture is reduced, so it does not alias. False when
-    // nothing is loaded.
+    // The canvas view: the visible part of the picture, unadjusted, on the background colour,
+    // W x H in RGB32 (the frame is the canvas widget's to draw). Background only when nothing
+    // is loaded.
+    void RenderCanvas(QImage& target) const;
+
+    // The handset picture: the framed part of the picture, adjusted, handset-sized, reduced to
+    // RGB 5-6-5 by truncation. It is also what the preview shows. False when nothing is loaded.
     bool GetHandsetImage(ImageHandle& out) const;
 
     const ImageDisplayState& State() const { return m_state; }
     const RectF& PreviewSource() const { return m_previewSource; }
-    const QImage& PreviewCopy() const { return m_preview; }
+    QRgb Background() const { return m_background; }
 
 private:
     void ApplyZoom();
+    // Draws the part `shown` of the picture as shown onto an `out`-sized grid; `put` receives each
+    // grid pixel's position and its red, green and blue means (0 ... 255 as floats).
+    template <typename Put>
+    void Draw(const RectF& shown, QSize out, Put&& put) const;
 
     ImageDisplayState m_state;
     int m_handsetSize;
     QRgb m_background;
-    QImage m_preview;  // the picture reduced to 5-6-5 once, at load, on the background colour
+    QString m_pictureName;
+    // The preview copy: the main image flattened onto the background colour, with its halvings.
+    // Level 0 is the main image itself, which is already opaque, so the two share their pixels.
+    PicturePyramid m_preview;
+    QuarterTurns m_turns;
     RectF m_previewSource;
     int m_brightness = 0, m_contrast = 0, m_red = 0, m_green = 0, m_blue = 0;
 };

@@ -2,12 +2,23 @@
 
 #include "image/ColorMatrix.h"
 #include "image/ImageEditor.h"
+#include "image/ImageLoadRequest.h"
+#include "image/ImageLoadWorker.h"
+#include "image/PictureDecoder.h"
 #include "image/Rgb565.h"
 
+#include "RecordingProgress.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QTemporaryDir>
+#include <QTransform>
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <random>
 
 namespace {
@@ -197,32 +208,215 @@ TEST(HandsetImage, ReducedPicturesAreAreaAveraged)
     EXPECT_NEAR(red, 127, 8);
 }
 
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return path;
+}
+
+// Runs a load the way the page does: on the worker, with a progress display to step.
+int LoadOnWorker(ImageEditor& e, const QString& path, RecordingProgress& progress)
+{
+    ImageLoadRequest request;
+    request.path = path;
+    request.name = QFileInfo(path).fileName();
+    request.notify = &progress;
+    request.canvas = &e;
+    const int result = ImageLoadWorker::Run(request);
+    EXPECT_TRUE(request.done.IsSet());
+    return result;
+}
+
 TEST(LoadImageFile, ANonPictureLeavesNothingLoadedAndStillNotifies)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("notes.jpg"));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("this is not a picture");
-    f.close();
+    const QString path = WriteFile(dir, QStringLiteral("notes.jpg"), "this is not a picture");
     ImageEditor e;
     ASSERT_EQ(e.LoadImage(Solid(10, 10)), ImageEditor::kLoaded);
-    int notices = 0;
-    EXPECT_EQ(e.LoadImageFile(path, [&] { ++notices; }), ImageEditor::kNotAPicture);
-    EXPECT_EQ(notices, 1);
+    e.MoveFrame(-20, -20);
+    RecordingProgress progress;
+    EXPECT_EQ(LoadOnWorker(e, path, progress), ImageEditor::kNotAPicture);
+    EXPECT_EQ(progress.steps, 1);
     EXPECT_FALSE(e.HasImage());
+    EXPECT_EQ(e.State().frame.topLeft(), QPoint(149, 86)) << "every load centres the frame";
     ImageHandle out;
     EXPECT_FALSE(e.GetHandsetImage(out));
+    EXPECT_EQ(LoadOnWorker(e, dir.filePath(QStringLiteral("missing.png")), progress), ImageEditor::kNotAPicture);
+    EXPECT_EQ(progress.steps, 2);
 
-    const QString png = dir.filePath(QStringLiteral("p.png"));
+    const QString png = dir.filePath(QStringLiteral("beach.png"));
     ASSERT_TRUE(Solid(300, 200).save(png));
-    EXPECT_EQ(e.LoadImageFile(png, [&] { ++notices; }), ImageEditor::kLoaded);
-    EXPECT_EQ(notices, 2);
+    EXPECT_EQ(LoadOnWorker(e, png, progress), ImageEditor::kLoaded);
+    EXPECT_EQ(progress.steps, 3);
+    EXPECT_EQ(e.PictureName(), QStringLiteral("beach.png"));
     e.RotateRight();
-    EXPECT_EQ(e.State().mainImage->Height(), 300);
-    EXPECT_EQ(e.PreviewCopy().height(), 300);
+    EXPECT_EQ(e.PictureSize(), QSize(200, 300));
     e.RotateLeft();
-    EXPECT_EQ(e.State().mainImage->Width(), 300);
+    EXPECT_EQ(e.PictureSize(), QSize(300, 200));
+}
+
+TEST(LoadImageFile, LiftsQtsLimitForPicturesThatFitAndRefusesThoseThatCannot)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("big.png"));
+    ASSERT_TRUE(Solid(1200, 1000).save(png));
+    // Qt's own limit stands in for its 128 MB: this picture is above it, and memory is plenty.
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1);
+    ImageEditor e;
+    RecordingProgress progress;
+    EXPECT_EQ(LoadOnWorker(e, png, progress), ImageEditor::kLoaded);
+    EXPECT_EQ(QImageReader::allocationLimit(), 1) << "the limit is restored after decoding";
+    QImageReader::setAllocationLimit(limit);
+
+    // A PNG whose header claims 20000 x 20000 pixels and that holds no pixels: refused from its
+    // header alone on a machine of 1 GB, before any pixel memory is asked for.
+    QByteArray header = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452");
+    header += QByteArray::fromHex("00004e2000004e2008020000006c12d16e");
+    header += QByteArray::fromHex("0000000049444154" "35af061e");  // an empty IDAT
+    QBuffer buffer(&header);
+    QImageReader reader(&buffer);
+    QImage image;
+    EXPECT_EQ(PictureDecoder::Decode(reader, image, qint64(1) << 30), PictureDecoder::kTooLarge);
+    EXPECT_TRUE(image.isNull());
+    EXPECT_EQ(PictureDecoder::BytesNeeded({10000, 10000}, QImage::Format_RGB32), qint64(10000) * 10000 * 16 / 3);
+}
+
+// A picture unlike itself under every turn, so a wrong turn shows.
+QImage Noise(int w, int h, unsigned seed)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    std::mt19937 random(seed);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, random() | 0xFF000000u);
+    return image;
+}
+
+quint16 Word(const ImageHandle& h, int x, int y)
+{
+    return reinterpret_cast<const quint16*>(h.Image().constScanLine(y))[x];
+}
+
+TEST(Rotation, TurnsWhatIsShownAndSentButNotTheRectangles)
+{
+    const QImage picture = Noise(128, 128, 11);
+    ImageEditor e;
+    ASSERT_EQ(e.LoadImage(picture), ImageEditor::kLoaded);
+    const RectF source = e.State().source;
+    for (int turns = 1; turns <= 4; ++turns) {
+        e.RotateRight();
+        const QImage turned = picture.transformed(QTransform().rotate(90.0 * turns));
+        ImageHandle out;
+        ASSERT_TRUE(e.GetHandsetImage(out));
+        for (int y = 0; y < 128; y += 7)
+            for (int x = 0; x < 128; x += 5)
+                ASSERT_EQ(Word(out, x, y), ToRgb565(turned.pixel(x, y))) << turns << ": " << x << "," << y;
+    }
+    e.RotateLeft();
+    ImageHandle out;
+    ASSERT_TRUE(e.GetHandsetImage(out));
+    EXPECT_EQ(Word(out, 0, 0), ToRgb565(picture.transformed(QTransform().rotate(-90)).pixel(0, 0)));
+    EXPECT_EQ(e.State().source, source);
+    EXPECT_EQ(e.State().zoom, 400);
+
+    // A picture that is not square turns about the same canvas rectangle: 100 x 80 sits 1:1 at
+    // (163, 110); turned, its 80 x 100 reaches down to row 210 from the same corner.
+    const QImage wide = Noise(100, 80, 12);
+    ASSERT_EQ(e.LoadImage(wide), ImageEditor::kLoaded);
+    e.RotateRight();
+    QImage canvas;
+    e.RenderCanvas(canvas);
+    const QImage turned = wide.transformed(QTransform().rotate(90));
+    EXPECT_EQ(canvas.pixel(163, 110), turned.pixel(0, 0));
+    EXPECT_EQ(canvas.pixel(163 + 79, 110 + 99), turned.pixel(79, 99));
+    EXPECT_EQ(canvas.pixel(163 + 85, 110 + 50), qRgb(255, 255, 255)) << "no picture there any more";
+}
+
+TEST(Canvas, ShowsSmallPicturesOneToOneOnTheBackground)
+{
+    const QImage picture = Noise(100, 80, 13);
+    ImageEditor e;
+    QImage canvas;
+    e.RenderCanvas(canvas);
+    EXPECT_EQ(canvas.size(), QSize(426, 300));
+    EXPECT_EQ(canvas.pixel(200, 150), qRgb(255, 255, 255));
+    ASSERT_EQ(e.LoadImage(picture), ImageEditor::kLoaded);
+    e.RenderCanvas(canvas);
+    for (int y = 0; y < 80; y += 3)
+        for (int x = 0; x < 100; x += 3)
+            ASSERT_EQ(canvas.pixel(163 + x, 110 + y), picture.pixel(x, y)) << x << "," << y;
+    EXPECT_EQ(canvas.pixel(162, 110), qRgb(255, 255, 255));
+    EXPECT_EQ(canvas.pixel(163, 190), qRgb(255, 255, 255));
+    // Adjustments belong to the handset picture only.
+    e.SetBrightnessContrast(80, 50);
+    QImage again;
+    e.RenderCanvas(again);
+    EXPECT_EQ(again, canvas);
+}
+
+// The mean of the picture over a rectangle, each pixel weighted by how much of it lies inside,
+// white outside: the reduction an ideal filter makes.
+std::array<double, 3> AreaMean(const QImage& p, double x0, double y0, double w, double h)
+{
+    std::array<double, 3> sum{};
+    double total = 0;
+    for (int y = static_cast<int>(std::floor(y0)); y < std::ceil(y0 + h); ++y) {
+        const double wy = std::min(y + 1.0, y0 + h) - std::max<double>(y, y0);
+        for (int x = static_cast<int>(std::floor(x0)); x < std::ceil(x0 + w); ++x) {
+            const double wx = std::min(x + 1.0, x0 + w) - std::max<double>(x, x0);
+            const QRgb c = (x >= 0 && y >= 0 && x < p.width() && y < p.height()) ? p.pixel(x, y) : qRgb(255, 255, 255);
+            sum[0] += wx * wy * qRed(c);
+            sum[1] += wx * wy * qGreen(c);
+            sum[2] += wx * wy * qBlue(c);
+            total += wx * wy;
+        }
+    }
+    for (double& v : sum)
+        v /= total;
+    return sum;
+}
+
+// Photo-like: smooth shading with fine detail that aliases when sampled at points.
+QImage Photo(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            line[x] = qRgb((x * 255 / w) ^ ((x + y) & 15), (y * 255 / h) ^ ((x * 7) & 31), (x ^ y) & 0xFF);
+    }
+    return image;
+}
+
+TEST(HandsetImage, MatchesAnAreaAveragedReferenceAtTheFittedZoomAndWhenMoved)
+{
+    const QImage photo = Photo(2400, 1700);
+    ImageEditor e;
+    ASSERT_EQ(e.LoadImage(photo), ImageEditor::kLoaded);
+    for (const QPoint move : {QPoint(0, 0), QPoint(-131, 57)}) {
+        e.MoveFrame(move.x(), move.y());
+        ImageHandle out;
+        ASSERT_TRUE(e.GetHandsetImage(out));
+        const RectF s = e.PreviewSource();
+        const double step = s.width / 128.0;
+        double error[3] = {};
+        for (int y = 0; y < 128; ++y) {
+            for (int x = 0; x < 128; ++x) {
+                const auto mean = AreaMean(photo, s.x + x * step, s.y + y * step, step, step);
+                const quint16 expected = ToRgb565(qRgb(int(mean[0]), int(mean[1]), int(mean[2])));
+                const quint16 got = Word(out, x, y);
+                error[0] += std::abs(int(got >> 11) - int(expected >> 11)) * 8;
+                error[1] += std::abs(int((got >> 5) & 63) - int((expected >> 5) & 63)) * 4;
+                error[2] += std::abs(int(got & 31) - int(expected & 31)) * 8;
+            }
+        }
+        for (double channelError : error)
+            EXPECT_LE(channelError / (128 * 128), 3.0) << "frame moved by " << move.x() << "," << move.y();
+    }
 }
 
 }  // namespace

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+
+class QImageReader;
+
+// Decodes picture files for the editor, the first frame of multi-frame files.
+class PictureDecoder {
+public:
+    enum Status { kDecoded = 0, kNotAPicture = 1, kTooLarge = 2 };
+
+    // The machine's physical memory in bytes, or 0 when it cannot be told.
+    static qint64 PhysicalMemory();
+
+    // Bytes the editor holds for a picture of this size while it is loaded, with what decoding
+    // it needs on top.
+    static qint64 BytesNeeded(QSize size, QImage::Format decodedFormat);
+
+    // Decodes what `reader` reads into `out`. Qt refuses by default any picture above 128 MB,
+    // about 32 megapixels, while phone photos of 48 and 108 megapixels are common: the size the
+    // decoder reports is checked against `memory` (bytes; 0 means no check) before decoding,
+    // and only a picture that cannot fit is refused, as kTooLarge, without decoding it.
+    static int Decode(QImageReader& reader, QImage& out, qint64 memory = PhysicalMemory());
+};
