@@ -358,6 +358,32 @@ TEST(Canvas, ShowsSmallPicturesOneToOneOnTheBackground)
     EXPECT_EQ(again, canvas);
 }
 
+TEST(Canvas, ReducedPicturesOfOddSizesKeepTheirEdges)
+{
+    // 1001 x 999 fits its height: 300.6 canvas pixels wide, from x = 62.7 to 363.3. Halving odd
+    // sizes must neither smear the colour past that edge nor let the background in before it.
+    const QRgb colour = qRgb(40, 90, 200);
+    ImageEditor e;
+    ASSERT_EQ(e.LoadImage(Solid(1001, 999, colour)), ImageEditor::kLoaded);
+    QImage canvas;
+    for (int zoomSteps = 0; zoomSteps < 2; ++zoomSteps) {
+        e.RenderCanvas(canvas);
+        const int left = zoomSteps == 0 ? 64 : 155;
+        for (int y = 95; y < 205; y += 11) {  // rows the picture covers at both zooms
+            EXPECT_EQ(canvas.pixel(2, y), qRgb(255, 255, 255));
+            EXPECT_EQ(canvas.pixel(left, y), colour) << y;
+            EXPECT_EQ(canvas.pixel(426 - left, y), colour) << y;
+            EXPECT_EQ(canvas.pixel(423, y), qRgb(255, 255, 255));
+        }
+        ImageHandle out;
+        ASSERT_TRUE(e.GetHandsetImage(out));
+        for (int i = 9; i < 120; i += 9)
+            ASSERT_EQ(Word(out, i, 127 - i), ToRgb565(colour)) << i;
+        for (int i = 0; i < 10; ++i)
+            e.ZoomOut();  // zoom 1000: 120 x 120 canvas pixels, from (152.9, 90)
+    }
+}
+
 // The mean of the picture over a rectangle, each pixel weighted by how much of it lies inside,
 // white outside: the reduction an ideal filter makes.
 std::array<double, 3> AreaMean(const QImage& p, double x0, double y0, double w, double h)
