@@ -14,7 +14,8 @@ volatile sig_atomic_t g_interrupts = 0;
 
 void OnInterrupt(int)
 {
-    if (++g_interrupts > 1)
+    g_interrupts = g_interrupts + 1;
+    if (g_interrupts > 1)
         ::_exit(130);
     // Only write() here: it is safe in a signal handler, and it is all an eventfd needs.
     const int saved = errno;

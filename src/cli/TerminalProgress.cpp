@@ -66,7 +66,7 @@ void TerminalProgress::Draw()
     const int filled = done * kBarWidth / span;
     std::string line = "\r[" + std::string(static_cast<std::size_t>(filled), '#') +
                        std::string(static_cast<std::size_t>(kBarWidth - filled), ' ') + "] ";
-    char percent[8];
+    char percent[16];
     std::snprintf(percent, sizeof percent, "%3d%% ", done * 100 / span);
     line += percent;
     line += m_text.left(kTextWidth).toStdString();

@@ -52,8 +52,9 @@ TEST_F(HandsetDeviceIo, HangUpEndsAWaitThatHasNoLimit)
     unplug.join();
     const std::array<std::uint8_t, 64> report{2};
     // Either refused at once or by the writer; never a success.
-    if (device->StartWrite(report) == IoStatus::Ok)
+    if (device->StartWrite(report) == IoStatus::Ok) {
         EXPECT_EQ(device->FinishWrite(-1, nullptr), IoStatus::Gone);
+    }
 }
 
 TEST_F(HandsetDeviceIo, CancelEndsAReadWait)
