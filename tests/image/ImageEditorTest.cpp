@@ -30,6 +30,11 @@ QImage Solid(int w, int h, QRgb c = qRgb(10, 200, 30))
     return image;
 }
 
+quint16 Word(const ImageHandle& h, int x, int y)
+{
+    return reinterpret_cast<const quint16*>(h.Image().constScanLine(y))[x];
+}
+
 // The fit computes (cw / iw) x iw in single precision, which may land an ulp off cw.
 void ExpectRect(const RectF& r, RectF expected)
 {
@@ -183,6 +188,16 @@ TEST(HandsetImage, TransparencyAndOutsideAreWhiteAndAdjustmentsApply)
     for (QPoint p : {QPoint(0, 0), QPoint(64, 64), QPoint(127, 127)})
         EXPECT_EQ(reinterpret_cast<const quint16*>(out.Image().constScanLine(p.y()))[p.x()], 0xFFFF);
 
+    // Half-transparent red lies on white as pink, however Qt stores the alpha.
+    QImage half(64, 64, QImage::Format_ARGB32);
+    half.fill(qRgba(255, 0, 0, 128));
+    for (const QImage& picture : {half, half.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                                  half.convertToFormat(QImage::Format_RGBA8888)}) {
+        ASSERT_EQ(e.LoadImage(picture), ImageEditor::kLoaded);
+        ASSERT_TRUE(e.GetHandsetImage(out));
+        EXPECT_EQ(Word(out, 64, 64), ToRgb565(qRgb(255, 127, 127))) << picture.format();
+    }
+
     e.SetBrightnessContrast(0, -100);
     ASSERT_TRUE(e.GetHandsetImage(out));
     EXPECT_EQ(reinterpret_cast<const quint16*>(out.Image().constScanLine(5))[5], ToRgb565(qRgb(127, 127, 127)));
@@ -294,11 +309,6 @@ QImage Noise(int w, int h, unsigned seed)
         for (int x = 0; x < w; ++x)
             image.setPixel(x, y, random() | 0xFF000000u);
     return image;
-}
-
-quint16 Word(const ImageHandle& h, int x, int y)
-{
-    return reinterpret_cast<const quint16*>(h.Image().constScanLine(y))[x];
 }
 
 TEST(Rotation, TurnsWhatIsShownAndSentButNotTheRectangles)
