@@ -12,6 +12,8 @@
 #include "handset/HandsetIds.h"
 #include "transfer/ProtocolCodes.h"
 
+#include "MedianMs.h"
+
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
@@ -20,7 +22,6 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <thread>
@@ -31,18 +32,6 @@ namespace {
 constexpr std::size_t kPictureBytes = 4 + 128 * 128 * 2;
 constexpr int kReportLength = 64;
 constexpr int kRounds = 7;
-
-double MedianMs(const std::function<void()>& work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < kRounds; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 void Baseline()
 {
@@ -91,8 +80,8 @@ int main(int argc, char** argv)
     Event cancel(Event::Mode::ManualReset);
     bool ok = true;
 
-    const double baseline = MedianMs(Baseline);
-    const double send = MedianMs([&] {
+    const double baseline = MedianMs(kRounds, Baseline);
+    const double send = MedianMs(kRounds, [&] {
         const std::array<std::uint8_t, 8> p{0x04, 0x80, 0, 0, CLASS_IMAGE, 0, 0, 0};
         std::vector<std::uint8_t> reply;
         ExchangeRequest r;
@@ -104,7 +93,7 @@ int main(int argc, char** argv)
         r.cancel = &cancel;
         ok = ok && link.SendExchange(r) == Msg::Ok;
     });
-    const double receive = MedianMs([&] {
+    const double receive = MedianMs(kRounds, [&] {
         const std::array<std::uint8_t, 8> p{4, 0, 0, 0, CLASS_PHONEBOOK, 0, 0, 0};
         std::vector<std::uint8_t> data;
         ExchangeRequest r;

@@ -6,6 +6,8 @@
 #include "image/ImageLoadRequest.h"
 #include "image/ImageLoadWorker.h"
 
+#include "MedianMs.h"
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QImageReader>
@@ -16,24 +18,11 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
 namespace {
-
-double MedianMs(int rounds, const std::function<void()>& work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // A photo-like picture: gradients with fine detail.
 void WritePhoto(const QString& path, int width, int height)

@@ -9,7 +9,6 @@
 #include <QImageReader>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
