@@ -4,13 +4,13 @@
 // other side by a thread. Measured: the same picture sent to the simulated handset with the
 // send engine (open, hello, drain, command, reply, data reports), and the same bytes received.
 
-#include "SimHandset.h"
-#include "SimHandsetServer.h"
+#include "sim/SimHandset.h"
+#include "sim/SimHandsetServer.h"
 
-#include "common/Event.h"
-#include "handset/CHandsetCommunication.h"
-#include "handset/HandsetIds.h"
-#include "transfer/ProtocolCodes.h"
+#include "core/common/Event.h"
+#include "core/handset/HandsetLink.h"
+#include "core/handset/HandsetIds.h"
+#include "core/transfer/ProtocolCodes.h"
 
 #include "MedianMs.h"
 
@@ -72,7 +72,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench: %s\n", error.c_str());
         return 1;
     }
-    CHandsetCommunication link;
+    HandsetLink link;
     link.Init(nullptr, HANDSET_VENDOR_ID);
 
     const std::vector<std::uint8_t> picture(kPictureBytes, 0x5A);

@@ -2,9 +2,9 @@
 // QImageReader decode of the same file, and Qt's own smooth scaled drawing of the same
 // rectangles. Memory is measured in processes of its own, each starting clean.
 
-#include "image/ImageEditor.h"
-#include "image/ImageLoadRequest.h"
-#include "image/ImageLoadWorker.h"
+#include "core/picture/ImageEditor.h"
+#include "core/picture/ImageLoadRequest.h"
+#include "core/picture/ImageLoadWorker.h"
 
 #include "MedianMs.h"
 

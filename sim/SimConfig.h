@@ -1,6 +1,6 @@
 #pragma once
 
-#include "handset/HandsetIds.h"
+#include "core/handset/HandsetIds.h"
 
 #include <array>
 #include <cstdint>

@@ -1,11 +1,11 @@
-#include "SimHandset.h"
+#include "sim/SimHandset.h"
 
-#include "common/ByteOrder.h"
-#include "phonebook/PhonebookFileLayout.h"
-#include "phonebook/PhonebookTransfer.h"
-#include "transfer/NameField.h"
-#include "transfer/ProtocolCodes.h"
-#include "transfer/RecordLayouts.h"
+#include "core/common/ByteOrder.h"
+#include "core/phonebook/PhonebookFileLayout.h"
+#include "core/phonebook/PhonebookTransfer.h"
+#include "core/transfer/NameField.h"
+#include "core/transfer/ProtocolCodes.h"
+#include "core/transfer/RecordLayouts.h"
 
 #include <QFile>
 

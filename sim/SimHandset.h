@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SimConfig.h"
-#include "SimPictureStore.h"
+#include "sim/SimConfig.h"
+#include "sim/SimPictureStore.h"
 
 #include <array>
 #include <cstdint>

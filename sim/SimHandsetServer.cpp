@@ -1,13 +1,13 @@
-#include "SimHandsetServer.h"
+#include "sim/SimHandsetServer.h"
 
-#include "SimSession.h"
+#include "sim/SimSession.h"
 
-#include "common/ByteOrder.h"
-#include "common/PollRetry.h"
-#include "handset/HandsetFolder.h"
-#include "handset/ReportLayout.h"
-#include "handset/SimHello.h"
-#include "handset/SimSocketSource.h"
+#include "core/common/ByteOrder.h"
+#include "core/common/PollRetry.h"
+#include "core/handset/HandsetFolder.h"
+#include "core/handset/ReportLayout.h"
+#include "core/handset/SimHello.h"
+#include "core/handset/SimSocketSource.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>

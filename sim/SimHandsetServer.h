@@ -1,9 +1,9 @@
 #pragma once
 
-#include "SimHandset.h"
+#include "sim/SimHandset.h"
 
-#include "common/Event.h"
-#include "common/UniqueFd.h"
+#include "core/common/Event.h"
+#include "core/common/UniqueFd.h"
 
 #include <atomic>
 #include <condition_variable>

@@ -1,8 +1,8 @@
-#include "SimPictureStore.h"
+#include "sim/SimPictureStore.h"
 
-#include "common/AtomicFile.h"
-#include "common/ByteOrder.h"
-#include "transfer/RecordLayouts.h"
+#include "core/common/AtomicFile.h"
+#include "core/common/ByteOrder.h"
+#include "core/transfer/RecordLayouts.h"
 
 #include <QDir>
 #include <QImage>

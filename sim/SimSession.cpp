@@ -1,8 +1,8 @@
-#include "SimSession.h"
+#include "sim/SimSession.h"
 
-#include "common/ByteOrder.h"
-#include "handset/ReportLayout.h"
-#include "transfer/ProtocolCodes.h"
+#include "core/common/ByteOrder.h"
+#include "core/handset/ReportLayout.h"
+#include "core/transfer/ProtocolCodes.h"
 
 #include <algorithm>
 

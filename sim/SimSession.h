@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimHandset.h"
+#include "sim/SimHandset.h"
 
 #include <array>
 #include <cstdint>

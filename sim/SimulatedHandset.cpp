@@ -1,7 +1,7 @@
-#include "SimulatedHandset.h"
+#include "sim/SimulatedHandset.h"
 
-#include "SimHandset.h"
-#include "SimHandsetServer.h"
+#include "sim/SimHandset.h"
+#include "sim/SimHandsetServer.h"
 
 #include <cstdlib>
 

@@ -1,9 +1,9 @@
 // orvak-handset-sim: one simulated handset, until stopped (Ctrl+C) or unplugged by a fault.
 
-#include "SimHandset.h"
-#include "SimHandsetServer.h"
+#include "sim/SimHandset.h"
+#include "sim/SimHandsetServer.h"
 
-#include "handset/HandsetFolder.h"
+#include "core/handset/HandsetFolder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "CancelOnInterrupt.h"
+#include "cli/CancelOnInterrupt.h"
 
-#include "common/Event.h"
+#include "core/common/Event.h"
 
 #include <unistd.h>
 

@@ -1,11 +1,11 @@
-#include "DevicesCommand.h"
+#include "cli/DevicesCommand.h"
 
-#include "handset/CHandsetCommunication.h"
-#include "handset/HandsetIds.h"
+#include "core/handset/HandsetLink.h"
+#include "core/handset/HandsetIds.h"
 
 int RunDevicesCommand(std::FILE* out)
 {
-    const auto devices = CHandsetCommunication::ListDevices(HANDSET_VENDOR_ID);
+    const auto devices = HandsetLink::ListDevices(HANDSET_VENDOR_ID);
     bool anyAccepted = false;
     for (const DeviceListing& d : devices) {
         char ids[16];

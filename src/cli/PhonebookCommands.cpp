@@ -1,12 +1,12 @@
-#include "PhonebookCommands.h"
+#include "cli/PhonebookCommands.h"
 
-#include "CancelOnInterrupt.h"
-#include "TerminalProgress.h"
+#include "cli/CancelOnInterrupt.h"
+#include "cli/TerminalProgress.h"
 
-#include "common/Cp1252.h"
-#include "common/StringTable.h"
-#include "phonebook/PhonebookTransfer.h"
-#include "transfer/HandsetInfoTransfer.h"
+#include "core/common/Cp1252.h"
+#include "core/common/StringTable.h"
+#include "core/phonebook/PhonebookTransfer.h"
+#include "core/transfer/HandsetInfoTransfer.h"
 
 #include <cstring>
 #include <memory>

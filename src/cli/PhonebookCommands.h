@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Msg.h"
+#include "core/common/Msg.h"
 
 #include <QString>
 

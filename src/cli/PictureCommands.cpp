@@ -1,14 +1,14 @@
-#include "PictureCommands.h"
+#include "cli/PictureCommands.h"
 
-#include "CancelOnInterrupt.h"
-#include "TerminalProgress.h"
+#include "cli/CancelOnInterrupt.h"
+#include "cli/TerminalProgress.h"
 
-#include "common/StringTable.h"
-#include "image/Bmp565Writer.h"
-#include "image/ImageEditor.h"
-#include "image/ImageLoadRequest.h"
-#include "image/ImageLoadWorker.h"
-#include "transfer/ImageTransfer.h"
+#include "core/common/StringTable.h"
+#include "core/picture/Bmp565Writer.h"
+#include "core/picture/ImageEditor.h"
+#include "core/picture/ImageLoadRequest.h"
+#include "core/picture/ImageLoadWorker.h"
+#include "core/picture/ImageTransfer.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PhonebookCommands.h"
+#include "cli/PhonebookCommands.h"
 
 #include <QPoint>
 #include <QString>

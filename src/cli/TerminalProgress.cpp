@@ -1,6 +1,6 @@
-#include "TerminalProgress.h"
+#include "cli/TerminalProgress.h"
 
-#include "CancelOnInterrupt.h"
+#include "cli/CancelOnInterrupt.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/ProgressDisplay.h"
+#include "core/common/ProgressDisplay.h"
 
 #include <atomic>
 #include <cstdio>

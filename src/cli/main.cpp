@@ -1,12 +1,12 @@
 // dialbook: the command-line tool.
 
-#include "DevicesCommand.h"
-#include "PhonebookCommands.h"
-#include "PictureCommands.h"
-#include "SimulatedHandset.h"
+#include "cli/DevicesCommand.h"
+#include "cli/PhonebookCommands.h"
+#include "cli/PictureCommands.h"
+#include "sim/SimulatedHandset.h"
 
-#include "handset/CHandsetCommunication.h"
-#include "handset/HandsetIds.h"
+#include "core/handset/HandsetLink.h"
+#include "core/handset/HandsetIds.h"
 
 #include <QCoreApplication>
 
@@ -164,7 +164,7 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    CHandsetCommunication link;
+    HandsetLink link;
     link.Init(nullptr, HANDSET_VENDOR_ID);
 
     const QString file = arguments >= 1 ? QString::fromLocal8Bit(words[1].c_str()) : QString();

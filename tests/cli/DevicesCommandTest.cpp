@@ -1,5 +1,5 @@
-#include "DevicesCommand.h"
-#include "SimFixture.h"
+#include "cli/DevicesCommand.h"
+#include "support/SimFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The phone-book commands of `dialbook`, with their questions, output and Ctrl+C.
 
-#include "PhonebookCommands.h"
-#include "PhonebookHelpers.h"
-#include "SimFixture.h"
+#include "cli/PhonebookCommands.h"
+#include "support/PhonebookHelpers.h"
+#include "support/SimFixture.h"
 
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
 // `dialbook picture` and `dialbook send-picture`.
 
-#include "PictureCommands.h"
-#include "SimFixture.h"
+#include "cli/PictureCommands.h"
+#include "support/SimFixture.h"
 
 #include <QDir>
 #include <QImage>

@@ -5,11 +5,11 @@
 //        then reports, each a 2-byte length and that many bytes; reports with the top bit of
 //        the length set are waiting before the command (the drain must throw them away).
 
-#include "ScriptedPort.h"
+#include "support/ScriptedPort.h"
 
-#include "common/Event.h"
-#include "handset/CHandsetCommunication.h"
-#include "handset/ReportLayout.h"
+#include "core/common/Event.h"
+#include "core/handset/HandsetLink.h"
+#include "core/handset/ReportLayout.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -64,14 +64,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         request.function = 2;
         request.data = outbound;
         request.reply = &reply;
-        CHandsetCommunication::SendOn(port, request);
+        HandsetLink::SendOn(port, request);
         if (reply.size() > static_cast<std::size_t>(inLen))
             __builtin_trap();
     } else {
         request.op = (flags & 2) ? OP_CONTROL : OP_READ;
         request.function = 7;
         request.received = &received;
-        const Msg result = CHandsetCommunication::ReceiveOn(port, request);
+        const Msg result = HandsetLink::ReceiveOn(port, request);
         if (result != Msg::Ok && !received.empty())
             __builtin_trap();  // a failed exchange must not hand out data
     }

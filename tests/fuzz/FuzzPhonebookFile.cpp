@@ -1,7 +1,7 @@
 // Phone-book files and handset records of any shape: a load either succeeds with a consistent
 // book or fails with an empty one, and never reads past the bytes it was given.
 
-#include "phonebook/PhonebookTransfer.h"
+#include "core/phonebook/PhonebookTransfer.h"
 
 #include <cstddef>
 #include <cstdint>

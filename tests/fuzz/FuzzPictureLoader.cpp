@@ -1,8 +1,8 @@
 // Broken picture files: whatever the decoders make of them, the loader either loads the picture
 // or leaves nothing loaded, and drawing never crashes or reads outside the picture.
 
-#include "image/ImageEditor.h"
-#include "image/PictureDecoder.h"
+#include "core/picture/ImageEditor.h"
+#include "core/picture/PictureDecoder.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,6 +1,6 @@
 // Report descriptors straight from a device: any bytes at all.
 
-#include "handset/ReportDescriptorLengths.h"
+#include "core/handset/ReportDescriptorLengths.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "PhonebookHelpers.h"
+#include "support/PhonebookHelpers.h"
 
 #include <QFile>
 

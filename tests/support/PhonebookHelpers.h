@@ -1,6 +1,6 @@
 #pragma once
 
-#include "phonebook/PhonebookTransfer.h"
+#include "core/phonebook/PhonebookTransfer.h"
 
 #include <QByteArray>
 #include <QString>

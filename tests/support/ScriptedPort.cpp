@@ -1,8 +1,8 @@
-#include "ScriptedPort.h"
+#include "support/ScriptedPort.h"
 
-#include "common/ByteOrder.h"
-#include "common/Event.h"
-#include "handset/ReportLayout.h"
+#include "core/common/ByteOrder.h"
+#include "core/common/Event.h"
+#include "core/handset/ReportLayout.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "handset/ReportPort.h"
+#include "core/handset/ReportPort.h"
 
 #include <cstdint>
 #include <deque>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UserPrompts.h"
+#include "gui/shell/UserPrompts.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "SimFixture.h"
+#include "support/SimFixture.h"
 
-#include "handset/HandsetIds.h"
-#include "handset/Timeouts.h"
+#include "core/handset/HandsetIds.h"
+#include "core/handset/Timeouts.h"
 
 #include <cstdlib>
 
@@ -12,7 +12,7 @@ void SimFixture::SetUp()
     Timeouts t = Timeouts::Scaled(5);
     t.helloMs = 2000;
     HandsetTimeouts() = t;
-    m_link = std::make_unique<CHandsetCommunication>();
+    m_link = std::make_unique<HandsetLink>();
     m_link->Init(nullptr, HANDSET_VENDOR_ID);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "SimConfig.h"
-#include "SimHandset.h"
-#include "SimHandsetServer.h"
+#include "sim/SimConfig.h"
+#include "sim/SimHandset.h"
+#include "sim/SimHandsetServer.h"
 
-#include "handset/CHandsetCommunication.h"
+#include "core/handset/HandsetLink.h"
 
 #include <QTemporaryDir>
 
@@ -27,7 +27,7 @@ protected:
     void Settle();
     std::string Folder() const { return m_folder.path().toStdString(); }
 
-    std::unique_ptr<CHandsetCommunication> m_link;
+    std::unique_ptr<HandsetLink> m_link;
 
 private:
     QTemporaryDir m_folder;

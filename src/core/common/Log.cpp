@@ -1,0 +1,3 @@
+#include "core/common/Log.h"
+
+Q_LOGGING_CATEGORY(lcDialbook, "orvak.dialbook", QtInfoMsg)

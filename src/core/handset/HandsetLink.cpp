@@ -1,0 +1,397 @@
+#include "core/handset/HandsetLink.h"
+
+#include "core/handset/DeviceMonitor.h"
+#include "core/handset/DeviceSource.h"
+#include "core/handset/HidrawSource.h"
+#include "core/handset/ReportCodec.h"
+#include "core/handset/ReportLayout.h"
+#include "core/handset/SimSocketSource.h"
+#include "core/handset/Timeouts.h"
+
+#include "core/common/AppEvents.h"
+#include "core/common/Event.h"
+#include "core/common/Log.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <new>
+
+namespace {
+
+using ReportBuffer = std::array<std::uint8_t, kMaxReportLength>;
+
+// A handset that floods us with reports must not keep the drain going for ever.
+constexpr int kMaxDrainedReports = 4096;
+// Inbound data grows as reports arrive; the count the handset announces only reserves this much
+// up front, so a lying count cannot make us allocate gigabytes.
+constexpr std::size_t kMaxReserve = 1u << 20;
+
+void Drain(ReportPort& port)
+{
+    ReportBuffer stale;
+    for (int i = 0; i < kMaxDrainedReports; ++i)
+        if (!HandsetLink::ReadReport(port, 0, stale))
+            return;
+}
+
+void Step(const ExchangeRequest& request)
+{
+    if (request.progressStep)
+        request.progressStep();
+}
+
+bool Cancelled(const ExchangeRequest& request)
+{
+    return request.cancel && request.cancel->IsSet();
+}
+
+}  // namespace
+
+HandsetLink::HandsetLink()
+{
+    if (!s_window_created) {
+        s_vendor_id = 0;
+        s_product_id = 0;
+    }
+}
+
+HandsetLink::~HandsetLink()
+{
+    // The watching instance lives as long as the program; should it go earlier, another may
+    // take over the watching.
+    if (m_monitor)
+        s_window_created = false;
+}
+
+void HandsetLink::Init(QObject* owner, std::uint16_t vendorId)
+{
+    if (!s_window_created.exchange(true)) {
+        m_monitor = std::make_unique<DeviceMonitor>();
+        m_monitor->SetCallback([this] { OnDevicesChanged(); });
+        m_monitor->Start();
+    }
+    s_vendor_id = vendorId;
+    m_owner = owner;
+    std::uint16_t product = 0;
+    FindHandset(product, true);
+}
+
+void HandsetLink::OnDevicesChanged()
+{
+    std::uint16_t product = 0;
+    FindHandset(product, true);
+    if (m_owner)
+        QCoreApplication::postEvent(m_owner, new QEvent(WM_HANDSET_CHANGED));
+}
+
+std::vector<DeviceSource*> HandsetLink::Sources()
+{
+    // hidraw nodes first, then simulated handsets.
+    static HidrawSource hidraw;
+    static SimSocketSource sim;
+    return {&hidraw, &sim};
+}
+
+bool HandsetLink::FindHandset(std::uint16_t& productId, bool rescan)
+{
+    if (!rescan) {
+        productId = s_product_id;
+        return productId != 0;
+    }
+    s_product_id = 0;
+    const std::uint16_t vendor = s_vendor_id;
+    for (DeviceSource* source : Sources()) {
+        for (const DeviceCandidate& c : source->Candidates()) {
+            // udev already knows the ids of a hidraw node; skip other vendors without opening.
+            if (c.vendorId && *c.vendorId != vendor)
+                continue;
+            const OpenResult r = source->Open(c.path, OpenMode::Query);
+            if (!r.ok) {
+                qCDebug(lcDialbook, "scan: %s: %s", c.path.c_str(), r.error.c_str());
+                continue;
+            }
+            if (r.caps.vendorId == vendor) {
+                s_product_id = r.caps.productId;
+                productId = r.caps.productId;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool HandsetLink::IsAcceptedDevice(std::uint16_t vendorId, std::uint16_t productId)
+{
+    return vendorId == s_vendor_id && IsAcceptedProduct(productId);
+}
+
+bool HandsetLink::IsAcceptedProduct(std::uint16_t productId)
+{
+    for (std::uint16_t accepted : s_accepted_products) {
+        if (accepted == 0)
+            break;
+        if (accepted == productId)
+            return true;
+    }
+    return false;
+}
+
+std::unique_ptr<HandsetDevice> HandsetLink::OpenHandset()
+{
+    for (DeviceSource* source : Sources()) {
+        for (const DeviceCandidate& c : source->Candidates()) {
+            if (c.vendorId && c.productId && !IsAcceptedDevice(*c.vendorId, *c.productId))
+                continue;
+            OpenResult r = source->Open(c.path, OpenMode::Exchange);
+            if (!r.ok || !IsAcceptedDevice(r.caps.vendorId, r.caps.productId))
+                continue;
+            s_product_id = r.caps.productId;
+            return std::move(r.device);
+        }
+    }
+    return nullptr;
+}
+
+ReportCaps HandsetLink::GetReportCaps(const ReportPort& port)
+{
+    return port.Caps();
+}
+
+int HandsetLink::CountDataReports(std::uint32_t byteCount)
+{
+    const auto device = OpenHandset();
+    if (!device)
+        return 0;
+    const ReportCaps caps = GetReportCaps(*device);
+    // An OutLen below 2 carries no payload at all; dividing by it would be a crash.
+    if (caps.outLen > static_cast<int>(kMaxReportLength) || caps.outLen < kMinOutLength)
+        return 0;
+    // With two-byte reports a 4 GB count needs more reports than an int holds.
+    const std::uint64_t n = ReportCodec::CountDataReports(byteCount, caps.outLen);
+    return static_cast<int>(std::min<std::uint64_t>(n, std::numeric_limits<int>::max()));
+}
+
+bool HandsetLink::WriteCommand(ReportPort& port, std::uint8_t op, std::uint8_t function,
+                                         std::span<const std::uint8_t> parameters)
+{
+    ReportBuffer report;
+    ReportCodec::BuildCommand(report, op, function, parameters);
+    const auto outLen = static_cast<std::size_t>(port.Caps().outLen);
+    if (port.StartWrite(std::span(report).first(outLen)) != IoStatus::Ok)
+        return false;
+    return port.FinishWrite(HandsetTimeouts().commandWriteMs, nullptr) == IoStatus::Ok;
+}
+
+bool HandsetLink::ReadReport(ReportPort& port, int timeoutMs, std::span<std::uint8_t> buffer)
+{
+    return port.Read(buffer, timeoutMs, nullptr) == IoStatus::Ok;
+}
+
+Msg HandsetLink::RefusalMessage(std::uint8_t code)
+{
+    switch (code) {
+    case 2: return Msg::RefusedMemoryFull;
+    case 3: return Msg::RefusedHandsetInUse;
+    case 4: return Msg::RefusedIncomingCall;
+    case 5: return Msg::RefusedLowBattery;
+    case 6: return Msg::RefusedSoundClipBusy;
+    case 7: return Msg::RefusedHandsetCanceledImage;
+    case 8: return Msg::RefusedFileTooLarge;
+    default: return Msg::RefusedOther;
+    }
+}
+
+Msg HandsetLink::ReceiveExchange(ExchangeRequest& request)
+{
+    const auto device = OpenHandset();
+    if (!device)
+        return Msg::PhoneNotFound;
+    return ReceiveOn(*device, request);
+}
+
+Msg HandsetLink::SendExchange(ExchangeRequest& request)
+{
+    const auto device = OpenHandset();
+    if (!device)
+        return Msg::PhoneNotFound;
+    return SendOn(*device, request);
+}
+
+namespace {
+
+// What both engines do once the handset is open: check the lengths, drain stale reports
+// and write the command. Returns 0 when the command is out (or *written is false).
+Msg OpenExchange(ReportPort& port, const ExchangeRequest& request, bool* written)
+{
+    *written = false;
+    if (!ReportCodec::LengthsUsable(port.Caps()))
+        return Msg::ReportSizeTooLarge;
+    if (!port.IoReady())
+        return Msg::CreateEventFailed;
+    Drain(port);
+    *written = HandsetLink::WriteCommand(port, request.op, request.function, request.parameters);
+    return Msg::Ok;
+}
+
+}  // namespace
+
+Msg HandsetLink::ReceiveOn(ReportPort& port, ExchangeRequest& request)
+{
+    if (request.received)
+        request.received->clear();
+    bool written = false;
+    if (const Msg m = OpenExchange(port, request, &written); m != Msg::Ok)
+        return m;
+    if (!written)
+        return Msg::ReadFailed;
+
+    const ReportCaps caps = port.Caps();
+    const Timeouts& t = HandsetTimeouts();
+    const int timeout = request.op == OP_CONTROL ? t.controlReplyMs : ReportTimeoutMs(t, caps.outLen);
+
+    ReportBuffer report;
+    if (!ReadReport(port, timeout, report))
+        return Msg::ReadFailed;
+    const auto r = ReportCodec::ParseReply(report, caps.inLen);
+    if (!r.Accepted())
+        return RefusalMessage(r.formOrCode);
+
+    std::vector<std::uint8_t> scratch;
+    std::vector<std::uint8_t>& data = request.received ? *request.received : scratch;
+
+    if (r.formOrCode == reply::kFormInline) {
+        // The reply report cannot hold more than InLen - 7 bytes; a larger count is a lie.
+        if (r.count > r.data.size())
+            return Msg::ReadFailed;
+        data.assign(r.data.begin(), r.data.begin() + r.count);
+        return Msg::Ok;
+    }
+    if (r.formOrCode != reply::kFormDataReports)
+        return Msg::ReadFailed;
+
+    const std::size_t payload = ReportCodec::PayloadPerReport(caps.outLen);
+    const std::uint64_t n = ReportCodec::CountDataReports(r.count, caps.outLen);
+    try {
+        data.reserve(std::min<std::size_t>(r.count, kMaxReserve));
+        for (std::uint64_t i = 0; i < n; ++i) {
+            const IoStatus status = port.Read(report, timeout, request.cancel);
+            if (status == IoStatus::Cancelled) {
+                data.clear();
+                return Msg::Cancelled;
+            }
+            if (status != IoStatus::Ok || report[datareport::kId] != kDataReportId) {
+                data.clear();
+                if (status == IoStatus::Ok && report[reply::kId] == kCommandReportId)
+                    return RefusalMessage(report[reply::kFormOrCode]);
+                return Msg::ReadFailed;
+            }
+            data.insert(data.end(), report.begin() + datareport::kPayload,
+                        report.begin() + datareport::kPayload + static_cast<std::ptrdiff_t>(payload));
+            Step(request);
+            if (Cancelled(request)) {
+                data.clear();
+                return Msg::Cancelled;
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        data.clear();
+        return Msg::ReadFailed;
+    }
+    data.resize(r.count);
+    return Msg::Ok;
+}
+
+Msg HandsetLink::SendOn(ReportPort& port, ExchangeRequest& request)
+{
+    if (request.reply)
+        request.reply->clear();
+    bool written = false;
+    if (const Msg m = OpenExchange(port, request, &written); m != Msg::Ok)
+        return m;
+
+    const ReportCaps caps = port.Caps();
+    const Timeouts& t = HandsetTimeouts();
+    const int timeout = ReportTimeoutMs(t, caps.outLen);
+    const std::uint64_t n = ReportCodec::CountDataReports(request.data.size(), caps.outLen);
+    if (!written)
+        return Msg::SendFailed;
+
+    ReportBuffer report;
+    if (!ReadReport(port, timeout, report))
+        return Msg::SendFailed;
+    const auto r = ReportCodec::ParseReply(report, caps.inLen);
+    if (!r.Accepted())
+        return RefusalMessage(r.formOrCode);
+    // The reply report cannot hold more than InLen - 7 bytes; a larger size is a lie.
+    if (r.count > r.data.size())
+        return Msg::SendFailed;
+    if (request.reply)
+        request.reply->assign(r.data.begin(), r.data.begin() + r.count);
+    if (n == 0)
+        return Msg::Ok;
+
+    const auto outLen = static_cast<std::size_t>(caps.outLen);
+    for (std::uint64_t i = 0; i < n; ++i) {
+        ReportCodec::BuildDataReport(report, caps.outLen, request.data, i);
+        const IoStatus started = port.StartWrite(std::span(report).first(outLen));
+        Step(request);
+        if (started != IoStatus::Ok)
+            return Msg::SendFailed;
+
+        IoStatus status = port.FinishWrite(timeout, request.cancel);
+        // A cancel that comes while the write completes still counts: the user asked to stop.
+        if (status == IoStatus::Ok && Cancelled(request))
+            status = IoStatus::Cancelled;
+        if (status == IoStatus::Cancelled) {
+            // The handset expects more data unless this was the last report; tell it to stop.
+            if (i + 1 < n)
+                WriteCommand(port, OP_CONTROL, FN_ABORT, {});
+            ReadReport(port, t.abortReplyMs, report);
+            return Msg::Cancelled;
+        }
+        if (status != IoStatus::Ok)
+            return Msg::SendFailed;
+
+        // The handset sends a report of its own only to stop a download, so any report here ends it.
+        const IoStatus unsolicited = port.Read(report, 0, nullptr);
+        if (unsolicited == IoStatus::Ok)
+            return RefusalMessage(report[reply::kFormOrCode]);
+        if (unsolicited == IoStatus::Gone)
+            return Msg::SendFailed;
+    }
+    return Msg::Ok;
+}
+
+std::vector<DeviceListing> HandsetLink::ListDevices(std::uint16_t vendorId)
+{
+    std::vector<DeviceListing> out;
+    for (DeviceSource* source : Sources()) {
+        for (const DeviceCandidate& c : source->Candidates()) {
+            if (c.vendorId && *c.vendorId != vendorId)
+                continue;
+            DeviceListing d;
+            d.path = c.path;
+            const OpenResult r = source->Open(c.path, OpenMode::Query);
+            if (r.ok) {
+                if (r.caps.vendorId != vendorId)
+                    continue;
+                d.opened = true;
+                d.idsKnown = true;
+                d.caps = r.caps;
+            } else {
+                // Listed although its vendor is unknown: the reason may be what the user needs to see.
+                d.error = r.error;
+                d.idsKnown = c.vendorId.has_value();
+                d.caps.vendorId = c.vendorId.value_or(0);
+                d.caps.productId = c.productId.value_or(0);
+            }
+            d.accepted = d.opened && IsAcceptedProduct(d.caps.productId);
+            out.push_back(std::move(d));
+        }
+    }
+    return out;
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "core/handset/ExchangeRequest.h"
+#include "core/handset/HandsetDevice.h"
+#include "core/handset/ReportCaps.h"
+
+#include "core/common/Msg.h"
+
+#include <QPointer>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+class DeviceMonitor;
+class DeviceSource;
+class QObject;
+class ReportPort;
+
+// One device as `dialbook devices` shows it.
+struct DeviceListing {
+    std::string path;
+    bool idsKnown = false;
+    ReportCaps caps;
+    bool opened = false;
+    bool accepted = false;
+    std::string error;
+};
+
+// Finds the handset, watches it come and go, and runs exchanges with it.
+//
+// The discovery state is process-wide: every instance shares it. The instance whose Init()
+// is called (the main window's) also watches for devices and tells its owner with
+// WM_HANDSET_CHANGED; instances made by worker threads only run exchanges.
+class HandsetLink {
+public:
+    HandsetLink();
+    ~HandsetLink();
+    HandsetLink(const HandsetLink&) = delete;
+    HandsetLink& operator=(const HandsetLink&) = delete;
+
+    // Starts watching for devices on behalf of `owner` and scans at once. Posts nothing:
+    // the owner asks FindHandset when it needs to know.
+    void Init(QObject* owner, std::uint16_t vendorId);
+
+    // rescan false: the product id of the last scan, without touching any device.
+    // rescan true: scans hidraw nodes, then simulated handsets; the first device of the
+    // vendor wins, accepted model or not.
+    static bool FindHandset(std::uint16_t& productId, bool rescan);
+    static bool IsAcceptedDevice(std::uint16_t vendorId, std::uint16_t productId);
+    // The first accepted handset, open for an exchange, or null.
+    static std::unique_ptr<HandsetDevice> OpenHandset();
+    static ReportCaps GetReportCaps(const ReportPort& port);
+    // Data reports needed to carry byteCount bytes to the handset; 0 when there is no
+    // usable handset.
+    static int CountDataReports(std::uint32_t byteCount);
+
+    static bool WriteCommand(ReportPort& port, std::uint8_t op, std::uint8_t function,
+                             std::span<const std::uint8_t> parameters);
+    static bool ReadReport(ReportPort& port, int timeoutMs, std::span<std::uint8_t> buffer);
+    static Msg RefusalMessage(std::uint8_t code);
+
+    // The two engines, on the first accepted handset: data from the handset (op codes 2
+    // and 3) and data to it (op code 1).
+    Msg ReceiveExchange(ExchangeRequest& request);
+    Msg SendExchange(ExchangeRequest& request);
+    // The same engines on a port that is already open.
+    static Msg ReceiveOn(ReportPort& port, ExchangeRequest& request);
+    static Msg SendOn(ReportPort& port, ExchangeRequest& request);
+
+    // Every device of the vendor, from both sources, with what could be learnt of it.
+    static std::vector<DeviceListing> ListDevices(std::uint16_t vendorId);
+
+    static std::uint16_t VendorId() { return s_vendor_id.load(); }
+
+private:
+    static std::vector<DeviceSource*> Sources();
+    static bool IsAcceptedProduct(std::uint16_t productId);
+    void OnDevicesChanged();
+
+    static inline std::atomic<bool> s_window_created{false};
+    static inline std::atomic<std::uint16_t> s_vendor_id{0};
+    static inline std::atomic<std::uint16_t> s_product_id{0};
+    static constexpr std::array<std::uint16_t, 4> s_accepted_products{0x1849, 0x18D2, 0x18F8, 0};
+
+    QPointer<QObject> m_owner;
+    std::unique_ptr<DeviceMonitor> m_monitor;
+};

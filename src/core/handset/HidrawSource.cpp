@@ -1,0 +1,107 @@
+#include "core/handset/HidrawSource.h"
+
+#include "core/handset/ReportDescriptorLengths.h"
+
+#include <fcntl.h>
+#include <libudev.h>
+#include <linux/hidraw.h>
+#include <sys/ioctl.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+struct UdevDeleter {
+    void operator()(udev* u) const { udev_unref(u); }
+    void operator()(udev_enumerate* e) const { udev_enumerate_unref(e); }
+    void operator()(udev_device* d) const { udev_device_unref(d); }
+};
+template <typename T>
+using UdevPtr = std::unique_ptr<T, UdevDeleter>;
+
+// HID_ID of the parent hid device reads "bus:vendor:product" in hex, e.g. "0003:00003E5A:000018F8".
+void ParseHidId(const char* hidId, DeviceCandidate& c)
+{
+    unsigned bus = 0, vendor = 0, product = 0;
+    if (hidId && std::sscanf(hidId, "%x:%x:%x", &bus, &vendor, &product) == 3) {
+        c.vendorId = static_cast<std::uint16_t>(vendor);
+        c.productId = static_cast<std::uint16_t>(product);
+    }
+}
+
+std::string OpenErrorText(int err)
+{
+    if (err == EACCES || err == EPERM)
+        return "permission denied: install resources/udev/70-orvak-dialbook.rules";
+    return std::strerror(err);
+}
+
+}  // namespace
+
+std::vector<DeviceCandidate> HidrawSource::Candidates()
+{
+    std::vector<DeviceCandidate> out;
+    UdevPtr<udev> u(udev_new());
+    if (!u)
+        return out;
+    UdevPtr<udev_enumerate> e(udev_enumerate_new(u.get()));
+    if (!e || udev_enumerate_add_match_subsystem(e.get(), "hidraw") < 0 || udev_enumerate_scan_devices(e.get()) < 0)
+        return out;
+    udev_list_entry* entry = nullptr;
+    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(e.get()))
+    {
+        UdevPtr<udev_device> dev(udev_device_new_from_syspath(u.get(), udev_list_entry_get_name(entry)));
+        if (!dev)
+            continue;
+        const char* node = udev_device_get_devnode(dev.get());
+        if (!node)
+            continue;
+        DeviceCandidate c;
+        c.path = node;
+        // The parent belongs to the child; it must not be unreferenced here.
+        if (udev_device* hid = udev_device_get_parent_with_subsystem_devtype(dev.get(), "hid", nullptr))
+            ParseHidId(udev_device_get_property_value(hid, "HID_ID"), c);
+        out.push_back(std::move(c));
+    }
+    return out;
+}
+
+OpenResult HidrawSource::Open(const std::string& path, OpenMode mode)
+{
+    OpenResult r;
+    const int flags = (mode == OpenMode::Exchange ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
+    UniqueFd fd(::open(path.c_str(), flags));
+    if (!fd.IsValid()) {
+        r.error = OpenErrorText(errno);
+        return r;
+    }
+    hidraw_devinfo info{};
+    if (::ioctl(fd.Get(), HIDIOCGRAWINFO, &info) < 0) {
+        r.error = std::string("HIDIOCGRAWINFO: ") + std::strerror(errno);
+        return r;
+    }
+    r.caps.vendorId = static_cast<std::uint16_t>(info.vendor);
+    r.caps.productId = static_cast<std::uint16_t>(info.product);
+
+    int size = 0;
+    hidraw_report_descriptor desc{};
+    if (::ioctl(fd.Get(), HIDIOCGRDESCSIZE, &size) < 0 || size < 0 || size > HID_MAX_DESCRIPTOR_SIZE) {
+        r.error = std::string("HIDIOCGRDESCSIZE: ") + std::strerror(errno);
+        return r;
+    }
+    desc.size = static_cast<__u32>(size);
+    if (::ioctl(fd.Get(), HIDIOCGRDESC, &desc) < 0) {
+        r.error = std::string("HIDIOCGRDESC: ") + std::strerror(errno);
+        return r;
+    }
+    const auto lengths = ReportDescriptorLengths::Parse(std::span<const std::uint8_t>(desc.value, desc.size));
+    r.caps.inLen = lengths.inLen;
+    r.caps.outLen = lengths.outLen;
+    r.ok = true;
+    if (mode == OpenMode::Exchange)
+        r.device = std::make_unique<HandsetDevice>(std::move(fd), r.caps, path, false);
+    return r;
+}

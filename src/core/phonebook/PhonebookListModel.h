@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/phonebook/PhonebookEntry.h"
+
+#include <QAbstractTableModel>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The phone book being edited: one row per entry, which the row owns, in two columns, the
+// name and the number. Texts are the entries' 8-bit strings, shown as Unicode.
+class PhonebookListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { kNameColumn = 0, kNumberColumn = 1 };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    int Count() const { return static_cast<int>(m_rows.size()); }
+    const PhonebookEntry& Entry(int row) const { return *m_rows[static_cast<std::size_t>(row)]; }
+
+    // Appends a row; returns its index.
+    int Append(std::unique_ptr<PhonebookEntry> entry);
+    void Remove(int row);
+    void Clear();
+    // False when the text was already the row's (nothing changes then).
+    bool SetName(int row, const std::string& name);
+    bool SetNumber(int row, const std::string& number);
+
+    // Sorts by a column's 8-bit strings, byte by byte as unsigned values (case-sensitive; a
+    // string that begins a longer one comes first).
+    void Sort(int column, bool descending);
+
+private:
+    std::vector<std::unique_ptr<PhonebookEntry>> m_rows;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/transfer/HandsetIdentity.h"
+#include "core/phonebook/PhonebookEntry.h"
+#include "core/phonebook/PhonebookTransferBase.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+// A phone book: an ordered list of entries and the identity of the handset it came from. It
+// also moves itself between the handset and the program, and to and from "opbk" files.
+class PhonebookTransfer : public PhonebookTransferBase {
+public:
+    std::size_t Count() const { return m_entries.size(); }
+    // False when i is out of range.
+    bool CopyEntry(std::size_t i, PhonebookEntry& out) const;
+    PhonebookEntry* Entry(std::size_t i);
+    void Append(std::unique_ptr<PhonebookEntry> entry);
+    bool Remove(std::size_t i);
+    // Every entry and the identity.
+    void Clear();
+
+    void ClearIdentity() { m_identity = {}; }
+    void SetIdentity(const HandsetIdentity& identity) { m_identity = identity; }
+    const HandsetIdentity& Identity() const { return m_identity; }
+
+    // Fills `entry` from a 45-byte phone-book record. False (and `entry` untouched) when the
+    // record is shorter than that.
+    static bool DecodeRecord(int position, std::span<const std::uint8_t> record, PhonebookEntry& entry);
+
+    // Replaces the contents with the handset's phone book; empty again on any failure.
+    Msg ReceivePhonebook();
+    // Writes the entries to the handset after clearing its phone book. Leaves this unchanged.
+    Msg SendPhonebook();
+
+    // 0, 57345 or 193. The file is replaced as a whole or not at all.
+    Msg SaveToFile(const QString& path) const;
+    // 0, 57345 or 194. Cleared first, so a failed load leaves an empty phone book.
+    Msg LoadFromFile(const QString& path);
+    // The same from the file's bytes.
+    Msg LoadFromBytes(std::span<const std::uint8_t> bytes);
+
+    // Fills the part a sent record and a stored record share (name, number, choices): the 41
+    // bytes of a record for the handset, or bytes 4..44 of a record as files keep them.
+    static void EncodeRecordBody(std::span<std::uint8_t> body, const PhonebookEntry& entry, const EntryTag& choice1,
+                                 const EntryTag& choice2);
+
+private:
+    Msg FailReceive(Msg result);
+
+    std::vector<std::unique_ptr<PhonebookEntry>> m_entries;
+    HandsetIdentity m_identity;
+};

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "core/transfer/BaseDataTransfer.h"
+
+class PhonebookTransferBase : public BaseDataTransfer {};

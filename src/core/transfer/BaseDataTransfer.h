@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/transfer/RecordTag.h"
+#include "core/transfer/TransferRequest.h"
+
+#include "core/common/Event.h"
+#include "core/common/Msg.h"
+#include "core/common/TimedSemaphore.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+class ProgressDisplay;
+
+// The base of everything that talks to the handset. Runs one exchange at a time on a worker
+// thread while the calling thread keeps its progress display alive, serialises all exchanges
+// of the process with one lock, and returns 0 or a message id.
+class BaseDataTransfer {
+public:
+    BaseDataTransfer();
+    virtual ~BaseDataTransfer();
+    BaseDataTransfer(const BaseDataTransfer&) = delete;
+    BaseDataTransfer& operator=(const BaseDataTransfer&) = delete;
+
+    // Must be called before the first exchange.
+    virtual void SetProgressDialog(ProgressDisplay* progress) { m_progress = progress; }
+    ProgressDisplay* ProgressDialog() const { return m_progress; }
+
+    // One exchange. Op 1 sends `data`; ops 2 and 3 fill `received`. `reply` gets the reply data
+    // of a send.
+    Msg Execute(std::uint8_t op, std::uint8_t function, std::span<const std::uint8_t> parameters,
+                std::span<const std::uint8_t> data, std::vector<std::uint8_t>* received,
+                std::vector<std::uint8_t>* reply);
+
+    // The commands, one each.
+    Msg BeginDownload(std::uint8_t dataClass);
+    Msg ReadCount(std::uint16_t& count, std::uint16_t& second, std::uint8_t dataClass);
+    Msg ReadRecord(std::vector<std::uint8_t>& data, RecordTag tag);
+    // The writes refuse a null data pointer with 262 before any exchange. On success the
+    // handset's 4-byte reply replaces `tag`; a reply of any other size is 261 and leaves it.
+    Msg WriteImageData(std::span<const std::uint8_t> data, RecordTag& tag);
+    Msg WriteRecord(std::span<const std::uint8_t> data, RecordTag& tag);
+    Msg WriteInfo(std::span<const std::uint8_t> data, RecordTag& tag);
+
+    // Serialises every exchange in the process (count 1, maximum 1).
+    static TimedSemaphore s_transfer_lock;
+
+private:
+    static void TransferThreadProc(TransferRequest* request);
+    Msg Write(std::uint8_t function, std::span<const std::uint8_t> data, RecordTag& tag, bool fullTag);
+
+    static TransferRequest s_request;
+
+    ProgressDisplay* m_progress = nullptr;
+    Event m_completed{Event::Mode::AutoReset};
+};

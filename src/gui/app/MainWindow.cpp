@@ -1,0 +1,170 @@
+#include "gui/app/MainWindow.h"
+
+#include "gui/shell/Artwork.h"
+#include "gui/shell/AboutDialog.h"
+#include "gui/shell/TabButton.h"
+#include "gui/shell/WelcomePage.h"
+#include "gui/shell/StatusBar.h"
+#include "gui/shell/HelpWindow.h"
+#include "gui/shell/PictureIds.h"
+
+#include "core/common/AppEvents.h"
+#include "core/common/StringTable.h"
+#include "core/handset/HandsetIds.h"
+#include "gui/picture/PicturePage.h"
+#include "gui/phonebook/PhonebookPage.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+
+namespace {
+
+constexpr std::uint32_t kAboutMenuText = 101;
+constexpr std::uint32_t kHelpTip = 107;
+constexpr std::uint32_t kHelpContextBase = 0x20000;
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
+{
+    setWindowTitle(LoadString(Msg::AppTitle));
+    setWindowIcon(Artwork::ProgramIcon());
+    m_table = {{
+        {new WelcomePage(this), picture::kWelcomeBackground, 255, QRect(0, 69, 638, 435), new TabButton(this), 300, 175,
+         picture::kWelcomeTabIn, picture::kWelcomeTabOut, QRect(295, 48, 112, 19)},
+        {new PicturePage(this), picture::kImageBackground, 253, QRect(0, 69, 638, 435), new TabButton(this), 301,
+         144, picture::kImageTabIn, picture::kImageTabOut, QRect(407, 48, 113, 19)},
+        {new PhonebookPage(this), picture::kPhonebookBackground, 254, QRect(0, 69, 638, 435), new TabButton(this), 304,
+         174, picture::kPhonebookTabIn, picture::kPhonebookTabOut, QRect(520, 48, 114, 19)},
+    }};
+    m_helpButton = new PictureButton(this);
+    m_helpButton->setObjectName(QStringLiteral("help"));
+    OnInitDialog();
+}
+
+MainWindow::~MainWindow()
+{
+    HelpWindow::Quit();
+}
+
+void MainWindow::OnInitDialog()
+{
+    const int paneHeight = StatusBar::PaneHeight();
+    setFixedSize(kClientWidth, kClientHeight + paneHeight);
+    m_background = Artwork::Picture(picture::kMainBackground);
+
+    m_handset.Init(this, HANDSET_VENDOR_ID);
+
+    for (TabPageEntry& row : m_table) {
+        row.page->m_backgroundBitmapId = row.backgroundBitmap;
+        row.page->m_mainWindow = this;
+        row.page->setGeometry(row.pageRect.x(), row.pageRect.y(), row.pageRect.width(), row.pageRect.height() + paneHeight);
+        row.page->OnInitDialog();
+        row.page->hide();
+
+        row.tabButton->setObjectName(QStringLiteral("tab%1").arg(row.commandId));
+        row.tabButton->SetBitmaps(row.inBitmap, 0, row.outBitmap, 0);
+        row.tabButton->SetAlign(3);
+        row.tabButton->setGeometry(row.buttonRect);
+        row.tabButton->UseBalloonTooltip();
+        row.tabButton->SetTooltipText(row.tooltipId);
+        const int id = row.commandId;
+        connect(row.tabButton, &QAbstractButton::clicked, this, [this, id] { OnTabCommand(id); });
+    }
+
+    m_helpButton->SetBitmaps(picture::kHelpIn, 0, picture::kHelpOut, 0);
+    m_helpButton->SetAlign(3);
+    m_helpButton->setGeometry(560, 10, 62, 28);
+    m_helpButton->UseBalloonTooltip();
+    m_helpButton->SetTooltipText(kHelpTip);
+    m_helpButton->DrawFlatFocus(true);
+    connect(m_helpButton, &QAbstractButton::clicked, this, &MainWindow::OnHelpButton);
+
+    TabButton::g_selectedTab = m_table[0].tabButton;
+    m_table[0].page->show();
+    m_table[0].tabButton->setFocus();
+}
+
+void MainWindow::OnTabCommand(int id)
+{
+    const bool known = std::any_of(m_table.begin(), m_table.end(), [id](const auto& r) { return r.commandId == id; });
+    if (!known)
+        return;
+    for (TabPageEntry& row : m_table)
+        row.page->setVisible(row.commandId == id);
+}
+
+TabPage* MainWindow::VisiblePage() const
+{
+    for (const TabPageEntry& row : m_table)
+        if (row.page->isVisible())
+            return row.page;
+    return nullptr;
+}
+
+std::uint32_t MainWindow::HelpContext() const
+{
+    for (const TabPageEntry& row : m_table)
+        if (row.page->isVisible())
+            return row.pageTemplate + kHelpContextBase;
+    return m_table[0].pageTemplate + kHelpContextBase;
+}
+
+void MainWindow::OnHelpButton()
+{
+    HelpWindow::ShowContext(HelpContext(), this);
+}
+
+void MainWindow::ShowAbout()
+{
+    AboutDialog(this).exec();
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == WM_HANDSET_CHANGED) {
+        // Only the visible page hears of it; the others catch up when they are shown.
+        if (TabPage* page = VisiblePage())
+            QCoreApplication::postEvent(page, new QEvent(WM_HANDSET_CHANGED));
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void MainWindow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawTiledPixmap(rect(), m_background);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Enter and Esc never close the window.
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    for (TabPageEntry& row : m_table)
+        row.page->OnClose();
+    HelpWindow::Quit();
+    event->accept();
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The window menu of a Linux desktop belongs to the window manager; the About entry lives here.
+    const QString text = LoadString(kAboutMenuText);
+    if (text.isEmpty())
+        return;
+    QMenu menu(this);
+    menu.addAction(text, this, &MainWindow::ShowAbout);
+    menu.exec(event->globalPos());
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/handset/HandsetLink.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class PictureButton;
+class TabButton;
+class TabPage;
+
+// One row of the tab table: a page, where it goes, and its tab button.
+struct TabPageEntry {
+    TabPage* page = nullptr;
+    std::uint32_t backgroundBitmap = 0;
+    std::uint32_t pageTemplate = 0;
+    QRect pageRect;
+    TabButton* tabButton = nullptr;
+    int commandId = 0;
+    std::uint32_t tooltipId = 0;
+    int inBitmap = 0;
+    int outBitmap = 0;
+    QRect buttonRect;
+};
+
+// The program's one window: fixed size, a strip of three tabs along the top right, one page at
+// a time below them, and a help button. It passes handset notices on to the visible page.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    static constexpr int kClientWidth = 638;
+    static constexpr int kClientHeight = 504;  // plus one status pane
+
+    // Shows the pages whose command is `id`, hides the others; ids of no tab do nothing.
+    void OnTabCommand(int id);
+    void OnHelpButton();
+    void ShowAbout();
+    // The help context of the visible page.
+    std::uint32_t HelpContext() const;
+
+    const std::array<TabPageEntry, 3>& TabPageTable() const { return m_table; }
+    TabPage* VisiblePage() const;
+    PictureButton* HelpButton() const { return m_helpButton; }
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void OnInitDialog();
+
+    std::array<TabPageEntry, 3> m_table;
+    PictureButton* m_helpButton = nullptr;
+    QPixmap m_background;
+    HandsetLink m_handset;
+};

@@ -1,0 +1,60 @@
+#include "gui/app/SingleInstanceGuard.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int kConnectMs = 500;
+constexpr QByteArrayView kRaise = "raise\n";
+
+}  // namespace
+
+SingleInstanceGuard::SingleInstanceGuard(const QString& key, QObject* parent)
+    : QObject(parent), m_name(key + QStringLiteral("-") + QString::number(::getuid()))
+{
+}
+
+SingleInstanceGuard::~SingleInstanceGuard() = default;
+
+QString SingleInstanceGuard::DefaultKey()
+{
+    return QStringLiteral("{0EDBBF3A-5B0F-4011-A97E-39B0EBB51BC1}");
+}
+
+bool SingleInstanceGuard::HandOverToRunningCopy()
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_name);
+    if (!socket.waitForConnected(kConnectMs))
+        return false;
+    socket.write(kRaise.data(), kRaise.size());
+    socket.waitForBytesWritten(kConnectMs);
+    socket.disconnectFromServer();
+    return true;
+}
+
+bool SingleInstanceGuard::Listen()
+{
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server->listen(m_name)) {
+        // Left behind by a copy that crashed: nobody answered HandOverToRunningCopy.
+        QLocalServer::removeServer(m_name);
+        if (!m_server->listen(m_name))
+            return false;
+    }
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+                if (socket->readAll().startsWith("raise"))
+                    emit raiseRequested();
+                socket->deleteLater();
+            });
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+    return true;
+}

@@ -1,0 +1,207 @@
+#include "gui/shell/ProgressWindow.h"
+
+#include "core/common/AppEvents.h"
+#include "core/common/StringTable.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+constexpr std::uint32_t kStartingDownloadText = 132;
+// 260 x 74 dialog units, at 1.5 and 1.625 pixels per unit.
+constexpr int kWidth = 390;
+constexpr int kHeight = 120;
+// Step notices that arrive while one is handled dispatch events again; this far, and no deeper.
+constexpr int kMaxPumpDepth = 4;
+
+}  // namespace
+
+ProgressWindow::ProgressWindow() = default;
+
+ProgressWindow::~ProgressWindow()
+{
+    DestroyWindow();
+}
+
+void ProgressWindow::CreateWindow(QWidget* owner)
+{
+    if (m_window)
+        return;
+    // Not a child of the page: the page and the main window are disabled while it shows, and
+    // it must not be disabled with them. It stays above them as their transient.
+    auto* dialog = new QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+    dialog->setWindowTitle(QStringLiteral("Status"));
+    dialog->setFixedSize(kWidth, kHeight);
+    auto* layout = new QVBoxLayout(dialog);
+    m_statusText = new QLabel(dialog);
+    m_statusText->setMinimumWidth(kWidth - 40);
+    m_progressBar = new QProgressBar(dialog);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), dialog);
+    m_cancelButton->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_cancelButton);
+    buttons->addStretch();
+    layout->addWidget(m_statusText);
+    layout->addWidget(m_progressBar);
+    layout->addLayout(buttons);
+    connect(m_cancelButton, &QPushButton::clicked, this, [this] { RequestCancel(true); });
+    dialog->installEventFilter(this);
+    if (owner) {
+        dialog->winId();
+        if (QWidget* top = owner->window(); top && top->windowHandle())
+            dialog->windowHandle()->setTransientParent(top->windowHandle());
+        dialog->move(owner->window()->geometry().topLeft() + QPoint(100, 100));
+    }
+    m_window = dialog;
+    m_windowAlive = true;
+    m_cancelled = false;
+    SetStatusText(kStartingDownloadText);
+}
+
+void ProgressWindow::DestroyWindow()
+{
+    m_windowAlive = false;
+    if (m_window) {
+        m_window->removeEventFilter(this);
+        delete m_window.data();
+    }
+    m_window = nullptr;
+    m_statusText = nullptr;
+    m_progressBar = nullptr;
+    m_cancelButton = nullptr;
+}
+
+void ProgressWindow::ShowWindow()
+{
+    if (m_window) {
+        m_window->show();
+        m_window->raise();
+    }
+}
+
+void ProgressWindow::DisableCancel()
+{
+    if (m_cancelButton) {
+        m_cancelButton->setEnabled(false);
+        m_cancelButton->hide();
+    }
+}
+
+void ProgressWindow::RequestCancel(bool buttonFeedback)
+{
+    if (!m_cancelButton || !m_cancelButton->isEnabled())
+        return;
+    if (m_cancelTextId != 0)
+        SetStatusText(m_cancelTextId);
+    if (buttonFeedback) {
+        m_cancelButton->setFocus();
+        m_cancelButton->setDown(true);
+        m_cancelButton->repaint();
+        QThread::msleep(100);
+        m_cancelButton->setDown(false);
+    }
+    m_cancelled = true;
+    m_cancelEvent.Set();
+}
+
+void ProgressWindow::SetStatusText(const QString& text)
+{
+    if (!m_statusText)
+        return;
+    // One line that ends with an ellipsis when it is too long.
+    m_statusText->setText(m_statusText->fontMetrics().elidedText(text, Qt::ElideRight, kWidth - 40));
+    m_statusText->setProperty("fullText", text);
+}
+
+void ProgressWindow::SetRange(int low, int high)
+{
+    if (m_progressBar)
+        m_progressBar->setRange(static_cast<std::int16_t>(low), static_cast<std::int16_t>(high));
+}
+
+void ProgressWindow::SetStep(int step)
+{
+    m_step = step;
+}
+
+void ProgressWindow::ResetPosition()
+{
+    if (m_progressBar)
+        m_progressBar->setValue(m_progressBar->minimum());
+}
+
+void ProgressWindow::PumpMessages()
+{
+    if (m_pumpDepth >= kMaxPumpDepth)
+        return;
+    ++m_pumpDepth;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    --m_pumpDepth;
+}
+
+void ProgressWindow::PostStep()
+{
+    QCoreApplication::postEvent(this, new QEvent(WM_PROGRESS_STEP));
+}
+
+void ProgressWindow::customEvent(QEvent* event)
+{
+    if (event->type() != WM_PROGRESS_STEP || !m_windowAlive || !m_progressBar)
+        return;
+    // Like a Windows progress bar, stepping past the end starts again at the beginning.
+    int next = m_progressBar->value() + m_step;
+    if (next > m_progressBar->maximum())
+        next = m_progressBar->minimum() + (next - m_progressBar->maximum());
+    m_progressBar->setValue(next);
+    PumpMessages();
+}
+
+bool ProgressWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_window) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Escape) {
+                RequestCancel(false);
+                return true;
+            }
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                return true;
+        }
+        if (event->type() == QEvent::Close) {
+            RequestCancel(false);
+            event->ignore();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QString ProgressWindow::StatusText() const
+{
+    return m_statusText ? m_statusText->property("fullText").toString() : QString();
+}
+
+int ProgressWindow::Position() const
+{
+    return m_progressBar ? m_progressBar->value() : 0;
+}
+
+bool ProgressWindow::CancelVisible() const
+{
+    return m_cancelButton && m_cancelButton->isEnabled() && !m_cancelButton->isHidden();
+}

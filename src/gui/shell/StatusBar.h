@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+// The status bar of every page. Pane 0 holds the page's own text (the open file, say), pane 1
+// the handset's name or "Not Connected", pane 2 a picture for a handset attached or not.
+// Whether a handset is connected, and its name, exist once for the whole program.
+class StatusBar : public QWidget {
+    Q_OBJECT
+public:
+    explicit StatusBar(QWidget* parent = nullptr);
+
+    // The height of one pane in the bar's font.
+    static int PaneHeight();
+
+    void ApplyFont();
+    void SetPaneBitmaps(const QPixmap& handset, const QPixmap& noHandset);
+    // Pane 0 and 1 widths; pane 2 takes what is left.
+    void SetPaneWidths(int width0, int width1);
+    void SetPaneText(int pane, const QString& text, bool update = true);
+    QString PaneText(int pane) const;
+
+    void SetConnected(std::uint8_t connected);
+    // The first 16 characters.
+    void SetHandsetName(const QString& name);
+    void SetNotConnectedText(const QString& text);
+
+    static bool Connected() { return g_handsetConnected != 0; }
+    static QString HandsetName() { return g_handsetName; }
+    // What pane 1 shows.
+    static QString Pane1Text();
+    QRect PaneRect(int pane) const;
+    // Where pane 2's picture goes: centred when the pane is larger than it, else at its edge.
+    QPoint Pane2PicturePosition() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    static inline std::uint8_t g_handsetConnected = 0;
+    static inline QString g_handsetName;
+    static inline QString g_notConnectedText;
+
+    QPixmap m_handsetPicture;
+    QPixmap m_noHandsetPicture;
+    std::array<QString, 3> m_paneText;
+    int m_width0 = 100;
+    int m_width1 = 100;
+};

@@ -1,0 +1,139 @@
+#include "gui/shell/TabPage.h"
+
+#include "gui/shell/Artwork.h"
+#include "gui/shell/PictureIds.h"
+
+#include "core/common/AppEvents.h"
+#include "core/common/Cp1252.h"
+#include "core/common/Log.h"
+#include "core/common/StringTable.h"
+#include "core/handset/HandsetLink.h"
+#include "core/handset/HandsetIds.h"
+#include "core/handset/Timeouts.h"
+#include "core/transfer/HandsetInfoTransfer.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr std::uint32_t kNotConnected = 373;
+// Pane 1 holds 21 average characters; 55 pixels are left over for pane 2.
+constexpr int kPane1Chars = 21;
+constexpr int kPane2Room = 55;
+
+}  // namespace
+
+TabPage::TabPage(QWidget* parent) : QWidget(parent)
+{
+    m_statusBar = new StatusBar(this);
+}
+
+void TabPage::OnInitDialog()
+{
+    m_background = Artwork::Picture(static_cast<int>(m_backgroundBitmapId & 0xFFFF));
+    RebuildStatusPane();
+}
+
+bool TabPage::SupportedHandsetAttached()
+{
+    std::uint16_t product = 0;
+    HandsetLink::FindHandset(product, false);
+    return product == kProductId6392;
+}
+
+void TabPage::RebuildStatusPane()
+{
+    const int paneHeight = StatusBar::PaneHeight();
+    m_statusBar->setGeometry(0, height() - paneHeight, width(), paneHeight);
+    m_statusBar->SetPaneBitmaps(Artwork::Picture(picture::kHandsetConnected), Artwork::Picture(picture::kNoHandset));
+    m_statusBar->SetNotConnectedText(LoadString(kNotConnected));
+    const int w1 = kPane1Chars * fontMetrics().averageCharWidth();
+    m_statusBar->SetPaneWidths(width() - w1 - kPane2Room, w1);
+    m_statusBar->SetConnected(SupportedHandsetAttached() ? 1 : 0);
+    m_statusBar->SetPaneText(0, QString());
+    m_statusBar->show();
+}
+
+void TabPage::BeginProgress(std::uint32_t cancelTextId, std::uint32_t statusTextId)
+{
+    repaint();
+    setEnabled(false);
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(false);
+    if (cancelTextId != 0)
+        m_progressDialog.SetCancelTextId(cancelTextId);
+    if (!m_progressDialog.HasWindow())
+        m_progressDialog.CreateWindow(this);
+    if (cancelTextId == 0)
+        m_progressDialog.DisableCancel();
+    m_progressDialog.ShowWindow();
+    m_progressDialog.SetStatusText(statusTextId);
+    m_progressDialog.SetStep(10);
+}
+
+void TabPage::EndProgress()
+{
+    m_progressDialog.DestroyWindow();
+    if (m_mainWindow) {
+        m_mainWindow->setEnabled(true);
+        m_mainWindow->activateWindow();
+        m_mainWindow->raise();
+    }
+    setEnabled(true);
+    setFocus();
+}
+
+void TabPage::OnHandsetChanged()
+{
+    if (!m_pageLock.TryAcquireFor(HandsetTimeouts().pageLockMs)) {
+        qCDebug(lcDialbook, "Timeout waiting for Access to lock in %s!", LockOwnerName());
+        return;
+    }
+    if (SupportedHandsetAttached()) {
+        BeginProgress(0, ToId(Msg::ReceivingHandsetInfo));
+        HandsetInfoTransfer transfer;
+        transfer.SetProgressDialog(&m_progressDialog);
+        HandsetInfo& info = SharedHandsetInfo();
+        const Msg result = transfer.GetInfo(info);
+        EndProgress();
+        m_statusBar->SetHandsetName(result == Msg::Ok ? Cp1252::ToUnicode(info.name) : QString());
+        OnHandsetInfoRead(result);
+    }
+    UpdateForHandset();
+    m_pageLock.Release();
+}
+
+bool TabPage::event(QEvent* event)
+{
+    if (event->type() == WM_HANDSET_CHANGED) {
+        OnHandsetChanged();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TabPage::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (m_background.isNull())
+        p.fillRect(rect(), Qt::white);
+    else
+        p.drawTiledPixmap(rect(), m_background);
+}
+
+void TabPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    RebuildStatusPane();
+}
+
+void TabPage::keyPressEvent(QKeyEvent* event)
+{
+    // Enter and Esc do nothing inside a page.
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "gui/shell/ProgressWindow.h"
+#include "gui/shell/StatusBar.h"
+
+#include "core/common/Msg.h"
+#include "core/common/TimedSemaphore.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <cstdint>
+
+// The common frame of the three tab pages: the page picture behind everything, a status bar
+// at the bottom, a progress window for long operations, and the refresh that follows every
+// handset notice.
+class TabPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TabPage(QWidget* parent = nullptr);
+
+    // Set by the main window before it lays the page out.
+    QWidget* m_mainWindow = nullptr;
+    std::uint32_t m_backgroundBitmapId = 0;
+
+    // Called once the page has its place: background and status bar.
+    virtual void OnInitDialog();
+    // The main window is closing; a page may ask to save its data first.
+    virtual void OnClose() {}
+
+    // Busy: the page and the main window are disabled and the progress window shows.
+    // cancelTextId 0 means the operation cannot be cancelled.
+    virtual void BeginProgress(std::uint32_t cancelTextId, std::uint32_t statusTextId);
+    virtual void EndProgress();
+
+    StatusBar& StatusPane() { return *m_statusBar; }
+    ProgressWindow& ProgressDialog() { return m_progressDialog; }
+
+    // The refresh after a handset notice, with the page's lock (500 ms) and debug line.
+    void OnHandsetChanged();
+
+protected:
+    // The page's own step of the refresh: its connection display and buttons.
+    virtual void UpdateForHandset() = 0;
+    // The name in the debug line of a refresh that could not take the page lock.
+    virtual const char* LockOwnerName() const = 0;
+    // After the refresh read the handset information (0 or the failure); the phone-book page
+    // does more on failure.
+    virtual void OnHandsetInfoRead(Msg) {}
+
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+    void RebuildStatusPane();
+    static bool SupportedHandsetAttached();
+
+    StatusBar* m_statusBar = nullptr;
+    ProgressWindow m_progressDialog;
+    TimedSemaphore m_pageLock{1, 1};
+    QPixmap m_background;
+};

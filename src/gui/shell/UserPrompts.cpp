@@ -1,0 +1,64 @@
+#include "gui/shell/UserPrompts.h"
+
+#include "core/common/StringTable.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+class DialogPrompts final : public UserPrompts {
+public:
+    Answer Ask(QWidget* owner, const QString& text, Buttons buttons, Icon icon) override
+    {
+        QMessageBox box(owner);
+        box.setWindowTitle(LoadString(Msg::AppTitle));
+        box.setText(text);
+        box.setIcon(icon == Icon::Warning    ? QMessageBox::Warning
+                    : icon == Icon::Question ? QMessageBox::Question
+                                             : QMessageBox::Information);
+        switch (buttons) {
+        case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Buttons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+        }
+        switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Ok: return Answer::Ok;
+        default: return Answer::Cancel;
+        }
+    }
+
+    QString OpenFileName(QWidget* owner, const QString& folder, const QString& filter) override
+    {
+        return QFileDialog::getOpenFileName(owner, QString(), folder, filter);
+    }
+
+    QString SaveFileName(QWidget* owner, const QString& proposed, const QString& filter) override
+    {
+        return QFileDialog::getSaveFileName(owner, QString(), proposed, filter);
+    }
+};
+
+UserPrompts* g_installed = nullptr;
+
+}  // namespace
+
+UserPrompts& UserPrompts::Current()
+{
+    static DialogPrompts dialogs;
+    return g_installed ? *g_installed : dialogs;
+}
+
+void UserPrompts::Install(UserPrompts* prompts)
+{
+    g_installed = prompts;
+}
+
+void ShowWarning(QWidget* owner, std::uint32_t stringId)
+{
+    UserPrompts::Current().Ask(owner, LoadString(stringId), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "gui/shell/TabPage.h"
+
+class PictureButton;
+
+// The first page: the program's welcome, a link to the maker's web site, and the connection
+// display, which it refreshes at start-up and after every device change.
+class WelcomePage : public TabPage {
+    Q_OBJECT
+public:
+    explicit WelcomePage(QWidget* parent = nullptr);
+
+    void OnInitDialog() override;
+    // The status bar from the product id of the last scan; touches no device.
+    void ShowConnectionState();
+
+    static constexpr const char* kMakerWebAddress = "https://orvak.example.com/";
+
+protected:
+    void UpdateForHandset() override { ShowConnectionState(); }
+    const char* LockOwnerName() const override { return "WelcomeDlg"; }
+    void showEvent(QShowEvent* event) override;
+
+private:
+    PictureButton* m_webLinkButton = nullptr;
+};

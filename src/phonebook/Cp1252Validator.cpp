@@ -1,8 +1,0 @@
-#include "Cp1252Validator.h"
-
-#include "common/Cp1252.h"
-
-QValidator::State Cp1252Validator::validate(QString& input, int&) const
-{
-    return Cp1252::FromUnicode(input) ? Acceptable : Invalid;
-}

@@ -1,5 +1,0 @@
-#pragma once
-
-#include "transfer/BaseDataTransfer.h"
-
-class PhonebookTransferBase : public BaseDataTransfer {};

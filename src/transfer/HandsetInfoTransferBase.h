@@ -1,5 +1,0 @@
-#pragma once
-
-#include "BaseDataTransfer.h"
-
-class HandsetInfoTransferBase : public BaseDataTransfer {};

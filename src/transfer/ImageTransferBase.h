@@ -1,5 +1,0 @@
-#pragma once
-
-#include "BaseDataTransfer.h"
-
-class ImageTransferBase : public BaseDataTransfer {};

@@ -1,0 +1,228 @@
+// Finding the handset among the devices, and noticing it come and go.
+
+#include "support/SimFixture.h"
+
+#include "core/common/AppEvents.h"
+#include "core/handset/DeviceMonitor.h"
+#include "core/handset/HandsetIds.h"
+#include "core/handset/HidrawSource.h"
+
+#include <QCoreApplication>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+// Counts the handset notices the main window would get.
+class NoticeCounter : public QObject {
+public:
+    int notices = 0;
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == WM_HANDSET_CHANGED) {
+            ++notices;
+            return true;
+        }
+        return QObject::event(e);
+    }
+};
+
+SimConfig Model(std::uint16_t product, std::uint16_t vendor = HANDSET_VENDOR_ID)
+{
+    SimConfig c;
+    c.productId = product;
+    c.vendorId = vendor;
+    return c;
+}
+
+bool WaitFor(const std::function<bool()>& done, int ms = 5000)
+{
+    for (int waited = 0; waited < ms; waited += 10) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (done())
+            return true;
+    }
+    return done();
+}
+
+using Discovery = SimFixture;
+
+TEST_F(Discovery, NothingThereMeansNotFound)
+{
+    std::uint16_t product = 0xFFFF;
+    EXPECT_FALSE(HandsetLink::FindHandset(product, true));
+    EXPECT_FALSE(HandsetLink::FindHandset(product, false));
+    EXPECT_EQ(product, 0);
+    EXPECT_EQ(HandsetLink::OpenHandset(), nullptr);
+}
+
+TEST_F(Discovery, FindsTheHandsetAndRemembersIt)
+{
+    StartHandset(Model(kProductId6392));
+    std::uint16_t product = 0;
+    EXPECT_TRUE(HandsetLink::FindHandset(product, true));
+    EXPECT_EQ(product, kProductId6392);
+    StopHandset(0);
+    // Without a rescan the answer is the remembered one; a rescan learns it has gone.
+    product = 0;
+    EXPECT_TRUE(HandsetLink::FindHandset(product, false));
+    EXPECT_EQ(product, kProductId6392);
+    EXPECT_FALSE(HandsetLink::FindHandset(product, true));
+    EXPECT_FALSE(HandsetLink::FindHandset(product, false));
+}
+
+TEST_F(Discovery, UnknownModelIsFoundButNotOpened)
+{
+    StartHandset(Model(0x1234));
+    std::uint16_t product = 0;
+    EXPECT_TRUE(HandsetLink::FindHandset(product, true));
+    EXPECT_EQ(product, 0x1234);
+    EXPECT_FALSE(HandsetLink::IsAcceptedDevice(HANDSET_VENDOR_ID, 0x1234));
+    EXPECT_EQ(HandsetLink::OpenHandset(), nullptr);
+}
+
+TEST_F(Discovery, AcceptedModelsAndVendor)
+{
+    for (std::uint16_t p : {kProductId6217, kProductId6354, kProductId6392})
+        EXPECT_TRUE(HandsetLink::IsAcceptedDevice(HANDSET_VENDOR_ID, p));
+    EXPECT_FALSE(HandsetLink::IsAcceptedDevice(0x1234, kProductId6392));
+    EXPECT_FALSE(HandsetLink::IsAcceptedDevice(HANDSET_VENDOR_ID, 0));
+}
+
+TEST_F(Discovery, FirstDeviceOfTheVendorWinsAndOtherVendorsAreIgnored)
+{
+    StartHandset(Model(kProductId6392, 0x1111), "a-other-vendor");
+    StartHandset(Model(kProductId6217), "b-first");
+    StartHandset(Model(kProductId6392), "c-second");
+    std::uint16_t product = 0;
+    EXPECT_TRUE(HandsetLink::FindHandset(product, true));
+    EXPECT_EQ(product, kProductId6217);
+}
+
+// A socket file nobody listens on, as a killed simulator leaves behind.
+void MakeStaleSocket(const std::string& path)
+{
+    int fd = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    std::snprintf(addr.sun_path, sizeof addr.sun_path, "%s", path.c_str());
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    ::close(fd);
+}
+
+TEST_F(Discovery, StaleSocketsAndStrayFilesAreSkipped)
+{
+    StartHandset(Model(kProductId6392), "c-real");
+    MakeStaleSocket(Folder() + "/a-stale.sock");
+    std::ofstream(Folder() + "/b-stray.sock") << "not a socket";
+
+    std::uint16_t product = 0;
+    EXPECT_TRUE(HandsetLink::FindHandset(product, true));
+    EXPECT_EQ(product, kProductId6392);
+    EXPECT_NE(HandsetLink::OpenHandset(), nullptr);
+}
+
+TEST_F(Discovery, ANewSimulatorClearsAwayStaleSockets)
+{
+    MakeStaleSocket(Folder() + "/a-stale.sock");
+    StartHandset();
+    EXPECT_FALSE(std::filesystem::exists(Folder() + "/a-stale.sock"));
+    EXPECT_TRUE(std::filesystem::exists(Folder() + "/handset.sock"));
+}
+
+TEST_F(Discovery, WorkerInstancesLeaveTheSharedStateAlone)
+{
+    StartHandset(Model(kProductId6354));
+    std::uint16_t product = 0;
+    ASSERT_TRUE(HandsetLink::FindHandset(product, true));
+    {
+        HandsetLink worker;
+        (void)worker;
+    }
+    EXPECT_EQ(HandsetLink::VendorId(), HANDSET_VENDOR_ID);
+    EXPECT_TRUE(HandsetLink::FindHandset(product, false));
+    EXPECT_EQ(product, kProductId6354);
+}
+
+TEST_F(Discovery, ScansDoNotDisturbTheHandset)
+{
+    SimHandset& h = StartHandset();
+    std::uint16_t product = 0;
+    for (int i = 0; i < 20; ++i)
+        ASSERT_TRUE(HandsetLink::FindHandset(product, true));
+    EXPECT_TRUE(h.Commands().empty());
+}
+
+TEST_F(Discovery, ArrivalAndRemovalReachTheOwner)
+{
+    NoticeCounter owner;
+    m_link.reset();
+    m_link = std::make_unique<HandsetLink>();
+    m_link->Init(&owner, HANDSET_VENDOR_ID);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(owner.notices, 0) << "Init posts nothing";
+
+    StartHandset(Model(kProductId6392));
+    ASSERT_TRUE(WaitFor([&] { return owner.notices > 0; }));
+    std::uint16_t product = 0;
+    EXPECT_TRUE(HandsetLink::FindHandset(product, false)) << "rescanned before the notice";
+    EXPECT_EQ(product, kProductId6392);
+
+    owner.notices = 0;
+    StopHandset(0);
+    ASSERT_TRUE(WaitFor([&] { return owner.notices > 0; }));
+    EXPECT_FALSE(HandsetLink::FindHandset(product, false));
+}
+
+TEST_F(Discovery, MonitorWatchesTheHandsetFolder)
+{
+    DeviceMonitor monitor;
+    QSignalSpy spy(&monitor, &DeviceMonitor::devicesChanged);
+    ASSERT_TRUE(monitor.Start());
+    EXPECT_TRUE(monitor.WatchingFolder());
+    StartHandset();
+    EXPECT_TRUE(WaitFor([&] { return spy.count() > 0; }));
+}
+
+TEST_F(Discovery, ListingShowsEveryDeviceOfTheVendorWithItsState)
+{
+    StartHandset(Model(kProductId6392), "a");
+    StartHandset(Model(0x1234), "b");
+    StartHandset(Model(kProductId6392, 0x1111), "c");
+    const auto list = HandsetLink::ListDevices(HANDSET_VENDOR_ID);
+    std::vector<DeviceListing> ours;
+    for (const auto& d : list)
+        if (d.path.starts_with(Folder()))
+            ours.push_back(d);
+    ASSERT_EQ(ours.size(), 2u);
+    EXPECT_TRUE(ours[0].accepted);
+    EXPECT_EQ(ours[0].caps.inLen, 64);
+    EXPECT_FALSE(ours[1].accepted);
+    EXPECT_EQ(ours[1].caps.productId, 0x1234);
+}
+
+}  // namespace
+
+TEST(HidrawSource, SaysWhyANodeCannotBeUsed)
+{
+    HidrawSource source;
+    const OpenResult missing = source.Open("/dev/hidraw-that-is-not-there", OpenMode::Query);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_FALSE(missing.error.empty());
+    // Not a HID device at all: the ioctl that reads the ids refuses.
+    const OpenResult notHid = source.Open("/dev/null", OpenMode::Query);
+    EXPECT_FALSE(notHid.ok);
+    EXPECT_NE(notHid.error.find("HIDIOCGRAWINFO"), std::string::npos) << notHid.error;
+    // Listing the machine's nodes works with or without any present.
+    for (const DeviceCandidate& c : source.Candidates())
+        EXPECT_TRUE(c.path.starts_with("/dev/")) << c.path;
+}

@@ -1,0 +1,372 @@
+// The phone-book page, offscreen, with the simulated handset and scripted dialogs.
+
+#include "support/PhonebookHelpers.h"
+#include "support/ScriptedPrompts.h"
+#include "support/SimFixture.h"
+
+#include "gui/shell/PictureButton.h"
+#include "gui/shell/PictureIds.h"
+#include "core/common/StringTable.h"
+#include "gui/phonebook/PhoneNumberEdit.h"
+#include "gui/phonebook/PhonebookPage.h"
+#include "core/transfer/ProtocolCodes.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Answer = UserPrompts::Answer;
+
+// Types text, any characters at all, as a keyboard would.
+void Type(QWidget* w, const QString& text)
+{
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &release);
+    }
+}
+using Page = PhonebookPage;
+
+class PhonebookPageTest : public SimFixture {
+protected:
+    void SetUp() override
+    {
+        SimFixture::SetUp();
+        page = std::make_unique<PhonebookPage>();
+        page->m_backgroundBitmapId = picture::kPhonebookBackground;
+        page->resize(638, 435 + StatusBar::PaneHeight());
+        page->OnInitDialog();
+        page->show();
+    }
+    void TearDown() override
+    {
+        page.reset();
+        SimFixture::TearDown();
+    }
+
+    SimHandset& Handset(int contacts = 0, int pace = 0)
+    {
+        SimConfig c;
+        c.pace = pace;
+        SimHandset& h = StartHandset(c);
+        for (int i = 0; i < contacts; ++i)
+            h.AddContact("Contact " + std::to_string(i), "555" + std::to_string(1000 + i));
+        std::uint16_t product = 0;
+        HandsetLink::FindHandset(product, true);
+        page->CheckHandset();
+        return h;
+    }
+
+    bool Enabled(int id) const { return page->Button(id)->isEnabled(); }
+    QString Name(int row) const { return page->Model().data(page->Model().index(row, 0), Qt::DisplayRole).toString(); }
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    ScriptedPrompts prompts;
+    QTemporaryDir dir;
+    std::unique_ptr<PhonebookPage> page;
+};
+
+TEST_F(PhonebookPageTest, ButtonsInTheClosedSavedAndChangedStates)
+{
+    // Closed, no handset: Open and New Phonebook only.
+    for (int id : {Page::kOpen, Page::kNewPhonebook})
+        EXPECT_TRUE(Enabled(id)) << id;
+    for (int id : {Page::kReceive, Page::kSend, Page::kSave, Page::kSelectAll, Page::kDeselectAll, Page::kDelete,
+                   Page::kNewEntry, Page::kImportExport})
+        EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_FALSE(page->NameEdit()->isEnabled());
+
+    Handset();
+    EXPECT_TRUE(Enabled(Page::kReceive));
+    EXPECT_FALSE(Enabled(Page::kSend));
+
+    page->OnNewPhonebook();  // Saved
+    EXPECT_TRUE(page->BookOpen());
+    EXPECT_FALSE(page->Modified());
+    for (int id : {Page::kSave, Page::kSelectAll, Page::kDeselectAll, Page::kDelete, Page::kNewEntry,
+                   Page::kImportExport, Page::kSend, Page::kReceive})
+        EXPECT_TRUE(Enabled(id)) << id;
+
+    page->OnNewEntry();  // Changed
+    EXPECT_TRUE(page->Modified());
+    EXPECT_TRUE(prompts.asked.isEmpty());
+}
+
+TEST_F(PhonebookPageTest, NewEntriesUpToAHundred)
+{
+    page->OnNewPhonebook();
+    for (int i = 0; i < 99; ++i)
+        page->AddEntry("n", "1");
+    page->OnNewEntry();
+    ASSERT_EQ(page->Model().Count(), 100);
+    EXPECT_EQ(page->SelectedRows(), QList<int>{99});
+    EXPECT_TRUE(page->NameEdit()->isEnabled());
+    EXPECT_TRUE(page->NameEdit()->text().isEmpty());
+    EXPECT_TRUE(page->NameEdit()->hasFocus() || !QApplication::activeWindow());
+    page->OnNewEntry();
+    EXPECT_EQ(page->Model().Count(), 100);
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked[0], LoadString(Msg::MaxEntriesReached));
+}
+
+TEST_F(PhonebookPageTest, EditingTheSelectedRow)
+{
+    page->OnNewPhonebook();
+    page->AddEntry("Bob", "1");
+    page->AddEntry("Eve", "2");
+    EXPECT_TRUE(page->Modified());
+    // Fresh book for the rest: equal texts must not mark it changed.
+    page->SelectRows({0});
+    EXPECT_EQ(page->NameEdit()->text(), QStringLiteral("Bob"));
+    QTest::keyClicks(page->NameEdit(), QStringLiteral("by"));
+    EXPECT_EQ(Name(0), QStringLiteral("Bobby"));
+    EXPECT_EQ(page->Model().Entry(0).name, "Bobby");
+
+    // Two selected: both edits off, text kept. None: off and empty.
+    page->SelectRows({0, 1});
+    EXPECT_FALSE(page->NameEdit()->isEnabled());
+    EXPECT_EQ(page->NameEdit()->text(), QStringLiteral("Bobby"));
+    page->OnDeselectAll();
+    EXPECT_FALSE(page->NumberEdit()->isEnabled());
+    EXPECT_TRUE(page->NameEdit()->text().isEmpty());
+
+    // The name edit refuses what the handset cannot store, and counts 16 characters.
+    page->SelectRows({1});
+    page->NameEdit()->clear();
+    Type(page->NameEdit(), QStringLiteral(u"Zoë Ω 12345678901234"));
+    EXPECT_EQ(page->NameEdit()->text(), QStringLiteral(u"Zoë  12345678901"));
+    EXPECT_EQ(page->Model().Entry(1).name, std::string("Zo\xEB  12345678901"));
+}
+
+TEST_F(PhonebookPageTest, ReselectingDoesNotMarkTheBookChanged)
+{
+    PhonebookTransfer book;
+    FillBook(book, 3);
+    ASSERT_EQ(book.SaveToFile(Path("three.opbk")), Msg::Ok);
+    page->LoadOrReceive(Path("three.opbk"));
+    EXPECT_FALSE(page->Modified());
+    page->SelectRows({2});
+    page->SelectRows({0});
+    EXPECT_FALSE(page->Modified());
+    page->OnDelete();
+    EXPECT_TRUE(page->Modified());
+    EXPECT_EQ(page->Model().Count(), 2);
+
+    page->LoadOrReceive(Path("three.opbk"));
+    page->OnDeselectAll();
+    page->OnDelete();
+    EXPECT_FALSE(page->Modified()) << "nothing selected, nothing deleted";
+    page->OnSelectAll();
+    EXPECT_EQ(page->SelectedRows().size(), 3);
+    page->OnDelete();
+    EXPECT_EQ(page->Model().Count(), 0);
+}
+
+TEST_F(PhonebookPageTest, SortingIsBytewiseAndEachColumnKeepsItsDirection)
+{
+    PhonebookTransfer book;
+    book.Append(MakeEntry("bob", "3"));
+    book.Append(MakeEntry("alice", "1"));
+    book.Append(MakeEntry("Alice", "2"));
+    ASSERT_EQ(book.SaveToFile(Path("s.opbk")), Msg::Ok);
+    page->LoadOrReceive(Path("s.opbk"));
+    EXPECT_EQ(QStringList({Name(0), Name(1), Name(2)}), QStringList({"Alice", "alice", "bob"}));
+    EXPECT_EQ(page->SelectedRows(), QList<int>{0});
+    EXPECT_EQ(page->NameEdit()->text(), QStringLiteral("Alice"));
+
+    page->OnSort(1);  // first click after a load: descending
+    EXPECT_EQ(page->Model().Entry(0).number, "3");
+    page->OnSort(1);
+    EXPECT_EQ(page->Model().Entry(0).number, "1");
+    page->OnSort(0);  // the name column keeps its own direction: descending now
+    EXPECT_EQ(Name(0), QStringLiteral("bob"));
+    page->OnSort(5);
+    EXPECT_EQ(Name(0), QStringLiteral("bob"));
+}
+
+TEST(PhoneNumberEdit, LetsThroughOnlyDialCharacters)
+{
+    PhoneNumberEdit edit;
+    edit.setMaxLength(32);
+    edit.show();
+    QTest::keyClicks(&edit, QStringLiteral("555-1234"));
+    EXPECT_EQ(edit.text(), QStringLiteral("5551234"));
+    edit.clear();
+    QTest::keyClicks(&edit, QStringLiteral("(0)pP*#"));
+    EXPECT_EQ(edit.text(), QStringLiteral("0P*#"));
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.text(), QStringLiteral("0P*"));
+    QTest::keyClick(&edit, Qt::Key_Home);
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    EXPECT_EQ(edit.text(), QStringLiteral("P*"));
+
+    // Ctrl+V does nothing; pasting through Shift+Insert is not filtered.
+    QApplication::clipboard()->setText(QStringLiteral("(555) 12"));
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit.text(), QStringLiteral("P*"));
+    edit.paste();
+    EXPECT_EQ(edit.text(), QStringLiteral("(555) 12P*"));
+
+    edit.setText(QString(32, u'1'));
+    QTest::keyClick(&edit, Qt::Key_End);
+    QTest::keyClicks(&edit, QStringLiteral("2"));
+    EXPECT_EQ(edit.text().size(), 32);
+}
+
+TEST_F(PhonebookPageTest, AYesWhoseSaveIsCancelledKeepsTheChanges)
+{
+    page->OnNewPhonebook();
+    page->AddEntry("Keep", "1");
+    prompts.answers = {Answer::Yes};
+    prompts.files = {QString()};  // the save dialog is cancelled
+    page->OnNewPhonebook();
+    EXPECT_EQ(prompts.asked.value(0), Page::kSaveChangesQuestion);
+    EXPECT_EQ(page->Model().Count(), 1);
+    EXPECT_TRUE(page->Modified());
+
+    // Cancel to the question keeps it too; No throws the changes away.
+    prompts.answers = {Answer::Cancel};
+    page->OnNewPhonebook();
+    EXPECT_EQ(page->Model().Count(), 1);
+    prompts.answers = {Answer::No};
+    page->OnNewPhonebook();
+    EXPECT_EQ(page->Model().Count(), 0);
+}
+
+TEST_F(PhonebookPageTest, AFailedSaveLeavesTheBookChangedAndTheOldFileWhole)
+{
+    page->OnNewPhonebook();
+    page->AddEntry("A", "1");
+    prompts.files = {Path("book.opbk")};
+    ASSERT_EQ(page->SaveBook(), Msg::Ok);
+    EXPECT_FALSE(page->Modified());
+    EXPECT_EQ(page->FilePath(), Path("book.opbk"));
+    const QByteArray before = ReadAll(Path("book.opbk"));
+
+    page->AddEntry("B", "2");
+    prompts.files = {Path("missing/book.opbk")};
+    EXPECT_EQ(page->SaveBook(), Msg::FileWriteFailed);
+    EXPECT_TRUE(page->Modified());
+    EXPECT_TRUE(page->BookOpen());
+    EXPECT_EQ(page->Model().Count(), 2);
+    EXPECT_EQ(prompts.asked.last(), LoadString(Msg::FileWriteFailed));
+    EXPECT_EQ(ReadAll(Path("book.opbk")), before);
+    EXPECT_EQ(page->FilePath(), Path("book.opbk"));
+}
+
+TEST_F(PhonebookPageTest, ClosingWithChangesAsksYesOrNo)
+{
+    page->OnNewPhonebook();
+    page->OnClose();
+    EXPECT_TRUE(prompts.asked.isEmpty()) << "nothing changed, nothing asked";
+    page->AddEntry("A", "1");
+    prompts.answers = {Answer::No};
+    page->OnClose();
+    EXPECT_EQ(prompts.asked, QStringList{Page::kSaveChangesQuestion});
+}
+
+TEST_F(PhonebookPageTest, ReceiveEditSaveOpenSendAndReceiveAgain)
+{
+    SimHandset& h = Handset(3);
+    page->OnReceive();
+    ASSERT_TRUE(page->BookOpen());
+    ASSERT_EQ(page->Model().Count(), 3);
+    EXPECT_TRUE(page->FilePath().isEmpty());
+    EXPECT_FALSE(page->Modified());
+
+    page->SelectRows({0});
+    page->NameEdit()->setText(QStringLiteral("Changed"));
+    page->NumberEdit()->setText(QStringLiteral("123"));
+    page->OnNewEntry();
+    page->NameEdit()->setText(QStringLiteral("Added"));
+    page->NumberEdit()->setText(QStringLiteral("999"));
+    page->SelectRows({1});
+    page->OnDelete();
+
+    prompts.files = {Path("edited")};
+    ASSERT_EQ(page->SaveBook(), Msg::Ok);
+    EXPECT_EQ(page->FilePath(), Path("edited.opbk"));
+
+    prompts.files = {Path("edited.opbk")};
+    page->OnOpen();
+    ASSERT_EQ(page->Model().Count(), 3);
+
+    prompts.answers = {Answer::Yes};
+    page->OnSend();
+    EXPECT_EQ(prompts.asked.last(), LoadString(Msg::ConfirmOverwriteHandset));
+    Settle();
+    EXPECT_EQ(h.Phonebook().size(), 3u);
+
+    page->OnReceive();
+    QStringList names;
+    for (int i = 0; i < page->Model().Count(); ++i)
+        names.append(Name(i));
+    EXPECT_EQ(names, QStringList({"Added", "Changed", "Contact 2"}));
+    EXPECT_EQ(page->Model().Entry(1).number, "123");
+}
+
+TEST_F(PhonebookPageTest, SendAsksAboutIncompleteEntries)
+{
+    SimHandset& h = Handset(2);
+    page->OnNewPhonebook();
+    page->AddEntry("Full", "1");
+    page->AddEntry("No number", "");
+    prompts.answers = {Answer::Yes, Answer::No};
+    page->OnSend();
+    EXPECT_EQ(prompts.asked.last(), LoadString(Msg::ConfirmSkipIncomplete));
+    Settle();
+    EXPECT_EQ(h.Phonebook().size(), 2u) << "No: nothing went out";
+
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    page->OnSend();
+    Settle();
+    EXPECT_EQ(h.Phonebook().size(), 1u);
+    EXPECT_TRUE(page->Modified()) << "sending changes nothing on the page";
+}
+
+TEST_F(PhonebookPageTest, CancelledReceiveEndsSilentlyWithNoBook)
+{
+    SimHandset& h = Handset(0, 200);
+    for (int i = 0; i < 60; ++i)
+        h.AddContact("C" + std::to_string(i), "1");
+    page->OnNewPhonebook();
+    QTimer::singleShot(150, [this] { page->ProgressDialog().RequestCancel(false); });
+    page->OnReceive();
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    EXPECT_FALSE(page->BookOpen());
+    EXPECT_EQ(page->Model().Count(), 0);
+    EXPECT_FALSE(Enabled(Page::kSave));
+}
+
+TEST_F(PhonebookPageTest, NoSupportedHandsetMeansNoReceiveAtAll)
+{
+    page->OnNewPhonebook();
+    page->AddEntry("Stay", "1");
+    page->LoadOrReceive(QString());
+    EXPECT_EQ(page->Model().Count(), 1) << "not even cleared";
+}
+
+TEST_F(PhonebookPageTest, AFailedInformationReadEmptiesTheNameButKeepsTheHandsetReady)
+{
+    SimHandset& h = Handset();
+    h.SetReadData(FN_READ_RECORD, CLASS_HANDSET_INFO, 0, std::vector<std::uint8_t>(10, 0));
+    page->StatusPane().SetHandsetName(QStringLiteral("Before"));
+    page->OnHandsetChanged();
+    EXPECT_TRUE(StatusBar::HandsetName().isEmpty());
+    EXPECT_TRUE(page->HandsetReady());
+    EXPECT_TRUE(Enabled(Page::kReceive));
+}
+
+}  // namespace

@@ -1,0 +1,337 @@
+// The main window, its pages, the status bar and the progress window, offscreen.
+
+#include "support/RecordingProgress.h"
+#include "support/ScriptedPrompts.h"
+#include "support/SimFixture.h"
+
+#include "gui/shell/Artwork.h"
+#include "gui/shell/AboutDialog.h"
+#include "gui/app/MainWindow.h"
+#include "gui/shell/TabButton.h"
+#include "gui/shell/WelcomePage.h"
+#include "gui/shell/HelpWindow.h"
+#include "gui/shell/PictureIds.h"
+#include "core/common/AppEvents.h"
+#include "core/common/StringTable.h"
+#include "gui/phonebook/PhonebookPage.h"
+#include "core/transfer/BaseDataTransfer.h"
+#include "core/transfer/ProtocolCodes.h"
+
+#include <QApplication>
+#include <QLoggingCategory>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts the handset notices that reach a widget.
+class NoticeSpy : public QObject {
+public:
+    explicit NoticeSpy(QObject* target) { target->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == WM_HANDSET_CHANGED)
+            ++count;
+        return false;
+    }
+};
+
+// Collects the program's debug lines.
+class DebugLines {
+public:
+    DebugLines()
+    {
+        s_lines.clear();
+        QLoggingCategory::setFilterRules(QStringLiteral("orvak.dialbook.debug=true"));
+        m_previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { s_lines.append(m); });
+    }
+    ~DebugLines()
+    {
+        qInstallMessageHandler(m_previous);
+        QLoggingCategory::setFilterRules(QString());
+    }
+    static inline QStringList s_lines;
+
+private:
+    QtMessageHandler m_previous;
+};
+
+void Pump(int ms = 50)
+{
+    for (int i = 0; i < ms / 5; ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QTest::qWait(5);
+    }
+}
+
+class Shell : public SimFixture {
+protected:
+    void SetUp() override
+    {
+        SimFixture::SetUp();
+        m_link.reset();  // the window watches for handsets itself
+    }
+    ScriptedPrompts prompts;
+};
+
+TEST_F(Shell, StartsOnTheWelcomePageWithItsTabSelected)
+{
+    MainWindow window;
+    window.show();
+    EXPECT_EQ(window.size(), QSize(638, 504 + StatusBar::PaneHeight()));
+    const auto& table = window.TabPageTable();
+    EXPECT_TRUE(table[0].page->isVisible());
+    EXPECT_FALSE(table[1].page->isVisible());
+    EXPECT_FALSE(table[2].page->isVisible());
+    EXPECT_EQ(TabButton::g_selectedTab, table[0].tabButton);
+    EXPECT_EQ(table[0].tabButton->CurrentSlot(), 0) << "the selected tab shows its in picture";
+    EXPECT_EQ(table[1].tabButton->CurrentSlot(), 1);
+    EXPECT_EQ(table[0].page->geometry(), QRect(0, 69, 638, 435 + StatusBar::PaneHeight()));
+    EXPECT_EQ(table[2].tabButton->geometry(), QRect(520, 48, 114, 19));
+}
+
+TEST_F(Shell, TabsSwitchPagesAndUnknownIdsDoNothing)
+{
+    MainWindow window;
+    window.show();
+    const auto& table = window.TabPageTable();
+    QTest::mouseClick(table[2].tabButton, Qt::LeftButton);
+    EXPECT_TRUE(table[2].page->isVisible());
+    EXPECT_FALSE(table[0].page->isVisible());
+    EXPECT_EQ(TabButton::g_selectedTab, table[2].tabButton);
+    EXPECT_EQ(table[0].tabButton->CurrentSlot(), 1);
+    QTest::mouseClick(table[2].tabButton, Qt::LeftButton);
+    EXPECT_TRUE(table[2].page->isVisible());
+    window.OnTabCommand(302);
+    EXPECT_TRUE(table[2].page->isVisible());
+    EXPECT_EQ(window.VisiblePage(), table[2].page);
+    EXPECT_EQ(window.HelpContext(), 131326u);
+    window.OnTabCommand(301);
+    EXPECT_EQ(window.HelpContext(), 131325u);
+    window.OnTabCommand(300);
+    EXPECT_EQ(window.HelpContext(), 131327u);
+}
+
+TEST_F(Shell, EnterAndEscDoNotCloseTheWindow)
+{
+    MainWindow window;
+    window.show();
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::keyClick(&window, Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(Shell, AHandsetNoticeReachesOnlyTheVisiblePage)
+{
+    MainWindow window;
+    window.show();
+    const auto& table = window.TabPageTable();
+    window.OnTabCommand(304);
+    Pump();
+    NoticeSpy welcome(table[0].page), image(table[1].page), book(table[2].page);
+    QCoreApplication::postEvent(&window, new QEvent(WM_HANDSET_CHANGED));
+    Pump();
+    EXPECT_EQ(welcome.count, 0);
+    EXPECT_EQ(image.count, 0);
+    EXPECT_EQ(book.count, 1);
+}
+
+TEST_F(Shell, ArrivalAndRemovalChangeEveryPagesStatusBar)
+{
+    MainWindow window;
+    window.show();
+    Pump();
+    const auto& table = window.TabPageTable();
+    EXPECT_FALSE(StatusBar::Connected());
+    EXPECT_EQ(StatusBar::Pane1Text(), QStringLiteral("Not Connected"));
+
+    SimConfig c;
+    c.name = "Kitchen";
+    StartHandset(c);
+    for (int i = 0; i < 200 && StatusBar::HandsetName() != QStringLiteral("Kitchen"); ++i)
+        Pump(10);
+    EXPECT_TRUE(StatusBar::Connected());
+    EXPECT_EQ(StatusBar::Pane1Text(), QStringLiteral("Kitchen"));
+    // The state is shared: another page shows it too once shown.
+    window.OnTabCommand(304);
+    Pump();
+    EXPECT_EQ(table[2].page->StatusPane().Pane1Text(), QStringLiteral("Kitchen"));
+
+    StopHandset(0);
+    for (int i = 0; i < 200 && StatusBar::Connected(); ++i)
+        Pump(10);
+    EXPECT_FALSE(StatusBar::Connected());
+    EXPECT_EQ(StatusBar::Pane1Text(), QStringLiteral("Not Connected"));
+}
+
+TEST_F(Shell, BeginProgressWithAndWithoutCancel)
+{
+    MainWindow window;
+    window.show();
+    TabPage* page = window.TabPageTable()[0].page;
+    page->BeginProgress(0, 222);
+    EXPECT_FALSE(page->isEnabled());
+    EXPECT_FALSE(window.isEnabled());
+    ASSERT_TRUE(page->ProgressDialog().HasWindow());
+    EXPECT_TRUE(page->ProgressDialog().Window()->isVisible());
+    EXPECT_TRUE(page->ProgressDialog().Window()->isEnabled());
+    EXPECT_EQ(page->ProgressDialog().StatusText(), QStringLiteral("Receiving handset information."));
+    EXPECT_FALSE(page->ProgressDialog().CancelVisible());
+    // Esc does nothing when there is no Cancel.
+    QTest::keyClick(page->ProgressDialog().Window(), Qt::Key_Escape);
+    EXPECT_FALSE(page->ProgressDialog().CancelEvent().IsSet());
+    page->EndProgress();
+    EXPECT_FALSE(page->ProgressDialog().HasWindow());
+    EXPECT_TRUE(page->isEnabled());
+    EXPECT_TRUE(window.isEnabled());
+
+    page->BeginProgress(165, 169);
+    EXPECT_TRUE(page->ProgressDialog().CancelVisible());
+    EXPECT_EQ(page->ProgressDialog().Position(), 0);
+    page->EndProgress();
+}
+
+TEST_F(Shell, EscAndCancelStopATransfer)
+{
+    SimConfig c;
+    c.pace = 100;
+    c.inLen = c.outLen = 16;
+    SimHandset& h = StartHandset(c);
+    h.SetReadData(FN_READ_RECORD, CLASS_PHONEBOOK, 0, std::vector<std::uint8_t>(15 * 40, 1));
+
+    MainWindow window;
+    window.show();
+    Pump(100);
+    TabPage* page = window.TabPageTable()[0].page;
+    for (bool useEsc : {true, false}) {
+        page->BeginProgress(165, 169);
+        ProgressWindow& progress = page->ProgressDialog();
+        progress.ResetPosition();
+        progress.SetRange(0, 1000);
+        BaseDataTransfer transfer;
+        transfer.SetProgressDialog(&progress);
+        bool sent = false;
+        QTimer::singleShot(150, [&] {
+            sent = true;
+            if (useEsc)
+                QTest::keyClick(progress.Window(), Qt::Key_Escape);
+            else
+                progress.RequestCancel(true);
+        });
+        std::vector<std::uint8_t> data;
+        EXPECT_EQ(transfer.ReadRecord(data, {CLASS_PHONEBOOK, 0, 0}), Msg::Cancelled) << useEsc;
+        EXPECT_TRUE(sent);
+        EXPECT_TRUE(progress.Cancelled());
+        EXPECT_EQ(progress.StatusText(), QStringLiteral("Canceling Phonebook Transfer..."));
+        EXPECT_GT(progress.Position(), 0) << "the bar moved with the data reports";
+        page->EndProgress();
+    }
+    // A fresh window for the next operation: empty bar, Cancel back.
+    page->BeginProgress(165, 169);
+    EXPECT_EQ(page->ProgressDialog().Position(), 0);
+    EXPECT_TRUE(page->ProgressDialog().CancelVisible());
+    EXPECT_FALSE(page->ProgressDialog().Cancelled());
+    page->EndProgress();
+}
+
+TEST_F(Shell, ANestedNoticeIsDroppedWithTheDebugLine)
+{
+    SimConfig c;
+    c.pace = 20;  // the handset information read takes a while
+    StartHandset(c);
+    MainWindow window;
+    window.show();
+    TabPage* page = window.TabPageTable()[0].page;
+    Pump(200);  // the start-up refresh
+
+    DebugLines lines;
+    QTimer::singleShot(20, [page] { QCoreApplication::postEvent(page, new QEvent(WM_HANDSET_CHANGED)); });
+    page->OnHandsetChanged();
+    Pump();
+    EXPECT_TRUE(DebugLines::s_lines.contains(QStringLiteral("Timeout waiting for Access to lock in WelcomeDlg!")))
+        << DebugLines::s_lines.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_EQ(StatusBar::HandsetName(), QStringLiteral("Orvak Handset"));
+}
+
+TEST_F(Shell, ClosingAsksEveryPageInTurn)
+{
+    MainWindow window;
+    window.show();
+    auto* book = qobject_cast<PhonebookPage*>(window.TabPageTable()[2].page);
+    ASSERT_NE(book, nullptr);
+    book->OnNewPhonebook();
+    book->AddEntry("Unsaved", "1");
+    prompts.answers = {UserPrompts::Answer::No};
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(prompts.asked, QStringList{PhonebookPage::kSaveChangesQuestion});
+}
+
+TEST_F(Shell, HelpOpensAtThePageOfTheVisibleTab)
+{
+    MainWindow window;
+    window.show();
+    window.OnTabCommand(304);
+    window.OnHelpButton();
+    Pump();
+    QWidget* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<HelpWindow*>(w); h && h->isVisible())
+            help = h;
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(static_cast<HelpWindow*>(help)->Context(), 131326u);
+    EXPECT_EQ(static_cast<HelpWindow*>(help)->PageTitle(), QStringLiteral("Phone Book"));
+    HelpWindow::Quit();
+}
+
+TEST(About, ShowsTheVersion)
+{
+    AboutDialog about;
+    EXPECT_EQ(about.VersionText(), QStringLiteral("Version 2.0.1"));
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About the Orvak Dialbook"));
+}
+
+TEST(StatusBar, ConnectionAndNameAreSharedAndCut)
+{
+    StatusBar a, b;
+    a.resize(638, 22);
+    a.SetPaneWidths(400, 150);
+    a.SetNotConnectedText(QStringLiteral("Not Connected"));
+    a.SetConnected(1);
+    a.SetHandsetName(QStringLiteral("Twenty characters!!!"));
+    EXPECT_EQ(b.Pane1Text(), QStringLiteral("Twenty character"));
+    a.SetConnected(0);
+    EXPECT_EQ(b.Pane1Text(), QStringLiteral("Not Connected"));
+    a.SetConnected(1);
+    EXPECT_EQ(b.Pane1Text(), QString()) << "the name went with the handset";
+    a.SetConnected(0);
+
+    // The picture is centred in a pane larger than 31 x 11, at the pane's edge otherwise.
+    const QRect p2 = a.PaneRect(2);
+    EXPECT_EQ(a.Pane2PicturePosition(), p2.topLeft() + QPoint((p2.width() - 31) / 2, (22 - 11) / 2));
+    a.SetPaneWidths(620, 0);
+    EXPECT_LT(a.PaneRect(2).width(), 31);
+    EXPECT_EQ(a.Pane2PicturePosition().x(), a.PaneRect(2).x());
+}
+
+TEST(Artwork, EveryPictureHasItsDesignedSize)
+{
+    using namespace picture;
+    const std::pair<int, QSize> sizes[] = {
+        {kMainBackground, {638, 600}}, {kWelcomeBackground, {638, 435}}, {kImageBackground, {638, 435}},
+        {kPhonebookBackground, {638, 435}}, {kWelcomeTabIn, {112, 19}}, {kWelcomeTabOut, {112, 19}},
+        {kImageTabIn, {113, 19}}, {kImageTabOut, {113, 19}}, {kPhonebookTabIn, {114, 19}},
+        {kPhonebookTabOut, {114, 19}}, {kHelpIn, {62, 28}}, {kHelpOut, {62, 28}}, {kWebLinkIn, {387, 33}},
+        {kWebLinkOut, {387, 33}}, {kHandsetConnected, {31, 11}}, {kNoHandset, {31, 11}},
+    };
+    for (const auto& [id, size] : sizes)
+        EXPECT_EQ(Artwork::Picture(id).size(), size) << id;
+    EXPECT_FALSE(Artwork::ProgramIcon().isNull());
+    EXPECT_TRUE(Artwork::Picture(9999).isNull());
+}
+
+}  // namespace
