@@ -9,6 +9,7 @@
 
 #include "core/common/Event.h"
 #include "core/handset/HandsetLink.h"
+#include "core/handset/HandsetFolder.h"
 #include "core/handset/HandsetIds.h"
 #include "core/transfer/ProtocolCodes.h"
 
@@ -60,11 +61,12 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir folder;
-    ::setenv("ORVAK_HANDSET_DIR", folder.path().toUtf8().constData(), 1);
+    HandsetFolder::SetOverride(folder.path().toStdString());
 
     SimConfig config;
     config.inLen = config.outLen = kReportLength;
     config.pictureCapacity = 1000;
+    config.bus = SimBus::None;
     SimHandset handset(config);
     SimHandsetServer server(handset, folder.path().toStdString(), "bench");
     std::string error;

@@ -22,14 +22,24 @@ struct SimFaults {
     int disconnectAfter = -1;
 };
 
+// How fast reports cross between the program and the handset.
+enum class SimBus {
+    // USB full speed: a report of n bytes takes ceil(n / 64) ms, one at a time in each direction.
+    FullSpeed,
+    // As fast as the sockets move them.
+    None,
+};
+
 struct SimConfig {
+    // Windows-1252, as the handset stores it.
     std::string name = "Orvak Handset";
     std::array<std::uint8_t, 6> identity{0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC};
     std::uint16_t vendorId = HANDSET_VENDOR_ID;
     std::uint16_t productId = kProductId6392;
     int inLen = 64;
     int outLen = 64;
-    // Reports per second in either direction; 0 means as fast as possible.
+    SimBus bus = SimBus::FullSpeed;
+    // Reports per second in either direction, whatever their length; 0 leaves it to `bus`.
     int pace = 0;
     std::string phonebookFile;
     // Where received pictures are also saved as PNG files (empty: not saved).

@@ -4,6 +4,7 @@
 #include "sim/SimPictureStore.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -51,6 +52,9 @@ public:
     void SetWriteReply(std::optional<std::vector<std::uint8_t>> reply);
 
     std::vector<SimCommandLog> Commands() const;
+    // Data reports the handset has taken off the bus, wanted or not, since it started.
+    int DataReportsTaken() const { return m_dataReportsTaken; }
+    void NoteDataReportTaken() { ++m_dataReportsTaken; }
     void ClearCommands();
 
     // The session's side, one command at a time.
@@ -75,4 +79,5 @@ private:
     std::map<std::tuple<std::uint8_t, std::uint8_t, std::uint8_t>, std::vector<std::uint8_t>> m_readData;
     std::optional<std::vector<std::uint8_t>> m_writeReply;
     std::vector<SimCommandLog> m_log;
+    std::atomic<int> m_dataReportsTaken{0};
 };

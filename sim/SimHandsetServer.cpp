@@ -2,6 +2,7 @@
 
 #include "sim/SimSession.h"
 
+#include "core/common/ErrorText.h"
 #include "core/common/ByteOrder.h"
 #include "core/common/PollRetry.h"
 #include "core/handset/HandsetFolder.h"
@@ -19,9 +20,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <poll.h>
 
 SimHandsetServer::SimHandsetServer(SimHandset& handset, std::string folder, std::string socketName)
-    : m_handset(handset), m_folder(std::move(folder)), m_socketPath(m_folder + "/" + socketName + ".sock")
+    : m_handset(handset),
+      m_folder(std::move(folder)),
+      m_socketPath(m_folder + "/" + socketName + ".sock"),
+      m_bus(handset.Config().bus, handset.Config().pace)
 {
 }
 
@@ -74,7 +80,7 @@ bool SimHandsetServer::Start(std::string* error)
     ::unlink(temp.c_str());
     if (!m_listen.IsValid() || ::bind(m_listen.Get(), reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0 ||
         ::listen(m_listen.Get(), 16) != 0 || ::rename(temp.c_str(), m_socketPath.c_str()) != 0) {
-        *error = m_socketPath + ": " + std::strerror(errno);
+        *error = m_socketPath + ": " + ErrorText(errno);
         ::unlink(temp.c_str());
         m_listen.Reset();
         return false;
@@ -91,13 +97,14 @@ void SimHandsetServer::Stop()
     Unplug();
     if (m_acceptThread.joinable())
         m_acceptThread.join();
-    std::vector<std::thread> threads;
+    std::map<std::uint64_t, std::thread> threads;
     {
         std::lock_guard lock(m_mutex);
         threads.swap(m_threads);
+        m_finished.clear();
     }
-    for (auto& t : threads)
-        t.join();
+    for (auto& [turn, thread] : threads)
+        thread.join();
     m_listen.Reset();
     m_started = false;
 }
@@ -141,35 +148,100 @@ void SimHandsetServer::EndTurn(std::uint64_t turn)
     m_turnEnded.notify_all();
 }
 
+void SimHandsetServer::ReapFinished()
+{
+    std::vector<std::thread> done;
+    {
+        std::lock_guard lock(m_mutex);
+        for (std::uint64_t turn : m_finished) {
+            if (auto it = m_threads.find(turn); it != m_threads.end()) {
+                done.push_back(std::move(it->second));
+                m_threads.erase(it);
+            }
+        }
+        m_finished.clear();
+    }
+    for (std::thread& t : done)
+        t.join();
+}
+
+std::size_t SimHandsetServer::ThreadCount() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_threads.size();
+}
+
 void SimHandsetServer::AcceptLoop()
 {
+    // Out of descriptors or memory: the pending connection stays queued, so accepting again at
+    // once would spin. Wait a little for connections to close.
+    constexpr int kBackOffMs = 100;
     for (;;) {
         pollfd fds[2] = {{m_listen.Get(), POLLIN, 0}, {m_stop.Fd(), POLLIN, 0}};
         if (PollRetry(fds, 2, -1) < 0 || (fds[1].revents & POLLIN))
             return;
+        ReapFinished();
         const int fd = ::accept4(m_listen.Get(), nullptr, nullptr, SOCK_CLOEXEC);
-        if (fd < 0)
+        if (fd < 0) {
+            if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+                if (m_stop.Wait(kBackOffMs))
+                    return;
+            }
             continue;
+        }
         std::lock_guard lock(m_mutex);
         if (m_stop.IsSet()) {
             ::close(fd);
             return;
         }
+        try {
+            m_threads.emplace(m_nextTurn, std::thread(&SimHandsetServer::Serve, this, fd, m_nextTurn));
+        } catch (const std::system_error&) {
+            ::close(fd);  // no thread to serve it: the host sees the handset hang up
+            continue;
+        }
         m_connections.push_back(fd);
-        m_openTurns.insert(m_nextTurn);
-        m_threads.emplace_back(&SimHandsetServer::Serve, this, fd, m_nextTurn++);
+        m_openTurns.insert(m_nextTurn++);
     }
 }
 
-bool SimHandsetServer::Pause(int pace)
+bool SimHandsetServer::SleepUntil(SimBusClock::Clock::time_point when)
 {
-    if (pace <= 0)
-        return !m_stop.IsSet();
-    return !m_stop.Wait(std::max(1, 1000 / pace));
+    for (;;) {
+        const auto left = when - SimBusClock::Clock::now();
+        if (left <= SimBusClock::Clock::duration::zero())
+            return !m_stop.IsSet();
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+        const timespec wait{static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)};
+        pollfd stop{m_stop.Fd(), POLLIN, 0};
+        const int rc = ::ppoll(&stop, 1, &wait, nullptr);
+        if (rc > 0 || (rc < 0 && errno != EINTR))
+            return false;
+    }
 }
 
 void SimHandsetServer::Serve(int fd, std::uint64_t turn)
 {
+    bool unplug = false;
+    Converse(fd, turn, &unplug);
+    {
+        std::lock_guard lock(m_mutex);
+        m_connections.erase(std::remove(m_connections.begin(), m_connections.end(), fd), m_connections.end());
+        ::close(fd);
+        m_finished.push_back(turn);
+    }
+    EndTurn(turn);
+    if (unplug && !m_unplugged.exchange(true)) {
+        Unplug();
+        if (m_onUnplugged)
+            m_onUnplugged();
+    }
+}
+
+void SimHandsetServer::Converse(int fd, std::uint64_t turn, bool* unplug)
+{
+    using Clock = SimBusClock::Clock;
+    using Direction = SimBusClock::Direction;
     const SimConfig config = m_handset.Config();
     std::array<std::uint8_t, hello::kSize> greeting{};
     std::copy(hello::kMagic.begin(), hello::kMagic.end(), greeting.begin());
@@ -177,47 +249,65 @@ void SimHandsetServer::Serve(int fd, std::uint64_t turn)
     PutLe16(greeting, hello::kProduct, config.productId);
     PutLe16(greeting, hello::kInLen, static_cast<std::uint16_t>(config.inLen));
     PutLe16(greeting, hello::kOutLen, static_cast<std::uint16_t>(config.outLen));
+    if (::send(fd, greeting.data(), greeting.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(greeting.size()))
+        return;
 
     SimSession session(m_handset);
-    bool unplug = false;
-    if (::send(fd, greeting.data(), greeting.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(greeting.size())) {
-        std::array<std::uint8_t, kMaxReportLength + 1> buffer{};
-        bool stalled = false;
-        bool myTurn = false;
-        while (!stalled && !unplug) {
+    std::array<std::uint8_t, kMaxReportLength + 1> buffer{};
+    bool myTurn = false;
+    // When the handset last sent a report: a report that the host sends after it cannot have
+    // started crossing earlier.
+    Clock::time_point lastSent{};
+    for (;;) {
+        // A report is looked at where it lies and taken off the socket only once the handset
+        // has dealt with it: the program can then wait for its last report to be taken, as a
+        // hidraw write waits for the report to be on the wire.
+        // A report already waiting began to cross as soon as the bus was free for it.
+        ssize_t n = myTurn ? ::recv(fd, buffer.data(), buffer.size(), MSG_PEEK | MSG_DONTWAIT) : -1;
+        Clock::time_point ready = std::max(m_bus.FreeAt(Direction::ToHandset), lastSent);
+        if (n < 0) {
+            if (myTurn && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
+                return;
             pollfd fds[2] = {{fd, POLLIN, 0}, {m_stop.Fd(), POLLIN, 0}};
             if (PollRetry(fds, 2, -1) < 0 || (fds[1].revents & POLLIN))
-                break;
+                return;
+            // A scan closes right after the hello: no need to wait for a turn to see that.
+            std::uint8_t peek = 0;
+            if (::recv(fd, &peek, 1, MSG_PEEK | MSG_DONTWAIT) == 0)
+                return;
             if (!myTurn && !(myTurn = WaitForTurn(turn)))
-                break;
-            const ssize_t n = ::recv(fd, buffer.data(), buffer.size(), 0);
-            if (n <= 0)
-                break;  // the host closed the connection (a scan does so right after the hello)
-            const SimOutput out = session.OnReport(std::span(buffer).first(static_cast<std::size_t>(n)));
-            for (const auto& report : out.reports) {
-                if (!Pause(config.pace) || ::send(fd, report.data(), report.size(), MSG_NOSIGNAL) < 0)
-                    break;
+                return;
+            do {
+                n = ::recv(fd, buffer.data(), buffer.size(), MSG_PEEK | MSG_DONTWAIT);
+            } while (n < 0 && errno == EINTR);
+            ready = Clock::now();
+        }
+        if (n <= 0)
+            return;  // the host closed the connection
+        if (!m_bus.Instant() && !SleepUntil(m_bus.Cross(Direction::ToHandset, ready, static_cast<std::size_t>(n))))
+            return;
+        const SimOutput out = session.OnReport(std::span(buffer).first(static_cast<std::size_t>(n)));
+        std::uint8_t discard = 0;
+        while (::recv(fd, &discard, 1, MSG_DONTWAIT) < 0 && errno == EINTR) {
+        }
+        for (const auto& report : out.reports) {
+            if (!m_bus.Instant()) {
+                lastSent = m_bus.Cross(Direction::ToHost, m_bus.FreeAt(Direction::ToHandset), report.size());
+                if (!SleepUntil(lastSent))
+                    return;
             }
-            stalled = out.action == SimAction::Stall;
-            unplug = out.action == SimAction::Disconnect;
-            if (!stalled && !unplug && n > 1 && buffer[0] == kDataReportId && !Pause(config.pace))
+            if (::send(fd, report.data(), report.size(), MSG_NOSIGNAL) < 0)
                 break;
         }
-        if (stalled) {
+        if (out.action == SimAction::Disconnect) {
+            *unplug = true;
+            return;
+        }
+        if (out.action == SimAction::Stall) {
             // Neither read nor answer any more; wait for the host to give up, or for the end.
             pollfd fds[2] = {{fd, 0, 0}, {m_stop.Fd(), POLLIN, 0}};
             PollRetry(fds, 2, -1);
+            return;
         }
-    }
-    {
-        std::lock_guard lock(m_mutex);
-        m_connections.erase(std::remove(m_connections.begin(), m_connections.end(), fd), m_connections.end());
-        ::close(fd);
-    }
-    EndTurn(turn);
-    if (unplug && !m_unplugged.exchange(true)) {
-        Unplug();
-        if (m_onUnplugged)
-            m_onUnplugged();
     }
 }

@@ -130,6 +130,7 @@ void SimSession::Answer(const SimHandset::Answer& answer, bool isWrite, SimOutpu
 
 void SimSession::OnData(std::span<const std::uint8_t> report, SimOutput& out)
 {
+    m_handset.NoteDataReportTaken();
     if (!m_write)
         return;
     const std::size_t payload = static_cast<std::size_t>(m_outLen) - 1;

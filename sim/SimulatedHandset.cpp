@@ -3,14 +3,16 @@
 #include "sim/SimHandset.h"
 #include "sim/SimHandsetServer.h"
 
-#include <cstdlib>
+#include "core/handset/HandsetFolder.h"
 
 SimulatedHandset::SimulatedHandset() = default;
 
 SimulatedHandset::~SimulatedHandset()
 {
-    if (m_server)
+    if (m_server) {
         m_server->Stop();
+        HandsetFolder::SetOverride({});
+    }
 }
 
 bool SimulatedHandset::Start(const SimConfig& config, std::string* error)
@@ -20,8 +22,7 @@ bool SimulatedHandset::Start(const SimConfig& config, std::string* error)
         return false;
     }
     const std::string folder = m_folder.path().toStdString();
-    // Call before any thread reads the environment.
-    ::setenv("ORVAK_HANDSET_DIR", folder.c_str(), 1);
+    HandsetFolder::SetOverride(folder);
     m_handset = std::make_unique<SimHandset>(config);
     if (config.phonebookFile.empty()) {
         // Something to look at when trying the program out.

@@ -3,6 +3,7 @@
 #include "sim/SimHandset.h"
 #include "sim/SimHandsetServer.h"
 
+#include "core/common/Cp1252.h"
 #include "core/handset/HandsetFolder.h"
 
 #include <QCommandLineParser>
@@ -69,7 +70,12 @@ int main(int argc, char** argv)
          QStringLiteral("N")},
         {QStringLiteral("in-length"), QStringLiteral("Input report length, 8 to 4097."), QStringLiteral("N")},
         {QStringLiteral("out-length"), QStringLiteral("Output report length, 8 to 4097."), QStringLiteral("N")},
-        {QStringLiteral("pace"), QStringLiteral("Reports per second; 0 is as fast as possible."), QStringLiteral("N")},
+        {QStringLiteral("bus"),
+         QStringLiteral("How fast reports cross: full-speed (USB full speed, ceil(n / 64) ms for a report of n "
+                        "bytes, the default) or none (as fast as possible)."),
+         QStringLiteral("SPEED"), QStringLiteral("full-speed")},
+        {QStringLiteral("pace"), QStringLiteral("Reports per second in each direction, whatever --bus says."),
+         QStringLiteral("N")},
         {QStringLiteral("phonebook"),
          QStringLiteral("Start with the phone book of this .opbk file, and its identity unless --identity is given."),
          QStringLiteral("FILE")},
@@ -95,7 +101,11 @@ int main(int argc, char** argv)
     p.process(app);
 
     SimConfig c;
-    c.name = p.value(QStringLiteral("name")).toStdString();
+    // The handset keeps its name in Windows-1252, as it arrives over USB.
+    const auto name = Cp1252::FromUnicode(p.value(QStringLiteral("name")));
+    if (!name)
+        Fail(QStringLiteral("--name takes only characters the handset can show (Windows-1252)"));
+    c.name = *name;
     if (c.name.size() > 16)
         Fail(QStringLiteral("--name takes at most 16 characters"));
     if (p.isSet(QStringLiteral("identity"))) {
@@ -114,6 +124,10 @@ int main(int argc, char** argv)
         c.inLen = static_cast<int>(Require(p, QStringLiteral("in-length"), 8, 4097));
     if (p.isSet(QStringLiteral("out-length")))
         c.outLen = static_cast<int>(Require(p, QStringLiteral("out-length"), 8, 4097));
+    const QString bus = p.value(QStringLiteral("bus"));
+    if (bus != QLatin1String("full-speed") && bus != QLatin1String("none"))
+        Fail(QStringLiteral("--bus takes full-speed or none"));
+    c.bus = bus == QLatin1String("none") ? SimBus::None : SimBus::FullSpeed;
     if (p.isSet(QStringLiteral("pace")))
         c.pace = static_cast<int>(Require(p, QStringLiteral("pace"), 0, 1000000));
     c.pictureFolder = p.value(QStringLiteral("pictures")).toStdString();
@@ -156,7 +170,7 @@ int main(int argc, char** argv)
     if (!server.Start(&error))
         Fail(QString::fromStdString(error));
     std::printf("Simulated handset \"%s\" (%04x:%04x, in %d / out %d) at %s\nStop it with Ctrl+C.\n",
-                c.name.c_str(), c.vendorId, c.productId, c.inLen, c.outLen, server.SocketPath().c_str());
+                qPrintable(Cp1252::ToUnicode(c.name)), c.vendorId, c.productId, c.inLen, c.outLen, server.SocketPath().c_str());
     std::fflush(stdout);
 
     const timespec slice{0, 200 * 1000 * 1000};

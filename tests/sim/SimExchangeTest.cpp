@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <chrono>
 #include <thread>
 #include <numeric>
@@ -61,6 +63,9 @@ protected:
     {
         if (++steps == cancelAtStep)
             cancel.Set();
+        // A data report counts as a step once it is written; the handset may not have it yet.
+        if (watched)
+            maxInFlight = std::max(maxInFlight, steps - watched->DataReportsTaken());
     }
 
     std::array<std::uint8_t, 8> params{};
@@ -69,6 +74,8 @@ protected:
     std::atomic<int> steps{0};
     int cancelAtStep = -1;
     Event cancel{Event::Mode::ManualReset};
+    SimHandset* watched = nullptr;
+    int maxInFlight = 0;
 };
 
 TEST_F(SimExchange, RoundTripsAtEveryReportLength)
@@ -178,6 +185,51 @@ TEST_F(SimExchange, HandsetStopsADownloadWithAReportOfItsOwn)
     EXPECT_EQ(Write(FN_WRITE_IMAGE, CLASS_IMAGE, data), Msg::RefusedHandsetCanceledImage);
     EXPECT_LT(steps, 50);
     EXPECT_EQ(h.PictureCount(), 0u);
+}
+
+TEST_F(SimExchange, TheFullSpeedBusPacesASendAndHoldsOnlyAFewReportsInFlight)
+{
+    SimHandset& h = StartHandsetOnBus({});
+    watched = &h;
+    const std::size_t reports = 150;
+    const auto data = Bytes(63 * reports);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Write(FN_WRITE_IMAGE, CLASS_IMAGE, data), Msg::Ok);
+    const auto took = std::chrono::steady_clock::now() - start;
+    // Done means the handset has the picture, not that it is still in the socket.
+    EXPECT_EQ(h.PictureCount(), 1u);
+    // Each 64-byte report takes a 1 ms frame; the command and its reply one more each.
+    EXPECT_GE(took, std::chrono::milliseconds(reports + 2));
+    EXPECT_LE(maxInFlight, 10);
+    std::printf("most reports in flight: %d\n", maxInFlight);
+}
+
+TEST_F(SimExchange, AReportOfTheHandsetsOwnStopsASendWhileItIsStillGoing)
+{
+    SimConfig c;
+    const int k = 20;
+    c.faults.unsolicitedAfter = k;
+    SimHandset& h = StartHandsetOnBus(c);
+    const auto data = Bytes(63 * 200);
+    EXPECT_EQ(Write(FN_WRITE_IMAGE, CLASS_IMAGE, data), Msg::RefusedHandsetCanceledImage);
+    Settle();
+    // What was on its way when the program stopped still reaches the handset, and no more.
+    EXPECT_GE(h.DataReportsTaken(), k);
+    EXPECT_LE(h.DataReportsTaken(), k + 10);
+    EXPECT_EQ(h.PictureCount(), 0u);
+}
+
+TEST_F(SimExchange, TheHandsetForgetsConnectionsThatHaveEnded)
+{
+    StartHandset();
+    std::uint16_t product = 0;
+    for (int i = 0; i < 300; ++i)
+        ASSERT_TRUE(HandsetLink::FindHandset(product, true));
+    EXPECT_EQ(Read(CLASS_HANDSET_INFO, 0), Msg::Ok);
+    Settle();
+    // The accept loop joins ended connections' threads as the next connection comes.
+    EXPECT_EQ(Read(CLASS_HANDSET_INFO, 0), Msg::Ok);
+    EXPECT_LE(Server(0).ThreadCount(), 2u);
 }
 
 TEST_F(SimExchange, CancelInboundAndOutbound)

@@ -3,12 +3,12 @@
 #include "core/handset/HandsetIds.h"
 #include "core/handset/Timeouts.h"
 
-#include <cstdlib>
+#include "core/handset/HandsetFolder.h"
 
 void SimFixture::SetUp()
 {
     ASSERT_TRUE(m_folder.isValid());
-    ::setenv("ORVAK_HANDSET_DIR", Folder().c_str(), 1);
+    HandsetFolder::SetOverride(Folder());
     Timeouts t = Timeouts::Scaled(5);
     t.helloMs = 2000;
     HandsetTimeouts() = t;
@@ -25,10 +25,17 @@ void SimFixture::TearDown()
     m_servers.clear();
     m_handsets.clear();
     HandsetTimeouts() = Timeouts{};
-    ::unsetenv("ORVAK_HANDSET_DIR");
+    HandsetFolder::SetOverride({});
 }
 
 SimHandset& SimFixture::StartHandset(SimConfig config, const std::string& socketName)
+{
+    // Tests that are not about timing move reports as fast as the sockets do.
+    config.bus = SimBus::None;
+    return StartHandsetOnBus(std::move(config), socketName);
+}
+
+SimHandset& SimFixture::StartHandsetOnBus(SimConfig config, const std::string& socketName)
 {
     m_handsets.push_back(std::make_unique<SimHandset>(std::move(config)));
     m_servers.push_back(std::make_unique<SimHandsetServer>(*m_handsets.back(), Folder(), socketName));

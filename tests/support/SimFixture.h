@@ -21,8 +21,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // On a bus as fast as the sockets; a pace in the config still holds.
     SimHandset& StartHandset(SimConfig config = {}, const std::string& socketName = "handset");
+    // On the bus the config names.
+    SimHandset& StartHandsetOnBus(SimConfig config, const std::string& socketName = "handset");
     void StopHandset(std::size_t index);
+    SimHandsetServer& Server(std::size_t index) { return *m_servers.at(index); }
     // Waits until the handsets have taken in everything sent so far.
     void Settle();
     std::string Folder() const { return m_folder.path().toStdString(); }

@@ -1,16 +1,37 @@
 #include "core/handset/HandsetFolder.h"
 
+#include "core/common/ErrorText.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 namespace HandsetFolder {
 
+namespace {
+
+std::mutex s_mutex;
+std::string s_override;
+
+}  // namespace
+
+void SetOverride(std::string path)
+{
+    std::lock_guard lock(s_mutex);
+    s_override = std::move(path);
+}
+
 std::string Path()
 {
+    {
+        std::lock_guard lock(s_mutex);
+        if (!s_override.empty())
+            return s_override;
+    }
     if (const char* dir = std::getenv("ORVAK_HANDSET_DIR"); dir && *dir)
         return dir;
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
@@ -23,12 +44,12 @@ namespace {
 bool EnsureOne(const std::string& dir, std::string* error)
 {
     if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) {
-        *error = dir + ": " + std::strerror(errno);
+        *error = dir + ": " + ErrorText(errno);
         return false;
     }
     struct stat st {};
     if (::lstat(dir.c_str(), &st) != 0) {
-        *error = dir + ": " + std::strerror(errno);
+        *error = dir + ": " + ErrorText(errno);
         return false;
     }
     if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid()) {
@@ -55,7 +76,7 @@ bool Ensure(const std::string& path, std::string* error)
     while ((pos = path.find('/', pos + 1)) != std::string::npos) {
         const std::string prefix = path.substr(0, pos);
         if (::mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST) {
-            *error = prefix + ": " + std::strerror(errno);
+            *error = prefix + ": " + ErrorText(errno);
             return false;
         }
     }

@@ -363,7 +363,9 @@ Msg HandsetLink::SendOn(ReportPort& port, ExchangeRequest& request)
         if (unsolicited == IoStatus::Gone)
             return Msg::SendFailed;
     }
-    return Msg::Ok;
+    // Done once the handset has taken the last report, not when it is merely on its way.
+    const IoStatus flushed = port.Flush(timeout, nullptr);
+    return flushed == IoStatus::Ok ? Msg::Ok : Msg::SendFailed;
 }
 
 std::vector<DeviceListing> HandsetLink::ListDevices(std::uint16_t vendorId)

@@ -1,5 +1,7 @@
 #include "core/handset/HidrawSource.h"
 
+#include "core/common/ErrorText.h"
+
 #include "core/handset/ReportDescriptorLengths.h"
 
 #include <fcntl.h>
@@ -36,7 +38,7 @@ std::string OpenErrorText(int err)
 {
     if (err == EACCES || err == EPERM)
         return "permission denied: install resources/udev/70-orvak-dialbook.rules";
-    return std::strerror(err);
+    return ErrorText(err);
 }
 
 }  // namespace
@@ -80,7 +82,7 @@ OpenResult HidrawSource::Open(const std::string& path, OpenMode mode)
     }
     hidraw_devinfo info{};
     if (::ioctl(fd.Get(), HIDIOCGRAWINFO, &info) < 0) {
-        r.error = std::string("HIDIOCGRAWINFO: ") + std::strerror(errno);
+        r.error = std::string("HIDIOCGRAWINFO: ") + ErrorText(errno);
         return r;
     }
     r.caps.vendorId = static_cast<std::uint16_t>(info.vendor);
@@ -89,12 +91,12 @@ OpenResult HidrawSource::Open(const std::string& path, OpenMode mode)
     int size = 0;
     hidraw_report_descriptor desc{};
     if (::ioctl(fd.Get(), HIDIOCGRDESCSIZE, &size) < 0 || size < 0 || size > HID_MAX_DESCRIPTOR_SIZE) {
-        r.error = std::string("HIDIOCGRDESCSIZE: ") + std::strerror(errno);
+        r.error = std::string("HIDIOCGRDESCSIZE: ") + ErrorText(errno);
         return r;
     }
     desc.size = static_cast<__u32>(size);
     if (::ioctl(fd.Get(), HIDIOCGRDESC, &desc) < 0) {
-        r.error = std::string("HIDIOCGRDESC: ") + std::strerror(errno);
+        r.error = std::string("HIDIOCGRDESC: ") + ErrorText(errno);
         return r;
     }
     const auto lengths = ReportDescriptorLengths::Parse(std::span<const std::uint8_t>(desc.value, desc.size));
@@ -102,6 +104,6 @@ OpenResult HidrawSource::Open(const std::string& path, OpenMode mode)
     r.caps.outLen = lengths.outLen;
     r.ok = true;
     if (mode == OpenMode::Exchange)
-        r.device = std::make_unique<HandsetDevice>(std::move(fd), r.caps, path, false);
+        r.device = std::make_unique<HandsetDevice>(std::move(fd), r.caps, path, HandsetDevice::Kind::Hidraw);
     return r;
 }

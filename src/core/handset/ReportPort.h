@@ -36,4 +36,12 @@ public:
     // Waits until every queued report has been written. A completed write wins over a
     // cancel that arrives at the same time.
     virtual IoStatus FinishWrite(int timeoutMs, const Event* cancel) = 0;
+    // Waits until the handset has taken every report written. A hidraw write completes only
+    // then; a socket may still hold a few reports.
+    virtual IoStatus Flush(int timeoutMs, const Event* cancel)
+    {
+        (void)timeoutMs;
+        (void)cancel;
+        return IoStatus::Ok;
+    }
 };

@@ -14,7 +14,6 @@
 
 struct ReportWriter::State {
     std::shared_ptr<UniqueFd> device;
-    bool isSocket = false;
     std::mutex mutex;
     std::condition_variable wake;
     std::deque<std::vector<std::uint8_t>> queue;
@@ -30,12 +29,10 @@ struct ReportWriter::State {
 
 namespace {
 
-IoStatus WriteOne(int fd, bool isSocket, std::span<const std::uint8_t> report, const Event& stop)
+IoStatus WriteOne(int fd, std::span<const std::uint8_t> report, const Event& stop)
 {
     for (;;) {
-        // MSG_NOSIGNAL: a handset that hangs up must not kill the program with SIGPIPE.
-        const ssize_t n = isSocket ? ::send(fd, report.data(), report.size(), MSG_NOSIGNAL)
-                                   : ::write(fd, report.data(), report.size());
+        const ssize_t n = ::write(fd, report.data(), report.size());
         if (n == static_cast<ssize_t>(report.size()))
             return IoStatus::Ok;
         if (n >= 0)
@@ -55,10 +52,9 @@ IoStatus WriteOne(int fd, bool isSocket, std::span<const std::uint8_t> report, c
 
 }  // namespace
 
-ReportWriter::ReportWriter(std::shared_ptr<UniqueFd> device, bool isSocket) : m_state(std::make_shared<State>())
+ReportWriter::ReportWriter(std::shared_ptr<UniqueFd> device) : m_state(std::make_shared<State>())
 {
     m_state->device = std::move(device);
-    m_state->isSocket = isSocket;
 }
 
 ReportWriter::~ReportWriter()
@@ -69,8 +65,8 @@ ReportWriter::~ReportWriter()
     }
     m_state->wake.notify_all();
     m_state->stopEvent.Set();
-    // The thread holds its own reference to the state and to the descriptor. A socket write
-    // ends at once on the stop event. A hidraw write, though, blocks inside the kernel until
+    // The thread holds its own reference to the state and to the descriptor. A hidraw write
+    // blocks inside the kernel until
     // the USB transfer completes or the USB core's own 5 s limit for it runs out, and nothing
     // can interrupt it: that one call is all that outlives the exchange, which has already
     // stopped waiting at its designed time-out or Cancel. The thread then closes the descriptor.
@@ -145,7 +141,7 @@ void ReportWriter::Run(std::shared_ptr<State> s)
             earlier = s->failure;
         }
         const IoStatus status =
-            earlier == IoStatus::Ok ? WriteOne(s->device->Get(), s->isSocket, report, s->stopEvent) : earlier;
+            earlier == IoStatus::Ok ? WriteOne(s->device->Get(), report, s->stopEvent) : earlier;
         {
             std::lock_guard lock(s->mutex);
             s->busy = false;

@@ -10,11 +10,11 @@
 
 class Event;
 
-// Writes output reports on a thread of its own so that whoever waits for them keeps its
-// own time limit and can be cancelled, even while a write is stuck in the kernel.
+// Writes output reports to a hidraw node on a thread of its own, so that whoever waits for
+// them keeps its own time limit and can be cancelled, even while a write is stuck in the kernel.
 class ReportWriter {
 public:
-    ReportWriter(std::shared_ptr<UniqueFd> device, bool isSocket);
+    explicit ReportWriter(std::shared_ptr<UniqueFd> device);
     ~ReportWriter();
     ReportWriter(const ReportWriter&) = delete;
     ReportWriter& operator=(const ReportWriter&) = delete;

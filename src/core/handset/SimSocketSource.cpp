@@ -1,5 +1,7 @@
 #include "core/handset/SimSocketSource.h"
 
+#include "core/common/ErrorText.h"
+
 #include "core/handset/HandsetFolder.h"
 #include "core/handset/ReportLayout.h"
 #include "core/handset/SimHello.h"
@@ -9,7 +11,6 @@
 #include "core/common/PollRetry.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 
@@ -17,6 +18,38 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <thread>
+
+namespace {
+
+// Connects a non-blocking socket; 0 or the errno value. A listener whose queue is full makes a
+// non-blocking connect fail with EAGAIN, so that is tried again until the deadline.
+int Connect(int fd, const sockaddr_un& addr, const Deadline& deadline)
+{
+    for (;;) {
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0)
+            return 0;
+        const int err = errno;
+        if (err == EINPROGRESS || err == EINTR) {
+            // The connection goes on without us; wait for it to complete, then ask how it went.
+            pollfd p{fd, POLLOUT, 0};
+            if (PollUntil(&p, 1, deadline) <= 0)
+                return ETIMEDOUT;
+            int result = 0;
+            socklen_t size = sizeof result;
+            if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &result, &size) != 0)
+                return errno;
+            return result;
+        }
+        if (err != EAGAIN)
+            return err;
+        if (deadline.Expired())
+            return ETIMEDOUT;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
+}  // namespace
 
 std::vector<DeviceCandidate> SimSocketSource::Candidates()
 {
@@ -47,32 +80,29 @@ OpenResult SimSocketSource::Open(const std::string& path, OpenMode mode)
     }
     std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
 
-    UniqueFd fd(::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0));
+    UniqueFd fd(::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (!fd.IsValid()) {
-        r.error = std::strerror(errno);
+        r.error = ErrorText(errno);
         return r;
     }
-    int rc;
-    do {
-        rc = ::connect(fd.Get(), reinterpret_cast<const sockaddr*>(&addr), sizeof addr);
-    } while (rc != 0 && errno == EINTR);
-    if (rc != 0) {
-        r.error = errno == ECONNREFUSED ? "no handset answers (stale socket)" : std::strerror(errno);
+    const Deadline deadline(HandsetTimeouts().helloMs);
+    if (const int err = Connect(fd.Get(), addr, deadline); err != 0) {
+        r.error = err == ECONNREFUSED ? "no handset answers (stale socket)" : ErrorText(err);
         return r;
     }
-    ::fcntl(fd.Get(), F_SETFL, ::fcntl(fd.Get(), F_GETFL) | O_NONBLOCK);
-    // A small send buffer makes writes wait for the handset to take reports, as they do on USB,
-    // instead of piling hundreds of reports into the socket. It still holds one whole report.
-    const int sendBuffer = 2 * static_cast<int>(kMaxReportLength);
-    ::setsockopt(fd.Get(), SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
 
     std::array<std::uint8_t, hello::kSize + 1> buf{};
-    pollfd p{fd.Get(), POLLIN, 0};
-    if (PollRetry(&p, 1, HandsetTimeouts().helloMs) <= 0) {
-        r.error = "no greeting from the handset";
-        return r;
+    ssize_t n = -1;
+    for (;;) {
+        pollfd p{fd.Get(), POLLIN, 0};
+        if (PollUntil(&p, 1, deadline) <= 0) {
+            r.error = "no greeting from the handset";
+            return r;
+        }
+        n = ::recv(fd.Get(), buf.data(), buf.size(), 0);
+        if (n >= 0 || (errno != EINTR && errno != EAGAIN))
+            break;
     }
-    const ssize_t n = ::recv(fd.Get(), buf.data(), buf.size(), 0);
     if (n != static_cast<ssize_t>(hello::kSize) ||
         std::memcmp(buf.data(), hello::kMagic.data(), hello::kMagic.size()) != 0) {
         r.error = "not a simulated handset";
@@ -83,7 +113,14 @@ OpenResult SimSocketSource::Open(const std::string& path, OpenMode mode)
     r.caps.inLen = GetLe16(buf, hello::kInLen);
     r.caps.outLen = GetLe16(buf, hello::kOutLen);
     r.ok = true;
+    if (mode == OpenMode::Exchange) {
+        // On USB a write returns once its report is on the wire, so the program never runs far
+        // ahead of the handset. Here the smallest send buffer the kernel allows keeps only a few
+        // reports in flight; it still holds the largest report.
+        const int sendBuffer = 1;
+        ::setsockopt(fd.Get(), SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
+    }
     if (mode == OpenMode::Exchange)
-        r.device = std::make_unique<HandsetDevice>(std::move(fd), r.caps, path, true);
+        r.device = std::make_unique<HandsetDevice>(std::move(fd), r.caps, path, HandsetDevice::Kind::Socket);
     return r;
 }

@@ -22,7 +22,7 @@ protected:
         int fds[2];
         ASSERT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, fds), 0);
         ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
-        device = std::make_unique<HandsetDevice>(UniqueFd(fds[0]), ReportCaps{0x3E5A, 0x18F8, 64, 64}, "pair", true);
+        device = std::make_unique<HandsetDevice>(UniqueFd(fds[0]), ReportCaps{0x3E5A, 0x18F8, 64, 64}, "pair", HandsetDevice::Kind::Socket);
         peer.Reset(fds[1]);
     }
 
