@@ -66,10 +66,10 @@ int main(int argc, char** argv)
         {QStringLiteral("identity"), QStringLiteral("Handset identity, 12 hex digits."), QStringLiteral("HEX")},
         {QStringLiteral("product-id"), QStringLiteral("USB product id (default 0x18F8)."), QStringLiteral("ID")},
         {QStringLiteral("vendor-id"), QStringLiteral("USB vendor id (default 0x3E5A)."), QStringLiteral("ID")},
-        {QStringLiteral("report-length"), QStringLiteral("Both report lengths, 8 to 4097 (default 64)."),
+        {QStringLiteral("report-length"), QStringLiteral("Both report lengths, 11 to 4097 (default 64)."),
          QStringLiteral("N")},
-        {QStringLiteral("in-length"), QStringLiteral("Input report length, 8 to 4097."), QStringLiteral("N")},
-        {QStringLiteral("out-length"), QStringLiteral("Output report length, 8 to 4097."), QStringLiteral("N")},
+        {QStringLiteral("in-length"), QStringLiteral("Input report length, 11 to 4097."), QStringLiteral("N")},
+        {QStringLiteral("out-length"), QStringLiteral("Output report length, 11 to 4097."), QStringLiteral("N")},
         {QStringLiteral("bus"),
          QStringLiteral("How fast reports cross: full-speed (USB full speed, ceil(n / 64) ms for a report of n "
                         "bytes, the default) or none (as fast as possible)."),
@@ -119,11 +119,11 @@ int main(int argc, char** argv)
     if (p.isSet(QStringLiteral("vendor-id")))
         c.vendorId = static_cast<std::uint16_t>(Require(p, QStringLiteral("vendor-id"), 0, 0xFFFF));
     if (p.isSet(QStringLiteral("report-length")))
-        c.inLen = c.outLen = static_cast<int>(Require(p, QStringLiteral("report-length"), 8, 4097));
+        c.inLen = c.outLen = static_cast<int>(Require(p, QStringLiteral("report-length"), 11, 4097));
     if (p.isSet(QStringLiteral("in-length")))
-        c.inLen = static_cast<int>(Require(p, QStringLiteral("in-length"), 8, 4097));
+        c.inLen = static_cast<int>(Require(p, QStringLiteral("in-length"), 11, 4097));
     if (p.isSet(QStringLiteral("out-length")))
-        c.outLen = static_cast<int>(Require(p, QStringLiteral("out-length"), 8, 4097));
+        c.outLen = static_cast<int>(Require(p, QStringLiteral("out-length"), 11, 4097));
     const QString bus = p.value(QStringLiteral("bus"));
     if (bus != QLatin1String("full-speed") && bus != QLatin1String("none"))
         Fail(QStringLiteral("--bus takes full-speed or none"));

@@ -41,6 +41,9 @@ SimHandset& SimFixture::StartHandsetOnBus(SimConfig config, const std::string& s
     m_servers.push_back(std::make_unique<SimHandsetServer>(*m_handsets.back(), Folder(), socketName));
     std::string error;
     EXPECT_TRUE(m_servers.back()->Start(&error)) << error;
+    // As the program's device watch would: a handset arriving leads to a rescan.
+    std::uint16_t product = 0;
+    HandsetLink::FindHandset(product, true);
     return *m_handsets.back();
 }
 

@@ -61,10 +61,18 @@ HandsetLink::HandsetLink()
 
 HandsetLink::~HandsetLink()
 {
+    if (!m_monitor)
+        return;
+    {
+        std::lock_guard lock(s_watcher_mutex);
+        s_watcher = nullptr;
+    }
+    m_monitor.reset();
+    if (m_rescanThread.joinable())
+        m_rescanThread.join();
     // The watching instance lives as long as the program; should it go earlier, another may
     // take over the watching.
-    if (m_monitor)
-        s_window_created = false;
+    s_window_created = false;
 }
 
 void HandsetLink::Init(QObject* owner, std::uint16_t vendorId)
@@ -73,6 +81,8 @@ void HandsetLink::Init(QObject* owner, std::uint16_t vendorId)
         m_monitor = std::make_unique<DeviceMonitor>();
         m_monitor->SetCallback([this] { OnDevicesChanged(); });
         m_monitor->Start();
+        std::lock_guard lock(s_watcher_mutex);
+        s_watcher = this;
     }
     s_vendor_id = vendorId;
     m_owner = owner;
@@ -80,12 +90,52 @@ void HandsetLink::Init(QObject* owner, std::uint16_t vendorId)
     FindHandset(product, true);
 }
 
+void HandsetLink::RequestRescan()
+{
+    std::lock_guard lock(s_watcher_mutex);
+    if (HandsetLink* watcher = s_watcher)
+        QMetaObject::invokeMethod(watcher->m_monitor.get(), [watcher] { watcher->OnDevicesChanged(); },
+                                  Qt::QueuedConnection);
+}
+
 void HandsetLink::OnDevicesChanged()
 {
-    std::uint16_t product = 0;
-    FindHandset(product, true);
-    if (m_owner)
-        QCoreApplication::postEvent(m_owner, new QEvent(WM_HANDSET_CHANGED));
+    std::lock_guard lock(m_rescanMutex);
+    if (m_rescanning) {
+        m_rescanAgain = true;
+        return;
+    }
+    if (m_rescanThread.joinable())
+        m_rescanThread.join();  // it has finished: m_rescanning is false
+    m_rescanning = true;
+    try {
+        m_rescanThread = std::thread(&HandsetLink::RescanUntilSettled, this);
+    } catch (const std::system_error&) {
+        m_rescanning = false;
+    }
+}
+
+void HandsetLink::RescanUntilSettled()
+{
+    for (;;) {
+        std::uint16_t product = 0;
+        FindHandset(product, true);
+        // The owner outlives this thread: its HandsetLink joins it on the way out.
+        if (m_owner)
+            QCoreApplication::postEvent(m_owner, new QEvent(WM_HANDSET_CHANGED));
+        std::lock_guard lock(m_rescanMutex);
+        if (!m_rescanAgain) {
+            m_rescanning = false;
+            return;
+        }
+        m_rescanAgain = false;
+    }
+}
+
+void HandsetLink::Remember(const ReportCaps& caps)
+{
+    s_product_id = caps.productId;
+    s_out_len = caps.outLen;
 }
 
 std::vector<DeviceSource*> HandsetLink::Sources()
@@ -103,6 +153,7 @@ bool HandsetLink::FindHandset(std::uint16_t& productId, bool rescan)
         return productId != 0;
     }
     s_product_id = 0;
+    s_out_len = 0;
     const std::uint16_t vendor = s_vendor_id;
     for (DeviceSource* source : Sources()) {
         for (const DeviceCandidate& c : source->Candidates()) {
@@ -115,7 +166,7 @@ bool HandsetLink::FindHandset(std::uint16_t& productId, bool rescan)
                 continue;
             }
             if (r.caps.vendorId == vendor) {
-                s_product_id = r.caps.productId;
+                Remember(r.caps);
                 productId = r.caps.productId;
                 return true;
             }
@@ -149,7 +200,7 @@ std::unique_ptr<HandsetDevice> HandsetLink::OpenHandset()
             OpenResult r = source->Open(c.path, OpenMode::Exchange);
             if (!r.ok || !IsAcceptedDevice(r.caps.vendorId, r.caps.productId))
                 continue;
-            s_product_id = r.caps.productId;
+            Remember(r.caps);
             return std::move(r.device);
         }
     }
@@ -163,15 +214,12 @@ ReportCaps HandsetLink::GetReportCaps(const ReportPort& port)
 
 int HandsetLink::CountDataReports(std::uint32_t byteCount)
 {
-    const auto device = OpenHandset();
-    if (!device)
+    const int outLen = s_product_id != 0 ? s_out_len.load() : 0;
+    // Lengths the engines refuse carry nothing; dividing by a payload of 0 would be a crash.
+    if (outLen > static_cast<int>(kMaxReportLength) || outLen < kMinOutLength)
         return 0;
-    const ReportCaps caps = GetReportCaps(*device);
-    // An OutLen below 2 carries no payload at all; dividing by it would be a crash.
-    if (caps.outLen > static_cast<int>(kMaxReportLength) || caps.outLen < kMinOutLength)
-        return 0;
-    // With two-byte reports a 4 GB count needs more reports than an int holds.
-    const std::uint64_t n = ReportCodec::CountDataReports(byteCount, caps.outLen);
+    // With short reports a 4 GB count needs more reports than an int holds.
+    const std::uint64_t n = ReportCodec::CountDataReports(byteCount, outLen);
     return static_cast<int>(std::min<std::uint64_t>(n, std::numeric_limits<int>::max()));
 }
 
@@ -205,20 +253,27 @@ Msg HandsetLink::RefusalMessage(std::uint8_t code)
     }
 }
 
-Msg HandsetLink::ReceiveExchange(ExchangeRequest& request)
+Msg HandsetLink::Exchange(ExchangeRequest& request, Msg (*engine)(ReportPort&, ExchangeRequest&))
 {
     const auto device = OpenHandset();
-    if (!device)
+    if (!device) {
+        // The last scan saw a handset that answers no more (a simulator killed outright leaves
+        // its socket behind, and no folder watch notices): scan again so everyone hears of it.
+        if (s_product_id != 0)
+            RequestRescan();
         return Msg::PhoneNotFound;
-    return ReceiveOn(*device, request);
+    }
+    return engine(*device, request);
+}
+
+Msg HandsetLink::ReceiveExchange(ExchangeRequest& request)
+{
+    return Exchange(request, &HandsetLink::ReceiveOn);
 }
 
 Msg HandsetLink::SendExchange(ExchangeRequest& request)
 {
-    const auto device = OpenHandset();
-    if (!device)
-        return Msg::PhoneNotFound;
-    return SendOn(*device, request);
+    return Exchange(request, &HandsetLink::SendOn);
 }
 
 namespace {

@@ -6,14 +6,14 @@
 
 #include "core/common/Msg.h"
 
-#include <QPointer>
-
 #include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <span>
 #include <string>
+#include <thread>
 #include <vector>
 
 class DeviceMonitor;
@@ -55,9 +55,11 @@ public:
     // The first accepted handset, open for an exchange, or null.
     static std::unique_ptr<HandsetDevice> OpenHandset();
     static ReportCaps GetReportCaps(const ReportPort& port);
-    // Data reports needed to carry byteCount bytes to the handset; 0 when there is no
-    // usable handset.
+    // Data reports needed to carry byteCount bytes to the handset, by the output report length
+    // that the last scan found; 0 when it found no usable handset. Touches no device.
     static int CountDataReports(std::uint32_t byteCount);
+    // Has the watching instance scan again, off its thread, and tell its owner. Any thread.
+    static void RequestRescan();
 
     static bool WriteCommand(ReportPort& port, std::uint8_t op, std::uint8_t function,
                              std::span<const std::uint8_t> parameters);
@@ -80,13 +82,26 @@ public:
 private:
     static std::vector<DeviceSource*> Sources();
     static bool IsAcceptedProduct(std::uint16_t productId);
+    static void Remember(const ReportCaps& caps);
     void OnDevicesChanged();
+    void RescanUntilSettled();
+    static Msg Exchange(ExchangeRequest& request, Msg (*engine)(ReportPort&, ExchangeRequest&));
 
     static inline std::atomic<bool> s_window_created{false};
     static inline std::atomic<std::uint16_t> s_vendor_id{0};
     static inline std::atomic<std::uint16_t> s_product_id{0};
+    static inline std::atomic<int> s_out_len{0};
+    // The instance that watches, for RequestRescan.
+    static inline std::mutex s_watcher_mutex;
+    static inline HandsetLink* s_watcher = nullptr;
     static constexpr std::array<std::uint16_t, 4> s_accepted_products{0x1849, 0x18D2, 0x18F8, 0};
 
-    QPointer<QObject> m_owner;
+    QObject* m_owner = nullptr;
     std::unique_ptr<DeviceMonitor> m_monitor;
+    // A rescan runs on a thread of its own, so the window never waits for a device; changes
+    // that come while it runs are covered by one more rescan.
+    std::mutex m_rescanMutex;
+    std::thread m_rescanThread;
+    bool m_rescanning = false;
+    bool m_rescanAgain = false;
 };

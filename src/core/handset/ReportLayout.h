@@ -8,8 +8,9 @@
 
 // Report lengths include the id byte. Buffers are always this large, whatever the handset says.
 inline constexpr std::size_t kMaxReportLength = 4097;
-// The smallest lengths that can carry anything: one payload byte out, a whole reply header in.
-inline constexpr int kMinOutLength = 2;
+// The smallest lengths the exchanges work with: a whole command out (id, op, function and 8
+// parameter bytes), a whole reply header in.
+inline constexpr int kMinOutLength = 11;
 inline constexpr int kMinInLength = 7;
 
 inline constexpr std::uint8_t kCommandReportId = 1;

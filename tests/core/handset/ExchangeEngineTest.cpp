@@ -128,14 +128,23 @@ TEST_F(ExchangeEngine, DrainsStaleReportsAndWritesOneCommandOfOutLenBytes)
     EXPECT_EQ(port.WriteTimeouts(), (std::vector<int>{2000}));
 }
 
-TEST_F(ExchangeEngine, CommandOnEightByteReportsKeepsWhatFits)
+TEST_F(ExchangeEngine, OutputReportsTooShortForACommandAreRefusedBeforeAnyWrite)
 {
-    ScriptedPort port(Caps(8));
-    port.QueueAfterWrite(1, ReplyReport(8, 0, 1, 0));
+    for (int len : {2, 10}) {
+        ScriptedPort port(Caps(len));
+        auto rx = Receive();
+        EXPECT_EQ(HandsetLink::ReceiveOn(port, rx), Msg::ReportSizeTooLarge);
+        const auto data = Bytes(100);
+        auto tx = Send(data);
+        EXPECT_EQ(HandsetLink::SendOn(port, tx), Msg::ReportSizeTooLarge);
+        EXPECT_TRUE(port.Writes().empty());
+    }
+    ScriptedPort port(Caps(11));
+    port.QueueAfterWrite(1, ReplyReport(11, 0, 1, 0));
     auto rx = Receive();
     ASSERT_EQ(HandsetLink::ReceiveOn(port, rx), Msg::Ok);
-    ASSERT_EQ(port.Writes()[0].size(), 8u);
-    EXPECT_EQ(port.Writes()[0][3], kParams[0]);
+    ASSERT_EQ(port.Writes()[0].size(), 11u);
+    EXPECT_TRUE(std::equal(std::begin(kParams), std::end(kParams), port.Writes()[0].begin() + 3));
 }
 
 TEST_F(ExchangeEngine, FailedCommandWriteEndsEachEngineWithItsFailure)
@@ -198,7 +207,7 @@ TEST_F(ExchangeEngine, DataReportsCarryOutLenMinusOneBytesEach)
         std::size_t reports;
     };
     // Exact multiples of the payload, and one byte more.
-    for (const Case c : {Case{64, 126, 2}, Case{64, 127, 3}, Case{8, 7, 1}, Case{8, 8, 2}, Case{4097, 4096, 1},
+    for (const Case c : {Case{64, 126, 2}, Case{64, 127, 3}, Case{11, 10, 1}, Case{11, 11, 2}, Case{4097, 4096, 1},
                          Case{4097, 8193, 3}}) {
         const auto payload = static_cast<std::size_t>(c.len - 1);
         const auto data = Bytes(c.count, 3);

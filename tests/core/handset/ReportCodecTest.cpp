@@ -18,12 +18,14 @@ TEST(ReportCodec, CountsDataReportsByPayload)
 
 TEST(ReportCodec, LengthLimits)
 {
-    EXPECT_TRUE(ReportCodec::LengthsUsable({0, 0, 7, 2}));
+    EXPECT_TRUE(ReportCodec::LengthsUsable({0, 0, 7, 11}));
     EXPECT_TRUE(ReportCodec::LengthsUsable({0, 0, 4097, 4097}));
     EXPECT_FALSE(ReportCodec::LengthsUsable({0, 0, 64, 4098}));
     EXPECT_FALSE(ReportCodec::LengthsUsable({0, 0, 4098, 64}));
     EXPECT_FALSE(ReportCodec::LengthsUsable({0, 0, 6, 64}));
-    EXPECT_FALSE(ReportCodec::LengthsUsable({0, 0, 64, 1}));
+    // A command needs 11 bytes: shorter reports would cut its parameters off.
+    for (int outLen : {1, 2, 10})
+        EXPECT_FALSE(ReportCodec::LengthsUsable({0, 0, 64, outLen})) << outLen;
 }
 
 TEST(ReportCodec, LastDataReportIsZeroPadded)
