@@ -24,7 +24,7 @@ bool Ask(const CommandConsole& console, Msg question)
     if (console.assumeYes)
         return true;
     if (!console.canAsk) {
-        std::fprintf(console.err, "%s\nNo answer from a terminal: taken as No (--yes answers Yes).\n",
+        std::fprintf(console.err, "%s\nNot asked, since the input is not a terminal: taken as No. Add --yes to answer Yes.\n",
                      qPrintable(LoadString(question)));
         return false;
     }

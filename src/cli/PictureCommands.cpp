@@ -11,6 +11,7 @@
 #include "core/picture/ImageTransfer.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace {
 
@@ -47,8 +48,14 @@ int RunPictureCommand(const CommandConsole& console, const QString& in, const QS
     ImageHandle handset;
     if (!Prepare(in, steps, handset))
         return ReportFailure(console, Msg::ImageNotLoaded);
-    if (FindImageEncoder(QStringLiteral("image/bmp")) < 0 || !WriteBmp565(out, handset))
+    // The name says the format: PNG for a picture to look at, BMP as the handset stores it.
+    if (QFileInfo(out).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0) {
+        QSaveFile file(out);
+        if (!file.open(QIODevice::WriteOnly) || !handset.Image().save(&file, "PNG") || !file.commit())
+            return ReportFailure(console, Msg::ImageNotSaved);
+    } else if (FindImageEncoder(QStringLiteral("image/bmp")) < 0 || !WriteBmp565(out, handset)) {
         return ReportFailure(console, Msg::ImageNotSaved);
+    }
     std::fprintf(console.out, "Wrote the handset picture to %s\n", qPrintable(out));
     return 0;
 }

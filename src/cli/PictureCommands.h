@@ -17,7 +17,8 @@ struct PictureSteps {
     int brightness = 0, contrast = 0, red = 0, green = 0, blue = 0;
 };
 
-// `dialbook picture IN OUT.bmp`: the handset picture as a 128 x 128 16-bit BMP file.
+// `dialbook picture IN OUT`: the handset picture as a 128 x 128 PNG file when OUT ends in
+// .png, else as the handset's 16-bit BMP file.
 int RunPictureCommand(const CommandConsole& console, const QString& in, const QString& out, const PictureSteps& steps);
 // `dialbook send-picture IN`: the handset picture downloaded to the handset.
 int RunSendPictureCommand(const CommandConsole& console, const QString& in, const PictureSteps& steps);

@@ -80,8 +80,10 @@ void TerminalProgress::Draw()
 
 void TerminalProgress::Finish()
 {
+    // The bar may have last been drawn short of its end; clear it rather than leave, say, 71 %
+    // above the result.
     if (m_draw && !m_lastLine.empty()) {
-        std::fputs("\n", m_out);
+        std::fputs("\r\033[K", m_out);
         std::fflush(m_out);
         m_lastLine.clear();
     }

@@ -39,6 +39,10 @@ TEST_F(PictureCommands, WritesTheFramedCentreAsA128PixelBmp)
     ASSERT_EQ(out.size(), QSize(128, 128));
     EXPECT_GT(out.pixelColor(10, 64).red(), 200);
     EXPECT_GT(out.pixelColor(117, 64).blue(), 200);
+    // The name says the format.
+    ASSERT_EQ(RunPictureCommand(Console(), Path("photo.jpg"), Path("out.png"), {}), 0);
+    EXPECT_EQ(QImageReader(Path("out.png")).format(), "png");
+    EXPECT_EQ(QImage(Path("out.png")).convertToFormat(QImage::Format_RGB16), out.convertToFormat(QImage::Format_RGB16));
 
     // Rotated right, the red half is on top. The view is not refitted, as on the page, so the
     // frame over the middle of the old picture now sees only the red part.

@@ -25,6 +25,9 @@ struct ExchangeRequest {
     // Called on the exchange's thread after each data report; must be thread-safe and must
     // not block (the progress display posts itself a notice).
     std::function<void()> progressStep;
+    // Also step once when the data comes inline in the reply: a record read that way would
+    // otherwise move the progress display not at all.
+    bool stepWhenInline = false;
     // Set by the user interface to stop the exchange; the engines only test it.
     const Event* cancel = nullptr;
 };

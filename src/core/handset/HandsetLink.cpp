@@ -323,6 +323,8 @@ Msg HandsetLink::ReceiveOn(ReportPort& port, ExchangeRequest& request)
         if (r.count > r.data.size())
             return Msg::ReadFailed;
         data.assign(r.data.begin(), r.data.begin() + r.count);
+        if (request.stepWhenInline)
+            Step(request);
         return Msg::Ok;
     }
     if (r.formOrCode != reply::kFormDataReports)

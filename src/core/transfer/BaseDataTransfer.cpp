@@ -99,6 +99,7 @@ Msg BaseDataTransfer::Execute(std::uint8_t op, std::uint8_t function, std::span<
     r.exchange.received = received;
     r.exchange.reply = reply;
     r.exchange.progressStep = [progress] { progress->PostStep(); };
+    r.exchange.stepWhenInline = m_stepWhenInline;
     r.exchange.cancel = &progress->CancelEvent();
     r.result = Msg::Ok;
     r.completed = &m_completed;
@@ -150,7 +151,10 @@ Msg BaseDataTransfer::ReadCount(std::uint16_t& count, std::uint16_t& second, std
 Msg BaseDataTransfer::ReadRecord(std::vector<std::uint8_t>& data, RecordTag tag)
 {
     const auto p = Parameters(4, {tag.dataClass, tag.index, 0});
-    return Execute(OP_READ, FN_READ_RECORD, p, {}, &data, nullptr);
+    m_stepWhenInline = true;
+    const Msg m = Execute(OP_READ, FN_READ_RECORD, p, {}, &data, nullptr);
+    m_stepWhenInline = false;
+    return m;
 }
 
 Msg BaseDataTransfer::Write(std::uint8_t function, std::span<const std::uint8_t> data, RecordTag& tag, bool fullTag)

@@ -54,4 +54,5 @@ private:
 
     ProgressDisplay* m_progress = nullptr;
     Event m_completed{Event::Mode::AutoReset};
+    bool m_stepWhenInline = false;
 };

@@ -1,0 +1,214 @@
+#include "cli/CommandLine.h"
+
+#include "cli/DevicesCommand.h"
+#include "cli/PhonebookCommands.h"
+#include "cli/PictureCommands.h"
+
+#include "sim/SimulatedHandset.h"
+
+#include "core/handset/HandsetIds.h"
+#include "core/handset/HandsetLink.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <map>
+#include <optional>
+
+namespace {
+
+const char* const kHelp =
+    "Usage: dialbook [--simulate] COMMAND [ARGS]\n"
+    "\n"
+    "Talks to the first Orvak handset found on USB, or to a simulated one.\n"
+    "\n"
+    "Commands:\n"
+    "  devices          List every device of the handset maker: its path, vendor:product in\n"
+    "                   hex, input and output report lengths, and whether it is an accepted\n"
+    "                   handset. Devices that cannot be opened are listed with the reason.\n"
+    "                   Exits 0 when an accepted handset is there, else 1.\n"
+    "  info             Print the handset's name and its identity (12 hex digits).\n"
+    "  pull FILE.opbk   Receive the handset's phone book and save it in FILE.opbk.\n"
+    "  push FILE.opbk   Send the phone book in FILE.opbk to the handset, replacing the one\n"
+    "                   there. Asks first; entries without a name or a number are left out,\n"
+    "                   after a second question.\n"
+    "  show FILE.opbk   Print the identity of a phone-book file and one line per entry:\n"
+    "                   the name, a tab, the number.\n"
+    "  picture IN OUT.png|OUT.bmp\n"
+    "                   Make the handset picture of IN (BMP, GIF, JPEG, PNG, TIFF) and save it\n"
+    "                   as a 128 x 128 PNG file, or as the handset's 16-bit BMP file. IN is\n"
+    "                   fitted to the 426 x 300 canvas of the picture page, framed in the\n"
+    "                   middle, on white.\n"
+    "  send-picture IN  Make the handset picture of IN and download it to the handset.\n"
+    "\n"
+    "Picture options, applied in this order:\n"
+    "  --rotate left|right, --zoom-in N, --zoom-out N   as often as wanted, in the order given\n"
+    "  --frame X,Y      move the 128 x 128 frame to X,Y on the canvas (kept within it)\n"
+    "  --brightness N, --contrast N, --red N, --green N, --blue N   from -100 to 100\n"
+    "\n"
+    "Options:\n"
+    "  --simulate       Run against a handset simulated inside this process.\n"
+    "  --yes            Answer Yes to the questions of push.\n"
+    "  -h, --help       Show this help.\n"
+    "\n"
+    "Transfers show a progress bar on a terminal; Ctrl+C cancels them (\"Data transfer\n"
+    "canceled.\"). Failures print the reason and exit with 1; usage errors exit with 2.\n"
+    "Simulated handsets started with orvak-handset-sim are found like USB handsets.\n";
+
+ParsedCommandLine Usage(const QString& message)
+{
+    ParsedCommandLine r;
+    r.exitStatus = kExitUsage;
+    r.error = "dialbook: " + message.toStdString() + "\nTry 'dialbook --help'.\n";
+    return r;
+}
+
+std::optional<int> Number(const QString& text, int min, int max)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok, 10);
+    if (!ok || v < min || v > max)
+        return std::nullopt;
+    return v;
+}
+
+struct CommandShape {
+    CommandLine::Command command;
+    int files;
+    const char* usage;
+};
+
+const std::map<QString, CommandShape>& Commands()
+{
+    static const std::map<QString, CommandShape> commands = {
+        {QStringLiteral("devices"), {CommandLine::Command::Devices, 0, "devices takes no arguments"}},
+        {QStringLiteral("info"), {CommandLine::Command::Info, 0, "info takes no arguments"}},
+        {QStringLiteral("pull"), {CommandLine::Command::Pull, 1, "pull takes one file"}},
+        {QStringLiteral("push"), {CommandLine::Command::Push, 1, "push takes one file"}},
+        {QStringLiteral("show"), {CommandLine::Command::Show, 1, "show takes one file"}},
+        {QStringLiteral("picture"),
+         {CommandLine::Command::Picture, 2, "picture takes a picture file and a PNG or BMP file"}},
+        {QStringLiteral("send-picture"), {CommandLine::Command::SendPicture, 1, "send-picture takes one file"}},
+    };
+    return commands;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption simulate(QStringLiteral("simulate"), QString());
+    const QCommandLineOption yes(QStringLiteral("yes"), QString());
+    const QStringList valued = {QStringLiteral("rotate"), QStringLiteral("zoom-in"),  QStringLiteral("zoom-out"),
+                                QStringLiteral("frame"),  QStringLiteral("brightness"), QStringLiteral("contrast"),
+                                QStringLiteral("red"),    QStringLiteral("green"),    QStringLiteral("blue")};
+    parser.addOption(help);
+    parser.addOption(simulate);
+    parser.addOption(yes);
+    for (const QString& name : valued)
+        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
+    if (!parser.parse(arguments))
+        return Usage(parser.errorText());
+    if (parser.isSet(help)) {
+        ParsedCommandLine r;
+        r.exitStatus = 0;
+        r.output = kHelp;
+        return r;
+    }
+
+    ParsedCommandLine r;
+    CommandLine& line = r.line;
+    line.simulate = parser.isSet(simulate);
+    line.assumeYes = parser.isSet(yes);
+
+    // The rotations and zoom steps apply in the order given, so walk the options as they came.
+    std::map<QString, int> seen;
+    for (const QString& name : parser.optionNames()) {
+        if (!valued.contains(name))
+            continue;
+        const QString value = parser.values(name).value(seen[name]++);
+        PictureSteps& p = line.picture;
+        if (name == QLatin1String("rotate")) {
+            if (value != QLatin1String("left") && value != QLatin1String("right"))
+                return Usage(QStringLiteral("--rotate takes left or right"));
+            p.steps.push_back(value == QLatin1String("left") ? PictureSteps::Step::RotateLeft
+                                                             : PictureSteps::Step::RotateRight);
+        } else if (name == QLatin1String("zoom-in") || name == QLatin1String("zoom-out")) {
+            const auto n = Number(value, 0, 1000);
+            if (!n)
+                return Usage(QStringLiteral("--%1 takes a number of steps").arg(name));
+            p.steps.insert(p.steps.end(), static_cast<std::size_t>(*n),
+                           name == QLatin1String("zoom-in") ? PictureSteps::Step::ZoomIn : PictureSteps::Step::ZoomOut);
+        } else if (name == QLatin1String("frame")) {
+            const QStringList xy = value.split(QLatin1Char(','));
+            const auto x = xy.size() == 2 ? Number(xy[0], -100000, 100000) : std::nullopt;
+            const auto y = xy.size() == 2 ? Number(xy[1], -100000, 100000) : std::nullopt;
+            if (!x || !y)
+                return Usage(QStringLiteral("--frame takes X,Y"));
+            p.frame = QPoint(*x, *y);
+        } else {
+            const auto v = Number(value, -100, 100);
+            if (!v)
+                return Usage(QStringLiteral("--%1 takes a number from -100 to 100").arg(name));
+            int* target = name == QLatin1String("brightness") ? &p.brightness
+                           : name == QLatin1String("contrast") ? &p.contrast
+                           : name == QLatin1String("red")      ? &p.red
+                           : name == QLatin1String("green")    ? &p.green
+                                                               : &p.blue;
+            *target = *v;
+        }
+    }
+
+    QStringList words = parser.positionalArguments();
+    if (words.isEmpty())
+        return Usage(QStringLiteral("no command given"));
+    const QString command = words.takeFirst();
+    const auto shape = Commands().find(command);
+    if (shape == Commands().end())
+        return Usage(QStringLiteral("unknown command ") + command);
+    if (words.size() != shape->second.files)
+        return Usage(QString::fromLatin1(shape->second.usage));
+    line.command = shape->second.command;
+    line.files = words;
+    if (line.command == CommandLine::Command::Picture) {
+        const QString suffix = QFileInfo(words[1]).suffix().toLower();
+        if (suffix != QLatin1String("png") && suffix != QLatin1String("bmp"))
+            return Usage(QStringLiteral("picture writes a .png or a .bmp file"));
+    }
+    return r;
+}
+
+int RunCommandLine(const CommandLine& line, CommandConsole console)
+{
+    console.assumeYes = console.assumeYes || line.assumeYes;
+    using Command = CommandLine::Command;
+    if (line.command == Command::Show)
+        return RunShowCommand(console, line.files[0]);
+    if (line.command == Command::Picture)
+        return RunPictureCommand(console, line.files[0], line.files[1], line.picture);
+
+    SimulatedHandset sim;
+    if (line.simulate) {
+        std::string error;
+        if (!sim.Start(SimConfig{}, &error)) {
+            std::fprintf(console.err, "dialbook: %s\n", error.c_str());
+            return 1;
+        }
+    }
+    HandsetLink link;
+    link.Init(nullptr, HANDSET_VENDOR_ID);
+    switch (line.command) {
+    case Command::Devices: return RunDevicesCommand(console.out);
+    case Command::Info: return RunInfoCommand(console);
+    case Command::Pull: return RunPullCommand(console, line.files[0]);
+    case Command::Push: return RunPushCommand(console, line.files[0]);
+    case Command::SendPicture: return RunSendPictureCommand(console, line.files[0], line.picture);
+    case Command::Show:
+    case Command::Picture: break;
+    }
+    return 1;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "cli/PictureCommands.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+// What `dialbook` was asked to do, read from its arguments.
+struct CommandLine {
+    enum class Command { Devices, Info, Pull, Push, Show, Picture, SendPicture };
+
+    Command command = Command::Devices;
+    bool simulate = false;
+    // Answer Yes to the questions of push.
+    bool assumeYes = false;
+    // The command's files, in order.
+    QStringList files;
+    PictureSteps picture;
+
+    // Commands that work on files alone start no device watch and touch no handset folder.
+    bool NeedsHandset() const { return command != Command::Show && command != Command::Picture; }
+};
+
+struct ParsedCommandLine {
+    // -1: run `line`; otherwise exit with this status after printing `output` on stdout and
+    // `error` on stderr.
+    int exitStatus = -1;
+    std::string output;
+    std::string error;
+    CommandLine line;
+};
+
+inline constexpr int kExitUsage = 2;
+
+// Reads the arguments, program name first.
+ParsedCommandLine ParseCommandLine(const QStringList& arguments);
+
+// Runs a parsed command line; returns the exit status.
+int RunCommandLine(const CommandLine& line, CommandConsole console);
