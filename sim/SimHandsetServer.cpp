@@ -22,6 +22,8 @@
 #include <cstring>
 #include <ctime>
 #include <poll.h>
+#include <sys/prctl.h>
+#include <sys/uio.h>
 
 SimHandsetServer::SimHandsetServer(SimHandset& handset, std::string folder, std::string socketName)
     : m_handset(handset),
@@ -148,6 +150,57 @@ void SimHandsetServer::EndTurn(std::uint64_t turn)
     m_turnEnded.notify_all();
 }
 
+namespace {
+
+// Reads the next report without taking it off the socket, and when the program sent it: the
+// kernel stamps each packet as it is sent, on the system clock.
+ssize_t PeekReport(int fd, std::span<std::uint8_t> buffer, SimBusClock::Clock::time_point* sentAt)
+{
+    iovec io{buffer.data(), buffer.size()};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(timespec))] = {};
+    msghdr msg{};
+    msg.msg_iov = &io;
+    msg.msg_iovlen = 1;
+    msg.msg_control = control;
+    msg.msg_controllen = sizeof control;
+    const ssize_t n = ::recvmsg(fd, &msg, MSG_PEEK | MSG_DONTWAIT);
+    const auto now = SimBusClock::Clock::now();
+    *sentAt = now;
+    if (n <= 0)
+        return n;
+    for (cmsghdr* c = CMSG_FIRSTHDR(&msg); c; c = CMSG_NXTHDR(&msg, c)) {
+        if (c->cmsg_level != SOL_SOCKET || c->cmsg_type != SCM_TIMESTAMPNS)
+            continue;
+        timespec stamp{};
+        std::memcpy(&stamp, CMSG_DATA(c), sizeof stamp);
+        const auto sent = std::chrono::system_clock::time_point(std::chrono::duration_cast<std::chrono::system_clock::duration>(
+            std::chrono::seconds(stamp.tv_sec) + std::chrono::nanoseconds(stamp.tv_nsec)));
+        const auto age = std::chrono::system_clock::now() - sent;
+        // A clock that was set meanwhile could make it look sent in the future.
+        if (age > std::chrono::system_clock::duration::zero())
+            *sentAt = now - std::chrono::duration_cast<SimBusClock::Clock::duration>(age);
+    }
+    return n;
+}
+
+}  // namespace
+
+bool SimHandsetServer::SendHello(int fd)
+{
+    // Stamps on what the program sends, before it can send anything.
+    const int on = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_TIMESTAMPNS, &on, sizeof on);
+    const SimConfig config = m_handset.Config();
+    std::array<std::uint8_t, hello::kSize> greeting{};
+    std::copy(hello::kMagic.begin(), hello::kMagic.end(), greeting.begin());
+    PutLe16(greeting, hello::kVendor, config.vendorId);
+    PutLe16(greeting, hello::kProduct, config.productId);
+    PutLe16(greeting, hello::kInLen, static_cast<std::uint16_t>(config.inLen));
+    PutLe16(greeting, hello::kOutLen, static_cast<std::uint16_t>(config.outLen));
+    return ::send(fd, greeting.data(), greeting.size(), MSG_NOSIGNAL | MSG_DONTWAIT) ==
+           static_cast<ssize_t>(greeting.size());
+}
+
 void SimHandsetServer::ReapFinished()
 {
     std::vector<std::thread> done;
@@ -182,6 +235,12 @@ void SimHandsetServer::AcceptLoop()
             return;
         ReapFinished();
         const int fd = ::accept4(m_listen.Get(), nullptr, nullptr, SOCK_CLOEXEC);
+        // The hello goes out at once, not after a thread has started: scans and exchanges
+        // wait for it.
+        if (fd >= 0 && !SendHello(fd)) {
+            ::close(fd);
+            continue;
+        }
         if (fd < 0) {
             if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
                 if (m_stop.Wait(kBackOffMs))
@@ -207,11 +266,18 @@ void SimHandsetServer::AcceptLoop()
 
 bool SimHandsetServer::SleepUntil(SimBusClock::Clock::time_point when)
 {
+    // A sleeping thread wakes up to a tenth of a millisecond late here and there; sleep until
+    // shortly before the time and give way to other threads for the rest.
+    constexpr auto kSpin = std::chrono::microseconds(200);
     for (;;) {
         const auto left = when - SimBusClock::Clock::now();
         if (left <= SimBusClock::Clock::duration::zero())
             return !m_stop.IsSet();
-        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+        if (left <= kSpin) {
+            std::this_thread::yield();
+            continue;
+        }
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left - kSpin).count();
         const timespec wait{static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)};
         pollfd stop{m_stop.Fd(), POLLIN, 0};
         const int rc = ::ppoll(&stop, 1, &wait, nullptr);
@@ -242,29 +308,17 @@ void SimHandsetServer::Converse(int fd, std::uint64_t turn, bool* unplug)
 {
     using Clock = SimBusClock::Clock;
     using Direction = SimBusClock::Direction;
-    const SimConfig config = m_handset.Config();
-    std::array<std::uint8_t, hello::kSize> greeting{};
-    std::copy(hello::kMagic.begin(), hello::kMagic.end(), greeting.begin());
-    PutLe16(greeting, hello::kVendor, config.vendorId);
-    PutLe16(greeting, hello::kProduct, config.productId);
-    PutLe16(greeting, hello::kInLen, static_cast<std::uint16_t>(config.inLen));
-    PutLe16(greeting, hello::kOutLen, static_cast<std::uint16_t>(config.outLen));
-    if (::send(fd, greeting.data(), greeting.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(greeting.size()))
-        return;
-
+    // Timers may fire this late (the default is 50 us); reports are timed to well under that.
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     SimSession session(m_handset);
     std::array<std::uint8_t, kMaxReportLength + 1> buffer{};
     bool myTurn = false;
-    // When the handset last sent a report: a report that the host sends after it cannot have
-    // started crossing earlier.
-    Clock::time_point lastSent{};
     for (;;) {
         // A report is looked at where it lies and taken off the socket only once the handset
         // has dealt with it: the program can then wait for its last report to be taken, as a
         // hidraw write waits for the report to be on the wire.
-        // A report already waiting began to cross as soon as the bus was free for it.
-        ssize_t n = myTurn ? ::recv(fd, buffer.data(), buffer.size(), MSG_PEEK | MSG_DONTWAIT) : -1;
-        Clock::time_point ready = std::max(m_bus.FreeAt(Direction::ToHandset), lastSent);
+        Clock::time_point sentAt{};
+        ssize_t n = myTurn ? PeekReport(fd, buffer, &sentAt) : -1;
         if (n < 0) {
             if (myTurn && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
                 return;
@@ -278,13 +332,13 @@ void SimHandsetServer::Converse(int fd, std::uint64_t turn, bool* unplug)
             if (!myTurn && !(myTurn = WaitForTurn(turn)))
                 return;
             do {
-                n = ::recv(fd, buffer.data(), buffer.size(), MSG_PEEK | MSG_DONTWAIT);
+                n = PeekReport(fd, buffer, &sentAt);
             } while (n < 0 && errno == EINTR);
-            ready = Clock::now();
         }
         if (n <= 0)
             return;  // the host closed the connection
-        if (!m_bus.Instant() && !SleepUntil(m_bus.Cross(Direction::ToHandset, ready, static_cast<std::size_t>(n))))
+        // The report starts to cross when the program sent it, or once the bus is free.
+        if (!m_bus.Instant() && !SleepUntil(m_bus.Cross(Direction::ToHandset, sentAt, static_cast<std::size_t>(n))))
             return;
         const SimOutput out = session.OnReport(std::span(buffer).first(static_cast<std::size_t>(n)));
         std::uint8_t discard = 0;
@@ -292,8 +346,7 @@ void SimHandsetServer::Converse(int fd, std::uint64_t turn, bool* unplug)
         }
         for (const auto& report : out.reports) {
             if (!m_bus.Instant()) {
-                lastSent = m_bus.Cross(Direction::ToHost, m_bus.FreeAt(Direction::ToHandset), report.size());
-                if (!SleepUntil(lastSent))
+                if (!SleepUntil(m_bus.Cross(Direction::ToHost, m_bus.FreeAt(Direction::ToHandset), report.size())))
                     return;
             }
             if (::send(fd, report.data(), report.size(), MSG_NOSIGNAL) < 0)

@@ -44,6 +44,7 @@ public:
 
 private:
     void AcceptLoop();
+    bool SendHello(int fd);
     void ReapFinished();
     void Serve(int fd, std::uint64_t turn);
     void Converse(int fd, std::uint64_t turn, bool* unplug);

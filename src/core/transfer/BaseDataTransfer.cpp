@@ -55,6 +55,12 @@ public:
 }  // namespace
 
 BaseDataTransfer::BaseDataTransfer() = default;
+
+ProgressDisplay* BaseDataTransfer::ProgressDialog() const
+{
+    static NullProgress silent;
+    return m_progress ? m_progress : &silent;
+}
 BaseDataTransfer::~BaseDataTransfer() = default;
 
 void BaseDataTransfer::TransferThreadProc(TransferRequest* request)
@@ -84,9 +90,7 @@ Msg BaseDataTransfer::Execute(std::uint8_t op, std::uint8_t function, std::span<
         qCDebug(lcDialbook, "Timeout waiting for Access to lock in BaseDataTransfer!");
         return Msg::ReadFailed;
     }
-    // A transfer nobody gave a display to still runs; it just shows nothing.
-    static NullProgress silent;
-    ProgressDisplay* progress = m_progress ? m_progress : &silent;
+    ProgressDisplay* progress = ProgressDialog();
     progress->CancelEvent().Reset();
     m_completed.Reset();
 

@@ -25,7 +25,8 @@ public:
 
     // Must be called before the first exchange.
     virtual void SetProgressDialog(ProgressDisplay* progress) { m_progress = progress; }
-    ProgressDisplay* ProgressDialog() const { return m_progress; }
+    // Never null: a transfer nobody gave a display to still runs; it just shows nothing.
+    ProgressDisplay* ProgressDialog() const;
 
     // One exchange. Op 1 sends `data`; ops 2 and 3 fill `received`. `reply` gets the reply data
     // of a send.
