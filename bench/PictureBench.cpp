@@ -5,6 +5,7 @@
 #include "core/picture/ImageEditor.h"
 #include "core/picture/ImageLoadRequest.h"
 #include "core/picture/ImageLoadWorker.h"
+#include "core/picture/PictureDecoder.h"
 
 #include "MedianMs.h"
 
@@ -99,6 +100,7 @@ void QtDraw(const QImage& picture, const RectF& canvasSource, const RectF& frame
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    PictureDecoder::SetAllocationLimit();
     QImageReader::setAllocationLimit(0);
     if (argc == 3)
         return RunChildJob(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));

@@ -2,6 +2,8 @@
 
 #include "cli/CommandLine.h"
 
+#include "core/picture/PictureDecoder.h"
+
 #include <QCoreApplication>
 
 #include <unistd.h>
@@ -13,6 +15,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Orvak"));
     QCoreApplication::setApplicationName(QStringLiteral("dialbook"));
+    PictureDecoder::SetAllocationLimit();
 
     const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());
     if (parsed.exitStatus >= 0) {

@@ -5,35 +5,28 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <mutex>
+#include <climits>
 
 namespace {
-
-// Qt's allocation limit is one setting for the whole process; decodes that change it take turns.
-std::mutex s_limitLock;
 
 constexpr qint64 kMegabyte = 1024 * 1024;
 
 // Held while loaded: the picture at 32 bits, and its halvings (a third of that again).
 constexpr double kHeldBytesPerPixel = 4.0 + 4.0 / 3.0;
 
-// Restores Qt's allocation limit when the decode ends, however it ends.
-class AllocationLimit {
-public:
-    explicit AllocationLimit(int megabytes) : m_previous(QImageReader::allocationLimit())
-    {
-        if (m_previous != 0 && megabytes > m_previous)
-            QImageReader::setAllocationLimit(megabytes);
-    }
-    ~AllocationLimit() { QImageReader::setAllocationLimit(m_previous); }
-    AllocationLimit(const AllocationLimit&) = delete;
-    AllocationLimit& operator=(const AllocationLimit&) = delete;
-
-private:
-    int m_previous;
-};
+// Leave a fifth of the machine to everything else.
+constexpr double kShareOfMemory = 0.8;
 
 }  // namespace
+
+void PictureDecoder::SetAllocationLimit(qint64 memory)
+{
+    // Whoever set QT_IMAGEIO_MAXALLOC chose a limit on purpose (the fuzzers keep it small).
+    if (qEnvironmentVariableIsSet("QT_IMAGEIO_MAXALLOC") || memory <= 0)
+        return;
+    const double megabytes = static_cast<double>(memory) * kShareOfMemory / static_cast<double>(kMegabyte);
+    QImageReader::setAllocationLimit(static_cast<int>(std::min(megabytes, static_cast<double>(INT_MAX))));
+}
 
 qint64 PictureDecoder::PhysicalMemory()
 {
@@ -60,15 +53,10 @@ int PictureDecoder::Decode(QImageReader& reader, QImage& out, qint64 memory)
     qint64 needed = 0;
     if (size.isValid()) {
         needed = BytesNeeded(size, reader.imageFormat());
-        // Leave a fifth of the machine to everything else.
-        if (memory > 0 && static_cast<double>(needed) > static_cast<double>(memory) * 0.8)
+        if (memory > 0 && static_cast<double>(needed) > static_cast<double>(memory) * kShareOfMemory)
             return kTooLarge;
     }
-    {
-        const std::lock_guard lock(s_limitLock);
-        const AllocationLimit limit(static_cast<int>(std::min<qint64>(needed / kMegabyte + 1, 1 << 30)));
-        out = reader.read();
-    }
+    out = reader.read();
     if (out.isNull() || out.width() <= 0 || out.height() <= 0) {
         out = QImage();
         return kNotAPicture;

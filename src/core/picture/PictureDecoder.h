@@ -9,6 +9,12 @@ class PictureDecoder {
 public:
     enum Status { kDecoded = 0, kNotAPicture = 1, kTooLarge = 2 };
 
+    // Qt refuses by default any picture above 128 MB, about 32 megapixels, while phone photos
+    // of 48 and 108 megapixels are common. Decode() refuses by their size the pictures that
+    // cannot fit in `memory`; this lets Qt allocate up to that. Qt's limit is one setting for
+    // the whole process, so a program calls this once as it starts, before any decoding.
+    static void SetAllocationLimit(qint64 memory = PhysicalMemory());
+
     // The machine's physical memory in bytes, or 0 when it cannot be told.
     static qint64 PhysicalMemory();
 
@@ -16,9 +22,8 @@ public:
     // it needs on top.
     static qint64 BytesNeeded(QSize size, QImage::Format decodedFormat);
 
-    // Decodes what `reader` reads into `out`. Qt refuses by default any picture above 128 MB,
-    // about 32 megapixels, while phone photos of 48 and 108 megapixels are common: the size the
-    // decoder reports is checked against `memory` (bytes; 0 means no check) before decoding,
-    // and only a picture that cannot fit is refused, as kTooLarge, without decoding it.
+    // Decodes what `reader` reads into `out`. The size the decoder reports is checked against
+    // `memory` (bytes; 0 means no check) before decoding, and a picture that cannot fit is
+    // refused, as kTooLarge, without decoding it.
     static int Decode(QImageReader& reader, QImage& out, qint64 memory = PhysicalMemory());
 };

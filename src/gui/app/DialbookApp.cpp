@@ -10,6 +10,7 @@
 #include "gui/phonebook/PhonebookPage.h"
 
 #include "core/common/StringTable.h"
+#include "core/picture/PictureDecoder.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -53,6 +54,7 @@ DialbookApp::DialbookApp(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("orvak-dialbook"));
     setApplicationDisplayName(LoadString(Msg::AppTitle));
     setApplicationVersion(QStringLiteral("2.0.1"));
+    PictureDecoder::SetAllocationLimit();
 }
 
 int DialbookApp::InitInstance()

@@ -1,9 +1,13 @@
 #include "gui/app/SingleInstanceGuard.h"
 
+#include "core/handset/HandsetFolder.h"
+
 #include <QLocalServer>
 #include <QLocalSocket>
 
 #include <unistd.h>
+
+#include <string>
 
 namespace {
 
@@ -12,9 +16,20 @@ constexpr QByteArrayView kRaise = "raise\n";
 
 }  // namespace
 
-SingleInstanceGuard::SingleInstanceGuard(const QString& key, QObject* parent)
-    : QObject(parent), m_name(key + QStringLiteral("-") + QString::number(::getuid()))
+SingleInstanceGuard::SingleInstanceGuard(const QString& key, QObject* parent) : QObject(parent)
 {
+    // A name in a shared folder such as /tmp could be taken first by another user, who would
+    // then keep the program from starting. The user's runtime folder is private (mode 0700).
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const std::string folder = !runtime.isEmpty() ? runtime.toStdString() + "/orvak-dialbook"
+                                                  : "/tmp/orvak-dialbook-" + std::to_string(::getuid());
+    if (HandsetFolder::Ensure(folder, nullptr))
+        m_name = QString::fromStdString(folder) + QStringLiteral("/") + key;
+}
+
+QString SingleInstanceGuard::ServerName() const
+{
+    return m_name;
 }
 
 SingleInstanceGuard::~SingleInstanceGuard() = default;
@@ -26,6 +41,8 @@ QString SingleInstanceGuard::DefaultKey()
 
 bool SingleInstanceGuard::HandOverToRunningCopy()
 {
+    if (m_name.isEmpty())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(m_name);
     if (!socket.waitForConnected(kConnectMs))
@@ -38,6 +55,8 @@ bool SingleInstanceGuard::HandOverToRunningCopy()
 
 bool SingleInstanceGuard::Listen()
 {
+    if (m_name.isEmpty())
+        return false;  // no private folder for it: this copy runs without the guard
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_server->listen(m_name)) {

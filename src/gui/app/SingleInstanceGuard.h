@@ -6,7 +6,8 @@
 class QLocalServer;
 
 // Keeps one copy of the program per user. The first copy listens on a local socket named
-// after the program's instance key; a later copy asks it to come to the front, then ends.
+// after the program's instance key, in a folder only the user can enter; a later copy asks it
+// to come to the front, then ends.
 class SingleInstanceGuard : public QObject {
     Q_OBJECT
 public:
@@ -19,6 +20,8 @@ public:
     bool Listen();
 
     static QString DefaultKey();
+    // The socket's path; empty when no private folder could be made for it.
+    QString ServerName() const;
 
 signals:
     void raiseRequested();

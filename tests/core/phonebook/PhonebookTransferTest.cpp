@@ -67,6 +67,15 @@ TEST_F(PhonebookExchange, ReceivesAHundredEntriesInOrder)
     EXPECT_EQ(progress.steps, 100 + 1);  // and the handset information
 }
 
+TEST_F(PhonebookExchange, TransfersWithoutAProgressDisplayStillRun)
+{
+    HandsetWith(2);
+    PhonebookTransfer plain;
+    ASSERT_EQ(plain.ReceivePhonebook(), Msg::Ok);
+    EXPECT_EQ(plain.Count(), 2u);
+    EXPECT_EQ(plain.SendPhonebook(), Msg::Ok);
+}
+
 TEST_F(PhonebookExchange, RecordsInDataReportsMoveTheBar)
 {
     HandsetWith(3, 16);

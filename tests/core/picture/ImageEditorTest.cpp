@@ -278,13 +278,17 @@ TEST(LoadImageFile, LiftsQtsLimitForPicturesThatFitAndRefusesThoseThatCannot)
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("big.png"));
     ASSERT_TRUE(Solid(1200, 1000).save(png));
-    // Qt's own limit stands in for its 128 MB: this picture is above it, and memory is plenty.
+    // A 1 MB limit stands in for Qt's 128 MB: this picture is above it. The limit set at
+    // start-up for a machine of 10 MB lets it through; no decode changes it again.
     const int limit = QImageReader::allocationLimit();
     QImageReader::setAllocationLimit(1);
     ImageEditor e;
     RecordingProgress progress;
+    EXPECT_EQ(LoadOnWorker(e, png, progress), ImageEditor::kNotAPicture);
+    PictureDecoder::SetAllocationLimit(10 * 1024 * 1024);
+    EXPECT_EQ(QImageReader::allocationLimit(), 8);
     EXPECT_EQ(LoadOnWorker(e, png, progress), ImageEditor::kLoaded);
-    EXPECT_EQ(QImageReader::allocationLimit(), 1) << "the limit is restored after decoding";
+    EXPECT_EQ(QImageReader::allocationLimit(), 8);
     QImageReader::setAllocationLimit(limit);
 
     // A PNG whose header claims 20000 x 20000 pixels and that holds no pixels: refused from its

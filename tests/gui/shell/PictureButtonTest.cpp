@@ -12,7 +12,11 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -136,6 +140,12 @@ TEST(SingleInstance, ASecondCopyRaisesTheFirst)
 {
     const QString key = QStringLiteral("orvak-test-%1").arg(QCoreApplication::applicationPid());
     SingleInstanceGuard first(key);
+    // In a folder of the user's own that nobody else may enter, so nobody can take the name first.
+    const QFileInfo folder(QFileInfo(first.ServerName()).path());
+    EXPECT_EQ(folder.ownerId(), ::getuid());
+    EXPECT_EQ(folder.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                                      QFile::WriteOther | QFile::ExeOther),
+              QFile::Permissions());
     EXPECT_FALSE(first.HandOverToRunningCopy()) << "nobody runs yet";
     ASSERT_TRUE(first.Listen());
     QSignalSpy raised(&first, &SingleInstanceGuard::raiseRequested);
