@@ -81,18 +81,18 @@ int RunChildJob(const QString& job, const QString& path)
 }
 
 // Qt's own drawing of the canvas and the preview with smooth scaling, for comparison.
-void QtDraw(const QImage& picture, const RectF& canvasSource, const RectF& frameSource, QImage& canvas, QImage& preview)
+void QtDraw(const QImage& picture, const QRectF& canvasSource, const QRectF& frameSource, QImage& canvas, QImage& preview)
 {
     {
         QPainter p(&canvas);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.fillRect(canvas.rect(), Qt::white);
-        p.drawImage(QRectF(canvas.rect()), picture, QRectF(canvasSource.x, canvasSource.y, canvasSource.width, canvasSource.height));
+        p.drawImage(QRectF(canvas.rect()), picture, canvasSource);
     }
     QPainter p(&preview);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(preview.rect(), Qt::white);
-    p.drawImage(QRectF(preview.rect()), picture, QRectF(frameSource.x, frameSource.y, frameSource.width, frameSource.height));
+    p.drawImage(QRectF(preview.rect()), picture, frameSource);
 }
 
 }  // namespace

@@ -130,24 +130,24 @@ void ImageEditor::FitToCanvas()
     const float ch = static_cast<float>(m_state.canvas.height());
     const float iw = static_cast<float>(m_state.mainImage->Width());
     const float ih = static_cast<float>(m_state.mainImage->Height());
-    m_state.destination = {0, 0, cw, ch};
-    RectF s{0, 0, iw, ih};
+    m_state.destination = QRectF(0, 0, cw, ch);
+    float x = 0, y = 0, width = iw, height = ih;
     m_state.zoom = kZoomFitted;
     const auto fitWidth = [&] {
         const float scale = cw / iw;
-        s.height = ih + (ch - ih * scale) * (1.0f / scale);
-        s.y = -(s.height - ih) * 0.5f;
+        height = ih + (ch - ih * scale) * (1.0f / scale);
+        y = -(height - ih) * 0.5f;
     };
     const auto fitHeight = [&] {
         const float scale = ch / ih;
-        s.width = iw + (cw - iw * scale) * (1.0f / scale);
-        s.x = -(s.width - iw) * 0.5f;
+        width = iw + (cw - iw * scale) * (1.0f / scale);
+        x = -(width - iw) * 0.5f;
     };
     if (iw <= cw && ih <= ch) {
-        s.x = -(cw - iw) * 0.5f;
-        s.y = -(ch - ih) * 0.5f;
-        s.width = (cw / iw) * iw;
-        s.height = (ch / ih) * ih;
+        x = -(cw - iw) * 0.5f;
+        y = -(ch - ih) * 0.5f;
+        width = (cw / iw) * iw;
+        height = (ch / ih) * ih;
     } else if (iw > cw && ih <= ch) {
         fitWidth();
     } else if (iw <= cw && ih > ch) {
@@ -157,7 +157,7 @@ void ImageEditor::FitToCanvas()
     } else {
         fitHeight();
     }
-    m_state.source = s;
+    m_state.source = QRectF(x, y, width, height);
 }
 
 void ImageEditor::ZoomIn()
@@ -178,23 +178,23 @@ void ImageEditor::ZoomOut()
 
 void ImageEditor::ApplyZoom()
 {
-    RectF& s = m_state.source;
-    const float oldWidth = s.width, oldHeight = s.height, oldY = s.y;
+    const QRectF& s = m_state.source;
+    const auto oldWidth = static_cast<float>(s.width()), oldHeight = static_cast<float>(s.height());
+    const auto oldY = static_cast<float>(s.y());
     const float scale = static_cast<float>(m_state.zoom) * kZoomScale;
-    const float newWidth = scale * m_state.base.width;
-    const float newHeight = scale * m_state.base.height;
-    s.x += (oldWidth - newWidth) * 0.5f;
-    s.y += (oldHeight - newHeight) * 0.5f;
-    s.width = newWidth;
-    s.height = newHeight;
+    const float newWidth = scale * static_cast<float>(m_state.base.width());
+    const float newHeight = scale * static_cast<float>(m_state.base.height());
+    float x = static_cast<float>(s.x()) + (oldWidth - newWidth) * 0.5f;
+    float y = oldY + (oldHeight - newHeight) * 0.5f;
     // Keep the picture point under the frame's centre where it was.
     const int W = m_state.canvas.width();
     const int H = m_state.canvas.height();
     const QRect& f = m_state.frame;
     const int dx = f.x() + f.width() / 2 - W / 2;
     const int dy = f.y() + f.height() / 2 - H / 2;
-    s.x += (static_cast<float>(dx) / (static_cast<float>(W) * 0.5f)) * (oldWidth * 0.5f - newWidth * 0.5f);
-    s.y += (static_cast<float>(dy) / (static_cast<float>(H) * 0.5f)) * (s.y - oldY);
+    x += (static_cast<float>(dx) / (static_cast<float>(W) * 0.5f)) * (oldWidth * 0.5f - newWidth * 0.5f);
+    y += (static_cast<float>(dy) / (static_cast<float>(H) * 0.5f)) * (y - oldY);
+    m_state.source = QRectF(x, y, newWidth, newHeight);
     UpdateFrameSource();
 }
 
@@ -215,12 +215,13 @@ void ImageEditor::PlaceFrame(int x, int y)
 
 void ImageEditor::UpdateFrameSource()
 {
-    const RectF& s = m_state.source;
-    const float sx = s.width / static_cast<float>(m_state.canvas.width());
-    const float sy = s.height / static_cast<float>(m_state.canvas.height());
+    const QRectF& s = m_state.source;
+    const float sx = static_cast<float>(s.width()) / static_cast<float>(m_state.canvas.width());
+    const float sy = static_cast<float>(s.height()) / static_cast<float>(m_state.canvas.height());
     const QRect& f = m_state.frame;
-    m_previewSource = {static_cast<float>(f.x()) * sx + s.x, static_cast<float>(f.y()) * sy + s.y,
-                       static_cast<float>(f.width()) * sx, static_cast<float>(f.height()) * sy};
+    m_previewSource = QRectF(static_cast<float>(f.x()) * sx + static_cast<float>(s.x()),
+                             static_cast<float>(f.y()) * sy + static_cast<float>(s.y()),
+                             static_cast<float>(f.width()) * sx, static_cast<float>(f.height()) * sy);
 }
 
 // The rectangles and the zoom stay as they are, so a picture that is not square shows another
@@ -251,9 +252,9 @@ void ImageEditor::SetColorBalance(int red, int green, int blue)
 }
 
 template <typename Put>
-void ImageEditor::Draw(const RectF& shown, QSize out, Put&& put) const
+void ImageEditor::Draw(const QRectF& shown, QSize out, Put&& put) const
 {
-    const RectF held = m_turns.ToHeld(shown, m_state.mainImage->Image().size());
+    const QRectF held = m_turns.ToHeld(shown, m_state.mainImage->Image().size());
     const QSize grid = m_turns.Turned(out);
     m_preview.Sample(held, grid.width(), grid.height(), m_background, [&](int y, const float* rgb) {
         for (int x = 0; x < grid.width(); ++x)

@@ -64,7 +64,7 @@ public:
     bool GetHandsetImage(ImageHandle& out) const;
 
     const ImageDisplayState& State() const { return m_state; }
-    const RectF& PreviewSource() const { return m_previewSource; }
+    const QRectF& PreviewSource() const { return m_previewSource; }
     QRgb Background() const { return m_background; }
 
 private:
@@ -72,7 +72,7 @@ private:
     // Draws the part `shown` of the picture as shown onto an `out`-sized grid; `put` receives each
     // grid pixel's position and its red, green and blue means (0 ... 255 as floats).
     template <typename Put>
-    void Draw(const RectF& shown, QSize out, Put&& put) const;
+    void Draw(const QRectF& shown, QSize out, Put&& put) const;
 
     ImageDisplayState m_state;
     int m_handsetSize;
@@ -82,6 +82,6 @@ private:
     // Level 0 is the main image itself, which is already opaque, so the two share their pixels.
     PicturePyramid m_preview;
     QuarterTurns m_turns;
-    RectF m_previewSource;
+    QRectF m_previewSource;
     int m_brightness = 0, m_contrast = 0, m_red = 0, m_green = 0, m_blue = 0;
 };

@@ -95,17 +95,17 @@ bool PicturePyramid::Build(const QImage& picture)
     return true;
 }
 
-void PicturePyramid::Sample(const RectF& source, int width, int height, QRgb background, const RowSink& sink) const
+void PicturePyramid::Sample(const QRectF& source, int width, int height, QRgb background, const RowSink& sink) const
 {
     if (width <= 0 || height <= 0)
         return;
     const float bg[3] = {static_cast<float>(qRed(background)), static_cast<float>(qGreen(background)),
                          static_cast<float>(qBlue(background))};
     std::vector<float> row(static_cast<std::size_t>(width) * 3);
-    const double perPixelX = static_cast<double>(source.width) / width;
-    const double perPixelY = static_cast<double>(source.height) / height;
+    const double perPixelX = source.width() / width;
+    const double perPixelY = source.height() / height;
     if (m_levels.empty() || !(perPixelX > 0) || !(perPixelY > 0) || !std::isfinite(perPixelX) ||
-        !std::isfinite(perPixelY) || !std::isfinite(source.x) || !std::isfinite(source.y)) {
+        !std::isfinite(perPixelY) || !std::isfinite(source.x()) || !std::isfinite(source.y())) {
         for (int i = 0; i < width; ++i)
             std::copy(bg, bg + 3, row.begin() + i * 3);
         for (int j = 0; j < height; ++j)
@@ -120,9 +120,9 @@ void PicturePyramid::Sample(const RectF& source, int width, int height, QRgb bac
         ++level;
     const QImage& picture = Level(level);
     const double scale = std::ldexp(1.0, -level);
-    const Taps cols = BuildTaps(source.x * scale, perPixelX * scale, width, picture.width(),
+    const Taps cols = BuildTaps(source.x() * scale, perPixelX * scale, width, picture.width(),
                                 m_levels.front().width() * scale);
-    const Taps rows = BuildTaps(source.y * scale, perPixelY * scale, height, picture.height(),
+    const Taps rows = BuildTaps(source.y() * scale, perPixelY * scale, height, picture.height(),
                                 m_levels.front().height() * scale);
 
     // Filter each picture row that any output row needs across, once.

@@ -32,7 +32,7 @@ public:
     // read from the finest level whose pixels are no larger than a grid pixel, with partly
     // covered pixels weighted by their share. A grid pixel that covers exactly one picture
     // pixel gets exactly that pixel's value.
-    void Sample(const RectF& source, int width, int height, QRgb background, const RowSink& sink) const;
+    void Sample(const QRectF& source, int width, int height, QRgb background, const RowSink& sink) const;
 
 private:
     std::vector<QImage> m_levels;

@@ -23,14 +23,16 @@ public:
 
     // The rectangle of the held picture (of size `held`) that lies under rectangle `r` of the
     // turned picture.
-    RectF ToHeld(const RectF& r, QSize held) const
+    QRectF ToHeld(const QRectF& r, QSize held) const
     {
         const auto W = static_cast<float>(held.width());
         const auto H = static_cast<float>(held.height());
+        const auto x = static_cast<float>(r.x()), y = static_cast<float>(r.y());
+        const auto w = static_cast<float>(r.width()), h = static_cast<float>(r.height());
         switch (m_turns) {
-        case 1: return {r.y, H - r.x - r.width, r.height, r.width};
-        case 2: return {W - r.x - r.width, H - r.y - r.height, r.width, r.height};
-        case 3: return {W - r.y - r.height, r.x, r.height, r.width};
+        case 1: return QRectF(y, H - x - w, h, w);
+        case 2: return QRectF(W - x - w, H - y - h, w, h);
+        case 3: return QRectF(W - y - h, x, h, w);
         default: return r;
         }
     }

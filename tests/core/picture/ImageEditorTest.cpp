@@ -36,12 +36,12 @@ quint16 Word(const ImageHandle& h, int x, int y)
 }
 
 // The fit computes (cw / iw) x iw in single precision, which may land an ulp off cw.
-void ExpectRect(const RectF& r, RectF expected)
+void ExpectRect(const QRectF& r, QRectF expected)
 {
-    EXPECT_NEAR(r.x, expected.x, 1e-3);
-    EXPECT_NEAR(r.y, expected.y, 1e-3);
-    EXPECT_NEAR(r.width, expected.width, 1e-3);
-    EXPECT_NEAR(r.height, expected.height, 1e-3);
+    EXPECT_NEAR(r.x(), expected.x(), 1e-3);
+    EXPECT_NEAR(r.y(), expected.y(), 1e-3);
+    EXPECT_NEAR(r.width(), expected.width(), 1e-3);
+    EXPECT_NEAR(r.height(), expected.height(), 1e-3);
 }
 
 TEST(FitToCanvas, SmallPicturesShowOneToOneCentred)
@@ -59,17 +59,17 @@ TEST(FitToCanvas, LargePicturesFitTheLargerExcess)
 {
     ImageEditor e;
     ASSERT_EQ(e.LoadImage(Solid(900, 700)), ImageEditor::kLoaded);
-    const RectF s = e.State().source;
-    EXPECT_EQ(s.x, 0);
-    EXPECT_EQ(s.width, 900);
-    EXPECT_NEAR(s.height, 633.8, 0.05);
-    EXPECT_NEAR(s.y, 33.1, 0.05);
+    const QRectF s = e.State().source;
+    EXPECT_EQ(s.x(), 0);
+    EXPECT_EQ(s.width(), 900);
+    EXPECT_NEAR(s.height(), 633.8, 0.05);
+    EXPECT_NEAR(s.y(), 33.1, 0.05);
     ASSERT_EQ(e.LoadImage(Solid(500, 900)), ImageEditor::kLoaded);  // height excess 600 > 74
-    EXPECT_EQ(e.State().source.y, 0);
-    EXPECT_EQ(e.State().source.height, 900);
+    EXPECT_EQ(e.State().source.y(), 0);
+    EXPECT_EQ(e.State().source.height(), 900);
     ASSERT_EQ(e.LoadImage(Solid(200, 400)), ImageEditor::kLoaded);  // only the height is larger
-    EXPECT_EQ(e.State().source.height, 400);
-    EXPECT_GT(e.State().source.width, 200);
+    EXPECT_EQ(e.State().source.height(), 400);
+    EXPECT_GT(e.State().source.width(), 200);
 }
 
 TEST(Frame, StartsCentredAndStopsAtItsLimits)
@@ -114,7 +114,7 @@ TEST(Zoom, TheLadderAndBack)
     for (int i = 0; i < 74; ++i)
         e.ZoomIn();
     EXPECT_EQ(e.State().zoom, 400);
-    EXPECT_NEAR(e.State().source.width, e.State().base.width, 0.01);
+    EXPECT_NEAR(e.State().source.width(), e.State().base.width(), 0.01);
 }
 
 TEST(Zoom, KeepsThePointUnderTheFrameCentre)
@@ -123,8 +123,8 @@ TEST(Zoom, KeepsThePointUnderTheFrameCentre)
     ASSERT_EQ(e.LoadImage(Solid(3000, 2000)), ImageEditor::kLoaded);
     e.MoveFrame(-100, 40);
     const auto centre = [&] {
-        const RectF p = e.PreviewSource();
-        return std::pair(p.x + p.width / 2, p.y + p.height / 2);
+        const QRectF p = e.PreviewSource();
+        return std::pair(p.x() + p.width() / 2, p.y() + p.height() / 2);
     };
     const auto before = centre();
     for (int i = 0; i < 5; ++i)
@@ -320,7 +320,7 @@ TEST(Rotation, TurnsWhatIsShownAndSentButNotTheRectangles)
     const QImage picture = Noise(128, 128, 11);
     ImageEditor e;
     ASSERT_EQ(e.LoadImage(picture), ImageEditor::kLoaded);
-    const RectF source = e.State().source;
+    const QRectF source = e.State().source;
     for (int turns = 1; turns <= 4; ++turns) {
         e.RotateRight();
         const QImage turned = picture.transformed(QTransform().rotate(90.0 * turns));
@@ -441,12 +441,12 @@ TEST(HandsetImage, MatchesAnAreaAveragedReferenceAtTheFittedZoomAndWhenMoved)
         e.MoveFrame(move.x(), move.y());
         ImageHandle out;
         ASSERT_TRUE(e.GetHandsetImage(out));
-        const RectF s = e.PreviewSource();
-        const double step = s.width / 128.0;
+        const QRectF s = e.PreviewSource();
+        const double step = s.width() / 128.0;
         double error[3] = {};
         for (int y = 0; y < 128; ++y) {
             for (int x = 0; x < 128; ++x) {
-                const auto mean = AreaMean(photo, s.x + x * step, s.y + y * step, step, step);
+                const auto mean = AreaMean(photo, s.x() + x * step, s.y() + y * step, step, step);
                 const quint16 expected = ToRgb565(qRgb(int(mean[0]), int(mean[1]), int(mean[2])));
                 const quint16 got = Word(out, x, y);
                 error[0] += std::abs(int(got >> 11) - int(expected >> 11)) * 8;
