@@ -37,9 +37,9 @@ public:
     // Writes the entries to the handset after clearing its phone book. Leaves this unchanged.
     Msg SendPhonebook();
 
-    // 0, 57345 or 193. The file is replaced as a whole or not at all.
+    // Msg::Ok, Msg::NoMemory or Msg::FileWriteFailed. The file is replaced as a whole or not at all.
     Msg SaveToFile(const QString& path) const;
-    // 0, 57345 or 194. Cleared first, so a failed load leaves an empty phone book.
+    // Msg::Ok, Msg::NoMemory or Msg::FileReadFailed. Cleared first, so a failed load leaves an empty phone book.
     Msg LoadFromFile(const QString& path);
     // The same from the file's bytes.
     Msg LoadFromBytes(std::span<const std::uint8_t> bytes);

@@ -10,7 +10,7 @@ class ImageHandle;
 // tag the handset returned for them.
 class ImageTransfer : public ImageTransferBase {
 public:
-    // 188 without a picture, 57345 when it has no pixels, else what the handset and the link
+    // Msg::BitmapMissing without a picture, Msg::NoMemory when it has no pixels, else what the handset and the link
     // say. A refused or failed data write sends no name record.
     Msg SendImage(ImageHandle* picture, const std::string& name);
 };

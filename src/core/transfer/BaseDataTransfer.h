@@ -38,8 +38,8 @@ public:
     Msg BeginDownload(std::uint8_t dataClass);
     Msg ReadCount(std::uint16_t& count, std::uint16_t& second, std::uint8_t dataClass);
     Msg ReadRecord(std::vector<std::uint8_t>& data, RecordTag tag);
-    // The writes refuse a null data pointer with 262 before any exchange. On success the
-    // handset's 4-byte reply replaces `tag`; a reply of any other size is 261 and leaves it.
+    // The writes refuse a null data pointer with Msg::NothingToSend before any exchange. On success the
+    // handset's 4-byte reply replaces `tag`; a reply of any other size is Msg::DataInError and leaves it.
     Msg WriteImageData(std::span<const std::uint8_t> data, RecordTag& tag);
     Msg WriteRecord(std::span<const std::uint8_t> data, RecordTag& tag);
     Msg WriteInfo(std::span<const std::uint8_t> data, RecordTag& tag);

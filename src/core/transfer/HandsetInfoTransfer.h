@@ -7,8 +7,10 @@
 // range alone.
 class HandsetInfoTransfer : public HandsetInfoTransferBase {
 public:
-    // 263 when the handset's answer is not exactly the 26-byte record; `info` then stays as it was.
+    // Msg::HandsetSettingsUnreadable when the handset's answer is not exactly the 26-byte
+    // record; `info` then stays as it was.
     Msg GetInfo(HandsetInfo& info);
-    // 103 without a record. On success the record's tag becomes the handset's answer.
+    // Msg::CouldNotSendToPhone without a record. On success the record's tag becomes the
+    // handset's answer.
     Msg SetInfo(HandsetInfo* info);
 };

@@ -45,7 +45,7 @@ public:
     // Appends a row (the first 16 bytes of the name, 32 of the number); marks the book changed.
     int AddEntry(const std::string& name, const std::string& number);
     void ClearBook();
-    // Ends the progress window and shows the failure, except 142 and 167, which end silently.
+    // Ends the progress window and shows the failure, except Msg::RefusedHandsetCanceledImage and Msg::Cancelled, which end silently.
     void ReportResult(Msg code, bool closeBook);
     void UpdateButtons();
 
