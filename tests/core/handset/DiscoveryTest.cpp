@@ -4,11 +4,13 @@
 
 #include "core/common/AppEvents.h"
 #include "core/handset/DeviceMonitor.h"
+#include "core/handset/HandsetFolder.h"
 #include "core/handset/HandsetIds.h"
 #include "core/handset/HidrawSource.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -232,3 +234,40 @@ TEST(HidrawSource, SaysWhyANodeCannotBeUsed)
     for (const DeviceCandidate& c : source.Candidates())
         EXPECT_TRUE(c.path.starts_with("/dev/")) << c.path;
 }
+
+namespace {
+
+TEST_F(Discovery, AnExchangeThatFindsAKilledSimulatorLeadsToARescanAndANotice)
+{
+    NoticeCounter owner;
+    m_link.reset();
+    m_link = std::make_unique<HandsetLink>();
+    m_link->Init(&owner, HANDSET_VENDOR_ID);
+    // The handset lives where the device watch does not look, so only the exchange can tell.
+    QTemporaryDir elsewhere;
+    HandsetFolder::SetOverride(elsewhere.path().toStdString());
+    SimHandset handset({});
+    auto server = std::make_unique<SimHandsetServer>(handset, elsewhere.path().toStdString(), "killed");
+    std::string error;
+    ASSERT_TRUE(server->Start(&error)) << error;
+    std::uint16_t product = 0;
+    ASSERT_TRUE(HandsetLink::FindHandset(product, true));
+    // Killed outright: its socket file stays, and nobody listens on it.
+    server->Stop();
+    MakeStaleSocket(elsewhere.path().toStdString() + "/killed.sock");
+    EXPECT_FALSE(WaitFor([&] { return owner.notices > 0; }, 200));
+
+    std::vector<std::uint8_t> received;
+    const std::array<std::uint8_t, 8> p{4, 0, 0, 0, 1, 0, 0, 0};
+    ExchangeRequest r;
+    r.op = 2;
+    r.function = 7;
+    r.parameters = p;
+    r.received = &received;
+    EXPECT_EQ(m_link->ReceiveExchange(r), Msg::PhoneNotFound);
+    EXPECT_TRUE(WaitFor([&] { return owner.notices > 0; }));
+    EXPECT_FALSE(HandsetLink::FindHandset(product, false));
+    HandsetFolder::SetOverride(Folder());
+}
+
+}  // namespace
