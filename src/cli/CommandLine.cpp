@@ -186,10 +186,11 @@ int RunCommandLine(const CommandLine& line, CommandConsole console)
 {
     console.assumeYes = console.assumeYes || line.assumeYes;
     using Command = CommandLine::Command;
-    if (line.command == Command::Show)
-        return RunShowCommand(console, line.files[0]);
-    if (line.command == Command::Picture)
+    if (!line.NeedsHandset()) {
+        if (line.command == Command::Show)
+            return RunShowCommand(console, line.files[0]);
         return RunPictureCommand(console, line.files[0], line.files[1], line.picture);
+    }
 
     SimulatedHandset sim;
     if (line.simulate) {

@@ -2,6 +2,11 @@
 
 #include "cli/CommandLine.h"
 
+#include "core/handset/HandsetFolder.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -98,6 +103,24 @@ TEST(CommandLine, HelpExitsZeroAndUsageErrorsExitTwo)
         EXPECT_EQ(r.exitStatus, kExitUsage) << args.join(' ').toStdString();
         EXPECT_NE(r.error.find("Try 'dialbook --help'"), std::string::npos) << args.join(' ').toStdString();
     }
+}
+
+TEST(CommandLine, CommandsOnFilesWatchNoDevicesAndMakeNoHandsetFolder)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("handsets"));
+    HandsetFolder::SetOverride(folder.toStdString());
+    CommandConsole console;
+    console.out = console.err = std::tmpfile();
+    const QString missing = dir.filePath(QStringLiteral("missing"));
+    EXPECT_EQ(RunCommandLine(Parse({"show", missing}).line, console), 1);
+    EXPECT_EQ(RunCommandLine(Parse({"picture", missing, dir.filePath(QStringLiteral("out.png"))}).line, console), 1);
+    EXPECT_FALSE(QFileInfo::exists(folder));
+    // A command for the handset watches its folder, and so makes it.
+    EXPECT_EQ(RunCommandLine(Parse({"devices"}).line, console), 1);
+    EXPECT_TRUE(QFileInfo::exists(folder));
+    HandsetFolder::SetOverride({});
+    std::fclose(console.out);
 }
 
 }  // namespace
