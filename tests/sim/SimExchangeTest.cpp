@@ -2,6 +2,8 @@
 
 #include "support/SimFixture.h"
 
+#include "sim/SimBusClock.h"
+
 #include "core/common/Event.h"
 #include "core/handset/ReportLayout.h"
 #include "core/transfer/ProtocolCodes.h"
@@ -185,6 +187,26 @@ TEST_F(SimExchange, HandsetStopsADownloadWithAReportOfItsOwn)
     EXPECT_EQ(Write(FN_WRITE_IMAGE, CLASS_IMAGE, data), Msg::RefusedHandsetCanceledImage);
     EXPECT_LT(steps, 50);
     EXPECT_EQ(h.PictureCount(), 0u);
+}
+
+TEST(SimBusClock, ReportsFollowEachOtherWithoutDrift)
+{
+    using namespace std::chrono;
+    const SimBusClock::Clock::time_point start{};
+    // A pace of 1000 reports a second: a thousand reports ready at once take exactly a second.
+    SimBusClock paced(SimBus::None, 1000);
+    for (int i = 0; i < 1000; ++i)
+        paced.Cross(SimBusClock::Direction::ToHandset, start, 4097);
+    EXPECT_EQ(paced.FreeAt(SimBusClock::Direction::ToHandset) - start, seconds(1));
+    EXPECT_EQ(paced.FreeAt(SimBusClock::Direction::ToHost), SimBusClock::Clock::time_point{}) << "each way on its own";
+
+    // Full speed: a 1 ms frame for each 64 bytes begun; a report ready later starts later.
+    SimBusClock usb(SimBus::FullSpeed, 0);
+    EXPECT_EQ(usb.Cross(SimBusClock::Direction::ToHost, start, 64) - start, milliseconds(1));
+    EXPECT_EQ(usb.Cross(SimBusClock::Direction::ToHost, start, 65) - start, milliseconds(3));
+    EXPECT_EQ(usb.Cross(SimBusClock::Direction::ToHost, start + milliseconds(10), 11) - start, milliseconds(11));
+    EXPECT_TRUE(SimBusClock(SimBus::None, 0).Instant());
+    EXPECT_FALSE(usb.Instant());
 }
 
 TEST_F(SimExchange, TheFullSpeedBusPacesASendAndHoldsOnlyAFewReportsInFlight)
