@@ -290,6 +290,13 @@ void SimHandsetServer::Serve(int fd, std::uint64_t turn)
 {
     bool unplug = false;
     Converse(fd, turn, &unplug);
+    // Unplugged, the handset is gone before the program can see this connection end: an
+    // exchange it starts next must not find the socket.
+    if (unplug && !m_unplugged.exchange(true)) {
+        Unplug();
+        if (m_onUnplugged)
+            m_onUnplugged();
+    }
     {
         std::lock_guard lock(m_mutex);
         m_connections.erase(std::remove(m_connections.begin(), m_connections.end(), fd), m_connections.end());
@@ -297,11 +304,6 @@ void SimHandsetServer::Serve(int fd, std::uint64_t turn)
         m_finished.push_back(turn);
     }
     EndTurn(turn);
-    if (unplug && !m_unplugged.exchange(true)) {
-        Unplug();
-        if (m_onUnplugged)
-            m_onUnplugged();
-    }
 }
 
 void SimHandsetServer::Converse(int fd, std::uint64_t turn, bool* unplug)

@@ -132,10 +132,13 @@ void HandsetLink::RescanUntilSettled()
     }
 }
 
-void HandsetLink::Remember(const ReportCaps& caps)
+void HandsetLink::Remember(const ReportCaps& caps, DeviceSource* source, const std::string& path)
 {
     s_product_id = caps.productId;
     s_out_len = caps.outLen;
+    std::lock_guard lock(s_found_mutex);
+    s_found_source = source;
+    s_found_path = path;
 }
 
 std::vector<DeviceSource*> HandsetLink::Sources()
@@ -154,6 +157,11 @@ bool HandsetLink::FindHandset(std::uint16_t& productId, bool rescan)
     }
     s_product_id = 0;
     s_out_len = 0;
+    {
+        std::lock_guard lock(s_found_mutex);
+        s_found_source = nullptr;
+        s_found_path.clear();
+    }
     const std::uint16_t vendor = s_vendor_id;
     for (DeviceSource* source : Sources()) {
         for (const DeviceCandidate& c : source->Candidates()) {
@@ -166,7 +174,7 @@ bool HandsetLink::FindHandset(std::uint16_t& productId, bool rescan)
                 continue;
             }
             if (r.caps.vendorId == vendor) {
-                Remember(r.caps);
+                Remember(r.caps, source, c.path);
                 productId = r.caps.productId;
                 return true;
             }
@@ -193,6 +201,20 @@ bool HandsetLink::IsAcceptedProduct(std::uint16_t productId)
 
 std::unique_ptr<HandsetDevice> HandsetLink::OpenHandset()
 {
+    // The handset the last scan found is the first in line, unless it has gone since: try it
+    // before listing every device again.
+    DeviceSource* foundSource = nullptr;
+    std::string foundPath;
+    {
+        std::lock_guard lock(s_found_mutex);
+        foundSource = s_found_source;
+        foundPath = s_found_path;
+    }
+    if (foundSource) {
+        OpenResult r = foundSource->Open(foundPath, OpenMode::Exchange);
+        if (r.ok && IsAcceptedDevice(r.caps.vendorId, r.caps.productId))
+            return std::move(r.device);
+    }
     for (DeviceSource* source : Sources()) {
         for (const DeviceCandidate& c : source->Candidates()) {
             if (c.vendorId && c.productId && !IsAcceptedDevice(*c.vendorId, *c.productId))
@@ -200,7 +222,7 @@ std::unique_ptr<HandsetDevice> HandsetLink::OpenHandset()
             OpenResult r = source->Open(c.path, OpenMode::Exchange);
             if (!r.ok || !IsAcceptedDevice(r.caps.vendorId, r.caps.productId))
                 continue;
-            Remember(r.caps);
+            Remember(r.caps, source, c.path);
             return std::move(r.device);
         }
     }

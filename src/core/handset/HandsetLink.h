@@ -82,7 +82,7 @@ public:
 private:
     static std::vector<DeviceSource*> Sources();
     static bool IsAcceptedProduct(std::uint16_t productId);
-    static void Remember(const ReportCaps& caps);
+    static void Remember(const ReportCaps& caps, DeviceSource* source, const std::string& path);
     void OnDevicesChanged();
     void RescanUntilSettled();
     static Msg Exchange(ExchangeRequest& request, Msg (*engine)(ReportPort&, ExchangeRequest&));
@@ -91,6 +91,10 @@ private:
     static inline std::atomic<std::uint16_t> s_vendor_id{0};
     static inline std::atomic<std::uint16_t> s_product_id{0};
     static inline std::atomic<int> s_out_len{0};
+    // Where the last scan or exchange found the handset.
+    static inline std::mutex s_found_mutex;
+    static inline DeviceSource* s_found_source = nullptr;
+    static inline std::string s_found_path;
     // The instance that watches, for RequestRescan.
     static inline std::mutex s_watcher_mutex;
     static inline HandsetLink* s_watcher = nullptr;
