@@ -233,7 +233,6 @@ void SimHandsetServer::AcceptLoop()
         pollfd fds[2] = {{m_listen.Get(), POLLIN, 0}, {m_stop.Fd(), POLLIN, 0}};
         if (PollRetry(fds, 2, -1) < 0 || (fds[1].revents & POLLIN))
             return;
-        ReapFinished();
         const int fd = ::accept4(m_listen.Get(), nullptr, nullptr, SOCK_CLOEXEC);
         // The hello goes out at once, not after a thread has started: scans and exchanges
         // wait for it.
@@ -248,7 +247,7 @@ void SimHandsetServer::AcceptLoop()
             }
             continue;
         }
-        std::lock_guard lock(m_mutex);
+        std::unique_lock lock(m_mutex);
         if (m_stop.IsSet()) {
             ::close(fd);
             return;
@@ -261,6 +260,9 @@ void SimHandsetServer::AcceptLoop()
         }
         m_connections.push_back(fd);
         m_openTurns.insert(m_nextTurn++);
+        lock.unlock();
+        // Joining ended connections' threads may wait a moment: not before the hello.
+        ReapFinished();
     }
 }
 
