@@ -53,9 +53,9 @@ bool Cancelled(const ExchangeRequest& request)
 
 HandsetLink::HandsetLink()
 {
-    if (!s_window_created) {
-        s_vendor_id = 0;
-        s_product_id = 0;
+    if (!s_windowCreated) {
+        s_vendorId = 0;
+        s_productId = 0;
     }
 }
 
@@ -64,7 +64,7 @@ HandsetLink::~HandsetLink()
     if (!m_monitor)
         return;
     {
-        std::lock_guard lock(s_watcher_mutex);
+        std::lock_guard lock(s_watcherMutex);
         s_watcher = nullptr;
     }
     m_monitor.reset();
@@ -72,19 +72,19 @@ HandsetLink::~HandsetLink()
         m_rescanThread.join();
     // The watching instance lives as long as the program; should it go earlier, another may
     // take over the watching.
-    s_window_created = false;
+    s_windowCreated = false;
 }
 
 void HandsetLink::Init(QObject* owner, std::uint16_t vendorId)
 {
-    if (!s_window_created.exchange(true)) {
+    if (!s_windowCreated.exchange(true)) {
         m_monitor = std::make_unique<DeviceMonitor>();
         m_monitor->SetCallback([this] { OnDevicesChanged(); });
         m_monitor->Start();
-        std::lock_guard lock(s_watcher_mutex);
+        std::lock_guard lock(s_watcherMutex);
         s_watcher = this;
     }
-    s_vendor_id = vendorId;
+    s_vendorId = vendorId;
     m_owner = owner;
     std::uint16_t product = 0;
     FindHandset(product, true);
@@ -92,7 +92,7 @@ void HandsetLink::Init(QObject* owner, std::uint16_t vendorId)
 
 void HandsetLink::RequestRescan()
 {
-    std::lock_guard lock(s_watcher_mutex);
+    std::lock_guard lock(s_watcherMutex);
     if (HandsetLink* watcher = s_watcher)
         QMetaObject::invokeMethod(watcher->m_monitor.get(), [watcher] { watcher->OnDevicesChanged(); },
                                   Qt::QueuedConnection);
@@ -134,11 +134,11 @@ void HandsetLink::RescanUntilSettled()
 
 void HandsetLink::Remember(const ReportCaps& caps, DeviceSource* source, const std::string& path)
 {
-    s_product_id = caps.productId;
-    s_out_len = caps.outLen;
-    std::lock_guard lock(s_found_mutex);
-    s_found_source = source;
-    s_found_path = path;
+    s_productId = caps.productId;
+    s_outLen = caps.outLen;
+    std::lock_guard lock(s_foundMutex);
+    s_foundSource = source;
+    s_foundPath = path;
 }
 
 std::vector<DeviceSource*> HandsetLink::Sources()
@@ -152,17 +152,17 @@ std::vector<DeviceSource*> HandsetLink::Sources()
 bool HandsetLink::FindHandset(std::uint16_t& productId, bool rescan)
 {
     if (!rescan) {
-        productId = s_product_id;
+        productId = s_productId;
         return productId != 0;
     }
-    s_product_id = 0;
-    s_out_len = 0;
+    s_productId = 0;
+    s_outLen = 0;
     {
-        std::lock_guard lock(s_found_mutex);
-        s_found_source = nullptr;
-        s_found_path.clear();
+        std::lock_guard lock(s_foundMutex);
+        s_foundSource = nullptr;
+        s_foundPath.clear();
     }
-    const std::uint16_t vendor = s_vendor_id;
+    const std::uint16_t vendor = s_vendorId;
     for (DeviceSource* source : Sources()) {
         for (const DeviceCandidate& c : source->Candidates()) {
             // udev already knows the ids of a hidraw node; skip other vendors without opening.
@@ -185,12 +185,12 @@ bool HandsetLink::FindHandset(std::uint16_t& productId, bool rescan)
 
 bool HandsetLink::IsAcceptedDevice(std::uint16_t vendorId, std::uint16_t productId)
 {
-    return vendorId == s_vendor_id && IsAcceptedProduct(productId);
+    return vendorId == s_vendorId && IsAcceptedProduct(productId);
 }
 
 bool HandsetLink::IsAcceptedProduct(std::uint16_t productId)
 {
-    for (std::uint16_t accepted : s_accepted_products) {
+    for (std::uint16_t accepted : s_acceptedProducts) {
         if (accepted == 0)
             break;
         if (accepted == productId)
@@ -206,9 +206,9 @@ std::unique_ptr<HandsetDevice> HandsetLink::OpenHandset()
     DeviceSource* foundSource = nullptr;
     std::string foundPath;
     {
-        std::lock_guard lock(s_found_mutex);
-        foundSource = s_found_source;
-        foundPath = s_found_path;
+        std::lock_guard lock(s_foundMutex);
+        foundSource = s_foundSource;
+        foundPath = s_foundPath;
     }
     if (foundSource) {
         OpenResult r = foundSource->Open(foundPath, OpenMode::Exchange);
@@ -236,7 +236,7 @@ ReportCaps HandsetLink::GetReportCaps(const ReportPort& port)
 
 int HandsetLink::CountDataReports(std::uint32_t byteCount)
 {
-    const int outLen = s_product_id != 0 ? s_out_len.load() : 0;
+    const int outLen = s_productId != 0 ? s_outLen.load() : 0;
     // Lengths the engines refuse carry nothing; dividing by a payload of 0 would be a crash.
     if (outLen > static_cast<int>(kMaxReportLength) || outLen < kMinOutLength)
         return 0;
@@ -281,7 +281,7 @@ Msg HandsetLink::Exchange(ExchangeRequest& request, Msg (*engine)(ReportPort&, E
     if (!device) {
         // The last scan saw a handset that answers no more (a simulator killed outright leaves
         // its socket behind, and no folder watch notices): scan again so everyone hears of it.
-        if (s_product_id != 0)
+        if (s_productId != 0)
             RequestRescan();
         return Msg::PhoneNotFound;
     }

@@ -77,7 +77,7 @@ public:
     // Every device of the vendor, from both sources, with what could be learnt of it.
     static std::vector<DeviceListing> ListDevices(std::uint16_t vendorId);
 
-    static std::uint16_t VendorId() { return s_vendor_id.load(); }
+    static std::uint16_t VendorId() { return s_vendorId.load(); }
 
 private:
     static std::vector<DeviceSource*> Sources();
@@ -87,18 +87,18 @@ private:
     void RescanUntilSettled();
     static Msg Exchange(ExchangeRequest& request, Msg (*engine)(ReportPort&, ExchangeRequest&));
 
-    static inline std::atomic<bool> s_window_created{false};
-    static inline std::atomic<std::uint16_t> s_vendor_id{0};
-    static inline std::atomic<std::uint16_t> s_product_id{0};
-    static inline std::atomic<int> s_out_len{0};
+    static inline std::atomic<bool> s_windowCreated{false};
+    static inline std::atomic<std::uint16_t> s_vendorId{0};
+    static inline std::atomic<std::uint16_t> s_productId{0};
+    static inline std::atomic<int> s_outLen{0};
     // Where the last scan or exchange found the handset.
-    static inline std::mutex s_found_mutex;
-    static inline DeviceSource* s_found_source = nullptr;
-    static inline std::string s_found_path;
+    static inline std::mutex s_foundMutex;
+    static inline DeviceSource* s_foundSource = nullptr;
+    static inline std::string s_foundPath;
     // The instance that watches, for RequestRescan.
-    static inline std::mutex s_watcher_mutex;
+    static inline std::mutex s_watcherMutex;
     static inline HandsetLink* s_watcher = nullptr;
-    static constexpr std::array<std::uint16_t, 4> s_accepted_products{0x1849, 0x18D2, 0x18F8, 0};
+    static constexpr std::array<std::uint16_t, 4> s_acceptedProducts{0x1849, 0x18D2, 0x18F8, 0};
 
     QObject* m_owner = nullptr;
     std::unique_ptr<DeviceMonitor> m_monitor;

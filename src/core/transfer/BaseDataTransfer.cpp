@@ -16,7 +16,7 @@
 #include <system_error>
 #include <thread>
 
-TimedSemaphore BaseDataTransfer::s_transfer_lock(1, 1);
+TimedSemaphore BaseDataTransfer::s_transferLock(1, 1);
 TransferRequest BaseDataTransfer::s_request;
 
 namespace {
@@ -86,7 +86,7 @@ Msg BaseDataTransfer::Execute(std::uint8_t op, std::uint8_t function, std::span<
                               std::span<const std::uint8_t> data, std::vector<std::uint8_t>* received,
                               std::vector<std::uint8_t>* reply)
 {
-    if (!s_transfer_lock.TryAcquireFor(HandsetTimeouts().transferLockMs)) {
+    if (!s_transferLock.TryAcquireFor(HandsetTimeouts().transferLockMs)) {
         qCDebug(lcDialbook, "Timeout waiting for Access to lock in BaseDataTransfer!");
         return Msg::ReadFailed;
     }
@@ -114,7 +114,7 @@ Msg BaseDataTransfer::Execute(std::uint8_t op, std::uint8_t function, std::span<
     try {
         worker = std::thread(&BaseDataTransfer::TransferThreadProc, &r);
     } catch (const std::system_error&) {
-        s_transfer_lock.Release();
+        s_transferLock.Release();
         return Msg::ReadFailed;
     }
     const int slice = HandsetTimeouts().pumpSliceMs;
@@ -127,7 +127,7 @@ Msg BaseDataTransfer::Execute(std::uint8_t op, std::uint8_t function, std::span<
     worker.join();
     const Msg result = r.result;
     r.exchange = ExchangeRequest{};
-    s_transfer_lock.Release();
+    s_transferLock.Release();
     return result;
 }
 

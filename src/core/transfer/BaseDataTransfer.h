@@ -45,7 +45,7 @@ public:
     Msg WriteInfo(std::span<const std::uint8_t> data, RecordTag& tag);
 
     // Serialises every exchange in the process (count 1, maximum 1).
-    static TimedSemaphore s_transfer_lock;
+    static TimedSemaphore s_transferLock;
 
 private:
     static void TransferThreadProc(TransferRequest* request);

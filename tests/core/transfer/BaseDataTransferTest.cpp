@@ -42,7 +42,7 @@ TEST_F(TransferFramework, BackToBackExchangesAndALeftoverCancel)
     EXPECT_EQ(data.size(), 500u);
     EXPECT_GT(progress.steps, 0);
     EXPECT_GT(progress.pumps, 0);
-    EXPECT_EQ(BaseDataTransfer::s_transfer_lock.Count(), 1) << "lock released";
+    EXPECT_EQ(BaseDataTransfer::s_transferLock.Count(), 1) << "lock released";
 }
 
 TEST_F(TransferFramework, LockHeldElsewhereTimesOutWithADebugLine)
@@ -54,10 +54,10 @@ TEST_F(TransferFramework, LockHeldElsewhereTimesOutWithADebugLine)
     const auto previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
         lines.append(m);
     });
-    ASSERT_TRUE(BaseDataTransfer::s_transfer_lock.TryAcquireFor(0));
+    ASSERT_TRUE(BaseDataTransfer::s_transferLock.TryAcquireFor(0));
     std::uint16_t count = 0, second = 0;
     EXPECT_EQ(transfer.ReadCount(count, second, CLASS_PHONEBOOK), Msg::ReadFailed);
-    BaseDataTransfer::s_transfer_lock.Release();
+    BaseDataTransfer::s_transferLock.Release();
     qInstallMessageHandler(previous);
     QLoggingCategory::setFilterRules(QString());
     EXPECT_TRUE(lines.contains(QStringLiteral("Timeout waiting for Access to lock in BaseDataTransfer!")));
