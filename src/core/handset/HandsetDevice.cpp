@@ -5,11 +5,11 @@
 #include "core/common/Event.h"
 #include "core/common/PollRetry.h"
 
-#include <algorithm>
 #include <linux/sockios.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 
+#include <algorithm>
 #include <cerrno>
 
 HandsetDevice::HandsetDevice(UniqueFd fd, ReportCaps caps, std::string path, Kind kind)

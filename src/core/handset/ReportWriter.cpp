@@ -3,8 +3,6 @@
 #include "core/common/Event.h"
 #include "core/common/PollRetry.h"
 
-#include <sys/socket.h>
-
 #include <cerrno>
 #include <condition_variable>
 #include <deque>
