@@ -22,9 +22,18 @@ public:
         return a;
     }
     QString OpenFileName(QWidget*, const QString&, const QString&) override { return Next(); }
-    QString SaveFileName(QWidget*, const QString&, const QString&) override { return Next(); }
+    QString SaveFileName(QWidget*, const QString& proposed, const QString&, const QString& defaultSuffix) override
+    {
+        proposedNames.append(proposed);
+        QString name = Next();
+        // As the real dialog does: a name without an extension gets the default one.
+        if (!name.isEmpty() && !defaultSuffix.isEmpty() && !name.section(u'/', -1).contains(u'.'))
+            name += u'.' + defaultSuffix;
+        return name;
+    }
 
     QStringList asked;
+    QStringList proposedNames;
     std::deque<Answer> answers;
     std::deque<QString> files;
 

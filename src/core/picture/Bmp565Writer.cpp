@@ -37,7 +37,7 @@ constexpr std::uint32_t kPelsPerMeter = 2835;  // 72 dots per inch
 
 }  // namespace
 
-bool WriteBmp565(const QString& path, ImageHandle& picture)
+bool WriteBmp565(const QString& path, ImageHandle& picture, QString* error)
 {
     const int width = picture.Width();
     const int height = picture.Height();
@@ -72,7 +72,7 @@ bool WriteBmp565(const QString& path, ImageHandle& picture)
         const std::size_t row = kPixels + stride * static_cast<std::size_t>(height - 1 - y);
         std::copy_n(words.begin() + static_cast<std::ptrdiff_t>(y) * width * 2, width * 2, b.begin() + row);
     }
-    return WriteFileAtomically(path, file);
+    return WriteFileAtomically(path, file, error);
 }
 
 int FindImageEncoder(const QString& mimeType)

@@ -66,8 +66,9 @@ void ImageEditor::SetFrame(int w, int h)
     const int W = m_state.canvas.width();
     const int H = m_state.canvas.height();
     m_state.frame = QRect(W / 2 - w / 2, H / 2 - h / 2, w, h);
-    m_state.frameXLimit = W - w;
-    m_state.frameYLimit = H - h;
+    // A frame larger than the canvas stays at its top-left corner.
+    m_state.frameXLimit = std::max(W - w, 0);
+    m_state.frameYLimit = std::max(H - h, 0);
 }
 
 void ImageEditor::CentreFrame()
@@ -92,15 +93,16 @@ int ImageEditor::LoadImageFile(ImageLoadRequest& request)
     CentreFrame();
     QImageReader reader(request.path);
     QImage image;
-    const int decoded = PictureDecoder::Decode(reader, image);
+    int quarterTurns = 0;
+    const int decoded = PictureDecoder::Decode(reader, image, PictureDecoder::PhysicalMemory(), &quarterTurns);
     if (request.notify)
         request.notify->PostStep();
     if (decoded != PictureDecoder::kDecoded)
         return decoded == PictureDecoder::kTooLarge ? kTooLarge : kNotAPicture;
-    return LoadImage(std::move(image));
+    return LoadImage(std::move(image), quarterTurns);
 }
 
-int ImageEditor::LoadImage(QImage image)
+int ImageEditor::LoadImage(QImage image, int quarterTurns)
 {
     ReleaseImage();
     CentreFrame();
@@ -109,6 +111,8 @@ int ImageEditor::LoadImage(QImage image)
     if (!Flatten(image, m_background))
         return kTooLarge;
     m_state.mainImage = std::make_unique<ImageHandle>(image);
+    // The upright picture is the one fitted; the user's turns then leave the fit alone.
+    m_turns.Set(quarterTurns);
     FitToCanvas();
     m_state.base = m_state.source;
     if (!m_preview.Build(image)) {
@@ -128,8 +132,9 @@ void ImageEditor::FitToCanvas()
 {
     const float cw = static_cast<float>(m_state.canvas.width());
     const float ch = static_cast<float>(m_state.canvas.height());
-    const float iw = static_cast<float>(m_state.mainImage->Width());
-    const float ih = static_cast<float>(m_state.mainImage->Height());
+    const QSize shown = PictureSize();
+    const float iw = static_cast<float>(shown.width());
+    const float ih = static_cast<float>(shown.height());
     m_state.destination = QRectF(0, 0, cw, ch);
     float x = 0, y = 0, width = iw, height = ih;
     m_state.zoom = kZoomFitted;

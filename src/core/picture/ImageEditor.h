@@ -18,10 +18,11 @@ class ImageEditor {
 public:
     static constexpr int kZoomFitted = 400;
     static constexpr int kZoomStep = 20;
+    static constexpr int kHandsetSize = 128;
 
     enum LoadStatus { kLoaded = 0, kNotAPicture = 1, kTooLarge = 2 };
 
-    explicit ImageEditor(QSize canvas = {426, 300}, int handsetSize = 128, QRgb background = 0xFFFFFFFF);
+    explicit ImageEditor(QSize canvas = {426, 300}, int handsetSize = kHandsetSize, QRgb background = 0xFFFFFFFF);
 
     // Frame of w x h centred in the canvas; the limits follow from the sizes.
     void SetFrame(int w, int h);
@@ -31,8 +32,9 @@ public:
     // request's progress display steps once right after decoding, whether that worked or not.
     // Returns kLoaded, or the failing step's status with nothing loaded.
     int LoadImageFile(ImageLoadRequest& request);
-    // The same from a picture already in memory.
-    int LoadImage(QImage image);
+    // The same from a picture already in memory, which is first turned clockwise by
+    // `quarterTurns` to stand upright (see PictureDecoder).
+    int LoadImage(QImage image, int quarterTurns = 0);
     bool HasImage() const { return m_state.mainImage != nullptr; }
     void ReleaseImage();
     // The file-name part of the last load, for the default save name.
@@ -53,6 +55,11 @@ public:
 
     void SetBrightnessContrast(int brightness, int contrast);
     void SetColorBalance(int red, int green, int blue);
+    int Brightness() const { return m_brightness; }
+    int Contrast() const { return m_contrast; }
+    int Red() const { return m_red; }
+    int Green() const { return m_green; }
+    int Blue() const { return m_blue; }
 
     // The canvas view: the visible part of the picture, unadjusted, on the background colour,
     // W x H in RGB32 (the frame is the canvas widget's to draw). Background only when nothing

@@ -1,6 +1,7 @@
 #include "core/picture/PictureDecoder.h"
 
 #include <QImageReader>
+#include <QTransform>
 
 #include <unistd.h>
 
@@ -45,9 +46,11 @@ qint64 PictureDecoder::BytesNeeded(QSize size, QImage::Format decodedFormat)
     return static_cast<qint64>(std::min(pixels * (kHeldBytesPerPixel + converting), 9.0e18));
 }
 
-int PictureDecoder::Decode(QImageReader& reader, QImage& out, qint64 memory)
+int PictureDecoder::Decode(QImageReader& reader, QImage& out, qint64 memory, int* quarterTurns)
 {
     out = QImage();
+    if (quarterTurns)
+        *quarterTurns = 0;
     reader.setAutoTransform(false);
     const QSize size = reader.size();
     qint64 needed = 0;
@@ -60,6 +63,19 @@ int PictureDecoder::Decode(QImageReader& reader, QImage& out, qint64 memory)
     if (out.isNull() || out.width() <= 0 || out.height() <= 0) {
         out = QImage();
         return kNotAPicture;
+    }
+    // Qt's order: mirror left to right, flip top to bottom, then a quarter turn clockwise. A flip
+    // is a mirror and a half turn, so one in-place mirror and some turns do for all eight.
+    const QImageIOHandler::Transformations t = reader.transformation();
+    const bool mirror = t.testFlag(QImageIOHandler::TransformationMirror);
+    const bool flip = t.testFlag(QImageIOHandler::TransformationFlip);
+    const int turns = (flip ? 2 : 0) + (t.testFlag(QImageIOHandler::TransformationRotate90) ? 1 : 0);
+    if (mirror != flip)
+        out = std::move(out).mirrored(true, false);
+    if (quarterTurns) {
+        *quarterTurns = turns;
+    } else if (turns != 0) {
+        out = out.transformed(QTransform().rotate(90.0 * turns));
     }
     return kDecoded;
 }

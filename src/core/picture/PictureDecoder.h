@@ -25,5 +25,11 @@ public:
     // Decodes what `reader` reads into `out`. The size the decoder reports is checked against
     // `memory` (bytes; 0 means no check) before decoding, and a picture that cannot fit is
     // refused, as kTooLarge, without decoding it.
-    static int Decode(QImageReader& reader, QImage& out, qint64 memory = PhysicalMemory());
+    //
+    // Phones and cameras store photos as the sensor saw them and say in the file (the EXIF
+    // orientation) how to turn them upright. A mirrored orientation is mirrored here, in place;
+    // the quarter turns clockwise still needed are left to the caller in `quarterTurns`, so that
+    // a large photo is never copied to turn it. Without `quarterTurns` the picture is turned
+    // here.
+    static int Decode(QImageReader& reader, QImage& out, qint64 memory = PhysicalMemory(), int* quarterTurns = nullptr);
 };

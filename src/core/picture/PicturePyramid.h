@@ -12,9 +12,10 @@
 // each output pixel covers. Sampling a reduced picture at single points aliases visibly; the
 // halvings make area averaging cheap at every zoom.
 //
-// Level 0 shares the pixels of the picture it is built from (no copy). Each further level is
-// half the width and height of the one before, rounded up, each pixel the mean of the 2 x 2
-// block it covers; an odd last column or row averages what there is.
+// Level 0 shares the pixels of the picture it is built from (no copy). Level 1 is a quarter of
+// its width and height, and each further level half of the one before, rounded up; each pixel is
+// the mean of the block it covers, and a partial block at an edge averages what there is. So
+// the levels add a twelfth to the picture's memory, not a third.
 class PicturePyramid {
 public:
     // One output row: 3 x width floats, red, green, blue interleaved, each 0 ... 255.
@@ -22,10 +23,16 @@ public:
 
     // `picture` must be opaque RGB32. False, and empty, when memory for a level runs out.
     bool Build(const QImage& picture);
-    void Clear() { m_levels.clear(); }
+    void Clear()
+    {
+        m_levels.clear();
+        m_shifts.clear();
+    }
     bool IsEmpty() const { return m_levels.empty(); }
     int LevelCount() const { return static_cast<int>(m_levels.size()); }
     const QImage& Level(int i) const { return m_levels[static_cast<std::size_t>(i)]; }
+    // A pixel of level i covers 2^Shift(i) picture pixels each way.
+    int Shift(int i) const { return m_shifts[static_cast<std::size_t>(i)]; }
 
     // Draws `source` (in level-0 pixels; it may reach outside the picture, where `background`
     // shows) onto a width x height grid. Each grid pixel is the mean of the area it covers,
@@ -36,4 +43,5 @@ public:
 
 private:
     std::vector<QImage> m_levels;
+    std::vector<int> m_shifts;
 };

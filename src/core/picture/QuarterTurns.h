@@ -15,6 +15,7 @@ public:
     void TurnRight() { m_turns = (m_turns + 1) % 4; }
     void TurnLeft() { m_turns = (m_turns + 3) % 4; }
     void Reset() { m_turns = 0; }
+    void Set(int turns) { m_turns = ((turns % 4) + 4) % 4; }
     int Count() const { return m_turns; }
     bool SwapsSides() const { return m_turns % 2 != 0; }
 

@@ -55,16 +55,6 @@ const ButtonPlace kButtons[] = {
     {PhonebookPage::kWebLink, {200, 390, 387, 33}, picture::kWebLinkIn, picture::kWebLinkOut, 0, kWebLinkTip},
 };
 
-// "Name (*.x)|*.x|Other (*.*)|*.*||" as Qt writes it: "Name (*.x);;Other (*.*)".
-QString QtFilter(std::uint32_t id)
-{
-    const QStringList parts = LoadString(id).split(u'|', Qt::SkipEmptyParts);
-    QStringList names;
-    for (qsizetype i = 0; i < parts.size(); i += 2)
-        names.append(parts[i]);
-    return names.join(QStringLiteral(";;"));
-}
-
 }  // namespace
 
 const QString PhonebookPage::kSaveChangesQuestion = QStringLiteral("Save changes to current phonebook loaded?");
@@ -321,8 +311,7 @@ QString PhonebookPage::GetBookFolder() const
 
 void PhonebookPage::ShowFilePath(const QString& path)
 {
-    const int width = m_statusBar->PaneRect(0).width() - 8;
-    m_statusBar->SetPaneText(0, m_statusBar->fontMetrics().elidedText(path, Qt::ElideMiddle, width));
+    ShowPathInPane(path);
 }
 
 UserPrompts::Answer PhonebookPage::PromptSaveChanges(UserPrompts::Buttons buttons)
@@ -368,7 +357,7 @@ Msg PhonebookPage::SaveBookAsked(bool* cancelled)
     QString proposed = m_filePath;
     if (proposed.isEmpty())
         proposed = GetBookFolder();
-    QString path = UserPrompts::Current().SaveFileName(this, proposed, QtFilter(kSaveFilter));
+    QString path = UserPrompts::Current().SaveFileName(this, proposed, QtFileFilter(kSaveFilter));
     if (path.isEmpty()) {
         *cancelled = true;
         return Msg::Ok;
@@ -396,7 +385,7 @@ void PhonebookPage::OnOpen()
     if (PromptSaveChanges(UserPrompts::Buttons::YesNoCancel) == UserPrompts::Answer::Cancel)
         return;
     const QString folder = m_firstOpen ? GetBookFolder() : QString();
-    const QString path = UserPrompts::Current().OpenFileName(this, folder, QtFilter(kOpenFilter));
+    const QString path = UserPrompts::Current().OpenFileName(this, folder, QtFileFilter(kOpenFilter));
     if (!path.isEmpty())
         LoadOrReceive(path);
 }

@@ -123,6 +123,27 @@ QPixmap PhonebookBackground()
     return pm;
 }
 
+QPixmap PictureBackground()
+{
+    QPixmap pm = PageBackground({}, {}, {});
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setPen(kNavy);
+    p.setFont(Face(16, true));
+    p.drawText(QRectF(400, 14, 220, 26), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Pictures"));
+    p.setPen(kMuted);
+    p.setFont(Face(11, true));
+    p.drawText(QRectF(40, 50, 100, 16), Qt::AlignCenter, QStringLiteral("Handset"));
+    p.drawText(QRectF(6, 256, 128, 16), Qt::AlignCenter, QStringLiteral("On the handset"));
+    // A thin rule around the canvas and the preview.
+    p.setPen(QPen(kSky, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(171.5, 71.5, 429, 303));
+    p.drawRect(QRectF(4.5, 274.5, 131, 131));
+    return pm;
+}
+
 QPixmap Tab(int w, int h, const QString& label, bool in)
 {
     return Canvas(w, h, [&](QPainter& p) {
@@ -238,7 +259,7 @@ QPixmap Draw(int id)
                            "download it to the handset."),
             QStringLiteral("Connect the handset with its USB cable. The status bar below shows its "
                            "name once it is found. Press Help for how to set up a handset on Linux."));
-    case kImageBackground: return PageBackground({}, {}, {});
+    case kImageBackground: return PictureBackground();
     case kPhonebookBackground: return PhonebookBackground();
     case kWelcomeTabIn: return Tab(112, 19, QStringLiteral("Welcome"), true);
     case kWelcomeTabOut: return Tab(112, 19, QStringLiteral("Welcome"), false);
@@ -280,6 +301,29 @@ QPixmap Draw(int id)
     case kDeselectAllIn: return Command(105, 19, QStringLiteral("Deselect All"), Look::In);
     case kDeselectAllOut: return Command(105, 19, QStringLiteral("Deselect All"), Look::Out);
     case kDeselectAllDisabled: return Command(105, 19, QStringLiteral("Deselect All"), Look::Disabled);
+    case kPictureOpenIn: return Command(105, 19, QStringLiteral("Open"), Look::In);
+    case kPictureOpenOut: return Command(105, 19, QStringLiteral("Open"), Look::Out);
+    case kPictureSaveIn: return Command(105, 19, QStringLiteral("Save"), Look::In);
+    case kPictureSaveOut: return Command(105, 19, QStringLiteral("Save"), Look::Out);
+    case kPictureSaveDisabled: return Command(105, 19, QStringLiteral("Save"), Look::Disabled);
+    case kZoomInIn: return Command(35, 31, QStringLiteral("+|Zoom"), Look::In);
+    case kZoomInOut: return Command(35, 31, QStringLiteral("+|Zoom"), Look::Out);
+    case kZoomInDisabled: return Command(35, 31, QStringLiteral("+|Zoom"), Look::Disabled);
+    case kZoomOutIn: return Command(35, 31, QStringLiteral("\u2212|Zoom"), Look::In);
+    case kZoomOutOut: return Command(35, 31, QStringLiteral("\u2212|Zoom"), Look::Out);
+    case kZoomOutDisabled: return Command(35, 31, QStringLiteral("\u2212|Zoom"), Look::Disabled);
+    case kRotateLeftIn: return Command(35, 31, QStringLiteral("\u21BA|Left"), Look::In);
+    case kRotateLeftOut: return Command(35, 31, QStringLiteral("\u21BA|Left"), Look::Out);
+    case kRotateLeftDisabled: return Command(35, 31, QStringLiteral("\u21BA|Left"), Look::Disabled);
+    case kRotateRightIn: return Command(36, 31, QStringLiteral("\u21BB|Right"), Look::In);
+    case kRotateRightOut: return Command(36, 31, QStringLiteral("\u21BB|Right"), Look::Out);
+    case kRotateRightDisabled: return Command(36, 31, QStringLiteral("\u21BB|Right"), Look::Disabled);
+    case kBrightnessIn: return Command(36, 30, QStringLiteral("\u263C|Light"), Look::In);
+    case kBrightnessOut: return Command(36, 30, QStringLiteral("\u263C|Light"), Look::Out);
+    case kBrightnessDisabled: return Command(36, 30, QStringLiteral("\u263C|Light"), Look::Disabled);
+    case kColorBalanceIn: return Command(36, 30, QStringLiteral("\u25D1|Colour"), Look::In);
+    case kColorBalanceOut: return Command(36, 30, QStringLiteral("\u25D1|Colour"), Look::Out);
+    case kColorBalanceDisabled: return Command(36, 30, QStringLiteral("\u25D1|Colour"), Look::Disabled);
     case kDeleteIn: return Command(182, 19, QStringLiteral("Delete Selected"), Look::In);
     case kDeleteOut: return Command(182, 19, QStringLiteral("Delete Selected"), Look::Out);
     case kDeleteDisabled: return Command(182, 19, QStringLiteral("Delete Selected"), Look::Disabled);

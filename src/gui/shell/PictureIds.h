@@ -31,4 +31,14 @@ inline constexpr int kNewEntryIn = 378, kNewEntryOut = 318, kNewEntryDisabled = 
 inline constexpr int kSelectAllIn = 381, kSelectAllOut = 321, kSelectAllDisabled = 332;    // 105 x 19
 inline constexpr int kDeselectAllIn = 375, kDeselectAllOut = 315, kDeselectAllDisabled = 333;  // 105 x 19
 inline constexpr int kDeleteIn = 374, kDeleteOut = 314, kDeleteDisabled = 334;             // 182 x 19
+
+// The picture page's buttons: in, out, disabled.
+inline constexpr int kPictureOpenIn = 211, kPictureOpenOut = 210;                                  // 105 x 19
+inline constexpr int kPictureSaveIn = 213, kPictureSaveOut = 215, kPictureSaveDisabled = 221;      // 105 x 19
+inline constexpr int kZoomInIn = 193, kZoomInOut = 192, kZoomInDisabled = 220;                     // 35 x 31
+inline constexpr int kZoomOutIn = 196, kZoomOutOut = 198, kZoomOutDisabled = 222;                  // 35 x 31
+inline constexpr int kRotateLeftIn = 201, kRotateLeftOut = 203, kRotateLeftDisabled = 225;         // 35 x 31
+inline constexpr int kRotateRightIn = 200, kRotateRightOut = 202, kRotateRightDisabled = 226;      // 36 x 31
+inline constexpr int kBrightnessIn = 204, kBrightnessOut = 206, kBrightnessDisabled = 224;         // 36 x 30
+inline constexpr int kColorBalanceIn = 205, kColorBalanceOut = 207, kColorBalanceDisabled = 223;   // 36 x 30
 }  // namespace picture

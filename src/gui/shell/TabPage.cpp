@@ -55,6 +55,12 @@ void TabPage::RebuildStatusPane()
     m_statusBar->show();
 }
 
+void TabPage::ShowPathInPane(const QString& path)
+{
+    const int width = m_statusBar->PaneRect(0).width() - 8;
+    m_statusBar->SetPaneText(0, m_statusBar->fontMetrics().elidedText(path, Qt::ElideMiddle, width));
+}
+
 void TabPage::BeginProgress(std::uint32_t cancelTextId, std::uint32_t statusTextId)
 {
     repaint();

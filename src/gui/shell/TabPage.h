@@ -54,6 +54,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
     void RebuildStatusPane();
+    // A file's path in status pane 0, shortened in the middle to fit.
+    void ShowPathInPane(const QString& path);
     static bool SupportedHandsetAttached();
 
     StatusBar* m_statusBar = nullptr;

@@ -37,9 +37,15 @@ public:
         return QFileDialog::getOpenFileName(owner, QString(), folder, filter);
     }
 
-    QString SaveFileName(QWidget* owner, const QString& proposed, const QString& filter) override
+    QString SaveFileName(QWidget* owner, const QString& proposed, const QString& filter,
+                         const QString& defaultSuffix) override
     {
-        return QFileDialog::getSaveFileName(owner, QString(), proposed, filter);
+        QFileDialog dialog(owner, QString(), proposed, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(defaultSuffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
     }
 };
 
@@ -61,4 +67,19 @@ void UserPrompts::Install(UserPrompts* prompts)
 void ShowWarning(QWidget* owner, std::uint32_t stringId)
 {
     UserPrompts::Current().Ask(owner, LoadString(stringId), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+}
+
+QString QtFileFilter(std::uint32_t stringId)
+{
+    const QStringList parts = LoadString(stringId).split(u'|', Qt::SkipEmptyParts);
+    QStringList names;
+    // Qt reads the patterns from the name's parentheses, separated by spaces.
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        QString name = parts[i];
+        const qsizetype open = name.lastIndexOf(u'(');
+        if (open >= 0)
+            name = name.left(open) + name.mid(open).replace(u';', u' ');
+        names.append(name);
+    }
+    return names.join(QStringLiteral(";;"));
 }

@@ -20,7 +20,10 @@ public:
     virtual Answer Ask(QWidget* owner, const QString& text, Buttons buttons, Icon icon) = 0;
     // Empty when the user cancels.
     virtual QString OpenFileName(QWidget* owner, const QString& folder, const QString& filter) = 0;
-    virtual QString SaveFileName(QWidget* owner, const QString& proposed, const QString& filter) = 0;
+    // A name typed without an extension gets `defaultSuffix` before the dialog asks whether to
+    // replace an existing file, so that it asks about the file that will really be written.
+    virtual QString SaveFileName(QWidget* owner, const QString& proposed, const QString& filter,
+                                 const QString& defaultSuffix = {}) = 0;
 
     // The prompts in use: real dialogs unless a test installed others.
     static UserPrompts& Current();
@@ -30,3 +33,7 @@ public:
 
 // The warning box of the pages: the text of a string-table entry, an OK button.
 void ShowWarning(QWidget* owner, std::uint32_t stringId);
+
+// A file-dialog filter of the string table, "Name (*.a;*.b)|*.a;*.b|All (*.*)|*.*||", as Qt
+// takes it: "Name (*.a *.b);;All (*.*)".
+QString QtFileFilter(std::uint32_t stringId);

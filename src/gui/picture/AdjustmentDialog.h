@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+#include <QRect>
+
+#include <cstdint>
+#include <vector>
+
+class HandsetPreview;
+class QSlider;
+
+// What the two adjustment dialogs share: a few sliders from -100 to 100 in a frame, each with
+// its label and tip, OK and Cancel. Moving a slider changes the preview at once; the page puts
+// the old values back when the dialog ends other than with OK.
+class AdjustmentDialog : public QDialog {
+    Q_OBJECT
+public:
+    // One slider: its control id, its label, its tip (a string id) and where it goes, in dialog
+    // units, with its label 8 units above.
+    struct SliderSpec {
+        int id;
+        const char* label;
+        std::uint32_t tip;
+        QRect place;
+        QRect labelPlace;
+    };
+    // The dialog's size, the frame around the sliders, and the OK and Cancel buttons, in dialog
+    // units.
+    struct Layout {
+        const char* caption;
+        QSize size;
+        QRect frame;
+        QRect ok;
+        QRect cancel;
+    };
+
+    static constexpr int kMinimum = -100;
+    static constexpr int kMaximum = 100;
+
+    QSlider* Slider(int id) const;
+    // The slider values, in the order the sliders were given.
+    std::vector<int> Values() const;
+
+protected:
+    AdjustmentDialog(const Layout& layout, const std::vector<SliderSpec>& sliders, const std::vector<int>& start,
+                     HandsetPreview* preview, QWidget* parent);
+
+    // Hands the sliders' values to the preview.
+    virtual void Apply(const std::vector<int>& values) = 0;
+    // OK: the values the dialog ends with.
+    virtual void Keep(const std::vector<int>& values) = 0;
+
+    HandsetPreview* m_preview;
+
+private:
+    void OnValueChanged();
+    void ShowValueTip(QSlider* slider, int value);
+
+    std::vector<QSlider*> m_sliders;
+};
