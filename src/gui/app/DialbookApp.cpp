@@ -8,11 +8,19 @@
 #include "sim/SimulatedHandset.h"
 
 #include "gui/phonebook/PhonebookPage.h"
+#include "gui/picture/BrightnessContrastDialog.h"
+#include "gui/picture/ColorBalanceDialog.h"
+#include "gui/picture/PictureCanvas.h"
+#include "gui/picture/PicturePage.h"
 
 #include "core/common/StringTable.h"
 #include "core/picture/PictureDecoder.h"
 
 #include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSlider>
+#include <QThread>
 #include <QDir>
 #include <QTimer>
 
@@ -20,6 +28,42 @@
 #include <memory>
 
 namespace {
+
+// The picture page with a sample picture zoomed and framed, then with each adjustment dialog
+// open over it (the whole screen, so that the dialog shows with the window).
+void ShootPicturePage(MainWindow* window, PicturePage* page, const QString& folder, int& n)
+{
+    const QString sample = PicturePage::SampleImagesFolder() + QStringLiteral("/beach.jpg");
+    if (!page->OpenFile(sample))
+        return;
+    page->Canvas()->ZoomIn();
+    page->Canvas()->ZoomIn();
+    page->Canvas()->MoveFrameBy(60, 20);
+    QCoreApplication::processEvents();
+    const QString loaded = QStringLiteral("%1/%2-pictures-loaded.png").arg(folder).arg(++n);
+    window->grab().save(loaded);
+    std::printf("%s\n", qPrintable(loaded));
+
+    const auto shoot = [&](AdjustmentDialog& dialog, const char* name, const std::vector<std::pair<int, int>>& moves) {
+        dialog.show();
+        dialog.move(window->geometry().topRight() - QPoint(dialog.width() + 20, -120));
+        for (const auto& [id, value] : moves)
+            dialog.Slider(id)->setValue(value);
+        QCoreApplication::processEvents();
+        QThread::msleep(200);
+        QCoreApplication::processEvents();
+        const QString file = QStringLiteral("%1/%2-%3.png").arg(folder).arg(++n).arg(QLatin1String(name));
+        QGuiApplication::primaryScreen()->grabWindow(0).save(file);
+        std::printf("%s\n", qPrintable(file));
+        dialog.accept();
+    };
+    BrightnessContrastDialog light(0, 0, page->Preview(), window);
+    shoot(light, "pictures-brightness-contrast",
+          {{BrightnessContrastDialog::kBrightnessSlider, 35}, {BrightnessContrastDialog::kContrastSlider, 25}});
+    ColorBalanceDialog colour(0, 0, 0, page->Preview(), window);
+    shoot(colour, "pictures-color-balance",
+          {{ColorBalanceDialog::kRedSlider, 40}, {ColorBalanceDialog::kBlueSlider, -30}});
+}
 
 // Saves a picture of each tab into `folder`, then ends the program.
 void TakeScreenshots(MainWindow* window, const QString& folder)
@@ -41,6 +85,8 @@ void TakeScreenshots(MainWindow* window, const QString& folder)
             window->grab().save(loaded);
             std::printf("%s\n", qPrintable(loaded));
         }
+        if (auto* pictures = qobject_cast<PicturePage*>(row.page))
+            ShootPicturePage(window, pictures, folder, n);
     }
     std::fflush(stdout);
     window->close();
@@ -68,12 +114,17 @@ int DialbookApp::InitInstance()
                                          QStringLiteral("DIR"));
     parser.addOption(simulate);
     parser.addOption(screenshots);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A picture to open on the Pictures page."),
+                                 QStringLiteral("[FILE]"));
     parser.process(*this);
+    // A file manager may pass several; the page takes the first, as it does with dropped files.
+    const QStringList files = parser.positionalArguments();
+    const QString picture = files.isEmpty() ? QString() : files.constFirst();
 
     SingleInstanceGuard guard(SingleInstanceGuard::DefaultKey());
     const bool takingScreenshots = parser.isSet(screenshots);
     if (!takingScreenshots) {
-        if (guard.HandOverToRunningCopy())
+        if (guard.HandOverToRunningCopy(picture))
             return 0;
         guard.Listen();
     }
@@ -93,7 +144,10 @@ int DialbookApp::InitInstance()
         window.raise();
         window.activateWindow();
     });
+    connect(&guard, &SingleInstanceGuard::openRequested, &window, &MainWindow::OpenPicture);
     window.show();
+    if (!picture.isEmpty())
+        QTimer::singleShot(0, &window, [&window, picture] { window.OpenPicture(picture); });
     if (takingScreenshots) {
         const QString folder = parser.value(screenshots);
         // Give the start-up handset refresh time to finish first.

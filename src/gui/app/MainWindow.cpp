@@ -97,6 +97,21 @@ void MainWindow::OnTabCommand(int id)
         row.page->setVisible(row.commandId == id);
 }
 
+void MainWindow::OpenPicture(const QString& path)
+{
+    for (TabPageEntry& row : m_table) {
+        auto* pictures = qobject_cast<PicturePage*>(row.page);
+        if (!pictures)
+            continue;
+        if (!pictures->isVisible())
+            row.tabButton->click();
+        // A copy asked to open a picture while this one is busy leaves it be.
+        if (pictures->isEnabled())
+            pictures->OpenFile(path);
+        return;
+    }
+}
+
 TabPage* MainWindow::VisiblePage() const
 {
     for (const TabPageEntry& row : m_table)

@@ -40,6 +40,8 @@ public:
     // Shows the pages whose command is `id`, hides the others; ids of no tab do nothing.
     void OnTabCommand(int id);
     void OnHelpButton();
+    // Shows the picture page with `path` loaded, as an image program opens a file it is given.
+    void OpenPicture(const QString& path);
     void ShowAbout();
     // The help context of the visible page.
     std::uint32_t HelpContext() const;

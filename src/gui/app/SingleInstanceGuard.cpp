@@ -3,7 +3,10 @@
 #include "core/handset/HandsetFolder.h"
 
 #include <QLocalServer>
+#include <QFileInfo>
 #include <QLocalSocket>
+
+#include <memory>
 
 #include <unistd.h>
 
@@ -13,6 +16,8 @@ namespace {
 
 constexpr int kConnectMs = 500;
 constexpr QByteArrayView kRaise = "raise\n";
+// "raise", a tab and a path of at most 4096 bytes.
+constexpr qsizetype kLongestMessage = 8192;
 
 }  // namespace
 
@@ -39,7 +44,7 @@ QString SingleInstanceGuard::DefaultKey()
     return QStringLiteral("{0EDBBF3A-5B0F-4011-A97E-39B0EBB51BC1}");
 }
 
-bool SingleInstanceGuard::HandOverToRunningCopy()
+bool SingleInstanceGuard::HandOverToRunningCopy(const QString& picture)
 {
     if (m_name.isEmpty())
         return false;
@@ -47,7 +52,12 @@ bool SingleInstanceGuard::HandOverToRunningCopy()
     socket.connectToServer(m_name);
     if (!socket.waitForConnected(kConnectMs))
         return false;
-    socket.write(kRaise.data(), kRaise.size());
+    // "raise", then a tab and the picture's path when there is one; one line.
+    QByteArray message(kRaise.data(), kRaise.size() - 1);
+    if (!picture.isEmpty())
+        message += '\t' + QFileInfo(picture).absoluteFilePath().toUtf8();
+    message += '\n';
+    socket.write(message);
     socket.waitForBytesWritten(kConnectMs);
     socket.disconnectFromServer();
     return true;
@@ -67,10 +77,23 @@ bool SingleInstanceGuard::Listen()
     }
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().startsWith("raise"))
-                    emit raiseRequested();
-                socket->deleteLater();
+            auto buffer = std::make_shared<QByteArray>();
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer] {
+                *buffer += socket->readAll();
+                if (buffer->size() > kLongestMessage) {
+                    socket->abort();
+                    return;
+                }
+                const qsizetype end = buffer->indexOf('\n');
+                if (end < 0)
+                    return;  // the rest is on its way
+                const QByteArray line = buffer->left(end);
+                socket->disconnectFromServer();
+                if (!line.startsWith("raise"))
+                    return;
+                emit raiseRequested();
+                if (const qsizetype tab = line.indexOf('\t'); tab >= 0)
+                    emit openRequested(QString::fromUtf8(line.mid(tab + 1)));
             });
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         }

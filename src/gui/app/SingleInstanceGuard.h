@@ -14,8 +14,9 @@ public:
     explicit SingleInstanceGuard(const QString& key, QObject* parent = nullptr);
     ~SingleInstanceGuard() override;
 
-    // True when another copy was found and told to come forward: this copy should end.
-    bool HandOverToRunningCopy();
+    // True when another copy was found and told to come forward, and to open `picture` when
+    // one is named: this copy should end.
+    bool HandOverToRunningCopy(const QString& picture = {});
     // Starts listening for later copies. False when it cannot (the program still runs).
     bool Listen();
 
@@ -25,6 +26,8 @@ public:
 
 signals:
     void raiseRequested();
+    // A later copy was started with a picture to open.
+    void openRequested(const QString& picture);
 
 private:
     QString m_name;
