@@ -460,3 +460,58 @@ TEST(HandsetImage, MatchesAnAreaAveragedReferenceAtTheFittedZoomAndWhenMoved)
 }
 
 }  // namespace
+
+namespace {
+
+// The largest difference of any channel of any pixel.
+int MaxDifference(const QImage& a, const QImage& b)
+{
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+        }
+    return worst;
+}
+
+}  // namespace
+
+TEST(LoadImageFile, PhotosStandUprightInEveryExifOrientation)
+{
+    // The sample lighthouse is stored lying down with orientation 6; the byte at 30 is the
+    // orientation's value, so each of the eight is tried on the same picture.
+    QFile sample(QStringLiteral(DIALBOOK_SAMPLE_IMAGES "/lighthouse.jpg"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    QByteArray jpeg = sample.readAll();
+    ASSERT_EQ(jpeg.mid(6, 4), QByteArray("Exif"));
+    ASSERT_EQ(jpeg[30], 6);
+    QTemporaryDir dir;
+    for (char orientation = 1; orientation <= 8; ++orientation) {
+        SCOPED_TRACE(int(orientation));
+        jpeg[30] = orientation;
+        const QString path = WriteFile(dir, QStringLiteral("o%1.jpg").arg(int(orientation)), jpeg);
+        QImageReader upright(path);
+        upright.setAutoTransform(true);
+        const QImage expected = upright.read().convertToFormat(QImage::Format_RGB32);
+
+        ImageEditor fromFile, fromUpright;
+        RecordingProgress progress;
+        ASSERT_EQ(LoadOnWorker(fromFile, path, progress), ImageEditor::kLoaded);
+        ASSERT_EQ(fromUpright.LoadImage(expected), ImageEditor::kLoaded);
+        EXPECT_EQ(fromFile.PictureSize(), expected.size());
+        ExpectRect(fromFile.State().source, fromUpright.State().source);
+        QImage a, b;
+        fromFile.RenderCanvas(a);
+        fromUpright.RenderCanvas(b);
+        EXPECT_LE(MaxDifference(a, b), 2);
+        // The user's own turn then works from the upright picture.
+        fromFile.RotateRight();
+        fromUpright.RotateRight();
+        ImageHandle turnedA, turnedB;
+        ASSERT_TRUE(fromFile.GetHandsetImage(turnedA));
+        ASSERT_TRUE(fromUpright.GetHandsetImage(turnedB));
+        EXPECT_LE(MaxDifference(turnedA.Image(), turnedB.Image()), 8);
+    }
+}
