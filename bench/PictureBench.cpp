@@ -7,16 +7,14 @@
 #include "core/picture/ImageLoadWorker.h"
 #include "core/picture/PictureDecoder.h"
 
+#include "BenchSupport.h"
 #include "MedianMs.h"
 
 #include <QCoreApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
-
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -25,35 +23,12 @@
 
 namespace {
 
-// A photo-like picture: gradients with fine detail.
-void WritePhoto(const QString& path, int width, int height)
-{
-    QImage photo(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = qRgb((x * 255 / width) ^ ((x + y) & 15), (y * 255 / height), ((x ^ y) & 0xFF));
-    }
-    photo.save(path, "JPEG", 90);
-}
-
 int Load(ImageEditor& editor, const QString& path)
 {
     ImageLoadRequest request;
     request.path = path;
     request.canvas = &editor;
     return ImageLoadWorker::Run(request);
-}
-
-// Runs this program again to do one job in a clean process of its own, and returns that
-// process's peak resident memory in megabytes.
-double ChildPeakMb(const QString& job, const QString& path)
-{
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {job, path});
-    if (!child.waitForFinished(600000))
-        return 0;
-    return child.readAllStandardOutput().trimmed().toDouble();
 }
 
 int RunChildJob(const QString& job, const QString& path)
@@ -74,9 +49,7 @@ int RunChildJob(const QString& job, const QString& path)
         big.RenderCanvas(view);
         big.GetHandsetImage(handset);
     }
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    std::printf("%.1f\n", usage.ru_maxrss / 1024.0);
+    PrintPeakMb();
     return 0;
 }
 
@@ -109,9 +82,8 @@ int main(int argc, char** argv)
     const QString path100 = dir.filePath(QStringLiteral("photo100.jpg"));
     WritePhoto(path24, 6000, 4000);
 
-    const double decode = MedianMs(3, [&] { QImageReader(path24).read(); });
     ImageEditor editor;
-    const double open = MedianMs(3, [&] { Load(editor, path24); });
+    const auto [decode, open] = MedianPairMs(5, [&] { QImageReader(path24).read(); }, [&] { Load(editor, path24); });
 
     // One interaction step: what changed, then the canvas view and the preview drawn afresh.
     QImage canvas;
