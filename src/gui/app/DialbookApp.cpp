@@ -70,6 +70,10 @@ void TakeScreenshots(MainWindow* window, const QString& folder)
 {
     QDir().mkpath(folder);
     int n = 0;
+    // The window as it started, with a picture named on the command line if there was one.
+    const QString start = QStringLiteral("%1/0-start.png").arg(folder);
+    window->grab().save(start);
+    std::printf("%s\n", qPrintable(start));
     for (const TabPageEntry& row : window->TabPageTable()) {
         row.tabButton->click();
         QCoreApplication::processEvents();

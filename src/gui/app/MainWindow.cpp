@@ -19,6 +19,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -103,12 +106,28 @@ void MainWindow::OpenPicture(const QString& path)
         auto* pictures = qobject_cast<PicturePage*>(row.page);
         if (!pictures)
             continue;
+        // While an operation runs (the handset's information read at start-up, a transfer),
+        // the picture waits for it to end.
+        if (!isEnabled() || !pictures->isEnabled()) {
+            m_pendingPicture = path;
+            return;
+        }
         if (!pictures->isVisible())
             row.tabButton->click();
-        // A copy asked to open a picture while this one is busy leaves it be.
-        if (pictures->isEnabled())
-            pictures->OpenFile(path);
+        pictures->OpenFile(path);
         return;
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled() && !m_pendingPicture.isEmpty()) {
+        // After the operation has put everything back.
+        QTimer::singleShot(0, this, [this] {
+            if (!m_pendingPicture.isEmpty())
+                OpenPicture(std::exchange(m_pendingPicture, QString()));
+        });
     }
 }
 

@@ -56,6 +56,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void OnInitDialog();
@@ -64,4 +65,6 @@ private:
     PictureButton* m_helpButton = nullptr;
     QPixmap m_background;
     HandsetLink m_handset;
+    // A picture to open once the window is no longer busy with an operation.
+    QString m_pendingPicture;
 };
