@@ -242,6 +242,12 @@ bool PicturePage::LoadPicture(const QString& path, const QString& name)
 
 void PicturePage::dragEnterEvent(QDragEnterEvent* event)
 {
+    dragMoveEvent(event);
+}
+
+// Accepted over the whole page, children included, as long as it brings a file.
+void PicturePage::dragMoveEvent(QDragMoveEvent* event)
+{
     const QList<QUrl> urls = event->mimeData()->urls();
     if (!urls.isEmpty() && urls.first().isLocalFile())
         event->acceptProposedAction();

@@ -77,6 +77,7 @@ protected:
     const char* LockOwnerName() const override { return "ImagePanelDialog"; }
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:

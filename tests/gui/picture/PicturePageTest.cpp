@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -152,13 +153,20 @@ TEST_F(PicturePageTest, ButtonsFollowTheLoadsAndTheHandset)
     EXPECT_TRUE(Enabled(Page::kSend));
     EXPECT_TRUE(page->HandsetReady());
 
-    // A failed load leaves nothing loaded and every editing button off.
+    // Dropping a text file and a picture: only the first counts, and it fails to load, which
+    // leaves nothing loaded and every editing button off.
     const QString text = Path("notes.jpg");
     QFile notes(text);
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
     notes.write("not a picture");
     notes.close();
-    EXPECT_FALSE(page->OpenFile(text));
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(text), QUrl::fromLocalFile(photo)});
+    QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(page.get(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(300, 200), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(page.get(), &drop);
     EXPECT_EQ(prompts.asked, QStringList{LoadString(Msg::ImageNotLoaded)});
     EXPECT_EQ(page->StatusPane().PaneText(0), LoadString(Msg::NoFileLoaded));
     EXPECT_FALSE(page->HasImage());
