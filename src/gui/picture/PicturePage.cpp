@@ -193,7 +193,11 @@ QString PicturePage::MyPicturesFolder()
 void PicturePage::OnOpen()
 {
     const QString folder = m_firstOpen ? SampleImagesFolder() : QString();
-    const QString path = UserPrompts::Current().OpenFileName(this, folder, QtFileFilter(kOpenFilter));
+    // On Linux, JPEG and TIFF files end in .jpeg and .tiff as often as in .jpg and .tif.
+    QString filter = QtFileFilter(kOpenFilter);
+    filter.replace(QStringLiteral("*.jpg"), QStringLiteral("*.jpg *.jpeg"));
+    filter.replace(QStringLiteral("*.tif"), QStringLiteral("*.tif *.tiff"));
+    const QString path = UserPrompts::Current().OpenFileName(this, folder, filter);
     if (!path.isEmpty())
         LoadPicture(QFileInfo(path).absoluteFilePath(), QFileInfo(path).fileName());
 }

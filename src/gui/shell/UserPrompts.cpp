@@ -77,8 +77,9 @@ QString QtFileFilter(std::uint32_t stringId)
     for (qsizetype i = 0; i < parts.size(); i += 2) {
         QString name = parts[i];
         const qsizetype open = name.lastIndexOf(u'(');
+        // "*.*" is every file on Windows, but only names with a dot here.
         if (open >= 0)
-            name = name.left(open) + name.mid(open).replace(u';', u' ');
+            name = name.left(open) + name.mid(open).replace(u';', u' ').replace(QStringLiteral("*.*"), QStringLiteral("*"));
         names.append(name);
     }
     return names.join(QStringLiteral(";;"));

@@ -35,5 +35,5 @@ public:
 void ShowWarning(QWidget* owner, std::uint32_t stringId);
 
 // A file-dialog filter of the string table, "Name (*.a;*.b)|*.a;*.b|All (*.*)|*.*||", as Qt
-// takes it: "Name (*.a *.b);;All (*.*)".
+// takes it: "Name (*.a *.b);;All (*)".
 QString QtFileFilter(std::uint32_t stringId);

@@ -144,7 +144,8 @@ TEST_F(PicturePageTest, ButtonsFollowTheLoadsAndTheHandset)
     // A handset that shows no pictures leaves Send off; a 6392 turns it on at the next notice
     // while the page is shown.
     Handset(kProductId6217);
-    QCoreApplication::sendEvent(page.get(), new QEvent(WM_HANDSET_CHANGED));
+    QEvent notice(WM_HANDSET_CHANGED);
+    QCoreApplication::sendEvent(page.get(), &notice);
     EXPECT_FALSE(Enabled(Page::kSend));
     StopHandset(0);
     Handset(kProductId6392);
