@@ -12,8 +12,9 @@ namespace {
 
 constexpr qint64 kMegabyte = 1024 * 1024;
 
-// Held while loaded: the picture at 32 bits, and its halvings (a third of that again).
-constexpr double kHeldBytesPerPixel = 4.0 + 4.0 / 3.0;
+// Held while loaded: the picture at 32 bits, and its reductions (a twelfth of that again: a
+// sixteenth for the quarter-size level, a third of that for the halvings below it).
+constexpr double kHeldBytesPerPixel = 4.0 + 4.0 / 12.0;
 
 // Leave a fifth of the machine to everything else.
 constexpr double kShareOfMemory = 0.8;

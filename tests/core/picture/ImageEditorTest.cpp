@@ -301,7 +301,7 @@ TEST(LoadImageFile, LiftsQtsLimitForPicturesThatFitAndRefusesThoseThatCannot)
     QImage image;
     EXPECT_EQ(PictureDecoder::Decode(reader, image, qint64(1) << 30), PictureDecoder::kTooLarge);
     EXPECT_TRUE(image.isNull());
-    EXPECT_EQ(PictureDecoder::BytesNeeded({10000, 10000}, QImage::Format_RGB32), qint64(10000) * 10000 * 16 / 3);
+    EXPECT_EQ(PictureDecoder::BytesNeeded({10000, 10000}, QImage::Format_RGB32), qint64(10000) * 10000 * 13 / 3);
 }
 
 // A picture unlike itself under every turn, so a wrong turn shows.
