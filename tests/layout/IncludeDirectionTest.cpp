@@ -24,13 +24,14 @@ struct Layer {
 };
 
 // common <- handset <- transfer <- phonebook, picture <- contacts <- sim <- gui, cli.
-// Inside the window library: shell <- the pages <- app, which puts the pages together.
+// Inside the window library: shell <- the contacts wizard <- the pages <- app, which puts the
+// pages together (the phone-book page opens the wizard).
 constexpr Layer kLayers[] = {
     {"src/core/common", 0},    {"src/core/handset", 1},   {"src/core/transfer", 2},
     {"src/core/phonebook", 3}, {"src/core/picture", 3},   {"src/core/contacts", 4},
     {"sim", 5},                {"src/gui/shell", 6},      {"src/cli", 6},
-    {"src/gui/phonebook", 7},  {"src/gui/picture", 7},    {"src/gui/contacts", 7},
-    {"src/gui/app", 8},
+    {"src/gui/contacts", 7},   {"src/gui/phonebook", 8},  {"src/gui/picture", 8},
+    {"src/gui/app", 9},
 };
 
 std::optional<Layer> LayerOf(const std::string& relative)

@@ -22,7 +22,8 @@ public:
         return a;
     }
     QString OpenFileName(QWidget*, const QString&, const QString&) override { return Next(); }
-    QString SaveFileName(QWidget*, const QString& proposed, const QString&, const QString& defaultSuffix) override
+    QString SaveFileName(QWidget*, const QString& proposed, const QString&, const QString& defaultSuffix,
+                         bool) override
     {
         proposedNames.append(proposed);
         QString name = Next();

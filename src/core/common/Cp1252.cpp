@@ -68,4 +68,22 @@ bool CanEncode(QChar c)
     return Encode(c.unicode()).has_value();
 }
 
+std::string FromUnicodeDropping(QStringView text, int& dropped)
+{
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (const auto b = Encode(c.unicode())) {
+            out += *b;
+            continue;
+        }
+        ++dropped;
+        // A character beyond the first 65536 is two code units but one character.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+    }
+    return out;
+}
+
 }  // namespace Cp1252

@@ -17,5 +17,8 @@ bool CanEncode(QChar c);
 // As FromUnicode, with '?' for each character that has no byte (for pasted text, which is not
 // filtered).
 std::string FromUnicodeLossy(QStringView text);
+// As FromUnicode, leaving out each character that has no byte and counting it in `dropped`
+// (for imported text: a "?" would be stored as if it were the name).
+std::string FromUnicodeDropping(QStringView text, int& dropped);
 
 }  // namespace Cp1252

@@ -51,6 +51,15 @@ enum class Msg : std::uint32_t {
     TransferringRecord = 322,
     ConfirmSkipIncomplete = 374,
 
+    NoRecordsToWrite = 199,
+    CouldNotOpenFile = 201,
+    CouldNotWriteExport = 202,
+    MapIndexOutOfRange = 214,
+    VariableIndexOutOfRange = 217,
+    IndexAlreadyAssigned = 218,
+    CouldNotImportFile = 219,
+    NoColumnsSelected = 221,
+
     AppTitle = 57344,
     NoMemory = 57345,
     PhoneNotFound = 57350,

@@ -5,7 +5,9 @@
 #include "core/phonebook/Cp1252Validator.h"
 #include "core/phonebook/PhonebookLimits.h"
 
+#include "gui/contacts/ImportExportWizard.h"
 #include "gui/shell/PictureButton.h"
+#include "core/contacts/ExportContacts.h"
 #include "gui/shell/WelcomePage.h"
 #include "gui/shell/PictureIds.h"
 #include "core/common/Cp1252.h"
@@ -271,8 +273,35 @@ void PhonebookPage::OnNewPhonebook()
 
 void PhonebookPage::OnImportExport()
 {
-    UserPrompts::Current().Ask(this, QStringLiteral("Import and export of contacts are not available yet."),
-                               UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+    ImportExportWizard wizard(this);
+    if (wizard.exec() == QDialog::Accepted)
+        FinishImportExport(wizard.Choices());
+}
+
+ImportOutcome PhonebookPage::FinishImportExport(const ImportExportChoices& choices)
+{
+    ImportOutcome outcome;
+    if (choices.operation == ImportExportChoices::kExport) {
+        std::vector<const PhonebookEntry*> entries;
+        if (choices.exportScope == ImportExportChoices::kAll) {
+            for (int row = 0; row < m_model->Count(); ++row)
+                entries.push_back(&m_model->Entry(row));
+        } else {
+            for (int row : SelectedRows())
+                entries.push_back(&m_model->Entry(row));
+        }
+        outcome.result = ExportContacts(choices.exportFile, entries);
+    } else {
+        outcome = ImportContacts(choices.importFile, choices.map, m_model->Count(),
+                                 [this](const std::string& name, const std::string& number) { AddEntry(name, number); });
+    }
+    if (outcome.result != Msg::Ok)
+        ShowWarning(this, ToId(outcome.result));
+    if (outcome.droppedCharacters > 0)
+        UserPrompts::Current().Ask(this, DroppedCharactersText(outcome.droppedCharacters), UserPrompts::Buttons::Ok,
+                                   UserPrompts::Icon::Information);
+    UpdateButtons();
+    return outcome;
 }
 
 void PhonebookPage::ClearBook()

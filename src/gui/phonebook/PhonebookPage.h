@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/contacts/ContactImport.h"
 #include "core/phonebook/PhonebookListModel.h"
 #include "core/phonebook/PhonebookTransfer.h"
 
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <map>
 
+struct ImportExportChoices;
 class PhoneNumberEdit;
 class PictureButton;
 class QLineEdit;
@@ -55,6 +57,8 @@ public:
     void OnDeselectAll();
     void OnNewPhonebook();
     void OnImportExport();
+    // Acts on the wizard's choices after Finish: the export, or the import through AddEntry.
+    ImportOutcome FinishImportExport(const ImportExportChoices& choices);
     void OnSort(int column);
 
     void OnOpen();

@@ -38,10 +38,11 @@ public:
     }
 
     QString SaveFileName(QWidget* owner, const QString& proposed, const QString& filter,
-                         const QString& defaultSuffix) override
+                         const QString& defaultSuffix, bool askBeforeReplacing) override
     {
         QFileDialog dialog(owner, QString(), proposed, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !askBeforeReplacing);
         dialog.setDefaultSuffix(defaultSuffix);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};

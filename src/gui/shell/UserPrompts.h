@@ -22,8 +22,9 @@ public:
     virtual QString OpenFileName(QWidget* owner, const QString& folder, const QString& filter) = 0;
     // A name typed without an extension gets `defaultSuffix` before the dialog asks whether to
     // replace an existing file, so that it asks about the file that will really be written.
+    // Without `askBeforeReplacing` the caller asks later itself.
     virtual QString SaveFileName(QWidget* owner, const QString& proposed, const QString& filter,
-                                 const QString& defaultSuffix = {}) = 0;
+                                 const QString& defaultSuffix = {}, bool askBeforeReplacing = true) = 0;
 
     // The prompts in use: real dialogs unless a test installed others.
     static UserPrompts& Current();

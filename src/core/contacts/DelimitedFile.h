@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+// A contacts file held in memory as text cells addressed by column and row: a comma-delimited
+// file whose first line names the columns, or a vCard file turned into columns (VCardReader).
+// The import wizard reads the headers from it for the mapping, and the cells for the import.
+//
+// The cells of all columns share one UTF-8 buffer; a cell is its place in it. A file of
+// 10 000 rows and 20 columns then takes little more than its own size, where a string per
+// cell would take six times as much.
+class DelimitedFile {
+public:
+    static constexpr std::uint32_t READ_AS_STRING = 2;
+    // Real exports carry long notes, so a logical line may be long, but not without bound.
+    static constexpr qsizetype kMaxLogicalLine = qsizetype(1) << 20;
+
+    static const char* const kUnknownError;
+    static const char* const kGetStringFailed;
+    static const char* const kNotReadAsString;
+    static const char* const kFileNotFound;
+    static const char* const kFileEmpty;
+    static const char* const kIndexOutOfRange;
+
+    // False with LastError() set when the file cannot be read; what was added before a failure
+    // stays, and callers do not query further.
+    bool Read(const QString& fileName, std::uint32_t flags = READ_AS_STRING);
+    // The same from bytes already in memory (the file name is only remembered).
+    bool ReadBytes(const QByteArray& bytes, const QString& fileName, std::uint32_t flags = READ_AS_STRING);
+
+    // The header's length, or -1 when there is no such column.
+    int GetHeader(int column, QString& out);
+    // The cell's length, or -1 when there is no such cell or the last read was not as string.
+    int GetString(int column, int row, QString& out);
+    int HeaderCount() const { return static_cast<int>(m_headers.size()); }
+    // The rows of a column; every column has as many.
+    int RowCount() const { return m_columns.empty() ? 0 : static_cast<int>(m_columns.front().size()); }
+    const QString& LastError() const { return m_lastError; }
+    const QString& FileName() const { return m_fileName; }
+
+    // For the vCard reader: a table built elsewhere.
+    void SetTable(const QStringList& headers, const std::vector<QStringList>& rows);
+
+private:
+    struct Cell {
+        std::uint32_t offset;
+        std::uint32_t length;
+    };
+
+    void Clear();
+    bool Fail(const char* text);
+    void AddColumn(QByteArrayView header);
+    void AppendCell(std::size_t column, QByteArrayView text);
+    bool ParseDelimited(QByteArrayView text);
+
+    QString m_delimiter = QStringLiteral(",");
+    std::uint32_t m_readFlags = 1;
+    QString m_fileName;
+    QString m_lastError;
+    QByteArray m_text;
+    std::vector<QString> m_headers;
+    std::vector<QString> m_headerFileNames;
+    std::vector<std::vector<Cell>> m_columns;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <vector>
+
+// Splits one logical line of a comma-delimited file into its fields. A field that starts with a
+// double quote runs to the quote that is not doubled ("" stands for one quote), and whatever
+// follows that quote up to the next comma is kept as it is; any other field runs to the next
+// comma and keeps its quotes. A line that ends with a comma ends with one more, empty, field.
+// The fields are reused from one line to the next, so splitting costs no allocations once
+// the fields have grown.
+class FieldSplitter {
+public:
+    static constexpr char kSeparator = ',';
+
+    void SetLine(QByteArrayView line) { m_line = line; }
+    // The number of fields; an empty line has none.
+    int Split();
+    int Count() const { return m_count; }
+    // The i-th field, or an empty one when i is outside the fields.
+    QByteArrayView Field(int i) const;
+
+private:
+    QByteArrayView m_line;
+    std::vector<QByteArray> m_fields;
+    int m_count = 0;
+};

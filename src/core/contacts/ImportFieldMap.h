@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/common/Msg.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// Which column of a contacts file goes to which part of a phone-book entry: one byte per
+// target, the column's index (0 ... 254) or 255 for none.
+class ImportFieldMap {
+public:
+    enum Target { kPhoneNumber = 0, kFirstName = 1, kLastName = 2, kNotImported = 3 };
+    static constexpr std::uint8_t kNone = 255;
+    static constexpr int kMaxColumn = 254;
+
+    void Reset() { m_columns.fill(kNone); }
+    // Msg::MapIndexOutOfRange, Msg::VariableIndexOutOfRange or Msg::IndexAlreadyAssigned when it
+    // cannot be done.
+    Msg Assign(int target, int column);
+    Msg Clear(int target);
+    // The column of a target, or -1.
+    int Column(int target) const;
+    bool Empty() const;
+    // The target a column holds, or kNotImported.
+    int TargetOf(int column) const;
+
+    // The guess from a column's header: "first" with "name", "last" with "name", then "name",
+    // then "phone" (but not a header that names a phone's type or label, which holds no number).
+    static Target Classify(const QString& header);
+    // The label shown for a target.
+    static QString Label(int target);
+
+private:
+    std::array<std::uint8_t, 3> m_columns{kNone, kNone, kNone};
+};

@@ -1,0 +1,55 @@
+#include "gui/contacts/ChangeMapDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+ChangeMapDialog::ChangeMapDialog(const QString& header, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Change Mapping"));
+    auto* layout = new QVBoxLayout(this);
+    auto* field = new QLabel(QStringLiteral("Text Field: ") + header, this);
+    field->setTextFormat(Qt::PlainText);
+    layout->addWidget(field);
+    const char* const labels[] = {"Orvak Phone Number", "Orvak Contact Name (First Part)",
+                                  "Orvak Contact Name (Last Part)"};
+    for (int t = 0; t < 3; ++t) {
+        auto* box = new QCheckBox(QString::fromLatin1(labels[t]), this);
+        m_boxes[static_cast<std::size_t>(t)] = box;
+        layout->addWidget(box);
+        connect(box, &QCheckBox::toggled, this, [this, t](bool on) { OnToggled(t, on); });
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+void ChangeMapDialog::SetEnabled(int target, bool enabled)
+{
+    m_boxes[static_cast<std::size_t>(target)]->setEnabled(enabled);
+}
+
+void ChangeMapDialog::SetChecked(int target, bool checked)
+{
+    m_boxes[static_cast<std::size_t>(target)]->setChecked(checked);
+}
+
+int ChangeMapDialog::CheckedTarget() const
+{
+    for (int t = 0; t < 3; ++t)
+        if (m_boxes[static_cast<std::size_t>(t)]->isChecked())
+            return t;
+    return -1;
+}
+
+// At most one box: checking one clears the others; all may be left clear.
+void ChangeMapDialog::OnToggled(int target, bool checked)
+{
+    if (!checked)
+        return;
+    for (int t = 0; t < 3; ++t)
+        if (t != target)
+            m_boxes[static_cast<std::size_t>(t)]->setChecked(false);
+}

@@ -1,0 +1,81 @@
+#include "gui/contacts/ExportPage.h"
+
+#include "gui/contacts/ImportExportChoices.h"
+#include "gui/shell/UserPrompts.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const char* const kNoFile = "No file specified.  Please enter a file name to export the data to.";
+const char* const kOverwrite = "File already exists.  Do you want to overwrite it?";
+
+}  // namespace
+
+ExportPage::ExportPage(QWidget* parent) : QWizardPage(parent)
+{
+    setTitle(QStringLiteral("Export Contacts"));
+    auto* layout = new QGridLayout(this);
+    m_selected = new QRadioButton(QStringLiteral("Export selected contact(s)"), this);
+    m_all = new QRadioButton(QStringLiteral("Export all contacts"), this);
+    m_selected->setChecked(true);
+    layout->addWidget(m_selected, 0, 0, 1, 2);
+    layout->addWidget(m_all, 1, 0, 1, 2);
+    auto* label = new QLabel(QStringLiteral("File name:"), this);
+    m_file = new QLineEdit(this);
+    label->setBuddy(m_file);
+    auto* browse = new QPushButton(QStringLiteral("Browse..."), this);
+    connect(browse, &QPushButton::clicked, this, &ExportPage::OnBrowse);
+    layout->addWidget(label, 2, 0, 1, 2);
+    layout->addWidget(m_file, 3, 0);
+    layout->addWidget(browse, 3, 1);
+    layout->setRowStretch(4, 1);
+    setFinalPage(true);
+}
+
+int ExportPage::Scope() const
+{
+    return m_all->isChecked() ? ImportExportChoices::kAll : ImportExportChoices::kSelected;
+}
+
+void ExportPage::SetScope(int scope)
+{
+    (scope == ImportExportChoices::kAll ? m_all : m_selected)->setChecked(true);
+}
+
+QString ExportPage::FileName() const
+{
+    return m_file->text().trimmed();
+}
+
+void ExportPage::SetFileName(const QString& name)
+{
+    m_file->setText(name);
+}
+
+void ExportPage::OnBrowse()
+{
+    // No overwrite question here: Finish asks it.
+    const QString name = UserPrompts::Current().SaveFileName(
+        this, FileName(), QStringLiteral("Text File (*.txt *.csv);;vCard File (*.vcf)"), QStringLiteral("txt"), false);
+    if (!name.isEmpty())
+        SetFileName(name);
+}
+
+bool ExportPage::validatePage()
+{
+    auto& prompts = UserPrompts::Current();
+    if (FileName().isEmpty()) {
+        prompts.Ask(this, QString::fromLatin1(kNoFile), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+        return false;
+    }
+    if (QFileInfo::exists(FileName()))
+        return prompts.Ask(this, QString::fromLatin1(kOverwrite), UserPrompts::Buttons::YesNo,
+                           UserPrompts::Icon::Warning) == UserPrompts::Answer::Yes;
+    return true;
+}

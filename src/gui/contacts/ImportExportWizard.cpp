@@ -1,0 +1,37 @@
+#include "gui/contacts/ImportExportWizard.h"
+
+#include "gui/contacts/ChooseOperationPage.h"
+#include "gui/contacts/ExportPage.h"
+#include "gui/contacts/ImportFilePage.h"
+#include "gui/contacts/ImportIntroPage.h"
+#include "gui/contacts/ImportMappingPage.h"
+
+ImportExportWizard::ImportExportWizard(QWidget* parent)
+    : QWizard(parent),
+      m_operation(new ChooseOperationPage(this)),
+      m_export(new ExportPage(this)),
+      m_intro(new ImportIntroPage(this)),
+      m_file(new ImportFilePage(this)),
+      m_mapping(new ImportMappingPage(this))
+{
+    setWindowTitle(QString());
+    setWizardStyle(QWizard::ClassicStyle);
+    setOption(QWizard::NoBackButtonOnStartPage);
+    setPage(kChooseOperationPage, m_operation);
+    setPage(kExportPage, m_export);
+    setPage(kImportIntroPage, m_intro);
+    setPage(kImportFilePage, m_file);
+    setPage(kImportMappingPage, m_mapping);
+    setStartId(kChooseOperationPage);
+}
+
+ImportExportChoices ImportExportWizard::Choices() const
+{
+    ImportExportChoices c;
+    c.operation = m_operation->Operation();
+    c.exportScope = m_export->Scope();
+    c.exportFile = m_export->FileName();
+    c.importFile = m_file->FileName();
+    c.map = m_mapping->Map();
+    return c;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "gui/contacts/ImportExportChoices.h"
+
+#include <QWizard>
+
+class ChooseOperationPage;
+class ExportPage;
+class ImportFilePage;
+class ImportIntroPage;
+class ImportMappingPage;
+
+// Imports contacts from a comma-delimited or vCard file into the open phone book, or exports
+// the phone book's contacts to one. The wizard only collects the choices; the phone-book page
+// acts on them after Finish.
+class ImportExportWizard : public QWizard {
+    Q_OBJECT
+public:
+    enum PageId { kChooseOperationPage, kExportPage, kImportIntroPage, kImportFilePage, kImportMappingPage };
+
+    explicit ImportExportWizard(QWidget* parent = nullptr);
+
+    ImportExportChoices Choices() const;
+
+    ChooseOperationPage* OperationPage() const { return m_operation; }
+    ExportPage* ExportOptionsPage() const { return m_export; }
+    ImportFilePage* FilePage() const { return m_file; }
+    ImportMappingPage* MappingPage() const { return m_mapping; }
+
+private:
+    ChooseOperationPage* m_operation;
+    ExportPage* m_export;
+    ImportIntroPage* m_intro;
+    ImportFilePage* m_file;
+    ImportMappingPage* m_mapping;
+};
