@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/ContactCommands.h"
 #include "cli/DevicesCommand.h"
 #include "cli/PhonebookCommands.h"
 #include "cli/PictureCommands.h"
@@ -41,6 +42,16 @@ const char* const kHelp =
     "                   fitted to the 426 x 300 canvas of the picture page, framed in the\n"
     "                   middle, on white.\n"
     "  send-picture IN  Make the handset picture of IN and download it to the handset.\n"
+    "  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]\n"
+    "                   Append the contacts of a comma-delimited (CSV) or vCard file to\n"
+    "                   BOOK.opbk, made when missing, as the phone-book page's import does.\n"
+    "                   Prints the mapping used, then how many entries it added. COL is a\n"
+    "                   header text or a column number from 1; none clears a target; targets\n"
+    "                   not named keep the guessed column. --dry-run prints the entries and\n"
+    "                   writes nothing.\n"
+    "  export BOOK.opbk OUT.csv|OUT.vcf\n"
+    "                   Write every entry of BOOK.opbk as comma-delimited text, or as vCard\n"
+    "                   when OUT ends in .vcf.\n"
     "\n"
     "Picture options, applied in this order:\n"
     "  --rotate left|right, --zoom-in N, --zoom-out N   as often as wanted, in the order given\n"
@@ -90,6 +101,10 @@ const std::map<QString, CommandShape>& Commands()
         {QStringLiteral("picture"),
          {CommandLine::Command::Picture, 2, "picture takes a picture file and a PNG or BMP file"}},
         {QStringLiteral("send-picture"), {CommandLine::Command::SendPicture, 1, "send-picture takes one file"}},
+        {QStringLiteral("import"),
+         {CommandLine::Command::Import, 2, "import takes a contacts file and a phone-book file"}},
+        {QStringLiteral("export"),
+         {CommandLine::Command::Export, 2, "export takes a phone-book file and a contacts file"}},
     };
     return commands;
 }
@@ -103,12 +118,16 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption simulate(QStringLiteral("simulate"), QString());
     const QCommandLineOption yes(QStringLiteral("yes"), QString());
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"), QString());
+    const QCommandLineOption map(QStringLiteral("map"), QString(), QStringLiteral("spec"));
     const QStringList valued = {QStringLiteral("rotate"), QStringLiteral("zoom-in"),  QStringLiteral("zoom-out"),
                                 QStringLiteral("frame"),  QStringLiteral("brightness"), QStringLiteral("contrast"),
                                 QStringLiteral("red"),    QStringLiteral("green"),    QStringLiteral("blue")};
     parser.addOption(help);
     parser.addOption(simulate);
     parser.addOption(yes);
+    parser.addOption(dryRun);
+    parser.addOption(map);
     for (const QString& name : valued)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
     if (!parser.parse(arguments))
@@ -124,6 +143,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     CommandLine& line = r.line;
     line.simulate = parser.isSet(simulate);
     line.assumeYes = parser.isSet(yes);
+    line.dryRun = parser.isSet(dryRun);
+    line.importMap = parser.value(map);
 
     // The rotations and zoom steps apply in the order given, so walk the options as they came.
     std::map<QString, int> seen;
@@ -187,9 +208,13 @@ int RunCommandLine(const CommandLine& line, CommandConsole console)
     console.assumeYes = console.assumeYes || line.assumeYes;
     using Command = CommandLine::Command;
     if (!line.NeedsHandset()) {
-        if (line.command == Command::Show)
-            return RunShowCommand(console, line.files[0]);
-        return RunPictureCommand(console, line.files[0], line.files[1], line.picture);
+        switch (line.command) {
+        case Command::Show: return RunShowCommand(console, line.files[0]);
+        case Command::Import:
+            return RunImportCommand(console, line.files[0], line.files[1], line.importMap, line.dryRun);
+        case Command::Export: return RunExportCommand(console, line.files[0], line.files[1]);
+        default: return RunPictureCommand(console, line.files[0], line.files[1], line.picture);
+        }
     }
 
     SimulatedHandset sim;
@@ -209,7 +234,9 @@ int RunCommandLine(const CommandLine& line, CommandConsole console)
     case Command::Push: return RunPushCommand(console, line.files[0]);
     case Command::SendPicture: return RunSendPictureCommand(console, line.files[0], line.picture);
     case Command::Show:
-    case Command::Picture: break;
+    case Command::Picture:
+    case Command::Import:
+    case Command::Export: break;
     }
     return 1;
 }

@@ -9,7 +9,7 @@
 
 // What `dialbook` was asked to do, read from its arguments.
 struct CommandLine {
-    enum class Command { Devices, Info, Pull, Push, Show, Picture, SendPicture };
+    enum class Command { Devices, Info, Pull, Push, Show, Picture, SendPicture, Import, Export };
 
     Command command = Command::Devices;
     bool simulate = false;
@@ -18,9 +18,16 @@ struct CommandLine {
     // The command's files, in order.
     QStringList files;
     PictureSteps picture;
+    // import: the --map spec, and --dry-run.
+    QString importMap;
+    bool dryRun = false;
 
     // Commands that work on files alone start no device watch and touch no handset folder.
-    bool NeedsHandset() const { return command != Command::Show && command != Command::Picture; }
+    bool NeedsHandset() const
+    {
+        return command != Command::Show && command != Command::Picture && command != Command::Import &&
+               command != Command::Export;
+    }
 };
 
 struct ParsedCommandLine {

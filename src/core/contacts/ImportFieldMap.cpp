@@ -58,6 +58,17 @@ ImportFieldMap::Target ImportFieldMap::Classify(const QString& header)
     return kNotImported;
 }
 
+ImportFieldMap ImportFieldMap::Guess(const QStringList& headers)
+{
+    ImportFieldMap map;
+    for (qsizetype i = 0; i < headers.size() && i <= kMaxColumn; ++i) {
+        const Target target = Classify(headers[i]);
+        if (target != kNotImported)
+            map.Assign(target, static_cast<int>(i));  // a later column of a kind taken stays out
+    }
+    return map;
+}
+
 QString ImportFieldMap::Label(int target)
 {
     switch (target) {

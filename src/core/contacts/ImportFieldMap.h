@@ -3,6 +3,7 @@
 #include "core/common/Msg.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -29,6 +30,9 @@ public:
     // The guess from a column's header: "first" with "name", "last" with "name", then "name",
     // then "phone" (but not a header that names a phone's type or label, which holds no number).
     static Target Classify(const QString& header);
+    // The guessed map of a file's headers: each header classified in file order, the first
+    // column of each kind winning.
+    static ImportFieldMap Guess(const QStringList& headers);
     // The label shown for a target.
     static QString Label(int target);
 

@@ -56,13 +56,12 @@ bool ImportMappingPage::LoadFile(const QString& path)
         QString header;
         file.GetHeader(i, header);
         m_headers.append(header);
-        auto* item = new QTreeWidgetItem(m_list, {header, QString()});
-        Q_UNUSED(item);
-        // When several columns look alike, the first wins and the rest stay out.
-        const int target = ImportFieldMap::Classify(header);
-        const bool taken = target == ImportFieldMap::kNotImported || m_map.Assign(target, i) != Msg::Ok;
-        ShowRow(i, taken ? ImportFieldMap::kNotImported : target);
+        new QTreeWidgetItem(m_list, {header, QString()});
     }
+    // When several columns look alike, the first wins and the rest stay out.
+    m_map = ImportFieldMap::Guess(m_headers);
+    for (int i = 0; i < file.HeaderCount(); ++i)
+        ShowRow(i, m_map.TargetOf(i));
     return true;
 }
 
