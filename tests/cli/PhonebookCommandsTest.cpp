@@ -1,6 +1,7 @@
 // The phone-book commands of `dialbook`, with their questions, output and Ctrl+C.
 
 #include "cli/PhonebookCommands.h"
+#include "support/Captured.h"
 #include "support/PhonebookHelpers.h"
 #include "support/SimFixture.h"
 
@@ -15,26 +16,6 @@
 #include <thread>
 
 namespace {
-
-class Captured {
-public:
-    Captured() : m_file(std::tmpfile()) {}
-    ~Captured() { std::fclose(m_file); }
-    std::FILE* File() { return m_file; }
-    std::string Text()
-    {
-        std::fflush(m_file);
-        std::rewind(m_file);
-        std::string s;
-        char buf[512];
-        while (std::fgets(buf, sizeof buf, m_file))
-            s += buf;
-        return s;
-    }
-
-private:
-    std::FILE* m_file;
-};
 
 class PhonebookCommands : public SimFixture {
 protected:

@@ -1,0 +1,138 @@
+// The import/export wizard with scripted prompts, and the phone-book page acting on it.
+
+#include "support/PhonebookHelpers.h"
+#include "support/ScriptedPrompts.h"
+
+#include "gui/contacts/ChooseOperationPage.h"
+#include "gui/contacts/ExportPage.h"
+#include "gui/contacts/ImportExportWizard.h"
+#include "gui/contacts/ImportFilePage.h"
+#include "gui/contacts/ImportMappingPage.h"
+#include "gui/phonebook/PhonebookPage.h"
+#include "gui/shell/PictureIds.h"
+
+#include "core/common/StringTable.h"
+
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Answer = UserPrompts::Answer;
+using W = ImportExportWizard;
+
+class Wizard : public ::testing::Test {
+protected:
+    QString Write(const char* name, const QByteArray& bytes)
+    {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        WriteAll(path, bytes);
+        return path;
+    }
+    QStringList Labels(const ImportExportWizard& w) const
+    {
+        QStringList labels;
+        for (int i = 0; i < w.MappingPage()->List()->topLevelItemCount(); ++i)
+            labels.append(w.MappingPage()->List()->topLevelItem(i)->text(1));
+        return labels;
+    }
+
+    ScriptedPrompts prompts;
+    QTemporaryDir dir;
+};
+
+TEST_F(Wizard, ImportPagesRefuseBadFilesAndGuessAfreshEachTime)
+{
+    ImportExportWizard w;
+    w.show();
+    ASSERT_EQ(w.currentId(), W::kChooseOperationPage);
+    w.next();
+    ASSERT_EQ(w.currentId(), W::kImportIntroPage);
+    w.next();
+    ASSERT_EQ(w.currentId(), W::kImportFilePage);
+
+    // No name, a missing file, a file of 255 columns: each keeps the wizard here.
+    w.next();
+    w.FilePage()->SetFileName(dir.filePath(QStringLiteral("missing.csv")));
+    w.next();
+    QByteArray wide = "c0";
+    for (int i = 1; i < 255; ++i)
+        wide += ",c" + QByteArray::number(i);
+    w.FilePage()->SetFileName(Write("wide.csv", wide + "\n"));
+    w.next();
+    EXPECT_EQ(w.currentId(), W::kImportFilePage);
+    ASSERT_EQ(prompts.asked.size(), 3);
+    EXPECT_TRUE(prompts.asked[0].startsWith(QStringLiteral("No file specified.")));
+    EXPECT_EQ(prompts.asked[1], QStringLiteral("Error: File does not exist."));
+    EXPECT_EQ(prompts.asked[2], QString::fromLatin1(ImportMappingPage::kCouldNotRead));
+
+    w.FilePage()->SetFileName(Write("a.csv", "First Name,Last Name,Phone,Phone\n"));
+    w.next();
+    ASSERT_EQ(w.currentId(), W::kImportMappingPage);
+    EXPECT_EQ(Labels(w), QStringList({"Orvak Name (First)", "Orvak Name (Last)", "Orvak Phone Number", " "}));
+
+    // Change Map: without a row selected it says so; unchecking frees a target for another row.
+    w.MappingPage()->OnChangeMap();
+    EXPECT_EQ(prompts.asked.last(), QStringLiteral("No row selected."));
+    w.MappingPage()->ChangeRow(2, -1);
+    w.MappingPage()->ChangeRow(3, ImportFieldMap::kPhoneNumber);
+    EXPECT_EQ(Labels(w), QStringList({"Orvak Name (First)", "Orvak Name (Last)", " ", "Orvak Phone Number"}));
+    EXPECT_EQ(w.Choices().map.Column(ImportFieldMap::kPhoneNumber), 3);
+
+    // Back, another file, Next: a fresh guess.
+    w.back();
+    w.FilePage()->SetFileName(Write("b.csv", "\"name\",\"phone\"\n"));
+    w.next();
+    EXPECT_EQ(Labels(w), QStringList({"Orvak Name (First)", "Orvak Phone Number"}));
+    const ImportExportChoices c = w.Choices();
+    EXPECT_EQ(c.operation, ImportExportChoices::kImport);
+    EXPECT_EQ(c.map.Column(ImportFieldMap::kPhoneNumber), 1);
+}
+
+TEST_F(Wizard, ExportAsksBeforeReplacingAFileAndThePageExportsAndImportsBack)
+{
+    ImportExportWizard w;
+    w.show();
+    w.OperationPage()->SetOperation(ImportExportChoices::kExport);
+    w.next();
+    ASSERT_EQ(w.currentId(), W::kExportPage);
+    EXPECT_FALSE(w.ExportOptionsPage()->validatePage());
+    EXPECT_TRUE(prompts.asked.last().startsWith(QStringLiteral("No file specified.")));
+    const QString out = Write("out.csv", "old");
+    w.ExportOptionsPage()->SetFileName(out);
+    prompts.answers = {Answer::No};
+    EXPECT_FALSE(w.ExportOptionsPage()->validatePage());
+    EXPECT_EQ(prompts.asked.last(), QStringLiteral("File already exists.  Do you want to overwrite it?"));
+    prompts.answers = {Answer::Yes};
+    EXPECT_TRUE(w.ExportOptionsPage()->validatePage());
+
+    PhonebookPage page;
+    page.m_backgroundBitmapId = picture::kPhonebookBackground;
+    page.OnInitDialog();
+    page.OnNewPhonebook();
+    page.AddEntry("Ann", "111");
+    page.AddEntry("Bo", "222");
+    page.SelectRows({1});
+    ImportExportChoices choices = w.Choices();
+    ASSERT_EQ(choices.operation, ImportExportChoices::kExport);
+    EXPECT_EQ(page.FinishImportExport(choices).result, Msg::Ok);
+    EXPECT_EQ(ReadAll(out), QByteArray("\"name\",\"phone\"\r\n\"Bo\",\"222\"\r\n"));
+    page.SelectRows({});
+    EXPECT_EQ(page.FinishImportExport(choices).result, Msg::NoRecordsToWrite);
+    EXPECT_EQ(prompts.asked.last(), LoadString(Msg::NoRecordsToWrite));
+
+    // The export read back through the guess: one more entry, and the book changed.
+    choices.exportScope = ImportExportChoices::kAll;
+    ASSERT_EQ(page.FinishImportExport(choices).result, Msg::Ok);
+    choices.operation = ImportExportChoices::kImport;
+    choices.importFile = out;
+    choices.map = ImportFieldMap::Guess({"\"name\"", "\"phone\""});
+    ASSERT_EQ(page.FinishImportExport(choices).added, 2);
+    ASSERT_EQ(page.Model().Count(), 4);
+    EXPECT_EQ(page.Model().Entry(3).name, "Bo");
+    EXPECT_TRUE(page.Modified());
+}
+
+}  // namespace
