@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 
@@ -33,9 +32,16 @@ inline double ChildPeakMb(const QString& job, const QString& path)
     return child.readAllStandardOutput().trimmed().toDouble();
 }
 
+// The process's peak resident memory. From VmHWM, which starts afresh at exec: getrusage's
+// figure keeps the peak of the parent that forked this process.
 inline void PrintPeakMb()
 {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    std::printf("%.1f\n", usage.ru_maxrss / 1024.0);
+    QFile status(QStringLiteral("/proc/self/status"));
+    double kb = 0;
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmHWM:"))
+                kb = line.mid(6).trimmed().split(' ').value(0).toDouble();
+    }
+    std::printf("%.1f\n", kb / 1024.0);
 }

@@ -2,6 +2,9 @@
 
 #include "core/common/Cp1252.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include <string_view>
 
 namespace ContactText {
@@ -16,6 +19,15 @@ bool IsUtf8(QByteArrayView bytes)
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* end = p + bytes.size();
     while (p < end) {
+        // Most of any contacts file is ASCII: eight bytes at a time.
+        if (end - p >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p, sizeof word);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                p += 8;
+                continue;
+            }
+        }
         const unsigned char b = *p;
         if (b < 0x80) {
             ++p;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -38,10 +39,7 @@ QByteArrayView PhysicalLine(QByteArrayView text, qsizetype& at)
 
 qsizetype CountQuotes(QByteArrayView s)
 {
-    qsizetype n = 0;
-    for (char c : s)
-        n += c == '"';
-    return n;
+    return std::count(s.begin(), s.end(), '"');
 }
 
 bool LooksLikeVCard(const QString& fileName, QByteArrayView bytes)
@@ -61,7 +59,8 @@ void DelimitedFile::Clear()
     m_text.clear();
     m_headers.clear();
     m_headerFileNames.clear();
-    m_columns.clear();
+    m_cells.clear();
+    m_rows.clear();
     m_lastError.clear();
 }
 
@@ -80,6 +79,10 @@ bool DelimitedFile::Read(const QString& fileName, std::uint32_t flags)
         m_readFlags = flags;
         m_lastError = QString::fromLatin1(kFileNotFound) + QStringLiteral("\nDetails: ") + fileName;
         return false;
+    }
+    if (file.size() > kMaxFileSize) {
+        Clear();
+        return Fail(kUnknownError);
     }
     QByteArray bytes;
     try {
@@ -110,7 +113,11 @@ bool DelimitedFile::ReadBytes(const QByteArray& bytes, const QString& fileName, 
             SetTable(cards.Headers(), cards.Rows());
             return true;
         }
-        return ParseDelimited(ContactText::ToUtf8(bytes));
+        // Parsed in place when it is UTF-8 already; converted first otherwise.
+        const QByteArrayView body = ContactText::WithoutBom(bytes);
+        if (ContactText::IsUtf8(body))
+            return ParseDelimited(body);
+        return ParseDelimited(ContactText::ToUtf8(body));
     } catch (const std::bad_alloc&) {
         return Fail(kUnknownError);
     }
@@ -120,16 +127,21 @@ void DelimitedFile::AddColumn(QByteArrayView header)
 {
     m_headers.push_back(QString::fromUtf8(header));
     m_headerFileNames.push_back(m_fileName);
-    // Room for cells is made as rows come, not reserved up front for every column.
-    m_columns.emplace_back();
 }
 
-void DelimitedFile::AppendCell(std::size_t column, QByteArrayView text)
+void DelimitedFile::StartRow()
+{
+    m_rows.push_back({m_cells.size(), 0});
+}
+
+// Room for cells is made as rows come, not reserved up front for every column.
+void DelimitedFile::AppendCell(QByteArrayView text)
 {
     if (static_cast<quint64>(m_text.size()) + static_cast<quint64>(text.size()) > std::numeric_limits<std::uint32_t>::max())
         throw std::bad_alloc();
-    m_columns[column].push_back({static_cast<std::uint32_t>(m_text.size()), static_cast<std::uint32_t>(text.size())});
-    m_text.append(text);
+    m_cells.push_back({static_cast<std::uint32_t>(m_text.size()), static_cast<std::uint32_t>(text.size())});
+    ++m_rows.back().cellCount;
+    m_text.append(text.data(), static_cast<std::size_t>(text.size()));
 }
 
 bool DelimitedFile::ParseDelimited(QByteArrayView text)
@@ -148,6 +160,8 @@ bool DelimitedFile::ParseDelimited(QByteArrayView text)
     // end of the line.
     qsizetype at = 0;
     const QByteArrayView headerLine = PhysicalLine(text, at);
+    if (headerLine.size() > kMaxLogicalLine)
+        return Fail(kUnknownError);
     qsizetype from = 0;
     for (int k = 0; k < count; ++k) {
         qsizetype to = headerLine.size();
@@ -161,6 +175,8 @@ bool DelimitedFile::ParseDelimited(QByteArrayView text)
         from = to + 1;
     }
 
+    // The cells' text is never longer than the file's.
+    m_text.reserve(static_cast<std::size_t>(text.size()));
     FieldSplitter splitter;
     QByteArray joined;
     while (at < text.size()) {
@@ -184,9 +200,11 @@ bool DelimitedFile::ParseDelimited(QByteArrayView text)
         if (line.isEmpty() && at >= text.size())
             break;
         splitter.SetLine(line);
-        splitter.Split();
-        for (std::size_t c = 0; c < m_columns.size(); ++c)
-            AppendCell(c, splitter.Field(static_cast<int>(c)));
+        // Fields past the last column are dropped; missing ones read as empty.
+        const int fields = std::min(splitter.Split(), HeaderCount());
+        StartRow();
+        for (int c = 0; c < fields; ++c)
+            AppendCell(splitter.Field(c));
     }
     return true;
 }
@@ -207,25 +225,30 @@ int DelimitedFile::GetString(int column, int row, QString& out)
         m_lastError = QString::fromLatin1(kNotReadAsString);
         return -1;
     }
-    if (column < 0 || column >= HeaderCount() || row < 0 ||
-        static_cast<std::size_t>(row) >= m_columns[static_cast<std::size_t>(column)].size()) {
+    if (column < 0 || column >= HeaderCount() || row < 0 || row >= RowCount()) {
         m_lastError = QString::fromLatin1(kIndexOutOfRange);
         return -1;
     }
-    const Cell cell = m_columns[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
-    out = QString::fromUtf8(m_text.constData() + cell.offset, cell.length);
+    const Row& r = m_rows[static_cast<std::size_t>(row)];
+    if (static_cast<std::uint32_t>(column) >= r.cellCount) {
+        out.clear();
+        return 0;
+    }
+    const Cell cell = m_cells[r.firstCell + static_cast<std::size_t>(column)];
+    out = QString::fromUtf8(m_text.data() + cell.offset, static_cast<qsizetype>(cell.length));
     return static_cast<int>(out.size());
 }
 
 void DelimitedFile::SetTable(const QStringList& headers, const std::vector<QStringList>& rows)
 {
-    m_text.clear();
-    m_headers.clear();
-    m_headerFileNames.clear();
-    m_columns.clear();
+    const QString error = m_lastError;
+    Clear();
+    m_lastError = error;
     for (const QString& h : headers)
         AddColumn(h.toUtf8());
-    for (const QStringList& row : rows)
-        for (std::size_t c = 0; c < m_columns.size(); ++c)
-            AppendCell(c, c < static_cast<std::size_t>(row.size()) ? row[static_cast<qsizetype>(c)].toUtf8() : QByteArray());
+    for (const QStringList& row : rows) {
+        StartRow();
+        for (qsizetype c = 0; c < std::min<qsizetype>(row.size(), headers.size()); ++c)
+            AppendCell(row[c].toUtf8());
+    }
 }

@@ -3,14 +3,17 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <string>
 #include <vector>
 
 // Splits one logical line of a comma-delimited file into its fields. A field that starts with a
 // double quote runs to the quote that is not doubled ("" stands for one quote), and whatever
 // follows that quote up to the next comma is kept as it is; any other field runs to the next
 // comma and keeps its quotes. A line that ends with a comma ends with one more, empty, field.
-// The fields are reused from one line to the next, so splitting costs no allocations once
-// the fields have grown.
+// A field is a view into the line when it is a plain piece of it, and is copied into a buffer
+// of its own only when its quotes must be taken out; the buffers are reused from one line to
+// the next, so splitting costs no allocations once they have grown. The views last as long as
+// the line.
 class FieldSplitter {
 public:
     static constexpr char kSeparator = ',';
@@ -24,6 +27,7 @@ public:
 
 private:
     QByteArrayView m_line;
-    std::vector<QByteArray> m_fields;
+    std::vector<QByteArrayView> m_fields;
+    std::vector<std::string> m_buffers;
     int m_count = 0;
 };

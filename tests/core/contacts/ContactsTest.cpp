@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 QStringList Headers(DelimitedFile& f)
@@ -37,6 +39,16 @@ QStringList Row(DelimitedFile& f, int row)
         cells.append(text);
     }
     return cells;
+}
+
+// The memory the process holds now.
+qint64 ResidentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toLongLong() * ::sysconf(_SC_PAGESIZE);
 }
 
 class Contacts : public ::testing::Test {
@@ -102,6 +114,16 @@ TEST_F(Contacts, TheReaderTakesWindows1252AndLongLinesUpToItsBound)
     DelimitedFile f;
     ASSERT_TRUE(f.Read(Write("w.csv", "Name,Phone\nO\x92Neil Caf\xE9,1\n")));
     EXPECT_EQ(Row(f, 0).value(0), QString::fromUtf8("O\u2019Neil Caf\u00e9"));
+
+    // 254 columns and one row take room for one row, not for 65 535 rows of every column.
+    QByteArray wide = "c0";
+    for (int i = 1; i < 254; ++i)
+        wide += ",c" + QByteArray::number(i);
+    const qint64 before = ResidentBytes();
+    DelimitedFile held;
+    ASSERT_TRUE(held.Read(Write("wide.csv", wide + "\n" + wide + "\n")));
+    EXPECT_LT(ResidentBytes() - before, qint64(16) << 20);
+    EXPECT_EQ(held.RowCount(), 1);
 
     const QByteArray note(900 * 1024, 'x');
     ASSERT_TRUE(f.Read(Write("long.csv", "Name,Notes\nA,\"" + note + "\"\n")));
