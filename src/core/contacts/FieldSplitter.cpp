@@ -37,7 +37,7 @@ int FieldSplitter::Split()
             end = quote >= n ? n : Find(m_line, kSeparator, quote + 1);
             const bool plain = quote >= n || (quote + 1 == end);
             if (plain) {
-                m_fields[index] = m_line.sliced(start, quote - start);
+                m_fields[index] = {false, start, quote - start};
             } else {
                 std::string& buffer = m_buffers[index];
                 buffer.clear();
@@ -59,11 +59,11 @@ int FieldSplitter::Split()
                 // Whatever follows the closing quote up to the separator is kept as it is.
                 end = Find(m_line, kSeparator, p);
                 buffer.append(m_line.data() + p, static_cast<std::size_t>(end - p));
-                m_fields[index] = QByteArrayView(buffer.data(), static_cast<qsizetype>(buffer.size()));
+                m_fields[index] = {true, 0, static_cast<qsizetype>(buffer.size())};
             }
         } else {
             end = Find(m_line, kSeparator, p);
-            m_fields[index] = m_line.sliced(p, end - p);
+            m_fields[index] = {false, p, end - p};
         }
         if (end >= n)
             break;
@@ -76,5 +76,10 @@ QByteArrayView FieldSplitter::Field(int i) const
 {
     if (i < 0 || i >= m_count)
         return {};
-    return m_fields[static_cast<std::size_t>(i)];
+    const auto index = static_cast<std::size_t>(i);
+    const Piece& f = m_fields[index];
+    // Buffers may move while later fields are split, so a view is made only when asked for.
+    if (f.copied)
+        return QByteArrayView(m_buffers[index].data(), f.length);
+    return m_line.sliced(f.start, f.length);
 }

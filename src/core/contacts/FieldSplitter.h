@@ -26,8 +26,15 @@ public:
     QByteArrayView Field(int i) const;
 
 private:
+    // A field: a piece of the line, or (when `copied`) the buffer of the same index.
+    struct Piece {
+        bool copied = false;
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
+
     QByteArrayView m_line;
-    std::vector<QByteArrayView> m_fields;
+    std::vector<Piece> m_fields;
     std::vector<std::string> m_buffers;
     int m_count = 0;
 };

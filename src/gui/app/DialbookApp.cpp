@@ -7,6 +7,8 @@
 
 #include "sim/SimulatedHandset.h"
 
+#include "gui/contacts/ImportExportWizard.h"
+#include "gui/contacts/ImportFilePage.h"
 #include "gui/phonebook/PhonebookPage.h"
 #include "gui/picture/BrightnessContrastDialog.h"
 #include "gui/picture/ColorBalanceDialog.h"
@@ -65,6 +67,30 @@ void ShootPicturePage(MainWindow* window, PicturePage* page, const QString& fold
           {{ColorBalanceDialog::kRedSlider, 40}, {ColorBalanceDialog::kBlueSlider, -30}});
 }
 
+// The phone book exported to CSV, then the import wizard's mapping page reading it back.
+void ShootImportWizard(MainWindow* window, PhonebookPage* book, const QString& folder, int& n)
+{
+    ImportExportChoices out;
+    out.operation = ImportExportChoices::kExport;
+    out.exportScope = ImportExportChoices::kAll;
+    out.exportFile = folder + QStringLiteral("/contacts.csv");
+    if (book->FinishImportExport(out).result != Msg::Ok)
+        return;
+    ImportExportWizard wizard(window);
+    wizard.show();
+    wizard.next();
+    wizard.next();
+    wizard.FilePage()->SetFileName(out.exportFile);
+    wizard.next();
+    QCoreApplication::processEvents();
+    QThread::msleep(200);
+    QCoreApplication::processEvents();
+    const QString file = QStringLiteral("%1/%2-import-mapping.png").arg(folder).arg(++n);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(file);
+    std::printf("%s\n", qPrintable(file));
+    wizard.reject();
+}
+
 // Saves a picture of each tab into `folder`, then ends the program.
 void TakeScreenshots(MainWindow* window, const QString& folder)
 {
@@ -88,6 +114,7 @@ void TakeScreenshots(MainWindow* window, const QString& folder)
             const QString loaded = QStringLiteral("%1/%2-phonebook-received.png").arg(folder).arg(++n);
             window->grab().save(loaded);
             std::printf("%s\n", qPrintable(loaded));
+            ShootImportWizard(window, book, folder, n);
         }
         if (auto* pictures = qobject_cast<PicturePage*>(row.page))
             ShootPicturePage(window, pictures, folder, n);
