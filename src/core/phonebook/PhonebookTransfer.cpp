@@ -143,6 +143,11 @@ Msg PhonebookTransfer::ReceivePhonebook()
 
 Msg PhonebookTransfer::SendPhonebook()
 {
+    // The handset keeps 100 entries. A larger book (from a file, or received from a handset that
+    // held more) would be cut off there, and the send end in a misleading "memory full": refuse
+    // it before anything is written.
+    if (m_entries.size() > MAX_PHONEBOOK_ENTRIES)
+        return Msg::MaxEntriesReached;
     ProgressDisplay* progress = ProgressDialog();
     progress->CancelEvent().Reset();
     progress->ResetPosition();

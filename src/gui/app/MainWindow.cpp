@@ -186,8 +186,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    for (TabPageEntry& row : m_table)
-        row.page->OnClose();
+    for (TabPageEntry& row : m_table) {
+        if (!row.page->OnClose()) {
+            event->ignore();
+            return;
+        }
+    }
     HelpWindow::Quit();
     event->accept();
 }

@@ -327,10 +327,11 @@ void PhonebookPage::ReportResult(Msg code, bool closeBook)
     UpdateButtons();
 }
 
-void PhonebookPage::OnClose()
+bool PhonebookPage::OnClose()
 {
-    // Whatever the answer, the program closes.
-    PromptSaveChanges(UserPrompts::Buttons::YesNo);
+    // Yes and No only; but a Yes whose save was cancelled or failed keeps the window open, so
+    // that the changes are not lost.
+    return PromptSaveChanges(UserPrompts::Buttons::YesNo) != UserPrompts::Answer::Cancel;
 }
 
 QString PhonebookPage::GetBookFolder() const
@@ -386,13 +387,14 @@ Msg PhonebookPage::SaveBookAsked(bool* cancelled)
     QString proposed = m_filePath;
     if (proposed.isEmpty())
         proposed = GetBookFolder();
-    QString path = UserPrompts::Current().SaveFileName(this, proposed, QtFileFilter(kSaveFilter));
+    // The dialog adds ".opbk" before it asks about replacing a file, so it asks about the file
+    // that is really written.
+    const QString path = UserPrompts::Current().SaveFileName(this, proposed, QtFileFilter(kSaveFilter),
+                                                             QStringLiteral("opbk"));
     if (path.isEmpty()) {
         *cancelled = true;
         return Msg::Ok;
     }
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".opbk");
 
     BeginProgress(0, kSavingFile);
     PhonebookTransfer copy;

@@ -42,7 +42,7 @@ public:
     explicit PhonebookPage(QWidget* parent = nullptr);
 
     void OnInitDialog() override;
-    void OnClose() override;
+    bool OnClose() override;
 
     // Appends a row (the first 16 bytes of the name, 32 of the number); marks the book changed.
     int AddEntry(const std::string& name, const std::string& number);

@@ -25,8 +25,9 @@ public:
 
     // Called once the page has its place: background and status bar.
     virtual void OnInitDialog();
-    // The main window is closing; a page may ask to save its data first.
-    virtual void OnClose() {}
+    // The main window is closing; a page may ask to save its data first. False keeps the
+    // window open (the user's changes were not saved although they asked for it).
+    virtual bool OnClose() { return true; }
 
     // Busy: the page and the main window are disabled and the progress window shows.
     // cancelTextId 0 means the operation cannot be cancelled.

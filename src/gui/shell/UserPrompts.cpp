@@ -3,15 +3,40 @@
 #include "core/common/StringTable.h"
 
 #include <QFileDialog>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace {
+
+// A Yes/No question has no way out but its two buttons: Escape and the window's close button
+// would otherwise answer No, and a No can throw work away.
+class YesNoBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Escape && standardButtons() == (QMessageBox::Yes | QMessageBox::No))
+            return;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (standardButtons() == (QMessageBox::Yes | QMessageBox::No) && !clickedButton()) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+};
 
 class DialogPrompts final : public UserPrompts {
 public:
     Answer Ask(QWidget* owner, const QString& text, Buttons buttons, Icon icon) override
     {
-        QMessageBox box(owner);
+        YesNoBox box(owner);
         box.setWindowTitle(LoadString(Msg::AppTitle));
         box.setText(text);
         box.setIcon(icon == Icon::Warning    ? QMessageBox::Warning

@@ -11,6 +11,7 @@
 #include "gui/phonebook/PhonebookPage.h"
 #include "core/transfer/ProtocolCodes.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -266,15 +267,52 @@ TEST_F(PhonebookPageTest, AFailedSaveLeavesTheBookChangedAndTheOldFileWhole)
     EXPECT_EQ(page->FilePath(), Path("book.opbk"));
 }
 
-TEST_F(PhonebookPageTest, ClosingWithChangesAsksYesOrNo)
+TEST_F(PhonebookPageTest, ClosingWithChangesAsksYesOrNoAndAYesThatSavesNothingKeepsTheWindow)
 {
     page->OnNewPhonebook();
-    page->OnClose();
+    EXPECT_TRUE(page->OnClose());
     EXPECT_TRUE(prompts.asked.isEmpty()) << "nothing changed, nothing asked";
     page->AddEntry("A", "1");
-    prompts.answers = {Answer::No};
-    page->OnClose();
+    prompts.answers = {Answer::Yes};
+    prompts.files = {QString()};  // the save dialog is cancelled
+    EXPECT_FALSE(page->OnClose());
     EXPECT_EQ(prompts.asked, QStringList{Page::kSaveChangesQuestion});
+    prompts.answers = {Answer::No};
+    EXPECT_TRUE(page->OnClose());
+
+    // The real question: Escape and the close button answer nothing; only Yes or No does.
+    UserPrompts::Install(nullptr);
+    bool stayed = false;
+    QTimer::singleShot(0, [&stayed] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(box, &escape);
+        box->close();
+        stayed = box->isVisible();
+        for (QAbstractButton* b : box->findChildren<QAbstractButton*>())
+            if (b->text().remove(u'&') == QStringLiteral("Yes"))
+                b->click();
+    });
+    const Answer answer = UserPrompts::Current().Ask(page.get(), Page::kSaveChangesQuestion,
+                                                     UserPrompts::Buttons::YesNo, UserPrompts::Icon::Warning);
+    UserPrompts::Install(&prompts);
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(answer, Answer::Yes);
+}
+
+TEST_F(PhonebookPageTest, MoreThanAHundredEntriesAreRefusedBeforeAnythingIsSent)
+{
+    SimHandset& h = Handset(1);
+    page->OnNewPhonebook();
+    for (int i = 0; i < 101; ++i)
+        page->AddEntry("n" + std::to_string(i), "1");
+    h.ClearCommands();
+    prompts.answers = {Answer::Yes};
+    page->OnSend();
+    EXPECT_EQ(prompts.asked.last(), LoadString(Msg::MaxEntriesReached));
+    EXPECT_TRUE(h.Commands().empty());
+    EXPECT_EQ(h.Phonebook().size(), 1u);
 }
 
 TEST_F(PhonebookPageTest, ReceiveEditSaveOpenSendAndReceiveAgain)
