@@ -33,7 +33,9 @@ const char* const kHelp =
     "  pull FILE.opbk   Receive the handset's phone book and save it in FILE.opbk.\n"
     "  push FILE.opbk   Send the phone book in FILE.opbk to the handset, replacing the one\n"
     "                   there. Asks first; entries without a name or a number are left out,\n"
-    "                   after a second question.\n"
+    "                   after a second question. The handset's book is kept in My Phonebooks/\n"
+    "                   Backups first (the 20 newest of each handset), unless --no-backup.\n"
+    "  backups          List the kept phone books, newest first.\n"
     "  show FILE.opbk   Print the identity of a phone-book file and one line per entry:\n"
     "                   the name, a tab, the number.\n"
     "  picture IN OUT.png|OUT.bmp\n"
@@ -101,6 +103,7 @@ const std::map<QString, CommandShape>& Commands()
         {QStringLiteral("picture"),
          {CommandLine::Command::Picture, 2, "picture takes a picture file and a PNG or BMP file"}},
         {QStringLiteral("send-picture"), {CommandLine::Command::SendPicture, 1, "send-picture takes one file"}},
+        {QStringLiteral("backups"), {CommandLine::Command::Backups, 0, "backups takes no arguments"}},
         {QStringLiteral("import"),
          {CommandLine::Command::Import, 2, "import takes a contacts file and a phone-book file"}},
         {QStringLiteral("export"),
@@ -119,6 +122,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     const QCommandLineOption simulate(QStringLiteral("simulate"), QString());
     const QCommandLineOption yes(QStringLiteral("yes"), QString());
     const QCommandLineOption dryRun(QStringLiteral("dry-run"), QString());
+    const QCommandLineOption noBackup(QStringLiteral("no-backup"), QString());
     const QCommandLineOption map(QStringLiteral("map"), QString(), QStringLiteral("spec"));
     const QStringList valued = {QStringLiteral("rotate"), QStringLiteral("zoom-in"),  QStringLiteral("zoom-out"),
                                 QStringLiteral("frame"),  QStringLiteral("brightness"), QStringLiteral("contrast"),
@@ -127,6 +131,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     parser.addOption(simulate);
     parser.addOption(yes);
     parser.addOption(dryRun);
+    parser.addOption(noBackup);
     parser.addOption(map);
     for (const QString& name : valued)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
@@ -144,6 +149,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     line.simulate = parser.isSet(simulate);
     line.assumeYes = parser.isSet(yes);
     line.dryRun = parser.isSet(dryRun);
+    line.noBackup = parser.isSet(noBackup);
     line.importMap = parser.value(map);
 
     // The rotations and zoom steps apply in the order given, so walk the options as they came.
@@ -213,6 +219,7 @@ int RunCommandLine(const CommandLine& line, CommandConsole console)
         case Command::Import:
             return RunImportCommand(console, line.files[0], line.files[1], line.importMap, line.dryRun);
         case Command::Export: return RunExportCommand(console, line.files[0], line.files[1]);
+        case Command::Backups: return RunBackupsCommand(console);
         default: return RunPictureCommand(console, line.files[0], line.files[1], line.picture);
         }
     }
@@ -231,12 +238,13 @@ int RunCommandLine(const CommandLine& line, CommandConsole console)
     case Command::Devices: return RunDevicesCommand(console.out);
     case Command::Info: return RunInfoCommand(console);
     case Command::Pull: return RunPullCommand(console, line.files[0]);
-    case Command::Push: return RunPushCommand(console, line.files[0]);
+    case Command::Push: return RunPushCommand(console, line.files[0], !line.noBackup);
     case Command::SendPicture: return RunSendPictureCommand(console, line.files[0], line.picture);
     case Command::Show:
     case Command::Picture:
     case Command::Import:
-    case Command::Export: break;
+    case Command::Export:
+    case Command::Backups: break;
     }
     return 1;
 }

@@ -9,7 +9,7 @@
 
 // What `dialbook` was asked to do, read from its arguments.
 struct CommandLine {
-    enum class Command { Devices, Info, Pull, Push, Show, Picture, SendPicture, Import, Export };
+    enum class Command { Devices, Info, Pull, Push, Show, Picture, SendPicture, Import, Export, Backups };
 
     Command command = Command::Devices;
     bool simulate = false;
@@ -18,6 +18,8 @@ struct CommandLine {
     // The command's files, in order.
     QStringList files;
     PictureSteps picture;
+    // push: --no-backup.
+    bool noBackup = false;
     // import: the --map spec, and --dry-run.
     QString importMap;
     bool dryRun = false;
@@ -26,7 +28,7 @@ struct CommandLine {
     bool NeedsHandset() const
     {
         return command != Command::Show && command != Command::Picture && command != Command::Import &&
-               command != Command::Export;
+               command != Command::Export && command != Command::Backups;
     }
 };
 

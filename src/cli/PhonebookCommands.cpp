@@ -1,5 +1,8 @@
 #include "cli/PhonebookCommands.h"
 
+#include "core/phonebook/PhonebookBackups.h"
+#include "core/phonebook/PhonebookLimits.h"
+
 #include "cli/CancelOnInterrupt.h"
 #include "cli/TerminalProgress.h"
 
@@ -83,7 +86,7 @@ int RunPullCommand(const CommandConsole& console, const QString& path)
     return 0;
 }
 
-int RunPushCommand(const CommandConsole& console, const QString& path)
+int RunPushCommand(const CommandConsole& console, const QString& path, bool keepBackup)
 {
     PhonebookTransfer file;
     if (const Msg m = file.LoadFromFile(path); m != Msg::Ok)
@@ -105,14 +108,43 @@ int RunPushCommand(const CommandConsole& console, const QString& path)
     if (leftOut && !Ask(console, Msg::ConfirmSkipIncomplete))
         return 1;
     book.SetIdentity(file.Identity());
+    if (book.Count() > MAX_PHONEBOOK_ENTRIES)
+        return ReportFailure(console, Msg::MaxEntriesReached);
 
     TransferSession session(console);
+    // The send replaces the handset's whole book: the one it has is kept first, and without
+    // that copy nothing is sent.
+    QString backup;
+    if (keepBackup) {
+        if (const Msg kept = PhonebookBackups::Make(session.Progress(), &backup); kept != Msg::Ok) {
+            session.Finish();
+            std::fprintf(console.err, "The handset's phone book could not be kept before the send, so nothing was sent.\n");
+            return ReportFailure(console, kept);
+        }
+    }
     book.SetProgressDialog(session.Progress());
     const Msg sent = book.SendPhonebook();
     session.Finish();
-    if (sent != Msg::Ok)
-        return ReportFailure(console, sent);
+    if (!backup.isEmpty())
+        std::fprintf(console.out, "Kept the handset's previous phone book in %s\n", qPrintable(backup));
+    if (sent != Msg::Ok) {
+        ReportFailure(console, sent);
+        if (book.HandsetCleared()) {
+            std::fprintf(console.err, "%s\n", qPrintable(PhonebookBackups::PartialSendText(book.EntriesSent(), book.Count())));
+            if (!backup.isEmpty())
+                std::fprintf(console.err, "To send its previous phone book back: dialbook push --no-backup '%s'\n",
+                             qPrintable(backup));
+        }
+        return 1;
+    }
     std::fprintf(console.out, "Sent %zu entries\n", book.Count());
+    return 0;
+}
+
+int RunBackupsCommand(const CommandConsole& console)
+{
+    for (const QString& path : PhonebookBackups::List())
+        std::fprintf(console.out, "%s\n", qPrintable(path));
     return 0;
 }
 

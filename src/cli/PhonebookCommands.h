@@ -25,5 +25,8 @@ int ReportFailure(const CommandConsole& console, Msg m);
 // Each returns the exit status: 0 done, 1 failed or declined.
 int RunInfoCommand(const CommandConsole& console);
 int RunPullCommand(const CommandConsole& console, const QString& path);
-int RunPushCommand(const CommandConsole& console, const QString& path);
+// Keeps the handset's book as a backup first unless `keepBackup` is false (--no-backup).
+int RunPushCommand(const CommandConsole& console, const QString& path, bool keepBackup = true);
+// `dialbook backups`: the kept phone books, newest first, a path a line.
+int RunBackupsCommand(const CommandConsole& console);
 int RunShowCommand(const CommandConsole& console, const QString& path);

@@ -1,10 +1,13 @@
 // The phone-book commands of `dialbook`, with their questions, output and Ctrl+C.
 
 #include "cli/PhonebookCommands.h"
+#include "core/phonebook/PhonebookBackups.h"
 #include "support/Captured.h"
 #include "support/PhonebookHelpers.h"
 #include "support/SimFixture.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -118,6 +121,62 @@ TEST_F(PhonebookCommands, CtrlCCancelsAPull)
     interrupt.join();
     EXPECT_NE(err.Text().find("Data transfer canceled."), std::string::npos) << err.Text();
     EXPECT_FALSE(QFile::exists(Path("a.opbk")));
+}
+
+TEST_F(PhonebookCommands, PushKeepsTheHandsetsBookFirstAndSaysWhatAStoppedSendLeft)
+{
+    QDir(PhonebookBackups::Folder()).removeRecursively();
+    SimHandset& h = StartHandset();
+    for (int i = 0; i < 5; ++i)
+        h.AddContact("Newer " + std::to_string(i), "55500" + std::to_string(i));
+    PhonebookTransfer old;
+    FillBook(old, 30);
+    ASSERT_EQ(old.SaveToFile(Path("old.opbk")), Msg::Ok);
+    CommandConsole yes = Console();
+    yes.assumeYes = true;
+
+    // A refused receive keeps nothing, so nothing is sent: the handset's book stays.
+    SimFaults faults;
+    faults.refuseCode = 3;
+    h.SetFaults(faults);
+    EXPECT_EQ(RunPushCommand(yes, Path("old.opbk")), 1);
+    EXPECT_NE(err.Text().find("could not be kept"), std::string::npos);
+    h.SetFaults({});
+    EXPECT_EQ(h.Phonebook().size(), 5u);
+    EXPECT_TRUE(PhonebookBackups::List().isEmpty());
+
+    // The push keeps the newer book, which `show` reads back, and `backups` lists.
+    ASSERT_EQ(RunPushCommand(yes, Path("old.opbk")), 0) << err.Text();
+    EXPECT_EQ(h.Phonebook().size(), 30u);
+    const QStringList backups = PhonebookBackups::List();
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_TRUE(QFileInfo(backups[0]).fileName().startsWith(QStringLiteral("Orvak Handset 20")));
+    EXPECT_EQ(RunShowCommand(Console(), backups[0]), 0);
+    EXPECT_NE(out.Text().find("Newer 4\t555004"), std::string::npos);
+    ASSERT_EQ(RunBackupsCommand(Console()), 0);
+    EXPECT_NE(out.Text().find(backups[0].toStdString()), std::string::npos);
+
+    // A send that fails after the handset's book was cleared says what is left there and how to
+    // put the kept book back.
+    h.SetWriteReply(std::vector<std::uint8_t>{1, 2});
+    EXPECT_EQ(RunPushCommand(yes, Path("old.opbk")), 1);
+    EXPECT_NE(err.Text().find("the handset now holds 0 of the 30 entries"), std::string::npos) << err.Text();
+    EXPECT_NE(err.Text().find("dialbook push --no-backup '"), std::string::npos);
+    h.SetWriteReply(std::nullopt);
+    EXPECT_EQ(PhonebookBackups::List().size(), 2);
+    ASSERT_EQ(RunPushCommand(yes, Path("old.opbk"), false), 0);
+    EXPECT_EQ(PhonebookBackups::List().size(), 2) << "--no-backup keeps none";
+
+    // The 20 newest of a handset are kept.
+    const QString folder = PhonebookBackups::Folder();
+    const QDateTime start(QDate(2026, 1, 1), QTime(8, 0));
+    for (int i = 0; i < 22; ++i)
+        ASSERT_EQ(old.SaveToFile(PhonebookBackups::PathFor(folder, "Kitchen", start.addSecs(i))), Msg::Ok);
+    PhonebookBackups::Prune(PhonebookBackups::PathFor(folder, "Kitchen", start.addSecs(30)));
+    QStringList kitchen = PhonebookBackups::List().filter(QStringLiteral("Kitchen"));
+    ASSERT_EQ(kitchen.size(), 20);
+    EXPECT_TRUE(kitchen.last().endsWith(QStringLiteral("Kitchen 2026-01-01 08.00.02.opbk")));
+    EXPECT_EQ(PhonebookBackups::List().size(), 22) << "other handsets' backups stay";
 }
 
 }  // namespace

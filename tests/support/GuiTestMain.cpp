@@ -1,7 +1,7 @@
 #include "core/picture/PictureDecoder.h"
+#include "support/TestHome.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The pages make their folders in the documents folder: a home of the run's own keeps the
-    // user's untouched. Set before any thread starts.
-    QTemporaryDir home;
-    if (home.isValid()) {
-        qputenv("HOME", home.path().toUtf8());
-        qunsetenv("XDG_CONFIG_HOME");
-    }
+    TestHome home;
     QApplication app(argc, argv);
     PictureDecoder::SetAllocationLimit();
     ::testing::InitGoogleTest(&argc, argv);

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 // Answers message boxes and file dialogs from a script, and remembers what was asked.
 class ScriptedPrompts final : public UserPrompts {
@@ -15,6 +16,8 @@ public:
     Answer Ask(QWidget*, const QString& text, Buttons, Icon) override
     {
         asked.append(text);
+        if (onAsk)
+            onAsk(text);
         if (answers.empty())
             return Answer::Cancel;
         const Answer a = answers.front();
@@ -35,6 +38,8 @@ public:
 
     QStringList asked;
     QStringList proposedNames;
+    // Called with each question before it is answered, to change the world in between.
+    std::function<void(const QString&)> onAsk;
     std::deque<Answer> answers;
     std::deque<QString> files;
 

@@ -1,4 +1,5 @@
 #include "core/picture/PictureDecoder.h"
+#include "support/TestHome.h"
 
 #include <QCoreApplication>
 
@@ -7,6 +8,7 @@
 // Suites share one Qt application object, so event loops, notifiers and resources work.
 int main(int argc, char** argv)
 {
+    TestHome home;
     QCoreApplication app(argc, argv);
     PictureDecoder::SetAllocationLimit();
     ::testing::InitGoogleTest(&argc, argv);

@@ -116,6 +116,7 @@ Msg PhonebookTransfer::ReceivePhonebook()
     if (const Msg m = infoTransfer.GetInfo(info); m != Msg::Ok)
         return FailReceive(m);
     m_identity = info.identity;
+    m_handsetName = info.name;
 
     std::uint16_t count = 0;
     std::uint16_t second = 0;
@@ -146,6 +147,8 @@ Msg PhonebookTransfer::SendPhonebook()
     // The handset keeps 100 entries. A larger book (from a file, or received from a handset that
     // held more) would be cut off there, and the send end in a misleading "memory full": refuse
     // it before anything is written.
+    m_handsetCleared = false;
+    m_entriesSent = 0;
     if (m_entries.size() > MAX_PHONEBOOK_ENTRIES)
         return Msg::MaxEntriesReached;
     ProgressDisplay* progress = ProgressDialog();
@@ -163,6 +166,7 @@ Msg PhonebookTransfer::SendPhonebook()
 
     if (const Msg m = BeginDownload(CLASS_PHONEBOOK); m != Msg::Ok)
         return m;
+    m_handsetCleared = true;
     progress->SetRange(0, static_cast<int>(m_entries.size()) * kStepsPerRecord + kExtraSteps);
 
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
@@ -176,6 +180,7 @@ Msg PhonebookTransfer::SendPhonebook()
         RecordTag tag{CLASS_PHONEBOOK, 0, 0};
         if (const Msg m = WriteRecord(record, tag); m != Msg::Ok)
             return m;
+        ++m_entriesSent;
     }
     return Msg::Ok;
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 // A phone book: an ordered list of entries and the identity of the handset it came from. It
@@ -34,8 +35,15 @@ public:
 
     // Replaces the contents with the handset's phone book; empty again on any failure.
     Msg ReceivePhonebook();
-    // Writes the entries to the handset after clearing its phone book. Leaves this unchanged.
+    // Writes the entries to the handset after clearing its phone book. Leaves the entries
+    // unchanged.
     Msg SendPhonebook();
+    // After a send: whether the handset's phone book had been cleared, and how many entries
+    // reached it since. A send that stops after the clear leaves the handset with only those.
+    bool HandsetCleared() const { return m_handsetCleared; }
+    std::size_t EntriesSent() const { return m_entriesSent; }
+    // The name of the handset of the last receive (8-bit text).
+    const std::string& HandsetName() const { return m_handsetName; }
 
     // Msg::Ok, Msg::NoMemory or Msg::FileWriteFailed. The file is replaced as a whole or not at all.
     Msg SaveToFile(const QString& path) const;
@@ -54,4 +62,7 @@ private:
 
     std::vector<std::unique_ptr<PhonebookEntry>> m_entries;
     HandsetIdentity m_identity;
+    std::string m_handsetName;
+    bool m_handsetCleared = false;
+    std::size_t m_entriesSent = 0;
 };

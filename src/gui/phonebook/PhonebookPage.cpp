@@ -1,6 +1,7 @@
 #include "gui/phonebook/PhonebookPage.h"
 
 #include "core/phonebook/BookFolder.h"
+#include "core/phonebook/PhonebookBackups.h"
 #include "gui/phonebook/PhoneNumberEdit.h"
 #include "core/phonebook/Cp1252Validator.h"
 #include "core/phonebook/PhonebookLimits.h"
@@ -60,6 +61,8 @@ const ButtonPlace kButtons[] = {
 }  // namespace
 
 const QString PhonebookPage::kSaveChangesQuestion = QStringLiteral("Save changes to current phonebook loaded?");
+const QString PhonebookPage::kBackupFailedText =
+    QStringLiteral("The handset's phone book could not be kept before the send, so nothing was sent.");
 
 PhonebookPage::PhonebookPage(QWidget* parent) : TabPage(parent)
 {
@@ -481,8 +484,47 @@ void PhonebookPage::OnSend()
         EndProgress();
         return;
     }
+    // A send replaces the handset's whole book: first keep the one it has. Without that copy
+    // nothing is sent. A book too large to send is refused before the copy is made.
+    if (outgoing.Count() > MAX_PHONEBOOK_ENTRIES) {
+        ReportResult(Msg::MaxEntriesReached, false);
+        return;
+    }
+    QString backup;
+    if (const Msg kept = PhonebookBackups::Make(&m_progressDialog, &backup); kept != Msg::Ok) {
+        EndProgress();
+        if (kept != Msg::Cancelled && kept != Msg::RefusedHandsetCanceledImage)
+            UserPrompts::Current().Ask(this, kBackupFailedText + QStringLiteral("\n\n") + LoadString(kept),
+                                       UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+        UpdateButtons();
+        return;
+    }
     outgoing.SetProgressDialog(&m_progressDialog);
-    if (const Msg result = outgoing.SendPhonebook(); result != Msg::Ok)
+    const Msg result = outgoing.SendPhonebook();
+    if (result == Msg::Ok) {
+        EndProgress();
+        return;
+    }
+    ReportResult(result, false);
+    if (outgoing.HandsetCleared())
+        OfferBackupBack(backup, outgoing.EntriesSent(), outgoing.Count());
+}
+
+void PhonebookPage::OfferBackupBack(const QString& backup, std::size_t sent, std::size_t total)
+{
+    const QString question = PhonebookBackups::PartialSendText(sent, total) + QStringLiteral("\n\n") +
+                             QStringLiteral("Send the phone book it had before (kept in %1) back to it?").arg(backup);
+    if (UserPrompts::Current().Ask(this, question, UserPrompts::Buttons::YesNo, UserPrompts::Icon::Warning) !=
+        UserPrompts::Answer::Yes)
+        return;
+    PhonebookTransfer previous;
+    Msg result = previous.LoadFromFile(backup);
+    if (result == Msg::Ok) {
+        BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::SendingPhonebook));
+        previous.SetProgressDialog(&m_progressDialog);
+        result = previous.SendPhonebook();
+    }
+    if (result != Msg::Ok)
         ReportResult(result, false);
     else
         EndProgress();

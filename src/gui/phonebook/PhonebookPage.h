@@ -92,6 +92,7 @@ public:
     void SelectRows(const QList<int>& rows);
 
     static const QString kSaveChangesQuestion;
+    static const QString kBackupFailedText;
 
 protected:
     void UpdateForHandset() override { CheckHandset(); }
@@ -100,6 +101,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // After a send that stopped once the handset's book was cleared: says what the handset holds
+    // and offers to send the kept book back.
+    void OfferBackupBack(const QString& backup, std::size_t sent, std::size_t total);
     void OnSelectionChanged();
     void OnNameChanged(const QString& text);
     void OnNumberChanged(const QString& text);

@@ -1,6 +1,7 @@
 #include "gui/shell/UserPrompts.h"
 
 #include "core/common/StringTable.h"
+#include "core/phonebook/PhonebookBackups.h"
 
 #include <QFileDialog>
 #include <QCloseEvent>
@@ -59,7 +60,17 @@ public:
 
     QString OpenFileName(QWidget* owner, const QString& folder, const QString& filter) override
     {
-        return QFileDialog::getOpenFileName(owner, QString(), folder, filter);
+        QFileDialog dialog(owner, QString(), folder, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        // The phone books kept before each send are one click away.
+        QList<QUrl> places = dialog.sidebarUrls();
+        if (const QString backups = PhonebookBackups::Folder(); !backups.isEmpty())
+            places.append(QUrl::fromLocalFile(backups));
+        dialog.setSidebarUrls(places);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
     }
 
     QString SaveFileName(QWidget* owner, const QString& proposed, const QString& filter,

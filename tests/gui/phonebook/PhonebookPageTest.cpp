@@ -9,11 +9,13 @@
 #include "core/common/StringTable.h"
 #include "gui/phonebook/PhoneNumberEdit.h"
 #include "gui/phonebook/PhonebookPage.h"
+#include "core/phonebook/PhonebookBackups.h"
 #include "core/transfer/ProtocolCodes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -299,6 +301,40 @@ TEST_F(PhonebookPageTest, ClosingWithChangesAsksYesOrNoAndAYesThatSavesNothingKe
     UserPrompts::Install(&prompts);
     EXPECT_TRUE(stayed);
     EXPECT_EQ(answer, Answer::Yes);
+}
+
+TEST_F(PhonebookPageTest, ASendKeepsTheHandsetsBookAndOffersItBackWhenTheSendStops)
+{
+    QDir(PhonebookBackups::Folder()).removeRecursively();
+    SimHandset& h = Handset(3);
+    page->OnNewPhonebook();
+    page->AddEntry("Mine", "1");
+    page->AddEntry("Also mine", "2");
+    h.SetWriteReply(std::vector<std::uint8_t>{1, 2});
+    // Yes to the overwrite; then, once asked whether to send the kept book back, the handset
+    // works again and the answer is Yes.
+    prompts.answers = {Answer::Yes, Answer::Ok, Answer::Yes};
+    prompts.onAsk = [&h](const QString& text) {
+        if (text.contains(QStringLiteral("back to it?")))
+            h.SetWriteReply(std::nullopt);
+    };
+    page->OnSend();
+    ASSERT_EQ(prompts.asked.size(), 3) << prompts.asked.join(u'\n').toStdString();
+    EXPECT_TRUE(prompts.asked[2].startsWith(PhonebookBackups::PartialSendText(0, 2)));
+    Settle();
+    ASSERT_EQ(h.Phonebook().size(), 3u) << "the kept book went back";
+    PhonebookEntry first;
+    ASSERT_TRUE(PhonebookTransfer::DecodeRecord(0, h.Phonebook()[0], first));
+    EXPECT_EQ(first.name, "Contact 0");
+    EXPECT_EQ(PhonebookBackups::List().size(), 1);
+
+    // A send that goes through leaves one more backup, of the book it replaced.
+    prompts.asked.clear();
+    prompts.answers = {Answer::Yes};
+    page->OnSend();
+    Settle();
+    EXPECT_EQ(h.Phonebook().size(), 2u);
+    EXPECT_EQ(PhonebookBackups::List().size(), 2);
 }
 
 TEST_F(PhonebookPageTest, MoreThanAHundredEntriesAreRefusedBeforeAnythingIsSent)
