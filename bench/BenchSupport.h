@@ -45,3 +45,19 @@ inline void PrintPeakMb()
     }
     std::printf("%.1f\n", kb / 1024.0);
 }
+
+// The 100-megapixel memory figures: a photo written, then a plain decode and `job` each in a
+// process of its own, so that none is measured with another's memory. `job` is the child job's
+// flag, `what` its line's label and `goal` its goal as text.
+inline void PrintHundredMegapixelPeaks(const QString& path, const QString& job, const char* what, const char* goal)
+{
+    ChildPeakMb(QStringLiteral("--write-photo"), path);
+    const double decodedMb = 10000.0 * 10000 * 4 / (1024 * 1024);
+    const double plainPeak = ChildPeakMb(QStringLiteral("--plain-decode"), path);
+    const double jobPeak = ChildPeakMb(job, path);
+    std::printf("100-megapixel JPEG (10000 x 10000), decoded 32-bit size %.0f MB\n", decodedMb);
+    std::printf("  peak memory, plain decode          %8.0f MB   ratio %.2f of the decoded size\n", plainPeak,
+                plainPeak / decodedMb);
+    std::printf("  peak memory, %-21s %8.0f MB   ratio %.2f of the decoded size (goal <= %s)\n", what, jobPeak,
+                jobPeak / decodedMb, goal);
+}

@@ -129,16 +129,6 @@ int main(int argc, char** argv)
     std::printf("  step: adjustment and redraw        %8.2f ms   (goal <= 8 ms)\n", adjust);
     std::fflush(stdout);
 
-    // 100 megapixels, each job in a process of its own, so that none is measured with another's
-    // memory.
-    ChildPeakMb(QStringLiteral("--write-photo"), path100);
-    const double decodedMb = 10000.0 * 10000 * 4 / (1024 * 1024);
-    const double plainPeak = ChildPeakMb(QStringLiteral("--plain-decode"), path100);
-    const double loadedPeak = ChildPeakMb(QStringLiteral("--load-and-draw"), path100);
-    std::printf("100-megapixel JPEG (10000 x 10000), decoded 32-bit size %.0f MB\n", decodedMb);
-    std::printf("  peak memory, plain decode          %8.0f MB   ratio %.2f of the decoded size\n", plainPeak,
-                plainPeak / decodedMb);
-    std::printf("  peak memory, loaded and drawn      %8.0f MB   ratio %.2f of the decoded size (goal <= 2)\n",
-                loadedPeak, loadedPeak / decodedMb);
+    PrintHundredMegapixelPeaks(path100, QStringLiteral("--load-and-draw"), "loaded and drawn", "2");
     return 0;
 }

@@ -143,14 +143,6 @@ int main(int argc, char** argv)
     std::fflush(stdout);
     page.reset();
 
-    ChildPeakMb(QStringLiteral("--write-photo"), path100);
-    const double decodedMb = 10000.0 * 10000 * 4 / (1024 * 1024);
-    const double plainPeak = ChildPeakMb(QStringLiteral("--plain-decode"), path100);
-    const double pagePeak = ChildPeakMb(QStringLiteral("--open-in-page"), path100);
-    std::printf("100-megapixel JPEG (10000 x 10000), decoded 32-bit size %.0f MB\n", decodedMb);
-    std::printf("  peak memory, plain decode          %8.0f MB   ratio %.2f of the decoded size\n", plainPeak,
-                plainPeak / decodedMb);
-    std::printf("  peak memory, open in the page      %8.0f MB   ratio %.2f of the decoded size (goal <= 1.25)\n",
-                pagePeak, pagePeak / decodedMb);
+    PrintHundredMegapixelPeaks(path100, QStringLiteral("--open-in-page"), "open in the page", "1.25");
     return 0;
 }

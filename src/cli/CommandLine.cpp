@@ -123,7 +123,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     const QCommandLineOption yes(QStringLiteral("yes"), QString());
     const QCommandLineOption dryRun(QStringLiteral("dry-run"), QString());
     const QCommandLineOption noBackup(QStringLiteral("no-backup"), QString());
-    const QCommandLineOption map(QStringLiteral("map"), QString(), QStringLiteral("spec"));
+    const QCommandLineOption map(QStringLiteral("map"), QString(), QStringLiteral("targets"));
     const QStringList valued = {QStringLiteral("rotate"), QStringLiteral("zoom-in"),  QStringLiteral("zoom-out"),
                                 QStringLiteral("frame"),  QStringLiteral("brightness"), QStringLiteral("contrast"),
                                 QStringLiteral("red"),    QStringLiteral("green"),    QStringLiteral("blue")};

@@ -20,7 +20,7 @@ struct CommandLine {
     PictureSteps picture;
     // push: --no-backup.
     bool noBackup = false;
-    // import: the --map spec, and --dry-run.
+    // import: the --map targets, and --dry-run.
     QString importMap;
     bool dryRun = false;
 

@@ -39,11 +39,11 @@ std::optional<int> FindColumn(const QStringList& headers, const QString& name)
     return std::nullopt;
 }
 
-// The guess, with the targets the spec names changed. Empty string on success, else the
+// The guess, with the targets that --map names changed. Empty string on success, else the
 // complaint.
-QString ApplyMapSpec(const QString& spec, const QStringList& headers, ImportFieldMap& map)
+QString ApplyMapOption(const QString& targets, const QStringList& headers, ImportFieldMap& map)
 {
-    for (const QString& part : spec.split(u',', Qt::SkipEmptyParts)) {
+    for (const QString& part : targets.split(u',', Qt::SkipEmptyParts)) {
         const qsizetype eq = part.indexOf(u'=');
         const QString key = part.left(eq).trimmed().toLower();
         const QString value = eq < 0 ? QString() : part.mid(eq + 1).trimmed();
@@ -82,7 +82,7 @@ void PrintMap(const CommandConsole& console, const ImportFieldMap& map, const QS
 }  // namespace
 
 int RunImportCommand(const CommandConsole& console, const QString& contacts, const QString& bookPath,
-                     const QString& mapSpec, bool dryRun)
+                     const QString& mapTargets, bool dryRun)
 {
     DelimitedFile file;
     if (!file.Read(contacts) || file.HeaderCount() == 0 || file.HeaderCount() > ImportFieldMap::kMaxColumn) {
@@ -96,7 +96,7 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
         headers.append(h);
     }
     ImportFieldMap map = ImportFieldMap::Guess(headers);
-    if (const QString complaint = ApplyMapSpec(mapSpec, headers, map); !complaint.isEmpty())
+    if (const QString complaint = ApplyMapOption(mapTargets, headers, map); !complaint.isEmpty())
         return UsageFailure(console, complaint);
 
     PhonebookTransfer book;

@@ -81,15 +81,8 @@ void PhonebookPage::OnInitDialog()
 {
     TabPage::OnInitDialog();
     for (const ButtonPlace& place : kButtons) {
-        PictureButton* b = m_buttons[place.id];
-        b->SetBitmaps(place.in, 0, place.out, 0, place.disabled, 0);
-        b->SetAlign(3);
-        if (place.id == kWebLink)
-            b->SetUrl(QString::fromLatin1(WelcomePage::kMakerWebAddress));
-        b->setGeometry(place.place);
-        b->UseBalloonTooltip();
-        b->SetTooltipText(place.tip);
-        b->DrawFlatFocus(true);
+        SetUpButton(m_buttons[place.id], place.place, place.in, place.out, place.disabled, place.tip,
+                    place.id == kWebLink);
     }
     connect(m_buttons[kReceive], &QAbstractButton::clicked, this, &PhonebookPage::OnReceive);
     connect(m_buttons[kSend], &QAbstractButton::clicked, this, &PhonebookPage::OnSend);

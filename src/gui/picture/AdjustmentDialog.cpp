@@ -25,7 +25,7 @@ QRect Pixels(const QRect& units)
 
 }  // namespace
 
-AdjustmentDialog::AdjustmentDialog(const Layout& layout, const std::vector<SliderSpec>& sliders,
+AdjustmentDialog::AdjustmentDialog(const Layout& layout, const std::vector<SliderPlace>& sliders,
                                    const std::vector<int>& start, HandsetPreview* preview, QWidget* parent)
     : QDialog(parent), m_preview(preview)
 {
@@ -34,19 +34,19 @@ AdjustmentDialog::AdjustmentDialog(const Layout& layout, const std::vector<Slide
     auto* frame = new QGroupBox(this);
     frame->setGeometry(Pixels(layout.frame));
     for (std::size_t i = 0; i < sliders.size(); ++i) {
-        const SliderSpec& spec = sliders[i];
+        const SliderPlace& slide = sliders[i];
         auto* slider = new QSlider(Qt::Horizontal, this);
-        slider->setObjectName(QStringLiteral("slider%1").arg(spec.id));
+        slider->setObjectName(QStringLiteral("slider%1").arg(slide.id));
         slider->setRange(kMinimum, kMaximum);
         slider->setTickInterval(kMaximum);
         slider->setTickPosition(QSlider::TicksAbove);
         slider->setPageStep(kPageStep);
         slider->setValue(i < start.size() ? start[i] : 0);
-        slider->setToolTip(LoadString(spec.tip));
-        slider->setAccessibleName(QString::fromLatin1(spec.label));
-        slider->setGeometry(Pixels(spec.place).adjusted(0, -6, 0, 6));
-        auto* label = new QLabel(QString::fromLatin1(spec.label), this);
-        label->setGeometry(Pixels(spec.labelPlace));
+        slider->setToolTip(LoadString(slide.tip));
+        slider->setAccessibleName(QString::fromLatin1(slide.label));
+        slider->setGeometry(Pixels(slide.place).adjusted(0, -6, 0, 6));
+        auto* label = new QLabel(QString::fromLatin1(slide.label), this);
+        label->setGeometry(Pixels(slide.labelPlace));
         label->setBuddy(slider);
         connect(slider, &QSlider::valueChanged, this, &AdjustmentDialog::OnValueChanged);
         connect(slider, &QSlider::sliderMoved, this, [this, slider](int v) { ShowValueTip(slider, v); });

@@ -17,7 +17,7 @@ class AdjustmentDialog : public QDialog {
 public:
     // One slider: its control id, its label, its tip (a string id) and where it goes, in dialog
     // units, with its label 8 units above.
-    struct SliderSpec {
+    struct SliderPlace {
         int id;
         const char* label;
         std::uint32_t tip;
@@ -42,7 +42,7 @@ public:
     std::vector<int> Values() const;
 
 protected:
-    AdjustmentDialog(const Layout& layout, const std::vector<SliderSpec>& sliders, const std::vector<int>& start,
+    AdjustmentDialog(const Layout& layout, const std::vector<SliderPlace>& sliders, const std::vector<int>& start,
                      HandsetPreview* preview, QWidget* parent);
 
     // Hands the sliders' values to the preview.

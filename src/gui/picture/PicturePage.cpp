@@ -112,16 +112,9 @@ void PicturePage::OnInitDialog()
 {
     TabPage::OnInitDialog();
     for (const ButtonPlace& place : kButtons) {
-        PictureButton* b = m_buttons[place.id];
-        b->SetBitmaps(place.in, 0, place.out, 0, place.disabled, 0);
-        b->SetAlign(3);
-        if (place.id == kWebLink)
-            b->SetUrl(QString::fromLatin1(WelcomePage::kMakerWebAddress));
-        b->setGeometry(place.place);
-        b->UseBalloonTooltip();
-        b->SetTooltipText(place.tip);
-        b->DrawFlatFocus(true);
-        b->setAccessibleName(QString::fromLatin1(place.name));
+        SetUpButton(m_buttons[place.id], place.place, place.in, place.out, place.disabled, place.tip,
+                    place.id == kWebLink);
+        m_buttons[place.id]->setAccessibleName(QString::fromLatin1(place.name));
     }
     m_buttons[kSend]->setEnabled(false);
     EnableEditButtons(false);

@@ -1,5 +1,9 @@
 #include "gui/shell/TabPage.h"
 
+#include "gui/shell/WelcomePage.h"
+
+#include "gui/shell/PictureButton.h"
+
 #include "gui/shell/Artwork.h"
 #include "gui/shell/PictureIds.h"
 
@@ -53,6 +57,19 @@ void TabPage::RebuildStatusPane()
     m_statusBar->SetConnected(SupportedHandsetAttached() ? 1 : 0);
     m_statusBar->SetPaneText(0, QString());
     m_statusBar->show();
+}
+
+void TabPage::SetUpButton(PictureButton* button, const QRect& place, int in, int out, int disabled,
+                          std::uint32_t tip, bool webLink)
+{
+    button->SetBitmaps(in, 0, out, 0, disabled, 0);
+    button->SetAlign(3);
+    if (webLink)
+        button->SetUrl(QString::fromLatin1(WelcomePage::kMakerWebAddress));
+    button->setGeometry(place);
+    button->UseBalloonTooltip();
+    button->SetTooltipText(tip);
+    button->DrawFlatFocus(true);
 }
 
 void TabPage::ShowPathInPane(const QString& path)

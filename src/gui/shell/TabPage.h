@@ -7,9 +7,12 @@
 #include "core/common/TimedSemaphore.h"
 
 #include <QPixmap>
+#include <QRect>
 #include <QWidget>
 
 #include <cstdint>
+
+class PictureButton;
 
 // The common frame of the three tab pages: the page picture behind everything, a status bar
 // at the bottom, a progress window for long operations, and the refresh that follows every
@@ -55,6 +58,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
     void RebuildStatusPane();
+    // A page button as every page sets one up: its pictures (in, out, disabled), top-left
+    // alignment, its place, a balloon tip and flat focus; the web-link button also opens the
+    // maker's site.
+    static void SetUpButton(PictureButton* button, const QRect& place, int in, int out, int disabled,
+                            std::uint32_t tip, bool webLink);
     // A file's path in status pane 0, shortened in the middle to fit.
     void ShowPathInPane(const QString& path);
     static bool SupportedHandsetAttached();
