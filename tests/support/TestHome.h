@@ -12,6 +12,7 @@ public:
         if (m_home.isValid()) {
             qputenv("HOME", m_home.path().toUtf8());
             qunsetenv("XDG_CONFIG_HOME");
+            qunsetenv("XDG_STATE_HOME");
             qunsetenv("XDG_DOCUMENTS_DIR");
         }
     }

@@ -25,4 +25,6 @@ public:
     // Carried along with the entry; nothing reads or changes them.
     std::int32_t reserved1 = -1;
     std::int32_t reserved2 = -1;
+
+    friend bool operator==(const PhonebookEntry&, const PhonebookEntry&) = default;
 };

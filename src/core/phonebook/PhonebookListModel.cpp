@@ -69,6 +69,24 @@ void PhonebookListModel::Clear()
     endResetModel();
 }
 
+std::vector<PhonebookEntry> PhonebookListModel::Entries() const
+{
+    std::vector<PhonebookEntry> copies;
+    copies.reserve(m_rows.size());
+    for (const auto& r : m_rows)
+        copies.push_back(*r);
+    return copies;
+}
+
+void PhonebookListModel::SetEntries(const std::vector<PhonebookEntry>& entries)
+{
+    beginResetModel();
+    m_rows.clear();
+    for (const PhonebookEntry& e : entries)
+        m_rows.push_back(std::make_unique<PhonebookEntry>(e));
+    endResetModel();
+}
+
 bool PhonebookListModel::SetName(int row, const std::string& name)
 {
     if (row < 0 || row >= Count() || m_rows[static_cast<std::size_t>(row)]->name == name)

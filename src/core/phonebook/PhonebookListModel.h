@@ -29,6 +29,9 @@ public:
     int Append(std::unique_ptr<PhonebookEntry> entry);
     void Remove(int row);
     void Clear();
+    // The rows as copies, and a whole new set of rows in their place (a step undone or redone).
+    std::vector<PhonebookEntry> Entries() const;
+    void SetEntries(const std::vector<PhonebookEntry>& entries);
     // False when the text was already the row's (nothing changes then).
     bool SetName(int row, const std::string& name);
     bool SetNumber(int row, const std::string& number);

@@ -2,11 +2,15 @@
 
 #include "core/phonebook/BookFolder.h"
 #include "core/phonebook/PhonebookBackups.h"
+#include "core/phonebook/PhonebookRecovery.h"
+#include "gui/phonebook/FieldEditCommand.h"
 #include "gui/phonebook/PhoneNumberEdit.h"
+#include "gui/phonebook/PhonebookHistory.h"
 #include "core/phonebook/Cp1252Validator.h"
 #include "core/phonebook/PhonebookLimits.h"
 
 #include "gui/contacts/ImportExportWizard.h"
+#include "gui/shell/Artwork.h"
 #include "gui/shell/PictureButton.h"
 #include "core/contacts/ExportContacts.h"
 #include "gui/shell/WelcomePage.h"
@@ -14,11 +18,15 @@
 #include "core/common/Cp1252.h"
 #include "core/common/StringTable.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QToolButton>
 #include <QTreeView>
 
 namespace {
@@ -28,6 +36,10 @@ constexpr std::uint32_t kOpenFilter = 192;
 constexpr std::uint32_t kLoadingFile = 371;
 constexpr std::uint32_t kSavingFile = 372;
 constexpr std::uint32_t kWebLinkTip = 269;
+// At most one recovery copy a second, however fast the user types.
+constexpr int kRecoveryIntervalMs = 1000;
+// Undo and Redo, two small square buttons side by side at the end of the number field.
+constexpr QRect kUndoButtonsPlace{562, 112, 46, 22};
 
 struct ButtonPlace {
     int id;
@@ -63,6 +75,9 @@ const ButtonPlace kButtons[] = {
 const QString PhonebookPage::kSaveChangesQuestion = QStringLiteral("Save changes to current phonebook loaded?");
 const QString PhonebookPage::kBackupFailedText =
     QStringLiteral("The handset's phone book could not be kept before the send, so nothing was sent.");
+const QString PhonebookPage::kRestoreQuestion =
+    QStringLiteral("The program did not close normally last time, and a phone book had changes that were not "
+                   "saved. Restore that phone book?");
 
 PhonebookPage::PhonebookPage(QWidget* parent) : TabPage(parent)
 {
@@ -75,6 +90,21 @@ PhonebookPage::PhonebookPage(QWidget* parent) : TabPage(parent)
         button->setObjectName(QStringLiteral("button%1").arg(place.id));
         m_buttons[place.id] = button;
     }
+    m_history = new PhonebookHistory(this);
+    m_undoAction = new QAction(this);
+    m_redoAction = new QAction(this);
+    m_undoButton = new QToolButton(this);
+    m_redoButton = new QToolButton(this);
+    m_recoveryTimer.setSingleShot(true);
+    m_recoveryTimer.setInterval(kRecoveryIntervalMs);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, &PhonebookPage::OnRecoveryTimer);
+}
+
+PhonebookPage::~PhonebookPage()
+{
+    // As a crash would leave it, but with the last changes in it.
+    if (m_recoveryOn && m_recoveryPending)
+        WriteRecoveryNow();
 }
 
 void PhonebookPage::OnInitDialog()
@@ -123,7 +153,216 @@ void PhonebookPage::OnInitDialog()
     m_numberEdit->setEnabled(false);
     connect(m_nameEdit, &QLineEdit::textChanged, this, &PhonebookPage::OnNameChanged);
     connect(m_numberEdit, &QLineEdit::textChanged, this, &PhonebookPage::OnNumberChanged);
+    for (QLineEdit* edit : {m_nameEdit, static_cast<QLineEdit*>(m_numberEdit)}) {
+        connect(edit, &QLineEdit::editingFinished, m_history, &PhonebookHistory::EndEditSession);
+        // The fields' own undo would bypass the book's history.
+        edit->installEventFilter(this);
+    }
+
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_undoAction->setIcon(Artwork::UndoIcon(false));
+    m_redoAction->setIcon(Artwork::UndoIcon(true));
+    connect(m_undoAction, &QAction::triggered, this, &PhonebookPage::Undo);
+    connect(m_redoAction, &QAction::triggered, this, &PhonebookPage::Redo);
+    addAction(m_undoAction);
+    addAction(m_redoAction);
+    // The same two in the list's context menu.
+    m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_list->addAction(m_undoAction);
+    m_list->addAction(m_redoAction);
+    int x = kUndoButtonsPlace.x();
+    for (QToolButton* button : {m_undoButton, m_redoButton}) {
+        button->setDefaultAction(button == m_undoButton ? m_undoAction : m_redoAction);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setGeometry(x, kUndoButtonsPlace.y(), kUndoButtonsPlace.height(), kUndoButtonsPlace.height());
+        x += kUndoButtonsPlace.height() + 2;
+    }
+    connect(m_history, &PhonebookHistory::changed, this, &PhonebookPage::OnHistoryChanged);
+    OnHistoryChanged();
     UpdateButtons();
+}
+
+bool PhonebookPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        (watched == m_nameEdit || watched == m_numberEdit)) {
+        const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
+        if (m_undoAction->shortcuts().contains(key) || m_redoAction->shortcuts().contains(key)) {
+            // Left unaccepted, the override lets the page's shortcut have the key; a key press
+            // that still arrives (nothing to undo) is dropped.
+            return true;
+        }
+    }
+    return TabPage::eventFilter(watched, event);
+}
+
+bool PhonebookPage::Modified() const
+{
+    return m_bookOpen && m_history->Modified();
+}
+
+void PhonebookPage::Undo()
+{
+    if (isEnabled())
+        m_history->Undo();
+}
+
+void PhonebookPage::Redo()
+{
+    if (isEnabled())
+        m_history->Redo();
+}
+
+BookState PhonebookPage::CurrentState() const
+{
+    return {m_model->Entries(), SelectedRows(), m_sortDescending, m_bookOpen, m_filePath, m_book.Identity()};
+}
+
+void PhonebookPage::RecordChange(const QString& text, BookStateCommand::Kind kind, const std::function<void()>& change)
+{
+    if (m_recording) {
+        change();
+        return;
+    }
+    BookState before = CurrentState();
+    {
+        const QScopedValueRollback recording(m_recording, true);
+        change();
+    }
+    BookState after = CurrentState();
+    if (before.entries == after.entries && before.sortDescending == after.sortDescending)
+        return;
+    m_history->Push(new BookStateCommand(*this, *m_history, text, kind, std::move(before), std::move(after)));
+}
+
+void PhonebookPage::RecordNewBook(const QString& text, const std::function<void()>& change, bool neverSaved)
+{
+    BookState before = CurrentState();
+    {
+        const QScopedValueRollback recording(m_recording, true);
+        change();
+    }
+    BookState after = CurrentState();
+    if (!before.bookOpen && !after.bookOpen)
+        return;
+    const int unchangedPoint = neverSaved ? -1 : m_history->Index() + 1;
+    m_history->Push(new BookStateCommand(*this, *m_history, text, BookStateCommand::Kind::kWholeBook,
+                                         std::move(before), std::move(after), unchangedPoint));
+}
+
+void PhonebookPage::ApplyState(const BookState& state, bool wholeBook)
+{
+    const QScopedValueRollback applying(m_applying, true);
+    m_model->SetEntries(state.entries);
+    m_sortDescending = state.sortDescending;
+    if (wholeBook) {
+        m_bookOpen = state.bookOpen;
+        m_filePath = state.filePath;
+        m_book.Clear();
+        m_book.SetIdentity(state.identity);
+        ShowFilePath(m_filePath);
+    }
+    SelectRows(state.selectedRows);
+    if (!state.selectedRows.isEmpty()) {
+        const QModelIndex first = m_model->index(state.selectedRows.first(), 0);
+        m_list->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        m_list->scrollTo(first);
+    }
+    ShowSelectedEntry();
+    UpdateButtons();
+}
+
+void PhonebookPage::ApplyField(int row, int column, const std::string& text)
+{
+    const QScopedValueRollback applying(m_applying, true);
+    if (column == PhonebookListModel::kNameColumn)
+        m_model->SetName(row, text);
+    else
+        m_model->SetNumber(row, text);
+    if (SelectedRows() != QList<int>{row}) {
+        SelectRows({row});
+        m_list->selectionModel()->setCurrentIndex(m_model->index(row, 0), QItemSelectionModel::NoUpdate);
+    }
+    m_list->scrollTo(m_model->index(row, 0));
+    ShowSelectedEntry();
+}
+
+void PhonebookPage::OnHistoryChanged()
+{
+    const auto label = [](const QString& verb, const QString& step) {
+        return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
+    };
+    m_undoAction->setText(label(tr("Undo"), m_history->UndoText()));
+    m_redoAction->setText(label(tr("Redo"), m_history->RedoText()));
+    m_undoAction->setEnabled(m_history->CanUndo());
+    m_redoAction->setEnabled(m_history->CanRedo());
+    if (!m_recoveryOn)
+        return;
+    if (!Modified()) {
+        m_recoveryPending = false;
+        PhonebookRecovery::Remove();
+    } else if (m_recoveryTimer.isActive()) {
+        m_recoveryPending = true;
+    } else {
+        WriteRecoveryNow();
+        m_recoveryTimer.start();
+    }
+}
+
+void PhonebookPage::OnRecoveryTimer()
+{
+    if (!m_recoveryPending)
+        return;
+    // Never a copy of a book half loaded or half restored.
+    if (m_recording || m_applying) {
+        m_recoveryTimer.start();
+        return;
+    }
+    m_recoveryPending = false;
+    if (m_recoveryOn && Modified()) {
+        WriteRecoveryNow();
+        m_recoveryTimer.start();
+    }
+}
+
+void PhonebookPage::WriteRecoveryNow()
+{
+    m_recoveryPending = false;
+    PhonebookTransfer copy;
+    CopyRowsInto(copy, false, nullptr);
+    if (const Msg m = PhonebookRecovery::Write(copy); m != Msg::Ok)
+        qWarning("The recovery copy %s could not be written.", qPrintable(PhonebookRecovery::Path()));
+}
+
+void PhonebookPage::EnableRecovery()
+{
+    m_recoveryOn = true;
+    OnHistoryChanged();
+}
+
+bool PhonebookPage::OfferRecovery()
+{
+    bool restored = false;
+    if (PhonebookRecovery::Exists()) {
+        if (UserPrompts::Current().Ask(this, kRestoreQuestion, UserPrompts::Buttons::YesNo,
+                                       UserPrompts::Icon::Question) == UserPrompts::Answer::Yes) {
+            RecordNewBook(tr("Restore"), [this] {
+                if (LoadBook(PhonebookRecovery::Path())) {
+                    // A book with no file yet: Save asks where it goes.
+                    m_filePath.clear();
+                    ShowFilePath(QString());
+                }
+            }, true);
+            restored = m_bookOpen;
+        }
+        // Unreadable, it would only be offered again at every start.
+        if (!restored)
+            PhonebookRecovery::Remove();
+    }
+    EnableRecovery();
+    return restored;
 }
 
 PictureButton* PhonebookPage::Button(int id) const
@@ -168,8 +407,9 @@ int PhonebookPage::AddEntry(const std::string& name, const std::string& number)
     auto entry = std::make_unique<PhonebookEntry>();
     entry->name = name.substr(0, MAX_NAME_LENGTH);
     entry->number = number.substr(0, MAX_NUMBER_LENGTH);
-    const int row = m_model->Append(std::move(entry));
-    m_modified = true;
+    int row = 0;
+    RecordChange(tr("New Entry"), BookStateCommand::Kind::kEntries,
+                 [&] { row = m_model->Append(std::move(entry)); });
     return row;
 }
 
@@ -179,22 +419,23 @@ void PhonebookPage::OnNewEntry()
         ShowWarning(this, ToId(Msg::MaxEntriesReached));
         return;
     }
-    const int row = AddEntry({}, {});
-    m_list->selectionModel()->clearCurrentIndex();
-    SelectRows({row});
+    int row = 0;
+    RecordChange(tr("New Entry"), BookStateCommand::Kind::kEntries, [&] {
+        row = AddEntry({}, {});
+        m_list->selectionModel()->clearCurrentIndex();
+        SelectRows({row});
+    });
     m_list->scrollTo(m_model->index(row, 0));
     m_nameEdit->setFocus();
-    m_nameEdit->setText(QString());
-    m_numberEdit->setText(QString());
 }
 
 void PhonebookPage::OnDelete()
 {
-    // No question: the selected rows go, each marking the book changed.
-    for (QList<int> rows = SelectedRows(); !rows.isEmpty(); rows = SelectedRows()) {
-        m_model->Remove(rows.first());
-        m_modified = true;
-    }
+    // No question: the selected rows go, as one step.
+    RecordChange(tr("Delete"), BookStateCommand::Kind::kEntries, [this] {
+        for (QList<int> rows = SelectedRows(); !rows.isEmpty(); rows = SelectedRows())
+            m_model->Remove(rows.first());
+    });
 }
 
 void PhonebookPage::OnSelectAll()
@@ -210,6 +451,13 @@ void PhonebookPage::OnDeselectAll()
 
 void PhonebookPage::OnSelectionChanged()
 {
+    m_history->EndEditSession();
+    ShowSelectedEntry();
+}
+
+void PhonebookPage::ShowSelectedEntry()
+{
+    const QScopedValueRollback applying(m_applying, true);
     const QList<int> rows = SelectedRows();
     if (rows.size() != 1) {
         m_nameEdit->setEnabled(false);
@@ -233,36 +481,49 @@ void PhonebookPage::OnSelectionChanged()
 
 void PhonebookPage::OnNameChanged(const QString& text)
 {
-    const QList<int> rows = SelectedRows();
-    if (!rows.isEmpty() && m_model->SetName(rows.first(), Cp1252::FromUnicodeLossy(text)))
-        m_modified = true;
+    OnFieldEdited(PhonebookListModel::kNameColumn, text);
 }
 
 void PhonebookPage::OnNumberChanged(const QString& text)
 {
+    OnFieldEdited(PhonebookListModel::kNumberColumn, text);
+}
+
+void PhonebookPage::OnFieldEdited(int column, const QString& text)
+{
     const QList<int> rows = SelectedRows();
-    if (!rows.isEmpty() && m_model->SetNumber(rows.first(), Cp1252::FromUnicodeLossy(text)))
-        m_modified = true;
+    if (m_applying || rows.size() != 1)
+        return;
+    const PhonebookEntry& e = m_model->Entry(rows.first());
+    std::string after = Cp1252::FromUnicodeLossy(text);
+    const std::string& before = column == PhonebookListModel::kNameColumn ? e.name : e.number;
+    if (after == before)
+        return;
+    m_history->Push(
+        new FieldEditCommand(*this, rows.first(), column, before, std::move(after), m_history->EditSession()));
 }
 
 void PhonebookPage::OnSort(int column)
 {
     if (column != PhonebookListModel::kNameColumn && column != PhonebookListModel::kNumberColumn)
         return;
-    auto& descending = m_sortDescending[static_cast<std::size_t>(column)];
-    descending = static_cast<std::uint8_t>(~descending);
-    m_model->Sort(column, descending != 0);
+    RecordChange(tr("Sort"), BookStateCommand::Kind::kOrder, [this, column] {
+        auto& descending = m_sortDescending[static_cast<std::size_t>(column)];
+        descending = static_cast<std::uint8_t>(~descending);
+        m_model->Sort(column, descending != 0);
+    });
 }
 
 void PhonebookPage::OnNewPhonebook()
 {
     if (PromptSaveChanges(UserPrompts::Buttons::YesNoCancel) == UserPrompts::Answer::Cancel)
         return;
-    ClearBook();
-    m_sortDescending = {0, 0};
-    m_bookOpen = true;
-    m_firstOpen = false;
-    m_modified = false;
+    RecordNewBook(tr("New Phonebook"), [this] {
+        ClearBook();
+        m_sortDescending = {0, 0};
+        m_bookOpen = true;
+        m_firstOpen = false;
+    });
     EndProgress();
     UpdateButtons();
 }
@@ -288,8 +549,13 @@ ImportOutcome PhonebookPage::FinishImportExport(const ImportExportChoices& choic
         }
         outcome.result = ExportContacts(choices.exportFile, entries);
     } else {
-        outcome = ImportContacts(choices.importFile, choices.map, m_model->Count(),
-                                 [this](const std::string& name, const std::string& number) { AddEntry(name, number); });
+        // The whole import is one step.
+        RecordChange(tr("Import"), BookStateCommand::Kind::kEntries, [&] {
+            outcome = ImportContacts(choices.importFile, choices.map, m_model->Count(),
+                                     [this](const std::string& name, const std::string& number) {
+                                         AddEntry(name, number);
+                                     });
+        });
     }
     if (outcome.result != Msg::Ok)
         ShowWarning(this, ToId(outcome.result));
@@ -302,6 +568,7 @@ ImportOutcome PhonebookPage::FinishImportExport(const ImportExportChoices& choic
 
 void PhonebookPage::ClearBook()
 {
+    const QScopedValueRollback applying(m_applying, true);
     m_book.Clear();
     m_model->Clear();
     m_nameEdit->setEnabled(false);
@@ -327,7 +594,15 @@ bool PhonebookPage::OnClose()
 {
     // Yes and No only; but a Yes whose save was cancelled or failed keeps the window open, so
     // that the changes are not lost.
-    return PromptSaveChanges(UserPrompts::Buttons::YesNo) != UserPrompts::Answer::Cancel;
+    if (PromptSaveChanges(UserPrompts::Buttons::YesNo) == UserPrompts::Answer::Cancel)
+        return false;
+    if (m_recoveryOn) {
+        m_recoveryOn = false;
+        m_recoveryPending = false;
+        m_recoveryTimer.stop();
+        PhonebookRecovery::Remove();
+    }
+    return true;
 }
 
 QString PhonebookPage::GetBookFolder() const
@@ -342,7 +617,7 @@ void PhonebookPage::ShowFilePath(const QString& path)
 
 UserPrompts::Answer PhonebookPage::PromptSaveChanges(UserPrompts::Buttons buttons)
 {
-    if (!m_bookOpen || !m_modified)
+    if (!Modified())
         return UserPrompts::Answer::No;
     const UserPrompts::Answer answer =
         UserPrompts::Current().Ask(this, kSaveChangesQuestion, buttons, UserPrompts::Icon::Warning);
@@ -401,9 +676,9 @@ Msg PhonebookPage::SaveBookAsked(bool* cancelled)
         return m;
     }
     EndProgress();
-    m_modified = false;
     m_filePath = QFileInfo(path).absoluteFilePath();
     ShowFilePath(m_filePath);
+    m_history->MarkUnchanged();
     return Msg::Ok;
 }
 
@@ -421,6 +696,11 @@ void PhonebookPage::LoadOrReceive(const QString& path)
 {
     if (path.isEmpty() && !SupportedHandsetAttached())
         return;
+    RecordNewBook(path.isEmpty() ? tr("Get Phonebook") : tr("Open"), [this, &path] { LoadBook(path); });
+}
+
+bool PhonebookPage::LoadBook(const QString& path)
+{
     ClearBook();
     Msg result;
     if (!path.isEmpty()) {
@@ -434,7 +714,7 @@ void PhonebookPage::LoadOrReceive(const QString& path)
     }
     if (result != Msg::Ok) {
         ReportResult(result, true);
-        return;
+        return false;
     }
     m_filePath = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
     ShowFilePath(m_filePath);
@@ -452,8 +732,8 @@ void PhonebookPage::LoadOrReceive(const QString& path)
     EndProgress();
     m_bookOpen = true;
     m_firstOpen = false;
-    m_modified = false;
     UpdateButtons();
+    return true;
 }
 
 void PhonebookPage::OnReceive()

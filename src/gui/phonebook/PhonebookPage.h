@@ -4,24 +4,33 @@
 #include "core/phonebook/PhonebookListModel.h"
 #include "core/phonebook/PhonebookTransfer.h"
 
+#include "gui/phonebook/BookState.h"
+#include "gui/phonebook/BookStateCommand.h"
+#include "gui/phonebook/PhonebookEditTarget.h"
 #include "gui/shell/TabPage.h"
 #include "gui/shell/UserPrompts.h"
 
 #include <QString>
+#include <QTimer>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 
 struct ImportExportChoices;
 class PhoneNumberEdit;
+class QAction;
+class PhonebookHistory;
 class PictureButton;
 class QLineEdit;
+class QToolButton;
 class QTreeView;
 
 // The phone-book page: the list of entries, the name and number of the selected one, and the
-// commands for files, the handset and the entries.
-class PhonebookPage : public TabPage {
+// commands for files, the handset and the entries. Every change to the book is a step that
+// can be undone and redone; while changes are not saved, a recovery copy of the book is kept.
+class PhonebookPage : public TabPage, public PhonebookEditTarget {
     Q_OBJECT
 public:
     // Control ids of the page's buttons.
@@ -40,11 +49,26 @@ public:
     };
 
     explicit PhonebookPage(QWidget* parent = nullptr);
+    // Leaves the recovery copy in place, up to date: only a close that asked about the changes
+    // removes it.
+    ~PhonebookPage() override;
 
     void OnInitDialog() override;
     bool OnClose() override;
 
-    // Appends a row (the first 16 bytes of the name, 32 of the number); marks the book changed.
+    void Undo();
+    void Redo();
+    const PhonebookHistory& History() const { return *m_history; }
+    QToolButton* UndoButton() const { return m_undoButton; }
+    QToolButton* RedoButton() const { return m_redoButton; }
+
+    // The running program keeps a recovery copy from now on (tests and screenshots do not).
+    void EnableRecovery();
+    // When a recovery copy is left from a run that did not end normally: asks whether to restore
+    // it. Yes shows it as a changed book with no file; No deletes it. True when restored.
+    bool OfferRecovery();
+
+    // Appends a row (the first 16 bytes of the name, 32 of the number) as a step of its own.
     int AddEntry(const std::string& name, const std::string& number);
     void ClearBook();
     // Ends the progress window and shows the failure, except Msg::RefusedHandsetCanceledImage and Msg::Cancelled, which end silently.
@@ -76,7 +100,7 @@ public:
     void CheckHandset();
 
     // State, for the window and for tests.
-    bool Modified() const { return m_modified; }
+    bool Modified() const;
     bool BookOpen() const { return m_bookOpen; }
     bool FirstOpen() const { return m_firstOpen; }
     bool HandsetReady() const { return m_handsetReady; }
@@ -93,12 +117,17 @@ public:
 
     static const QString kSaveChangesQuestion;
     static const QString kBackupFailedText;
+    static const QString kRestoreQuestion;
+
+    void ApplyState(const BookState& state, bool wholeBook) override;
+    void ApplyField(int row, int column, const std::string& text) override;
 
 protected:
     void UpdateForHandset() override { CheckHandset(); }
     const char* LockOwnerName() const override { return "PhonebookDlg"; }
     void OnHandsetInfoRead(Msg result) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // After a send that stopped once the handset's book was cleared: says what the handset holds
@@ -107,9 +136,26 @@ private:
     void OnSelectionChanged();
     void OnNameChanged(const QString& text);
     void OnNumberChanged(const QString& text);
+    // A key typed into a field: one step, or part of the field's current one.
+    void OnFieldEdited(int column, const QString& text);
+    // The selected row's name and number in the fields; empty fields with none selected.
+    void ShowSelectedEntry();
+    // Replaces the open book with a file's (a path) or the handset's; false when that failed
+    // and the book was closed.
+    bool LoadBook(const QString& path);
     // The rows, copied in display order, with the open book's identity.
     void CopyRowsInto(PhonebookTransfer& target, bool completeOnly, bool* leftOut) const;
     Msg SaveBookAsked(bool* cancelled);
+
+    BookState CurrentState() const;
+    // Runs `change` and records what it did to the entries as one step (none if nothing changed).
+    void RecordChange(const QString& text, BookStateCommand::Kind kind, const std::function<void()>& change);
+    // Runs `change`, which brings in another book, and records it as one step; the new book is
+    // unchanged unless `neverSaved`.
+    void RecordNewBook(const QString& text, const std::function<void()>& change, bool neverSaved = false);
+    void OnHistoryChanged();
+    void WriteRecoveryNow();
+    void OnRecoveryTimer();
 
     std::array<std::uint8_t, 2> m_sortDescending{};
     PhonebookTransfer m_book;
@@ -118,7 +164,17 @@ private:
     QTreeView* m_list = nullptr;
     QLineEdit* m_nameEdit = nullptr;
     PhoneNumberEdit* m_numberEdit = nullptr;
-    bool m_modified = false;
+    PhonebookHistory* m_history = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+    QToolButton* m_undoButton = nullptr;
+    QToolButton* m_redoButton = nullptr;
+    // The page itself is changing the list or the fields: that is no edit of the user's.
+    bool m_applying = false;
+    bool m_recording = false;
+    bool m_recoveryOn = false;
+    bool m_recoveryPending = false;
+    QTimer m_recoveryTimer;
     bool m_bookOpen = false;
     bool m_firstOpen = true;
     QString m_filePath;

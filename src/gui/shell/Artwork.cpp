@@ -344,6 +344,37 @@ QPixmap Picture(int id)
     return *it;
 }
 
+QIcon UndoIcon(bool redo)
+{
+    // A hooked arrow that turns back to the left (undo), or its mirror image (redo).
+    const auto draw = [redo](const QColor& colour) {
+        return Canvas(16, 16, [&](QPainter& p) {
+            if (redo)
+                p.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
+            QPainterPath hook;
+            hook.moveTo(4.5, 6.5);
+            hook.lineTo(10, 6.5);
+            hook.cubicTo(15, 6.5, 15, 13.5, 10, 13.5);
+            hook.lineTo(6.5, 13.5);
+            p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(hook);
+            QPainterPath head;
+            head.moveTo(1, 6.5);
+            head.lineTo(6, 2.5);
+            head.lineTo(6, 10.5);
+            head.closeSubpath();
+            p.setPen(Qt::NoPen);
+            p.setBrush(colour);
+            p.drawPath(head);
+        });
+    };
+    QIcon icon;
+    icon.addPixmap(draw(kBlue), QIcon::Normal);
+    icon.addPixmap(draw(QColor(0xA9, 0xB4, 0xC0)), QIcon::Disabled);
+    return icon;
+}
+
 QIcon ProgramIcon()
 {
     QIcon icon;

@@ -10,5 +10,7 @@ namespace Artwork {
 // The picture with this id (see PictureIds.h); a null pixmap for an unknown id.
 QPixmap Picture(int id);
 QIcon ProgramIcon();
+// The small Undo button's icon, or with `redo` the Redo button's.
+QIcon UndoIcon(bool redo);
 
 }  // namespace Artwork

@@ -1,0 +1,38 @@
+#include "core/phonebook/PhonebookRecovery.h"
+
+#include "core/phonebook/PhonebookTransfer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace PhonebookRecovery {
+
+QString Path()
+{
+    // Only an absolute path counts, as the base directory rules say.
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty() || QDir::isRelativePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return state + QStringLiteral("/orvak-dialbook/recovery.opbk");
+}
+
+bool Exists()
+{
+    return QFileInfo(Path()).isFile();
+}
+
+Msg Write(const PhonebookTransfer& book)
+{
+    const QString path = Path();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return Msg::FileWriteFailed;
+    return book.SaveToFile(path);
+}
+
+void Remove()
+{
+    QFile::remove(Path());
+}
+
+}  // namespace PhonebookRecovery

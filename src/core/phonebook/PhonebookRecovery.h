@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/common/Msg.h"
+
+#include <QString>
+
+class PhonebookTransfer;
+
+// While the phone-book page has changes that are not saved, it keeps a copy of the book in
+// "$XDG_STATE_HOME/orvak-dialbook/recovery.opbk" (~/.local/state without the variable), so that
+// a crash or a killed session does not lose them. The program runs once per user, so one
+// file is enough.
+namespace PhonebookRecovery {
+
+QString Path();
+bool Exists();
+// Written as a whole or not at all; the folder is made when missing.
+Msg Write(const PhonebookTransfer& book);
+void Remove();
+
+}  // namespace PhonebookRecovery

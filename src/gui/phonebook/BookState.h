@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/phonebook/PhonebookEntry.h"
+#include "core/transfer/HandsetIdentity.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// What the phone-book page shows at one moment, kept by an undo step to bring it back.
+struct BookState {
+    std::vector<PhonebookEntry> entries;
+    QList<int> selectedRows;
+    std::array<std::uint8_t, 2> sortDescending{};
+    // The book as a whole: only New Phonebook, Open, Get and a restore change these.
+    bool bookOpen = false;
+    QString filePath;
+    HandsetIdentity identity;
+};
