@@ -11,7 +11,7 @@ struct EntryTag {
     std::uint8_t byteB = 0;
     std::uint16_t word = 0;
 
-    friend bool operator==(const EntryTag&, const EntryTag&) = default;
+    friend auto operator<=>(const EntryTag&, const EntryTag&) = default;
 };
 
 // An entry tag as records and files store it: [0] byte A   [1] byte B   [2..3] word (LE).

@@ -26,5 +26,6 @@ public:
     std::int32_t reserved1 = -1;
     std::int32_t reserved2 = -1;
 
+    friend auto operator<=>(const PhonebookEntry&, const PhonebookEntry&) = default;
     friend bool operator==(const PhonebookEntry&, const PhonebookEntry&) = default;
 };

@@ -177,6 +177,9 @@ int DialbookApp::InitInstance()
     });
     connect(&guard, &SingleInstanceGuard::openRequested, &window, &MainWindow::OpenPicture);
     window.show();
+    // Only the copy that owns the single-instance key touches the recovery copy.
+    if (!takingScreenshots)
+        window.StartRecovery();
     if (!picture.isEmpty())
         QTimer::singleShot(0, &window, [&window, picture] { window.OpenPicture(picture); });
     if (takingScreenshots) {

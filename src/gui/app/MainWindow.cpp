@@ -14,6 +14,7 @@
 #include "gui/picture/PicturePage.h"
 #include "gui/phonebook/PhonebookPage.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -119,16 +120,42 @@ void MainWindow::OpenPicture(const QString& path)
     }
 }
 
+void MainWindow::StartRecovery()
+{
+    m_recoveryPending = true;
+    QTimer::singleShot(0, this, &MainWindow::RunPending);
+}
+
 void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange && isEnabled() && !m_pendingPicture.isEmpty()) {
+    if (event->type() == QEvent::EnabledChange && isEnabled()) {
         // After the operation has put everything back.
-        QTimer::singleShot(0, this, [this] {
-            if (!m_pendingPicture.isEmpty())
-                OpenPicture(std::exchange(m_pendingPicture, QString()));
-        });
+        QTimer::singleShot(0, this, &MainWindow::RunPending);
     }
+}
+
+void MainWindow::RunPending()
+{
+    if (!isEnabled())
+        return;  // the end of the operation calls again
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(200, this, &MainWindow::RunPending);
+        return;
+    }
+    if (std::exchange(m_closePending, false)) {
+        close();
+        return;
+    }
+    if (std::exchange(m_recoveryPending, false)) {
+        for (TabPageEntry& row : m_table) {
+            auto* book = qobject_cast<PhonebookPage*>(row.page);
+            if (book && book->OfferRecovery() && !book->isVisible())
+                row.tabButton->click();
+        }
+    }
+    if (!m_pendingPicture.isEmpty())
+        OpenPicture(std::exchange(m_pendingPicture, QString()));
 }
 
 TabPage* MainWindow::VisiblePage() const
@@ -186,6 +213,18 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!isEnabled()) {
+        // A transfer runs in this window: it is cancelled, and the window closes once it has
+        // ended and the phone book's changes have been asked about. An operation that cannot
+        // be cancelled is waited for.
+        event->ignore();
+        m_closePending = true;
+        for (TabPageEntry& row : m_table) {
+            if (row.page->ProgressDialog().HasWindow())
+                row.page->ProgressDialog().RequestCancel(false);
+        }
+        return;
+    }
     for (TabPageEntry& row : m_table) {
         if (!row.page->OnClose()) {
             event->ignore();

@@ -43,6 +43,9 @@ public:
     // Shows the picture page with `path` loaded, as an image program opens a file it is given.
     void OpenPicture(const QString& path);
     void ShowAbout();
+    // The running program's recovery copy: offered back once the window is idle, then kept
+    // while the phone book has unsaved changes. Tests and screenshots leave it alone.
+    void StartRecovery();
     // The help context of the visible page.
     std::uint32_t HelpContext() const;
 
@@ -60,6 +63,9 @@ protected:
 
 private:
     void OnInitDialog();
+    // Runs what waited for the running operation to end (an open, the recovery offer, a close);
+    // a question still open makes it wait further.
+    void RunPending();
 
     std::array<TabPageEntry, 3> m_table;
     PictureButton* m_helpButton = nullptr;
@@ -67,4 +73,7 @@ private:
     HandsetLink m_handset;
     // A picture to open once the window is no longer busy with an operation.
     QString m_pendingPicture;
+    bool m_recoveryPending = false;
+    // The window was closed during a transfer: it closes once the transfer has ended.
+    bool m_closePending = false;
 };

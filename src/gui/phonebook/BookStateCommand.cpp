@@ -6,9 +6,10 @@
 #include <utility>
 
 BookStateCommand::BookStateCommand(PhonebookEditTarget& target, PhonebookHistory& history, const QString& text,
-                                   Kind kind, BookState before, BookState after, int unchangedPoint)
+                                   Kind kind, BookState before, BookState after,
+                                   std::optional<std::vector<PhonebookEntry>> unchanged)
     : m_target(target), m_history(history), m_kind(kind), m_before(std::move(before)), m_after(std::move(after)),
-      m_otherUnchangedPoint(unchangedPoint)
+      m_otherUnchanged(std::move(unchanged))
 {
     setText(text);
 }
@@ -17,7 +18,7 @@ void BookStateCommand::undo()
 {
     m_target.ApplyState(m_before, m_kind == Kind::kWholeBook);
     if (m_kind == Kind::kWholeBook)
-        m_history.SwapUnchangedPoint(m_otherUnchangedPoint);
+        m_history.SwapUnchanged(m_otherUnchanged);
 }
 
 void BookStateCommand::redo()
@@ -25,5 +26,5 @@ void BookStateCommand::redo()
     if (!std::exchange(m_done, false))
         m_target.ApplyState(m_after, m_kind == Kind::kWholeBook);
     if (m_kind == Kind::kWholeBook)
-        m_history.SwapUnchangedPoint(m_otherUnchangedPoint);
+        m_history.SwapUnchanged(m_otherUnchanged);
 }

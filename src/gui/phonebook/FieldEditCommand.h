@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/phonebook/BookCommand.h"
+#include <QUndoCommand>
 
 #include <string>
 
@@ -8,7 +8,7 @@ class PhonebookEditTarget;
 
 // One edit of a name or a number field. The keys typed into the field while it keeps the
 // focus merge into one step; typing the old text back leaves no step at all.
-class FieldEditCommand : public BookCommand {
+class FieldEditCommand : public QUndoCommand {
 public:
     FieldEditCommand(PhonebookEditTarget& target, int row, int column, std::string before, std::string after,
                      int editSession);

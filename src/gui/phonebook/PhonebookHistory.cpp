@@ -1,17 +1,11 @@
 #include "gui/phonebook/PhonebookHistory.h"
 
-#include "gui/phonebook/BookCommand.h"
-
 #include <algorithm>
 
 PhonebookHistory::PhonebookHistory(QObject* parent) : QObject(parent) {}
 
-void PhonebookHistory::Push(BookCommand* command)
+void PhonebookHistory::Push(QUndoCommand* command)
 {
-    // The steps above the current one are dropped with the push; so is an unchanged point
-    // among them.
-    if (m_unchanged > m_stack.index())
-        m_unchanged = -1;
     m_stack.push(command);
     emit changed();
 }
@@ -30,21 +24,18 @@ void PhonebookHistory::Redo()
     emit changed();
 }
 
-void PhonebookHistory::MarkUnchanged()
+void PhonebookHistory::MarkUnchanged(std::vector<PhonebookEntry> entries)
 {
     EndEditSession();
-    m_unchanged = m_stack.index();
+    std::sort(entries.begin(), entries.end());
+    m_unchanged = std::move(entries);
     emit changed();
 }
 
-bool PhonebookHistory::Modified() const
+bool PhonebookHistory::Modified(std::vector<PhonebookEntry> entries) const
 {
-    if (m_unchanged < 0)
+    if (!m_unchanged || entries.size() != m_unchanged->size())
         return true;
-    const int now = m_stack.index();
-    for (int i = std::min(now, m_unchanged); i < std::max(now, m_unchanged); ++i) {
-        if (static_cast<const BookCommand*>(m_stack.command(i))->MarksChanged())
-            return true;
-    }
-    return false;
+    std::sort(entries.begin(), entries.end());
+    return entries != *m_unchanged;
 }

@@ -200,7 +200,7 @@ bool PhonebookPage::eventFilter(QObject* watched, QEvent* event)
 
 bool PhonebookPage::Modified() const
 {
-    return m_bookOpen && m_history->Modified();
+    return m_bookOpen && m_history->Modified(m_model->Entries());
 }
 
 void PhonebookPage::Undo()
@@ -247,9 +247,13 @@ void PhonebookPage::RecordNewBook(const QString& text, const std::function<void(
     BookState after = CurrentState();
     if (!before.bookOpen && !after.bookOpen)
         return;
-    const int unchangedPoint = neverSaved ? -1 : m_history->Index() + 1;
+    std::optional<std::vector<PhonebookEntry>> unchanged;
+    if (!neverSaved) {
+        unchanged = after.entries;
+        std::sort(unchanged->begin(), unchanged->end());
+    }
     m_history->Push(new BookStateCommand(*this, *m_history, text, BookStateCommand::Kind::kWholeBook,
-                                         std::move(before), std::move(after), unchangedPoint));
+                                         std::move(before), std::move(after), std::move(unchanged)));
 }
 
 void PhonebookPage::ApplyState(const BookState& state, bool wholeBook)
@@ -349,7 +353,8 @@ bool PhonebookPage::OfferRecovery()
         if (UserPrompts::Current().Ask(this, kRestoreQuestion, UserPrompts::Buttons::YesNo,
                                        UserPrompts::Icon::Question) == UserPrompts::Answer::Yes) {
             RecordNewBook(tr("Restore"), [this] {
-                if (LoadBook(PhonebookRecovery::Path())) {
+                // In the order the window had, so that a save writes the very same file.
+                if (LoadBook(PhonebookRecovery::Path(), false)) {
                     // A book with no file yet: Save asks where it goes.
                     m_filePath.clear();
                     ShowFilePath(QString());
@@ -507,7 +512,7 @@ void PhonebookPage::OnSort(int column)
 {
     if (column != PhonebookListModel::kNameColumn && column != PhonebookListModel::kNumberColumn)
         return;
-    RecordChange(tr("Sort"), BookStateCommand::Kind::kOrder, [this, column] {
+    RecordChange(tr("Sort"), BookStateCommand::Kind::kEntries, [this, column] {
         auto& descending = m_sortDescending[static_cast<std::size_t>(column)];
         descending = static_cast<std::uint8_t>(~descending);
         m_model->Sort(column, descending != 0);
@@ -678,7 +683,7 @@ Msg PhonebookPage::SaveBookAsked(bool* cancelled)
     EndProgress();
     m_filePath = QFileInfo(path).absoluteFilePath();
     ShowFilePath(m_filePath);
-    m_history->MarkUnchanged();
+    m_history->MarkUnchanged(m_model->Entries());
     return Msg::Ok;
 }
 
@@ -699,7 +704,7 @@ void PhonebookPage::LoadOrReceive(const QString& path)
     RecordNewBook(path.isEmpty() ? tr("Get Phonebook") : tr("Open"), [this, &path] { LoadBook(path); });
 }
 
-bool PhonebookPage::LoadBook(const QString& path)
+bool PhonebookPage::LoadBook(const QString& path, bool sortByName)
 {
     ClearBook();
     Msg result;
@@ -724,7 +729,8 @@ bool PhonebookPage::LoadBook(const QString& path)
         m_model->Append(std::move(copy));
     }
     m_sortDescending = {0, 0};
-    m_model->Sort(PhonebookListModel::kNameColumn, false);
+    if (sortByName)
+        m_model->Sort(PhonebookListModel::kNameColumn, false);
     if (m_model->Count() > 0) {
         SelectRows({0});
         m_list->setCurrentIndex(m_model->index(0, 0));

@@ -140,9 +140,9 @@ private:
     void OnFieldEdited(int column, const QString& text);
     // The selected row's name and number in the fields; empty fields with none selected.
     void ShowSelectedEntry();
-    // Replaces the open book with a file's (a path) or the handset's; false when that failed
-    // and the book was closed.
-    bool LoadBook(const QString& path);
+    // Replaces the open book with a file's (a path) or the handset's, sorted by name unless
+    // told otherwise; false when that failed and the book was closed.
+    bool LoadBook(const QString& path, bool sortByName = true);
     // The rows, copied in display order, with the open book's identity.
     void CopyRowsInto(PhonebookTransfer& target, bool completeOnly, bool* leftOut) const;
     Msg SaveBookAsked(bool* cancelled);

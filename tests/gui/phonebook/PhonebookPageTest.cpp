@@ -10,6 +10,9 @@
 #include "gui/phonebook/PhoneNumberEdit.h"
 #include "gui/phonebook/PhonebookPage.h"
 #include "core/phonebook/PhonebookBackups.h"
+#include "core/phonebook/PhonebookRecovery.h"
+#include "gui/contacts/ImportExportChoices.h"
+#include "gui/phonebook/PhonebookHistory.h"
 #include "core/transfer/ProtocolCodes.h"
 
 #include <QAbstractButton>
@@ -22,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
@@ -47,11 +51,23 @@ protected:
     void SetUp() override
     {
         SimFixture::SetUp();
-        page = std::make_unique<PhonebookPage>();
-        page->m_backgroundBitmapId = picture::kPhonebookBackground;
-        page->resize(638, 435 + StatusBar::PaneHeight());
-        page->OnInitDialog();
-        page->show();
+        page = MakePage();
+    }
+    static std::unique_ptr<PhonebookPage> MakePage()
+    {
+        auto p = std::make_unique<PhonebookPage>();
+        p->m_backgroundBitmapId = picture::kPhonebookBackground;
+        p->resize(638, 435 + StatusBar::PaneHeight());
+        p->OnInitDialog();
+        p->show();
+        return p;
+    }
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (int row = 0; row < page->Model().Count(); ++row)
+            names.push_back(page->Model().Entry(row).name);
+        return names;
     }
     void TearDown() override
     {
@@ -151,6 +167,164 @@ TEST_F(PhonebookPageTest, EditingTheSelectedRow)
     Type(page->NameEdit(), QStringLiteral(u"Zoë Ω 12345678901234"));
     EXPECT_EQ(page->NameEdit()->text(), QStringLiteral(u"Zoë  12345678901"));
     EXPECT_EQ(page->Model().Entry(1).name, std::string("Zo\xEB  12345678901"));
+}
+
+TEST_F(PhonebookPageTest, UndoAndRedoCoverEveryKindOfStepAndTheChangedFlagFollows)
+{
+    using V = std::vector<std::string>;
+    PhonebookTransfer two;
+    FillBook(two, 2);
+    ASSERT_EQ(two.SaveToFile(Path("two.opbk")), Msg::Ok);
+    page->LoadOrReceive(Path("two.opbk"));
+    ASSERT_EQ(Names(), (V{"Name 1", "Name 2"}));
+
+    // The keys typed into one field are one step; typing the old text back leaves none.
+    page->SelectRows({0});
+    QTest::keyClicks(page->NameEdit(), QStringLiteral("xy"));
+    EXPECT_TRUE(page->Modified());
+    page->Undo();
+    EXPECT_EQ(Names(), (V{"Name 1", "Name 2"}));
+    EXPECT_EQ(page->NameEdit()->text(), QStringLiteral("Name 1"));
+    EXPECT_FALSE(page->Modified()) << "back to the file as opened";
+    page->Redo();
+    EXPECT_EQ(Names()[0], "Name 1xy");
+    EXPECT_EQ(page->NameEdit()->text(), QStringLiteral("Name 1xy"));
+    QTest::keyClick(page->NameEdit(), Qt::Key_Backspace);
+    QTest::keyClick(page->NameEdit(), Qt::Key_Backspace);
+    EXPECT_FALSE(page->Modified());
+    EXPECT_FALSE(page->History().CanRedo()) << "a new step drops the steps undone";
+
+    // The page's Ctrl+Z and Ctrl+Shift+Z, not the field's own undo, even from inside the field.
+    page->SelectRows({1});
+    QTest::keyClicks(page->NumberEdit(), QStringLiteral("9"));
+    page->SelectRows({0});
+    QTest::keyClicks(page->NameEdit(), QStringLiteral("!"));
+    page->window()->activateWindow();
+    if (QTest::qWaitForWindowActive(page.get())) {
+        QTest::keyClick(page->NameEdit(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(page->NameEdit(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(page->Model().Entry(1).number, "5550002");
+        EXPECT_EQ(page->SelectedRows(), QList<int>{1}) << "an undone edit shows its row";
+        QTest::keyClick(page->List(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(page->Model().Entry(1).number, "55500029");
+        page->Undo();
+    } else {
+        page->Undo();
+        page->Undo();
+    }
+    EXPECT_EQ(Names(), (V{"Name 1", "Name 2"}));
+    EXPECT_FALSE(page->Modified());
+
+    // New, Delete Selected, a sort and a whole import: a step each.
+    page->OnNewEntry();
+    page->OnSelectAll();
+    page->OnDelete();
+    EXPECT_EQ(page->Model().Count(), 0);
+    page->Undo();
+    EXPECT_EQ(Names(), (V{"Name 1", "Name 2", ""}));
+    EXPECT_EQ(page->SelectedRows(), (QList<int>{0, 1, 2}));
+    page->Undo();
+    EXPECT_EQ(Names(), (V{"Name 1", "Name 2"}));
+    EXPECT_FALSE(page->Modified());
+    page->OnSort(PhonebookListModel::kNameColumn);
+    EXPECT_EQ(Names(), (V{"Name 2", "Name 1"}));
+    EXPECT_FALSE(page->Modified()) << "a sort alone changes nothing a file keeps";
+    WriteAll(Path("in.csv"), "name,phone\nAnn,1\nBea,2\nCid,3\n");
+    ImportExportChoices import;
+    import.importFile = Path("in.csv");
+    import.map = ImportFieldMap::Guess({"name", "phone"});
+    ASSERT_EQ(page->FinishImportExport(import).added, 3);
+    EXPECT_TRUE(page->Modified());
+    EXPECT_EQ(page->UndoButton()->toolTip(), QStringLiteral("Undo Import"));
+    page->Undo();
+    EXPECT_EQ(Names(), (V{"Name 2", "Name 1"}));
+    page->Undo();
+    EXPECT_EQ(Names(), (V{"Name 1", "Name 2"}));
+    page->Redo();
+    page->Redo();
+    EXPECT_EQ(page->Model().Count(), 5);
+
+    // Saved, then undone: changed against the file just written; redone: unchanged again.
+    prompts.files = {Path("five.opbk")};
+    ASSERT_EQ(page->SaveBook(), Msg::Ok);
+    EXPECT_FALSE(page->Modified());
+    page->Undo();
+    EXPECT_TRUE(page->Modified());
+    page->Redo();
+    EXPECT_FALSE(page->Modified());
+
+    // New Phonebook is one step that brings the saved book back, still unchanged, with its file.
+    page->OnNewPhonebook();
+    EXPECT_EQ(page->Model().Count(), 0);
+    page->Undo();
+    EXPECT_EQ(page->Model().Count(), 5);
+    EXPECT_EQ(page->FilePath(), Path("five.opbk"));
+    EXPECT_FALSE(page->Modified());
+    // A Get too; a change to the received book and back is undone with the book.
+    Handset(4);
+    page->OnReceive();
+    ASSERT_EQ(page->Model().Count(), 4);
+    page->AddEntry("Extra", "1");
+    page->Undo();
+    EXPECT_FALSE(page->Modified()) << "as received";
+    page->Undo();
+    EXPECT_EQ(page->Model().Count(), 5);
+    EXPECT_EQ(page->FilePath(), Path("five.opbk"));
+    EXPECT_FALSE(page->Modified());
+    page->Undo();
+    EXPECT_TRUE(page->Modified()) << "before the save";
+    EXPECT_TRUE(prompts.asked.isEmpty()) << prompts.asked.join(u'|').toStdString();
+}
+
+TEST_F(PhonebookPageTest, AKilledPageLeavesARecoveryCopyThatANewPageRestoresByteForByte)
+{
+    page->EnableRecovery();
+    page->OnNewPhonebook();
+    EXPECT_FALSE(PhonebookRecovery::Exists()) << "nothing to recover";
+    page->AddEntry("Zed", "2");
+    ASSERT_TRUE(PhonebookRecovery::Exists()) << "the first change is kept at once";
+    page->AddEntry("Ann", "1");
+    page->SelectRows({1});
+    QTest::keyClicks(page->NameEdit(), QStringLiteral("ie"));  // within the second: kept later
+    page->Undo();
+    page->Redo();
+    page.reset();  // no close, as after a crash
+
+    const QByteArray kept = ReadAll(PhonebookRecovery::Path());
+    page = MakePage();
+    prompts.answers = {Answer::Yes};
+    ASSERT_TRUE(page->OfferRecovery());
+    EXPECT_EQ(prompts.asked, QStringList{Page::kRestoreQuestion});
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Zed", "Annie"})) << "in the order the window had";
+    EXPECT_TRUE(page->Modified());
+    EXPECT_TRUE(page->FilePath().isEmpty());
+    prompts.files = {Path("restored.opbk")};
+    ASSERT_EQ(page->SaveBook(), Msg::Ok);
+    EXPECT_EQ(ReadAll(Path("restored.opbk")), kept);
+    EXPECT_FALSE(PhonebookRecovery::Exists()) << "saved, nothing left to recover";
+
+    // Changed again: kept again. No to the question on closing removes it.
+    page->OnNewEntry();
+    for (int i = 0; i < 100 && !PhonebookRecovery::Exists(); ++i)
+        QTest::qWait(50);  // at most one copy a second
+    EXPECT_TRUE(PhonebookRecovery::Exists());
+    prompts.answers = {Answer::No};
+    EXPECT_TRUE(page->OnClose());
+    EXPECT_FALSE(PhonebookRecovery::Exists());
+
+    // No to the offer deletes the copy; a broken copy is said and deleted.
+    WriteAll(PhonebookRecovery::Path(), kept);
+    page = MakePage();
+    prompts.answers = {Answer::No};
+    EXPECT_FALSE(page->OfferRecovery());
+    EXPECT_FALSE(page->BookOpen());
+    EXPECT_FALSE(PhonebookRecovery::Exists());
+    WriteAll(PhonebookRecovery::Path(), kept.left(7));
+    prompts.answers = {Answer::Yes};
+    prompts.asked.clear();
+    EXPECT_FALSE(page->OfferRecovery());
+    EXPECT_EQ(prompts.asked.size(), 2) << "the question, then why it failed";
+    EXPECT_FALSE(PhonebookRecovery::Exists());
 }
 
 TEST_F(PhonebookPageTest, ReselectingDoesNotMarkTheBookChanged)

@@ -271,6 +271,34 @@ TEST_F(Shell, ClosingAsksEveryPageInTurn)
     EXPECT_EQ(prompts.asked, QStringList{PhonebookPage::kSaveChangesQuestion});
 }
 
+TEST_F(Shell, ClosingDuringASendCancelsItThenAsksAboutTheChangesAndCloses)
+{
+    SimConfig c;
+    c.pace = 40;  // the backup receive takes a while
+    SimHandset& h = StartHandset(c);
+    for (int i = 0; i < 20; ++i)
+        h.AddContact("Kept " + std::to_string(i), "555");
+    MainWindow window;
+    window.show();
+    Pump(300);  // the start-up refresh
+    auto* book = qobject_cast<PhonebookPage*>(window.TabPageTable()[2].page);
+    window.OnTabCommand(304);
+    book->OnNewPhonebook();
+    book->AddEntry("Unsaved", "1");
+
+    prompts.answers = {UserPrompts::Answer::Yes, UserPrompts::Answer::No};  // send it; then do not save
+    bool closedAtOnce = true;
+    QTimer::singleShot(150, [&] { closedAtOnce = window.close(); });
+    book->OnSend();
+    EXPECT_FALSE(closedAtOnce) << "the window waits for the transfer to end";
+    EXPECT_TRUE(window.isVisible());
+    for (int i = 0; i < 100 && window.isVisible(); ++i)
+        Pump();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(prompts.asked.value(1), PhonebookPage::kSaveChangesQuestion);
+    EXPECT_EQ(h.Phonebook().size(), 20u) << "cancelled during the backup, nothing was sent";
+}
+
 TEST_F(Shell, HelpOpensAtThePageOfTheVisibleTab)
 {
     MainWindow window;
