@@ -139,6 +139,7 @@ int DialbookApp::InitInstance()
     QCommandLineParser parser;
     parser.setApplicationDescription(LoadString(Msg::AppTitle));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption simulate(QStringLiteral("simulate"), QStringLiteral("Start with a simulated handset attached."));
     const QCommandLineOption screenshots(QStringLiteral("screenshots"),
                                          QStringLiteral("Save a picture of each tab into DIR, then quit."),
