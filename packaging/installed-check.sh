@@ -21,7 +21,7 @@ test -f /usr/share/icons/hicolor/256x256/apps/orvak-dialbook.png
 test -f /usr/lib/udev/rules.d/70-orvak-dialbook.rules
 test -f "/usr/share/orvak-dialbook/Sample Images/beach.jpg"
 apt-get install -y -qq --no-install-recommends man-db >/dev/null
-man -P cat dialbook | grep -q 'dialbook - the phone book and pictures'
+man -P cat dialbook | grep -q 'dialbook \[--simulate\] COMMAND'
 echo "man dialbook: shown"
 dpkg -L orvak-dialbook > /tmp/package-files
 apt-get remove -y -qq orvak-dialbook >/dev/null
