@@ -131,6 +131,8 @@ DialbookApp::DialbookApp(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("orvak-dialbook"));
     setApplicationDisplayName(LoadString(Msg::AppTitle));
     setApplicationVersion(QStringLiteral("2.0.1"));
+    // The menu entry this window belongs to, for its icon in the task bar.
+    setDesktopFileName(QStringLiteral("orvak-dialbook"));
     PictureDecoder::SetAllocationLimit();
 }
 
