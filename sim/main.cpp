@@ -112,7 +112,8 @@ int main(int argc, char** argv)
         const QByteArray hex = QByteArray::fromHex(p.value(QStringLiteral("identity")).toLatin1());
         if (hex.size() != 6 || p.value(QStringLiteral("identity")).size() != 12)
             Fail(QStringLiteral("--identity takes 12 hex digits"));
-        std::copy(hex.begin(), hex.end(), c.identity.begin());
+        std::copy_n(hex.begin(), std::min<std::size_t>(c.identity.size(), static_cast<std::size_t>(hex.size())),
+                    c.identity.begin());
     }
     if (p.isSet(QStringLiteral("product-id")))
         c.productId = static_cast<std::uint16_t>(Require(p, QStringLiteral("product-id"), 0, 0xFFFF));
@@ -160,7 +161,8 @@ int main(int argc, char** argv)
     if (socketName.empty()) {
         for (char ch : c.name)
             socketName += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '-';
-        socketName += "-" + std::to_string(::getpid());
+        socketName += '-';
+        socketName += std::to_string(::getpid());
     }
     if (socketName.find('/') != std::string::npos)
         Fail(QStringLiteral("--socket takes a name, not a path"));

@@ -130,7 +130,7 @@ DialbookApp::DialbookApp(int& argc, char** argv) : QApplication(argc, argv)
     setOrganizationName(QStringLiteral("Orvak"));
     setApplicationName(QStringLiteral("orvak-dialbook"));
     setApplicationDisplayName(LoadString(Msg::AppTitle));
-    setApplicationVersion(QStringLiteral("2.0.1"));
+    setApplicationVersion(QStringLiteral(DIALBOOK_VERSION));
     // The menu entry this window belongs to, for its icon in the task bar.
     setDesktopFileName(QStringLiteral("orvak-dialbook"));
     PictureDecoder::SetAllocationLimit();
