@@ -155,13 +155,8 @@ bool HandsetLink::FindHandset(std::uint16_t& productId, bool rescan)
         productId = s_productId;
         return productId != 0;
     }
-    s_productId = 0;
-    s_outLen = 0;
-    {
-        std::lock_guard lock(s_foundMutex);
-        s_foundSource = nullptr;
-        s_foundPath.clear();
-    }
+    // The result is published when the scan ends: a page that asks meanwhile (the rescan runs
+    // on its own thread after every device notice) gets the last result, never a gap.
     const std::uint16_t vendor = s_vendorId;
     for (DeviceSource* source : Sources()) {
         for (const DeviceCandidate& c : source->Candidates()) {
@@ -180,6 +175,12 @@ bool HandsetLink::FindHandset(std::uint16_t& productId, bool rescan)
             }
         }
     }
+    productId = 0;
+    s_productId = 0;
+    s_outLen = 0;
+    std::lock_guard lock(s_foundMutex);
+    s_foundSource = nullptr;
+    s_foundPath.clear();
     return false;
 }
 
