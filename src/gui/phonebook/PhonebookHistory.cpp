@@ -27,8 +27,7 @@ void PhonebookHistory::Redo()
 void PhonebookHistory::MarkUnchanged(std::vector<PhonebookEntry> entries)
 {
     EndEditSession();
-    std::sort(entries.begin(), entries.end());
-    m_unchanged = std::move(entries);
+    m_unchanged = InAnyOrder(std::move(entries));
     emit changed();
 }
 
@@ -36,6 +35,11 @@ bool PhonebookHistory::Modified(std::vector<PhonebookEntry> entries) const
 {
     if (!m_unchanged || entries.size() != m_unchanged->size())
         return true;
+    return InAnyOrder(std::move(entries)) != *m_unchanged;
+}
+
+std::vector<PhonebookEntry> PhonebookHistory::InAnyOrder(std::vector<PhonebookEntry> entries)
+{
     std::sort(entries.begin(), entries.end());
-    return entries != *m_unchanged;
+    return entries;
 }

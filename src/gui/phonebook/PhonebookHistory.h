@@ -30,6 +30,9 @@ public:
     QString UndoText() const { return m_stack.undoText(); }
     QString RedoText() const { return m_stack.redoText(); }
 
+    // The entries in the order the unchanged ones are kept in, so that any order compares equal.
+    static std::vector<PhonebookEntry> InAnyOrder(std::vector<PhonebookEntry> entries);
+
     // `entries` are the book as saved.
     void MarkUnchanged(std::vector<PhonebookEntry> entries);
     bool Modified(std::vector<PhonebookEntry> entries) const;

@@ -226,32 +226,30 @@ void PhonebookPage::RecordChange(const QString& text, BookStateCommand::Kind kin
         change();
         return;
     }
-    BookState before = CurrentState();
-    {
-        const QScopedValueRollback recording(m_recording, true);
-        change();
-    }
+    BookState before = RunRecorded(change);
     BookState after = CurrentState();
     if (before.entries == after.entries && before.sortDescending == after.sortDescending)
         return;
     m_history->Push(new BookStateCommand(*this, *m_history, text, kind, std::move(before), std::move(after)));
 }
 
-void PhonebookPage::RecordNewBook(const QString& text, const std::function<void()>& change, bool neverSaved)
+BookState PhonebookPage::RunRecorded(const std::function<void()>& change)
 {
     BookState before = CurrentState();
-    {
-        const QScopedValueRollback recording(m_recording, true);
-        change();
-    }
+    const QScopedValueRollback recording(m_recording, true);
+    change();
+    return before;
+}
+
+void PhonebookPage::RecordNewBook(const QString& text, const std::function<void()>& change, bool neverSaved)
+{
+    BookState before = RunRecorded(change);
     BookState after = CurrentState();
     if (!before.bookOpen && !after.bookOpen)
         return;
     std::optional<std::vector<PhonebookEntry>> unchanged;
-    if (!neverSaved) {
-        unchanged = after.entries;
-        std::sort(unchanged->begin(), unchanged->end());
-    }
+    if (!neverSaved)
+        unchanged = PhonebookHistory::InAnyOrder(after.entries);
     m_history->Push(new BookStateCommand(*this, *m_history, text, BookStateCommand::Kind::kWholeBook,
                                          std::move(before), std::move(after), std::move(unchanged)));
 }

@@ -148,6 +148,8 @@ private:
     Msg SaveBookAsked(bool* cancelled);
 
     BookState CurrentState() const;
+    // Runs `change` as part of a step being recorded; returns the page as it was before.
+    BookState RunRecorded(const std::function<void()>& change);
     // Runs `change` and records what it did to the entries as one step (none if nothing changed).
     void RecordChange(const QString& text, BookStateCommand::Kind kind, const std::function<void()>& change);
     // Runs `change`, which brings in another book, and records it as one step; the new book is
