@@ -30,7 +30,7 @@ std::unique_ptr<PicturePage> ShowPage()
 {
     auto page = std::make_unique<PicturePage>();
     page->resize(638, 435 + StatusBar::PaneHeight());
-    page->OnInitDialog();
+    page->SetUpUi();
     page->show();
     QCoreApplication::processEvents();
     return page;

@@ -218,6 +218,12 @@ void SimHandsetServer::ReapFinished()
         t.join();
 }
 
+std::uint64_t SimHandsetServer::Connections() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_nextTurn;
+}
+
 std::size_t SimHandsetServer::ThreadCount() const
 {
     std::lock_guard lock(m_mutex);

@@ -41,6 +41,8 @@ public:
     void SetOnUnplugged(std::function<void()> callback) { m_onUnplugged = std::move(callback); }
     // Connection threads that have not been joined yet.
     std::size_t ThreadCount() const;
+    // Connections accepted since the start, scans included.
+    std::uint64_t Connections() const;
 
 private:
     void AcceptLoop();

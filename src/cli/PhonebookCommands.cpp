@@ -1,7 +1,7 @@
 #include "cli/PhonebookCommands.h"
 
 #include "core/phonebook/PhonebookBackups.h"
-#include "core/phonebook/PhonebookLimits.h"
+#include "core/phonebook/PhonebookSend.h"
 
 #include "cli/CancelOnInterrupt.h"
 #include "cli/TerminalProgress.h"
@@ -10,9 +10,9 @@
 #include "core/common/StringTable.h"
 #include "core/phonebook/PhonebookTransfer.h"
 #include "core/transfer/HandsetInfoTransfer.h"
+#include "core/transfer/HandsetOperation.h"
 
 #include <cstring>
-#include <memory>
 
 int ReportFailure(const CommandConsole& console, Msg m)
 {
@@ -62,7 +62,7 @@ int RunInfoCommand(const CommandConsole& console)
     HandsetInfoTransfer transfer;
     transfer.SetProgressDialog(session.Progress());
     HandsetInfo info;
-    const Msg m = transfer.GetInfo(info);
+    const Msg m = HandsetOperation::Run(*session.Progress(), [&] { return transfer.GetInfo(info); });
     session.Finish();
     if (m != Msg::Ok)
         return ReportFailure(console, m);
@@ -76,7 +76,7 @@ int RunPullCommand(const CommandConsole& console, const QString& path)
     TransferSession session(console);
     PhonebookTransfer book;
     book.SetProgressDialog(session.Progress());
-    const Msg received = book.ReceivePhonebook();
+    const Msg received = HandsetOperation::Run(*session.Progress(), [&] { return book.ReceivePhonebook(); });
     session.Finish();
     if (received != Msg::Ok)
         return ReportFailure(console, received);
@@ -93,51 +93,30 @@ int RunPushCommand(const CommandConsole& console, const QString& path, bool keep
         return ReportFailure(console, m);
     if (!Ask(console, Msg::ConfirmOverwriteHandset))
         return 1;
-
-    // Only entries with both a name and a number go to the handset.
-    PhonebookTransfer book;
-    bool leftOut = false;
-    for (std::size_t i = 0; i < file.Count(); ++i) {
-        auto entry = std::make_unique<PhonebookEntry>();
-        file.CopyEntry(i, *entry);
-        if (entry->name.empty() || entry->number.empty())
-            leftOut = true;
-        else
-            book.Append(std::move(entry));
-    }
-    if (leftOut && !Ask(console, Msg::ConfirmSkipIncomplete))
+    PhonebookSend send(file);
+    if (send.LeavesOutIncomplete() && !Ask(console, Msg::ConfirmSkipIncomplete))
         return 1;
-    book.SetIdentity(file.Identity());
-    if (book.Count() > MAX_PHONEBOOK_ENTRIES)
-        return ReportFailure(console, Msg::MaxEntriesReached);
 
     TransferSession session(console);
-    // The send replaces the handset's whole book: the one it has is kept first, and without
-    // that copy nothing is sent.
-    QString backup;
-    if (keepBackup) {
-        if (const Msg kept = PhonebookBackups::Make(session.Progress(), &backup); kept != Msg::Ok) {
-            session.Finish();
-            std::fprintf(console.err, "The handset's phone book could not be kept before the send, so nothing was sent.\n");
-            return ReportFailure(console, kept);
-        }
-    }
-    book.SetProgressDialog(session.Progress());
-    const Msg sent = book.SendPhonebook();
+    const Msg sent = send.Run(*session.Progress(), keepBackup);
     session.Finish();
-    if (!backup.isEmpty())
-        std::fprintf(console.out, "Kept the handset's previous phone book in %s\n", qPrintable(backup));
+    if (send.BackupFailed()) {
+        std::fprintf(console.err, "The handset's phone book could not be kept before the send, so nothing was sent.\n");
+        return ReportFailure(console, sent);
+    }
+    if (!send.Backup().isEmpty())
+        std::fprintf(console.out, "Kept the handset's previous phone book in %s\n", qPrintable(send.Backup()));
     if (sent != Msg::Ok) {
         ReportFailure(console, sent);
-        if (book.HandsetCleared()) {
-            std::fprintf(console.err, "%s\n", qPrintable(PhonebookBackups::PartialSendText(book.EntriesSent(), book.Count())));
-            if (!backup.isEmpty())
+        if (send.Partial()) {
+            std::fprintf(console.err, "%s\n", qPrintable(send.PartialText()));
+            if (!send.Backup().isEmpty())
                 std::fprintf(console.err, "To send its previous phone book back: dialbook push --no-backup '%s'\n",
-                             qPrintable(backup));
+                             qPrintable(send.Backup()));
         }
         return 1;
     }
-    std::fprintf(console.out, "Sent %zu entries\n", book.Count());
+    std::fprintf(console.out, "Sent %zu entries\n", send.Count());
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "core/picture/ImageLoadRequest.h"
 #include "core/picture/ImageLoadWorker.h"
 #include "core/picture/ImageTransfer.h"
+#include "core/transfer/HandsetOperation.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -69,7 +70,7 @@ int RunSendPictureCommand(const CommandConsole& console, const QString& in, cons
     CancelOnInterrupt interrupt(progress.CancelEvent());
     ImageTransfer transfer;
     transfer.SetProgressDialog(&progress);
-    const Msg sent = transfer.SendImage(&handset, std::string());
+    const Msg sent = HandsetOperation::Run(progress, [&] { return transfer.SendImage(&handset, std::string()); });
     progress.Finish();
     if (sent != Msg::Ok)
         return ReportFailure(console, sent);

@@ -2,14 +2,13 @@
 
 #include "cli/CancelOnInterrupt.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 namespace {
 
 constexpr int kBarWidth = 30;
 constexpr int kTextWidth = 44;
+constexpr int kRedrawMs = 50;
 
 }  // namespace
 
@@ -22,12 +21,14 @@ TerminalProgress::~TerminalProgress()
 
 void TerminalProgress::SetStatusText(const QString& text)
 {
+    std::lock_guard lock(m_mutex);
     m_text = text;
     Draw();
 }
 
 void TerminalProgress::SetRange(int low, int high)
 {
+    std::lock_guard lock(m_mutex);
     m_low = low;
     m_high = high;
     Draw();
@@ -35,21 +36,29 @@ void TerminalProgress::SetRange(int low, int high)
 
 void TerminalProgress::SetStep(int step)
 {
+    std::lock_guard lock(m_mutex);
     m_step = step;
 }
 
 void TerminalProgress::ResetPosition()
 {
+    std::lock_guard lock(m_mutex);
     m_steps = 0;
     Draw();
 }
 
-void TerminalProgress::PumpMessages()
+void TerminalProgress::WaitUntil(Event& finished)
 {
-    if (CancelOnInterrupt::Interrupted())
-        m_cancelEvent.Set();
-    QCoreApplication::processEvents();
-    Draw();
+    // Ctrl+C sets the cancel token from the signal handler; looking again here as well keeps
+    // it set for the operation however early it came.
+    for (;;) {
+        if (CancelOnInterrupt::Interrupted())
+            m_cancelEvent.Set();
+        if (finished.Wait(kRedrawMs))
+            return;
+        std::lock_guard lock(m_mutex);
+        Draw();
+    }
 }
 
 void TerminalProgress::PostStep()
@@ -80,6 +89,7 @@ void TerminalProgress::Draw()
 
 void TerminalProgress::Finish()
 {
+    std::lock_guard lock(m_mutex);
     // The bar may have last been drawn short of its end; clear it rather than leave, say, 71 %
     // above the result.
     if (m_draw && !m_lastLine.empty()) {

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <mutex>
 #include <string>
 
 // The progress of a transfer as one line on a terminal: a bar, the percentage and the status
@@ -17,15 +18,17 @@ public:
     void SetRange(int low, int high) override;
     void SetStep(int step) override;
     void ResetPosition() override;
-    void PumpMessages() override;
     void PostStep() override;
+    void WaitUntil(Event& finished) override;
 
     // Ends the line, if one was drawn, so that what follows starts on a fresh one.
     void Finish();
 
 private:
+    // With m_mutex held: the operation's worker and the waiting thread both draw.
     void Draw();
 
+    std::mutex m_mutex;
     std::FILE* m_out;
     bool m_draw;
     int m_low = 0;

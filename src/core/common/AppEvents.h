@@ -2,7 +2,11 @@
 
 #include <QEvent>
 
-// Notices posted between threads and windows. The offsets from QEvent::User keep the
-// numbers of the Windows messages they stand for (WM_USER + 1 and WM_USER + 2).
-inline constexpr QEvent::Type WM_PROGRESS_STEP = static_cast<QEvent::Type>(QEvent::User + 1);
-inline constexpr QEvent::Type WM_HANDSET_CHANGED = static_cast<QEvent::Type>(QEvent::User + 2);
+// Notices posted between threads and windows. The offsets from QEvent::User keep the numbers
+// that the handset notices have always had (user message + 1 and + 2).
+//
+// ProgressStepEvent: one unit of an operation's work done; the progress window steps its bar.
+// HandsetChangedEvent: devices came or went and the scan that followed has ended; the window
+// passes it to the visible page, which reads the handset state again.
+inline constexpr QEvent::Type ProgressStepEvent = static_cast<QEvent::Type>(QEvent::User + 1);
+inline constexpr QEvent::Type HandsetChangedEvent = static_cast<QEvent::Type>(QEvent::User + 2);

@@ -6,9 +6,10 @@
 
 #include <cstdint>
 
-// What a transfer needs of whoever shows its progress: the window on a page, a bar on a
-// terminal, or a recorder in a test. Everything but PostStep and the cancel event is called on
-// the thread that runs the transfer's Execute (the user-interface thread).
+// What an operation needs of whoever shows its progress: the window on a page, a bar on a
+// terminal, or a recorder in a test. An operation runs on a worker thread and calls the setters
+// from there, so every implementation takes them from any thread; WaitUntil runs on the thread
+// that started the operation.
 class ProgressDisplay {
 public:
     virtual ~ProgressDisplay() = default;
@@ -19,12 +20,13 @@ public:
     virtual void SetRange(int low, int high) = 0;
     virtual void SetStep(int step) = 0;
     virtual void ResetPosition() = 0;
-    // Handles whatever is waiting for the user-interface thread: repaint, Cancel, notices.
-    virtual void PumpMessages() = 0;
-    // One unit of work done; advance the bar by one step. Thread-safe, never blocks.
+    // One unit of work done; advance the bar by one step. Never blocks.
     virtual void PostStep() = 0;
+    // Keeps the display alive until `finished` is set: a window goes on painting and taking its
+    // Cancel, a terminal redraws its bar and turns Ctrl+C into a cancel.
+    virtual void WaitUntil(Event& finished) { finished.Wait(-1); }
 
-    // Set when the user cancels. Workers only test it; Execute resets it before each exchange.
+    // Set when the user cancels. Operations clear it once when they start and only test it after.
     Event& CancelEvent() { return m_cancelEvent; }
 
 protected:

@@ -86,6 +86,10 @@ void HandsetLink::Init(QObject* owner, std::uint16_t vendorId)
     }
     s_vendorId = vendorId;
     m_owner = owner;
+    if (owner && m_monitor) {
+        OnDevicesChanged();
+        return;
+    }
     std::uint16_t product = 0;
     FindHandset(product, true);
 }
@@ -122,7 +126,7 @@ void HandsetLink::RescanUntilSettled()
         FindHandset(product, true);
         // The owner outlives this thread: its HandsetLink joins it on the way out.
         if (m_owner)
-            QCoreApplication::postEvent(m_owner, new QEvent(WM_HANDSET_CHANGED));
+            QCoreApplication::postEvent(m_owner, new QEvent(HandsetChangedEvent));
         std::lock_guard lock(m_rescanMutex);
         if (!m_rescanAgain) {
             m_rescanning = false;
@@ -276,27 +280,26 @@ Msg HandsetLink::RefusalMessage(std::uint8_t code)
     }
 }
 
-Msg HandsetLink::Exchange(ExchangeRequest& request, Msg (*engine)(ReportPort&, ExchangeRequest&))
+std::unique_ptr<HandsetDevice> HandsetLink::OpenForExchange()
 {
-    const auto device = OpenHandset();
-    if (!device) {
-        // The last scan saw a handset that answers no more (a simulator killed outright leaves
-        // its socket behind, and no folder watch notices): scan again so everyone hears of it.
-        if (s_productId != 0)
-            RequestRescan();
-        return Msg::PhoneNotFound;
-    }
-    return engine(*device, request);
+    auto device = OpenHandset();
+    // The last scan saw a handset that answers no more (a simulator killed outright leaves its
+    // socket behind, and no folder watch notices): scan again so everyone hears of it.
+    if (!device && s_productId != 0)
+        RequestRescan();
+    return device;
 }
 
 Msg HandsetLink::ReceiveExchange(ExchangeRequest& request)
 {
-    return Exchange(request, &HandsetLink::ReceiveOn);
+    const auto device = OpenForExchange();
+    return device ? ReceiveOn(*device, request) : Msg::PhoneNotFound;
 }
 
 Msg HandsetLink::SendExchange(ExchangeRequest& request)
 {
-    return Exchange(request, &HandsetLink::SendOn);
+    const auto device = OpenForExchange();
+    return device ? SendOn(*device, request) : Msg::PhoneNotFound;
 }
 
 namespace {

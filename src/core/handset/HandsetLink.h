@@ -35,7 +35,7 @@ struct DeviceListing {
 //
 // The discovery state is process-wide: every instance shares it. The instance whose Init()
 // is called (the main window's) also watches for devices and tells its owner with
-// WM_HANDSET_CHANGED; instances made by worker threads only run exchanges.
+// HandsetChangedEvent; instances made by worker threads only run exchanges.
 class HandsetLink {
 public:
     HandsetLink();
@@ -43,8 +43,9 @@ public:
     HandsetLink(const HandsetLink&) = delete;
     HandsetLink& operator=(const HandsetLink&) = delete;
 
-    // Starts watching for devices on behalf of `owner` and scans at once. Posts nothing:
-    // the owner asks FindHandset when it needs to know.
+    // Starts watching for devices on behalf of `owner` and scans at once. With an owner, the
+    // scan runs off the caller's thread (the window never waits for a device) and ends with a
+    // notice to the owner, as every later one does; without one, the caller waits for it.
     void Init(QObject* owner, std::uint16_t vendorId);
 
     // rescan false: the product id of the last scan, without touching any device.
@@ -54,6 +55,9 @@ public:
     static bool IsAcceptedDevice(std::uint16_t vendorId, std::uint16_t productId);
     // The first accepted handset, open for an exchange, or null.
     static std::unique_ptr<HandsetDevice> OpenHandset();
+    // The same for an operation: when the handset the last scan saw answers no more, everyone
+    // is told through a rescan.
+    static std::unique_ptr<HandsetDevice> OpenForExchange();
     static ReportCaps GetReportCaps(const ReportPort& port);
     // Data reports needed to carry byteCount bytes to the handset, by the output report length
     // that the last scan found; 0 when it found no usable handset. Touches no device.
@@ -66,8 +70,9 @@ public:
     static bool ReadReport(ReportPort& port, int timeoutMs, std::span<std::uint8_t> buffer);
     static Msg RefusalMessage(std::uint8_t code);
 
-    // The two engines, on the first accepted handset: data from the handset (op codes 2
-    // and 3) and data to it (op code 1).
+    // The two engines, each on a connection of its own to the first accepted handset: data
+    // from the handset (op codes 2 and 3) and data to it (op code 1). Operations keep one
+    // connection for all their exchanges instead (HandsetSession).
     Msg ReceiveExchange(ExchangeRequest& request);
     Msg SendExchange(ExchangeRequest& request);
     // The same engines on a port that is already open.
@@ -85,7 +90,6 @@ private:
     static void Remember(const ReportCaps& caps, DeviceSource* source, const std::string& path);
     void OnDevicesChanged();
     void RescanUntilSettled();
-    static Msg Exchange(ExchangeRequest& request, Msg (*engine)(ReportPort&, ExchangeRequest&));
 
     static inline std::atomic<bool> s_windowCreated{false};
     static inline std::atomic<std::uint16_t> s_vendorId{0};

@@ -4,6 +4,7 @@
 
 #include "core/common/StringTable.h"
 #include "core/transfer/HandsetInfoTransfer.h"
+#include "core/transfer/HandsetSession.h"
 #include "core/transfer/NameField.h"
 #include "core/transfer/PackedNumber.h"
 #include "core/common/ProgressDisplay.h"
@@ -105,8 +106,11 @@ Msg PhonebookTransfer::ReceivePhonebook()
 {
     Clear();
     ProgressDisplay* progress = ProgressDialog();
+    // One operation: the information, the count and every record under one hold of the lock.
+    HandsetSession session(&progress->CancelEvent());
+    if (const Msg m = session.Status(); m != Msg::Ok)
+        return FailReceive(m);
     progress->ResetPosition();
-    progress->CancelEvent().Reset();
     progress->SetStatusText(ToId(Msg::PreparingReceive));
     progress->SetRange(0, kInitialRange);
 
@@ -126,7 +130,7 @@ Msg PhonebookTransfer::ReceivePhonebook()
 
     for (std::size_t i = 0; i < count; ++i) {
         progress->SetStatusText(Numbered(ToId(Msg::TransferringRecord), i));
-        if (progress->CancelEvent().IsSet())
+        if (session.CancelRequested())
             return FailReceive(Msg::Cancelled);
         std::vector<std::uint8_t> data;
         // The handset numbers its records in 8 bits.
@@ -152,7 +156,9 @@ Msg PhonebookTransfer::SendPhonebook()
     if (m_entries.size() > MAX_PHONEBOOK_ENTRIES)
         return Msg::MaxEntriesReached;
     ProgressDisplay* progress = ProgressDialog();
-    progress->CancelEvent().Reset();
+    HandsetSession session(&progress->CancelEvent());
+    if (const Msg m = session.Status(); m != Msg::Ok)
+        return m;
     progress->ResetPosition();
     progress->SetRange(0, kInitialRange);
 
@@ -164,6 +170,10 @@ Msg PhonebookTransfer::SendPhonebook()
     // The choices mean something only to the handset they came from.
     const bool sameHandset = info.identity == m_identity;
 
+    // The download clears the handset's book: a cancel that came before it leaves the handset
+    // exactly as it was.
+    if (session.CancelRequested())
+        return Msg::Cancelled;
     if (const Msg m = BeginDownload(CLASS_PHONEBOOK); m != Msg::Ok)
         return m;
     m_handsetCleared = true;
@@ -175,7 +185,7 @@ Msg PhonebookTransfer::SendPhonebook()
         EncodeRecordBody(record, e, sameHandset ? e.choice1 : kNoChoice, sameHandset ? e.choice2 : kNoChoice);
 
         progress->SetStatusText(Numbered(ToId(Msg::SendingPhonebookRecord), i));
-        if (progress->CancelEvent().IsSet())
+        if (session.CancelRequested())
             return Msg::Cancelled;
         RecordTag tag{CLASS_PHONEBOOK, 0, 0};
         if (const Msg m = WriteRecord(record, tag); m != Msg::Ok)

@@ -1,5 +1,6 @@
 #include "core/picture/ImageTransfer.h"
 
+#include "core/transfer/HandsetSession.h"
 #include "core/transfer/PictureRecords.h"
 #include "core/common/ProgressDisplay.h"
 #include "core/transfer/ProtocolCodes.h"
@@ -37,13 +38,15 @@ Msg ImageTransfer::SendImage(ImageHandle* picture, const std::string& name)
     std::copy(header.begin(), header.end(), payload.begin());
 
     ProgressDisplay* progress = ProgressDialog();
-    if (progress) {
-        progress->ResetPosition();
-        progress->SetStatusText(ToId(Msg::SendingImage));
-        // The range covers the picture and its name record.
-        progress->SetRange(0, HandsetLink::CountDataReports(static_cast<std::uint32_t>(size + imagename::kSize)) *
-                                  kStepsPerReport);
-    }
+    // The picture and its name record: one operation.
+    HandsetSession session(&progress->CancelEvent());
+    if (const Msg m = session.Status(); m != Msg::Ok)
+        return m;
+    progress->ResetPosition();
+    progress->SetStatusText(ToId(Msg::SendingImage));
+    // The range covers the picture and its name record.
+    progress->SetRange(0, HandsetLink::CountDataReports(static_cast<std::uint32_t>(size + imagename::kSize)) *
+                              kStepsPerReport);
 
     RecordTag tag{CLASS_IMAGE, 0, 0};
     const Msg written = WriteImageData(payload, tag);

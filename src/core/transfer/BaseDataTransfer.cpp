@@ -1,23 +1,14 @@
 #include "core/transfer/BaseDataTransfer.h"
 
-#include "core/common/ProgressDisplay.h"
+#include "core/transfer/HandsetSession.h"
 #include "core/transfer/ProtocolCodes.h"
 
-#include "core/common/ByteOrder.h"
-#include "core/common/Log.h"
-#include "core/handset/HandsetLink.h"
-#include "core/handset/Timeouts.h"
+#include "core/common/ProgressDisplay.h"
+#include "core/handset/ExchangeRequest.h"
 
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
+#include "core/common/ByteOrder.h"
 
 #include <array>
-#include <system_error>
-#include <thread>
-
-TimedSemaphore BaseDataTransfer::s_transferLock(1, 1);
-TransferRequest BaseDataTransfer::s_request;
 
 namespace {
 
@@ -35,20 +26,12 @@ std::array<std::uint8_t, params::kSize> Parameters(std::uint32_t length, RecordT
     return p;
 }
 
-// Worker threads ask for a slightly higher priority so that report timing does not suffer
-// from the interface. Without the privilege for it the request fails, and that is fine.
-void RaisePriority()
-{
-    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::syscall(SYS_gettid)), -2);
-}
-
 class NullProgress final : public ProgressDisplay {
 public:
     void SetStatusText(const QString&) override {}
     void SetRange(int, int) override {}
     void SetStep(int) override {}
     void ResetPosition() override {}
-    void PumpMessages() override {}
     void PostStep() override {}
 };
 
@@ -63,72 +46,30 @@ ProgressDisplay* BaseDataTransfer::ProgressDialog() const
 }
 BaseDataTransfer::~BaseDataTransfer() = default;
 
-void BaseDataTransfer::TransferThreadProc(TransferRequest* request)
-{
-    RaisePriority();
-    Msg result = Msg::ReadFailed;
-    try {
-        HandsetLink link;
-        switch (request->exchange.op) {
-        case OP_WRITE: result = link.SendExchange(request->exchange); break;
-        case OP_READ:
-        case OP_CONTROL: result = link.ReceiveExchange(request->exchange); break;
-        default: result = Msg::ReadFailed; break;
-        }
-    } catch (...) {
-        result = Msg::ReadFailed;
-    }
-    request->result = result;
-    request->completed->Set();
-}
-
 Msg BaseDataTransfer::Execute(std::uint8_t op, std::uint8_t function, std::span<const std::uint8_t> parameters,
                               std::span<const std::uint8_t> data, std::vector<std::uint8_t>* received,
                               std::vector<std::uint8_t>* reply)
 {
-    if (!s_transferLock.TryAcquireFor(HandsetTimeouts().transferLockMs)) {
-        qCDebug(lcDialbook, "Timeout waiting for Access to lock in BaseDataTransfer!");
-        return Msg::ReadFailed;
-    }
     ProgressDisplay* progress = ProgressDialog();
-    progress->CancelEvent().Reset();
-    m_completed.Reset();
-
-    TransferRequest& r = s_request;
-    r.exchange = ExchangeRequest{};
-    r.exchange.op = op;
-    r.exchange.function = function;
-    r.exchange.parameters = parameters;
-    r.exchange.data = data;
-    r.exchange.received = received;
-    r.exchange.reply = reply;
-    r.exchange.progressStep = [progress] { progress->PostStep(); };
-    r.exchange.stepWhenInline = m_stepWhenInline;
-    r.exchange.cancel = &progress->CancelEvent();
-    r.result = Msg::Ok;
-    r.completed = &m_completed;
-    r.progress = progress;
-    r.fill = 0;
-
-    std::thread worker;
+    HandsetSession session(&progress->CancelEvent());
+    if (const Msg m = session.Status(); m != Msg::Ok)
+        return m;
+    if (op != OP_WRITE && op != OP_READ && op != OP_CONTROL)
+        return Msg::ReadFailed;
+    ExchangeRequest r;
+    r.op = op;
+    r.function = function;
+    r.parameters = parameters;
+    r.data = data;
+    r.received = received;
+    r.reply = reply;
+    r.progressStep = [progress] { progress->PostStep(); };
+    r.stepWhenInline = m_stepWhenInline;
     try {
-        worker = std::thread(&BaseDataTransfer::TransferThreadProc, &r);
-    } catch (const std::system_error&) {
-        s_transferLock.Release();
+        return session.Exchange(r);
+    } catch (...) {
         return Msg::ReadFailed;
     }
-    const int slice = HandsetTimeouts().pumpSliceMs;
-    for (;;) {
-        const bool done = m_completed.Wait(slice);
-        progress->PumpMessages();
-        if (done)
-            break;
-    }
-    worker.join();
-    const Msg result = r.result;
-    r.exchange = ExchangeRequest{};
-    s_transferLock.Release();
-    return result;
 }
 
 Msg BaseDataTransfer::BeginDownload(std::uint8_t dataClass)

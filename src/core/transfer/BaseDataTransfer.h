@@ -1,11 +1,8 @@
 #pragma once
 
 #include "core/transfer/RecordTag.h"
-#include "core/transfer/TransferRequest.h"
 
-#include "core/common/Event.h"
 #include "core/common/Msg.h"
-#include "core/common/TimedSemaphore.h"
 
 #include <cstdint>
 #include <span>
@@ -13,9 +10,9 @@
 
 class ProgressDisplay;
 
-// The base of everything that talks to the handset. Runs one exchange at a time on a worker
-// thread while the calling thread keeps its progress display alive, serialises all exchanges
-// of the process with one lock, and returns 0 or a message id.
+// The base of everything that talks to the handset: one method per command, each 0 or a
+// message id. Exchanges run on the calling thread, inside the operation running there
+// (HandsetSession); a command called outside any operation is an operation of its own.
 class BaseDataTransfer {
 public:
     BaseDataTransfer();
@@ -29,7 +26,7 @@ public:
     ProgressDisplay* ProgressDialog() const;
 
     // One exchange. Op 1 sends `data`; ops 2 and 3 fill `received`. `reply` gets the reply data
-    // of a send.
+    // of a send. Each data report moves the progress display one step.
     Msg Execute(std::uint8_t op, std::uint8_t function, std::span<const std::uint8_t> parameters,
                 std::span<const std::uint8_t> data, std::vector<std::uint8_t>* received,
                 std::vector<std::uint8_t>* reply);
@@ -44,16 +41,9 @@ public:
     Msg WriteRecord(std::span<const std::uint8_t> data, RecordTag& tag);
     Msg WriteInfo(std::span<const std::uint8_t> data, RecordTag& tag);
 
-    // Serialises every exchange in the process (count 1, maximum 1).
-    static TimedSemaphore s_transferLock;
-
 private:
-    static void TransferThreadProc(TransferRequest* request);
     Msg Write(std::uint8_t function, std::span<const std::uint8_t> data, RecordTag& tag, bool fullTag);
 
-    static TransferRequest s_request;
-
     ProgressDisplay* m_progress = nullptr;
-    Event m_completed{Event::Mode::AutoReset};
     bool m_stepWhenInline = false;
 };

@@ -46,7 +46,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     }};
     m_helpButton = new PictureButton(this);
     m_helpButton->setObjectName(QStringLiteral("help"));
-    OnInitDialog();
+    SetUpUi();
 }
 
 MainWindow::~MainWindow()
@@ -54,7 +54,7 @@ MainWindow::~MainWindow()
     HelpWindow::Quit();
 }
 
-void MainWindow::OnInitDialog()
+void MainWindow::SetUpUi()
 {
     const int paneHeight = StatusBar::PaneHeight();
     setFixedSize(kClientWidth, kClientHeight + paneHeight);
@@ -63,10 +63,10 @@ void MainWindow::OnInitDialog()
     m_handset.Init(this, HANDSET_VENDOR_ID);
 
     for (TabPageEntry& row : m_table) {
-        row.page->m_backgroundBitmapId = row.backgroundBitmap;
-        row.page->m_mainWindow = this;
+        row.page->SetBackgroundBitmapId(row.backgroundBitmap);
+        row.page->SetMainWindow(this);
         row.page->setGeometry(row.pageRect.x(), row.pageRect.y(), row.pageRect.width(), row.pageRect.height() + paneHeight);
-        row.page->OnInitDialog();
+        row.page->SetUpUi();
         row.page->hide();
 
         row.tabButton->setObjectName(QStringLiteral("tab%1").arg(row.commandId));
@@ -186,10 +186,13 @@ void MainWindow::ShowAbout()
 
 bool MainWindow::event(QEvent* event)
 {
-    if (event->type() == WM_HANDSET_CHANGED) {
-        // Only the visible page hears of it; the others catch up when they are shown.
+    if (event->type() == HandsetChangedEvent) {
+        // Only the visible page hears of it; the others catch up when they are shown. No page
+        // code runs inside another's operation: then it waits until the operation has ended.
+        if (TabPage::HoldHandsetNoticeWhileBusy())
+            return true;
         if (TabPage* page = VisiblePage())
-            QCoreApplication::postEvent(page, new QEvent(WM_HANDSET_CHANGED));
+            QCoreApplication::postEvent(page, new QEvent(HandsetChangedEvent));
         return true;
     }
     return QWidget::event(event);

@@ -62,7 +62,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void OnInitDialog();
+    void SetUpUi();
     // Runs what waited for the running operation to end (an open, the recovery offer, a close);
     // a question still open makes it wait further.
     void RunPending();

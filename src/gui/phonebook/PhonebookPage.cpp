@@ -2,6 +2,8 @@
 
 #include "core/phonebook/BookFolder.h"
 #include "core/phonebook/PhonebookBackups.h"
+#include "core/phonebook/PhonebookSend.h"
+#include "core/transfer/HandsetOperation.h"
 #include "core/phonebook/PhonebookRecovery.h"
 #include "gui/phonebook/FieldEditCommand.h"
 #include "gui/phonebook/PhoneNumberEdit.h"
@@ -107,9 +109,9 @@ PhonebookPage::~PhonebookPage()
         WriteRecoveryNow();
 }
 
-void PhonebookPage::OnInitDialog()
+void PhonebookPage::SetUpUi()
 {
-    TabPage::OnInitDialog();
+    TabPage::SetUpUi();
     for (const ButtonPlace& place : kButtons) {
         SetUpButton(m_buttons[place.id], place.place, place.in, place.out, place.disabled, place.tip,
                     place.id == kWebLink);
@@ -317,8 +319,8 @@ void PhonebookPage::OnRecoveryTimer()
 {
     if (!m_recoveryPending)
         return;
-    // Never a copy of a book half loaded or half restored.
-    if (m_recording || m_applying) {
+    // Never a copy of a book half loaded or half restored, nor page work inside an operation.
+    if (m_recording || m_applying || IsBusy()) {
         m_recoveryTimer.start();
         return;
     }
@@ -333,7 +335,7 @@ void PhonebookPage::WriteRecoveryNow()
 {
     m_recoveryPending = false;
     PhonebookTransfer copy;
-    CopyRowsInto(copy, false, nullptr);
+    CopyRowsInto(copy);
     if (const Msg m = PhonebookRecovery::Write(copy); m != Msg::Ok)
         qWarning("The recovery copy %s could not be written.", qPrintable(PhonebookRecovery::Path()));
 }
@@ -519,6 +521,8 @@ void PhonebookPage::OnSort(int column)
 
 void PhonebookPage::OnNewPhonebook()
 {
+    if (IsBusy())
+        return;
     if (PromptSaveChanges(UserPrompts::Buttons::YesNoCancel) == UserPrompts::Answer::Cancel)
         return;
     RecordNewBook(tr("New Phonebook"), [this] {
@@ -533,6 +537,8 @@ void PhonebookPage::OnNewPhonebook()
 
 void PhonebookPage::OnImportExport()
 {
+    if (IsBusy())
+        return;
     ImportExportWizard wizard(this);
     if (wizard.exec() == QDialog::Accepted)
         FinishImportExport(wizard.Choices());
@@ -639,17 +645,10 @@ Msg PhonebookPage::SaveBook()
     return SaveBookAsked(&cancelled);
 }
 
-void PhonebookPage::CopyRowsInto(PhonebookTransfer& target, bool completeOnly, bool* leftOut) const
+void PhonebookPage::CopyRowsInto(PhonebookTransfer& target) const
 {
-    for (int row = 0; row < m_model->Count(); ++row) {
-        const PhonebookEntry& e = m_model->Entry(row);
-        if (completeOnly && (e.name.empty() || e.number.empty())) {
-            if (leftOut)
-                *leftOut = true;
-            continue;
-        }
-        target.Append(std::make_unique<PhonebookEntry>(e));
-    }
+    for (int row = 0; row < m_model->Count(); ++row)
+        target.Append(std::make_unique<PhonebookEntry>(m_model->Entry(row)));
     target.SetIdentity(m_book.Identity());
 }
 
@@ -672,7 +671,7 @@ Msg PhonebookPage::SaveBookAsked(bool* cancelled)
 
     BeginProgress(0, kSavingFile);
     PhonebookTransfer copy;
-    CopyRowsInto(copy, false, nullptr);
+    CopyRowsInto(copy);
     copy.SetProgressDialog(&m_progressDialog);
     if (const Msg m = copy.SaveToFile(path); m != Msg::Ok) {
         ReportResult(m, false);
@@ -687,6 +686,8 @@ Msg PhonebookPage::SaveBookAsked(bool* cancelled)
 
 void PhonebookPage::OnOpen()
 {
+    if (IsBusy())
+        return;
     if (PromptSaveChanges(UserPrompts::Buttons::YesNoCancel) == UserPrompts::Answer::Cancel)
         return;
     const QString folder = m_firstOpen ? GetBookFolder() : QString();
@@ -713,7 +714,7 @@ bool PhonebookPage::LoadBook(const QString& path, bool sortByName)
     } else {
         BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::ReceivingPhonebook));
         m_book.SetProgressDialog(&m_progressDialog);
-        result = m_book.ReceivePhonebook();
+        result = HandsetOperation::Run(m_progressDialog, [this] { return m_book.ReceivePhonebook(); });
     }
     if (result != Msg::Ok) {
         ReportResult(result, true);
@@ -742,6 +743,8 @@ bool PhonebookPage::LoadBook(const QString& path, bool sortByName)
 
 void PhonebookPage::OnReceive()
 {
+    if (IsBusy())
+        return;
     if (PromptSaveChanges(UserPrompts::Buttons::YesNoCancel) == UserPrompts::Answer::Cancel)
         return;
     LoadOrReceive(QString());
@@ -749,58 +752,48 @@ void PhonebookPage::OnReceive()
 
 void PhonebookPage::OnSend()
 {
+    if (IsBusy())
+        return;
     if (UserPrompts::Current().Ask(this, LoadString(Msg::ConfirmOverwriteHandset), UserPrompts::Buttons::YesNoCancel,
                                    UserPrompts::Icon::Warning) != UserPrompts::Answer::Yes)
         return;
     BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::SendingPhonebook));
-    PhonebookTransfer outgoing;
-    bool leftOut = false;
-    CopyRowsInto(outgoing, true, &leftOut);
-    if (leftOut && UserPrompts::Current().Ask(this, LoadString(Msg::ConfirmSkipIncomplete), UserPrompts::Buttons::YesNo,
-                                              UserPrompts::Icon::Warning) != UserPrompts::Answer::Yes) {
+    PhonebookTransfer rows;
+    CopyRowsInto(rows);
+    PhonebookSend send(rows);
+    if (send.LeavesOutIncomplete() &&
+        UserPrompts::Current().Ask(this, LoadString(Msg::ConfirmSkipIncomplete), UserPrompts::Buttons::YesNo,
+                                   UserPrompts::Icon::Warning) != UserPrompts::Answer::Yes) {
         EndProgress();
         return;
     }
-    // A send replaces the handset's whole book: first keep the one it has. Without that copy
-    // nothing is sent. A book too large to send is refused before the copy is made.
-    if (outgoing.Count() > MAX_PHONEBOOK_ENTRIES) {
-        ReportResult(Msg::MaxEntriesReached, false);
+    const Msg result = send.Run(m_progressDialog, true);
+    if (result == Msg::Ok) {
+        EndProgress();
         return;
     }
-    QString backup;
-    if (const Msg kept = PhonebookBackups::Make(&m_progressDialog, &backup); kept != Msg::Ok) {
+    if (send.BackupFailed()) {
         EndProgress();
-        if (kept != Msg::Cancelled && kept != Msg::RefusedHandsetCanceledImage)
-            UserPrompts::Current().Ask(this, kBackupFailedText + QStringLiteral("\n\n") + LoadString(kept),
+        if (result != Msg::Cancelled && result != Msg::RefusedHandsetCanceledImage)
+            UserPrompts::Current().Ask(this, kBackupFailedText + QStringLiteral("\n\n") + LoadString(result),
                                        UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
         UpdateButtons();
         return;
     }
-    outgoing.SetProgressDialog(&m_progressDialog);
-    const Msg result = outgoing.SendPhonebook();
-    if (result == Msg::Ok) {
-        EndProgress();
-        return;
-    }
     ReportResult(result, false);
-    if (outgoing.HandsetCleared())
-        OfferBackupBack(backup, outgoing.EntriesSent(), outgoing.Count());
+    if (send.Partial())
+        OfferBackupBack(send);
 }
 
-void PhonebookPage::OfferBackupBack(const QString& backup, std::size_t sent, std::size_t total)
+void PhonebookPage::OfferBackupBack(const PhonebookSend& send)
 {
-    const QString question = PhonebookBackups::PartialSendText(sent, total) + QStringLiteral("\n\n") +
-                             QStringLiteral("Send the phone book it had before (kept in %1) back to it?").arg(backup);
+    const QString question = send.PartialText() + QStringLiteral("\n\n") +
+                             tr("Send the phone book it had before (kept in %1) back to it?").arg(send.Backup());
     if (UserPrompts::Current().Ask(this, question, UserPrompts::Buttons::YesNo, UserPrompts::Icon::Warning) !=
         UserPrompts::Answer::Yes)
         return;
-    PhonebookTransfer previous;
-    Msg result = previous.LoadFromFile(backup);
-    if (result == Msg::Ok) {
-        BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::SendingPhonebook));
-        previous.SetProgressDialog(&m_progressDialog);
-        result = previous.SendPhonebook();
-    }
+    BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::SendingPhonebook));
+    const Msg result = PhonebookSend::SendBack(m_progressDialog, send.Backup());
     if (result != Msg::Ok)
         ReportResult(result, false);
     else

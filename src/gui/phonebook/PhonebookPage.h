@@ -19,6 +19,7 @@
 #include <map>
 
 struct ImportExportChoices;
+class PhonebookSend;
 class PhoneNumberEdit;
 class QAction;
 class PhonebookHistory;
@@ -53,7 +54,7 @@ public:
     // removes it.
     ~PhonebookPage() override;
 
-    void OnInitDialog() override;
+    void SetUpUi() override;
     bool OnClose() override;
 
     void Undo();
@@ -132,7 +133,7 @@ protected:
 private:
     // After a send that stopped once the handset's book was cleared: says what the handset holds
     // and offers to send the kept book back.
-    void OfferBackupBack(const QString& backup, std::size_t sent, std::size_t total);
+    void OfferBackupBack(const PhonebookSend& send);
     void OnSelectionChanged();
     void OnNameChanged(const QString& text);
     void OnNumberChanged(const QString& text);
@@ -144,7 +145,7 @@ private:
     // told otherwise; false when that failed and the book was closed.
     bool LoadBook(const QString& path, bool sortByName = true);
     // The rows, copied in display order, with the open book's identity.
-    void CopyRowsInto(PhonebookTransfer& target, bool completeOnly, bool* leftOut) const;
+    void CopyRowsInto(PhonebookTransfer& target) const;
     Msg SaveBookAsked(bool* cancelled);
 
     BookState CurrentState() const;

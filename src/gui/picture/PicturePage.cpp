@@ -14,6 +14,7 @@
 #include "core/common/StringTable.h"
 #include "core/picture/Bmp565Writer.h"
 #include "core/picture/ImageTransfer.h"
+#include "core/transfer/HandsetOperation.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -29,7 +30,6 @@ constexpr std::uint32_t kOpenFilter = 116;
 constexpr std::uint32_t kSaveFilter = 159;
 constexpr std::uint32_t kWebLinkTip = 269;
 constexpr int kLoadRange = 110;
-constexpr int kLoadWaitMs = 50;
 
 // Where the canvas and the preview go on the page.
 constexpr QRect kCanvasPlace(173, 73, 426, 300);
@@ -108,9 +108,9 @@ PicturePage::~PicturePage()
     m_loadWorker.Join();
 }
 
-void PicturePage::OnInitDialog()
+void PicturePage::SetUpUi()
 {
-    TabPage::OnInitDialog();
+    TabPage::SetUpUi();
     for (const ButtonPlace& place : kButtons) {
         SetUpButton(m_buttons[place.id], place.place, place.in, place.out, place.disabled, place.tip,
                     place.id == kWebLink);
@@ -185,6 +185,8 @@ QString PicturePage::MyPicturesFolder()
 
 void PicturePage::OnOpen()
 {
+    if (IsBusy())
+        return;
     const QString folder = m_firstOpen ? SampleImagesFolder() : QString();
     // On Linux, JPEG and TIFF files end in .jpeg and .tiff as often as in .jpg and .tif.
     QString filter = QtFileFilter(kOpenFilter);
@@ -197,6 +199,9 @@ void PicturePage::OnOpen()
 
 bool PicturePage::OpenFile(const QString& path)
 {
+    // The decoder owns the picture while an operation runs: nothing may start on it meanwhile.
+    if (IsBusy())
+        return false;
     const QFileInfo file(path);
     return LoadPicture(file.absoluteFilePath(), file.fileName());
 }
@@ -213,10 +218,8 @@ bool PicturePage::LoadPicture(const QString& path, const QString& name)
     m_request.canvas = &m_canvas->Editor();
     // The engine is the worker's until it ends: the canvas and the preview keep off it.
     m_canvas->SetBusy(true);
-    if (m_loadWorker.Start(m_request)) {
-        while (!m_request.done.Wait(kLoadWaitMs))
-            m_progressDialog.PumpMessages();
-    }
+    if (m_loadWorker.Start(m_request))
+        m_progressDialog.WaitUntil(m_request.done);
     m_loadWorker.Join();
     m_canvas->SetBusy(false);
     EndProgress();
@@ -262,7 +265,7 @@ void PicturePage::dropEvent(QDropEvent* event)
 
 void PicturePage::OnSave()
 {
-    if (!HasImage())
+    if (!HasImage() || IsBusy())
         return;
     const QString pictureName = m_canvas->PictureName();
     const QString proposed = MyPicturesFolder() + pictureName.section(u'.', 0, 0);
@@ -292,7 +295,7 @@ void PicturePage::OnSave()
 
 void PicturePage::OnSend()
 {
-    if (!HasImage() || !SupportedHandsetAttached())
+    if (!HasImage() || IsBusy() || !SupportedHandsetAttached())
         return;
     repaint();
     ImageHandle picture;
@@ -303,7 +306,8 @@ void PicturePage::OnSend()
     BeginProgress(ToId(Msg::CancelingImageDownload), ToId(Msg::RequestingImageSend));
     ImageTransfer transfer;
     transfer.SetProgressDialog(&m_progressDialog);
-    const Msg result = transfer.SendImage(&picture, std::string());
+    const Msg result =
+        HandsetOperation::Run(m_progressDialog, [&] { return transfer.SendImage(&picture, std::string()); });
     EndProgress();
     // A cancel by the user or by the handset needs no word.
     if (result != Msg::Ok && result != Msg::RefusedHandsetCanceledImage && result != Msg::Cancelled)
@@ -312,7 +316,7 @@ void PicturePage::OnSend()
 
 void PicturePage::OnBrightnessContrast()
 {
-    if (!HasImage())
+    if (!HasImage() || IsBusy())
         return;
     const ImageEditor& editor = m_canvas->Editor();
     const int brightness = editor.Brightness();
@@ -324,7 +328,7 @@ void PicturePage::OnBrightnessContrast()
 
 void PicturePage::OnColorBalance()
 {
-    if (!HasImage())
+    if (!HasImage() || IsBusy())
         return;
     const ImageEditor& editor = m_canvas->Editor();
     const int red = editor.Red(), green = editor.Green(), blue = editor.Blue();

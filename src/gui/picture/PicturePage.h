@@ -41,7 +41,7 @@ public:
     explicit PicturePage(QWidget* parent = nullptr);
     ~PicturePage() override;
 
-    void OnInitDialog() override;
+    void SetUpUi() override;
 
     void OnOpen();
     // Decodes the picture on a worker while the progress window shows; `name` is its file name.

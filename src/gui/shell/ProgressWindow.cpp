@@ -5,11 +5,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QThread>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -20,8 +22,6 @@ constexpr std::uint32_t kStartingDownloadText = 132;
 // 260 x 74 dialog units, at 1.5 and 1.625 pixels per unit.
 constexpr int kWidth = 390;
 constexpr int kHeight = 120;
-// Step notices that arrive while one is handled dispatch events again; this far, and no deeper.
-constexpr int kMaxPumpDepth = 4;
 
 }  // namespace
 
@@ -118,8 +118,20 @@ void ProgressWindow::RequestCancel(bool buttonFeedback)
     m_cancelEvent.Set();
 }
 
+bool ProgressWindow::PassedToOwnThread(const std::function<void()>& call)
+{
+    if (QThread::currentThread() == thread())
+        return false;
+    // From an operation's worker: the widgets are touched on their own thread, in the order
+    // the calls were made (the step notices travel the same way).
+    QMetaObject::invokeMethod(this, call, Qt::QueuedConnection);
+    return true;
+}
+
 void ProgressWindow::SetStatusText(const QString& text)
 {
+    if (PassedToOwnThread([this, text] { SetStatusText(text); }))
+        return;
     if (!m_statusText)
         return;
     // One line that ends with an ellipsis when it is too long.
@@ -129,45 +141,53 @@ void ProgressWindow::SetStatusText(const QString& text)
 
 void ProgressWindow::SetRange(int low, int high)
 {
+    if (PassedToOwnThread([this, low, high] { SetRange(low, high); }))
+        return;
     if (m_progressBar)
         m_progressBar->setRange(static_cast<std::int16_t>(low), static_cast<std::int16_t>(high));
 }
 
 void ProgressWindow::SetStep(int step)
 {
+    if (PassedToOwnThread([this, step] { SetStep(step); }))
+        return;
     m_step = step;
 }
 
 void ProgressWindow::ResetPosition()
 {
+    if (PassedToOwnThread([this] { ResetPosition(); }))
+        return;
     if (m_progressBar)
         m_progressBar->setValue(m_progressBar->minimum());
 }
 
-void ProgressWindow::PumpMessages()
+void ProgressWindow::WaitUntil(Event& finished)
 {
-    if (m_pumpDepth >= kMaxPumpDepth)
-        return;
-    ++m_pumpDepth;
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    --m_pumpDepth;
+    // The window's own event loop runs until the operation ends, as a dialog's does while it is
+    // open: it paints, steps the bar and takes Cancel and Esc. The pages keep out meanwhile
+    // (they are disabled, and handset notices wait for the end).
+    QEventLoop loop;
+    QSocketNotifier done(finished.Fd(), QSocketNotifier::Read);
+    connect(&done, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
+    if (!finished.IsSet())
+        loop.exec();
 }
 
 void ProgressWindow::PostStep()
 {
-    QCoreApplication::postEvent(this, new QEvent(WM_PROGRESS_STEP));
+    QCoreApplication::postEvent(this, new QEvent(ProgressStepEvent));
 }
 
 void ProgressWindow::customEvent(QEvent* event)
 {
-    if (event->type() != WM_PROGRESS_STEP || !m_windowAlive || !m_progressBar)
+    if (event->type() != ProgressStepEvent || !m_windowAlive || !m_progressBar)
         return;
     // Like a Windows progress bar, stepping past the end starts again at the beginning.
     int next = m_progressBar->value() + m_step;
     if (next > m_progressBar->maximum())
         next = m_progressBar->minimum() + (next - m_progressBar->maximum());
     m_progressBar->setValue(next);
-    PumpMessages();
 }
 
 bool ProgressWindow::eventFilter(QObject* watched, QEvent* event)

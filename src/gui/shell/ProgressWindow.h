@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include <cstdint>
+#include <functional>
 
 
 class QLabel;
@@ -15,8 +16,8 @@ class QPushButton;
 class QWidget;
 
 // The small "Status" window a page shows while it works: a status line, a bar and Cancel.
-// The object lives as long as its page; each operation gets a fresh window. Workers only post
-// it step notices and test its cancel event.
+// The object lives as long as its page; each operation gets a fresh window. An operation's
+// worker may call its setters; they reach the widgets on the window's own thread.
 class ProgressWindow : public QObject, public ProgressDisplay {
     Q_OBJECT
 public:
@@ -41,8 +42,8 @@ public:
     void SetRange(int low, int high) override;
     void SetStep(int step) override;
     void ResetPosition() override;
-    void PumpMessages() override;
     void PostStep() override;
+    void WaitUntil(Event& finished) override;
 
     // For tests and the pages: what the window shows.
     QDialog* Window() const { return m_window; }
@@ -55,6 +56,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // True when called off the window's thread: the call has been posted to it instead.
+    bool PassedToOwnThread(const std::function<void()>& call);
+
     QPointer<QDialog> m_window;
     QLabel* m_statusText = nullptr;
     QProgressBar* m_progressBar = nullptr;
@@ -63,5 +67,4 @@ private:
     bool m_cancelled = false;
     bool m_windowAlive = false;
     int m_step = 10;
-    int m_pumpDepth = 0;
 };

@@ -15,9 +15,13 @@
 #include "core/handset/HandsetIds.h"
 #include "core/handset/Timeouts.h"
 #include "core/transfer/HandsetInfoTransfer.h"
+#include "core/transfer/HandsetOperation.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
+
+#include <utility>
 
 namespace {
 
@@ -33,7 +37,7 @@ TabPage::TabPage(QWidget* parent) : QWidget(parent)
     m_statusBar = new StatusBar(this);
 }
 
-void TabPage::OnInitDialog()
+void TabPage::SetUpUi()
 {
     m_background = Artwork::Picture(static_cast<int>(m_backgroundBitmapId & 0xFFFF));
     RebuildStatusPane();
@@ -80,6 +84,13 @@ void TabPage::ShowPathInPane(const QString& path)
 
 void TabPage::BeginProgress(std::uint32_t cancelTextId, std::uint32_t statusTextId)
 {
+    ++s_busyDepth;
+    if (m_busyDepth++ > 0) {
+        // Inside the page's own running operation: the window, its Cancel and the disabled
+        // page stay as they are; only the line says what happens now.
+        m_progressDialog.SetStatusText(statusTextId);
+        return;
+    }
     repaint();
     setEnabled(false);
     if (m_mainWindow)
@@ -97,14 +108,43 @@ void TabPage::BeginProgress(std::uint32_t cancelTextId, std::uint32_t statusText
 
 void TabPage::EndProgress()
 {
+    if (m_busyDepth == 0) {
+        // No bracket of this page is open: nothing of it to end, and another page's running
+        // operation must keep the window disabled.
+        if (s_busyDepth == 0)
+            setFocus();
+        return;
+    }
+    --s_busyDepth;
+    if (--m_busyDepth > 0)
+        return;
     m_progressDialog.DestroyWindow();
+    setEnabled(true);
+    if (s_busyDepth > 0)
+        return;
     if (m_mainWindow) {
         m_mainWindow->setEnabled(true);
         m_mainWindow->activateWindow();
         m_mainWindow->raise();
     }
-    setEnabled(true);
     setFocus();
+    // The notices that came while the window was busy, as one, once the ending code has run.
+    if (std::exchange(s_handsetNoticeHeld, false))
+        QCoreApplication::postEvent(m_mainWindow ? static_cast<QObject*>(m_mainWindow) : this,
+                                    new QEvent(HandsetChangedEvent));
+}
+
+bool TabPage::IsBusy()
+{
+    return s_busyDepth > 0;
+}
+
+bool TabPage::HoldHandsetNoticeWhileBusy()
+{
+    if (!IsBusy())
+        return false;
+    s_handsetNoticeHeld = true;
+    return true;
 }
 
 void TabPage::OnHandsetChanged()
@@ -117,8 +157,10 @@ void TabPage::OnHandsetChanged()
         BeginProgress(0, ToId(Msg::ReceivingHandsetInfo));
         HandsetInfoTransfer transfer;
         transfer.SetProgressDialog(&m_progressDialog);
-        HandsetInfo& info = SharedHandsetInfo();
-        const Msg result = transfer.GetInfo(info);
+        HandsetInfo info;
+        const Msg result = HandsetOperation::Run(m_progressDialog, [&] { return transfer.GetInfo(info); });
+        if (result == Msg::Ok)
+            SharedHandsetInfo() = info;
         EndProgress();
         m_statusBar->SetHandsetName(result == Msg::Ok ? Cp1252::ToUnicode(info.name) : QString());
         OnHandsetInfoRead(result);
@@ -129,8 +171,9 @@ void TabPage::OnHandsetChanged()
 
 bool TabPage::event(QEvent* event)
 {
-    if (event->type() == WM_HANDSET_CHANGED) {
-        OnHandsetChanged();
+    if (event->type() == HandsetChangedEvent) {
+        if (!HoldHandsetNoticeWhileBusy())
+            OnHandsetChanged();
         return true;
     }
     return QWidget::event(event);

@@ -23,19 +23,26 @@ public:
     explicit TabPage(QWidget* parent = nullptr);
 
     // Set by the main window before it lays the page out.
-    QWidget* m_mainWindow = nullptr;
-    std::uint32_t m_backgroundBitmapId = 0;
+    void SetMainWindow(QWidget* window) { m_mainWindow = window; }
+    void SetBackgroundBitmapId(std::uint32_t id) { m_backgroundBitmapId = id; }
 
-    // Called once the page has its place: background and status bar.
-    virtual void OnInitDialog();
+    // Builds what needs the page's place: background and status bar. The main window calls it
+    // once it has laid the page out.
+    virtual void SetUpUi();
     // The main window is closing; a page may ask to save its data first. False keeps the
     // window open (the user's changes were not saved although they asked for it).
     virtual bool OnClose() { return true; }
 
     // Busy: the page and the main window are disabled and the progress window shows.
-    // cancelTextId 0 means the operation cannot be cancelled.
+    // cancelTextId 0 means the operation cannot be cancelled. Brackets may nest; only the
+    // outermost one ends the busy state, and the window is enabled again once no page is busy.
     virtual void BeginProgress(std::uint32_t cancelTextId, std::uint32_t statusTextId);
     virtual void EndProgress();
+    // Some page of the window is in an operation.
+    static bool IsBusy();
+    // While some page is busy, a handset notice is held instead of handled: true then. The
+    // notices held are handled as one when the last busy bracket ends.
+    static bool HoldHandsetNoticeWhileBusy();
 
     StatusBar& StatusPane() { return *m_statusBar; }
     ProgressWindow& ProgressDialog() { return m_progressDialog; }
@@ -67,8 +74,15 @@ protected:
     void ShowPathInPane(const QString& path);
     static bool SupportedHandsetAttached();
 
+    QWidget* m_mainWindow = nullptr;
+    std::uint32_t m_backgroundBitmapId = 0;
     StatusBar* m_statusBar = nullptr;
     ProgressWindow m_progressDialog;
     TimedSemaphore m_pageLock{1, 1};
     QPixmap m_background;
+
+private:
+    int m_busyDepth = 0;
+    static inline int s_busyDepth = 0;
+    static inline bool s_handsetNoticeHeld = false;
 };

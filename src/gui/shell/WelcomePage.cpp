@@ -3,10 +3,6 @@
 #include "gui/shell/PictureButton.h"
 #include "gui/shell/PictureIds.h"
 
-#include "core/common/AppEvents.h"
-
-#include <QCoreApplication>
-
 namespace {
 
 constexpr std::uint32_t kWebLinkTip = 269;
@@ -19,9 +15,9 @@ WelcomePage::WelcomePage(QWidget* parent) : TabPage(parent)
     m_webLinkButton->setObjectName(QStringLiteral("webLink"));
 }
 
-void WelcomePage::OnInitDialog()
+void WelcomePage::SetUpUi()
 {
-    TabPage::OnInitDialog();
+    TabPage::SetUpUi();
     m_webLinkButton->SetBitmaps(picture::kWebLinkIn, 0, picture::kWebLinkOut, 0);
     m_webLinkButton->SetAlign(3);
     m_webLinkButton->SetUrl(QString::fromLatin1(kMakerWebAddress));
@@ -29,8 +25,6 @@ void WelcomePage::OnInitDialog()
     m_webLinkButton->UseBalloonTooltip();
     m_webLinkButton->SetTooltipText(kWebLinkTip);
     m_webLinkButton->DrawFlatFocus(true);
-    // Read the handset information once, as soon as the main window is up.
-    QCoreApplication::postEvent(this, new QEvent(WM_HANDSET_CHANGED));
 }
 
 void WelcomePage::ShowConnectionState()

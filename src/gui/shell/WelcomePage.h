@@ -11,7 +11,7 @@ class WelcomePage : public TabPage {
 public:
     explicit WelcomePage(QWidget* parent = nullptr);
 
-    void OnInitDialog() override;
+    void SetUpUi() override;
     // The status bar from the product id of the last scan; touches no device.
     void ShowConnectionState();
 

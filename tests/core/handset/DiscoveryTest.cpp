@@ -33,7 +33,7 @@ public:
 protected:
     bool event(QEvent* e) override
     {
-        if (e->type() == WM_HANDSET_CHANGED) {
+        if (e->type() == HandsetChangedEvent) {
             ++notices;
             return true;
         }
@@ -175,8 +175,9 @@ TEST_F(Discovery, ArrivalAndRemovalReachTheOwner)
     m_link.reset();
     m_link = std::make_unique<HandsetLink>();
     m_link->Init(&owner, HANDSET_VENDOR_ID);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(owner.notices, 0) << "Init posts nothing";
+    // The first scan runs off this thread and tells when it has ended, as every later one does.
+    ASSERT_TRUE(WaitFor([&] { return owner.notices > 0; }));
+    owner.notices = 0;
 
     // The socket appears under a hidden name and is then renamed: a notice may come for each,
     // and each follows a rescan.
@@ -243,6 +244,8 @@ TEST_F(Discovery, AnExchangeThatFindsAKilledSimulatorLeadsToARescanAndANotice)
     m_link.reset();
     m_link = std::make_unique<HandsetLink>();
     m_link->Init(&owner, HANDSET_VENDOR_ID);
+    ASSERT_TRUE(WaitFor([&] { return owner.notices > 0; })) << "the first scan";
+    owner.notices = 0;
     // The handset lives where the device watch does not look, so only the exchange can tell.
     QTemporaryDir elsewhere;
     HandsetFolder::SetOverride(elsewhere.path().toStdString());

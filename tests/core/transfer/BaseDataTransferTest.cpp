@@ -5,6 +5,8 @@
 
 #include "core/common/Log.h"
 #include "core/transfer/BaseDataTransfer.h"
+#include "core/transfer/HandsetOperation.h"
+#include "core/transfer/HandsetSession.h"
 #include "core/transfer/ProtocolCodes.h"
 
 #include <QLoggingCategory>
@@ -41,8 +43,7 @@ TEST_F(TransferFramework, BackToBackExchangesAndALeftoverCancel)
     EXPECT_EQ(transfer.ReadRecord(data, {CLASS_PHONEBOOK, 7, 0}), Msg::Ok);
     EXPECT_EQ(data.size(), 500u);
     EXPECT_GT(progress.steps, 0);
-    EXPECT_GT(progress.pumps, 0);
-    EXPECT_EQ(BaseDataTransfer::s_transferLock.Count(), 1) << "lock released";
+    EXPECT_EQ(HandsetSession::s_transferLock.Count(), 1) << "lock released";
 }
 
 TEST_F(TransferFramework, LockHeldElsewhereTimesOutWithADebugLine)
@@ -54,33 +55,44 @@ TEST_F(TransferFramework, LockHeldElsewhereTimesOutWithADebugLine)
     const auto previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
         lines.append(m);
     });
-    ASSERT_TRUE(BaseDataTransfer::s_transferLock.TryAcquireFor(0));
+    ASSERT_TRUE(HandsetSession::s_transferLock.TryAcquireFor(0));
     std::uint16_t count = 0, second = 0;
     EXPECT_EQ(transfer.ReadCount(count, second, CLASS_PHONEBOOK), Msg::ReadFailed);
-    BaseDataTransfer::s_transferLock.Release();
+    HandsetSession::s_transferLock.Release();
     qInstallMessageHandler(previous);
     QLoggingCategory::setFilterRules(QString());
     EXPECT_TRUE(lines.contains(QStringLiteral("Timeout waiting for Access to lock in BaseDataTransfer!")));
 }
 
-TEST_F(TransferFramework, AnExchangeStartedWhilePumpingWaitsForTheLockAndFails)
+// An operation holds the lock, the connection and the cancel token for all its exchanges: a
+// cancel between two exchanges stops the next, the handset is connected to once, and anything
+// else that wants the handset meanwhile waits for the lock and fails.
+TEST_F(TransferFramework, AnOperationKeepsItsLinkItsLockAndItsCancel)
 {
-    StartHandset();
-    Msg nested = Msg::Ok;
-    bool once = false;
-    progress.onPump = [&] {
-        if (once)
-            return;
-        once = true;
-        BaseDataTransfer other;
-        RecordingProgress otherProgress;
-        other.SetProgressDialog(&otherProgress);
-        std::uint16_t c = 0, s = 0;
-        nested = other.ReadCount(c, s, CLASS_PHONEBOOK);
-    };
-    std::uint16_t count = 0, second = 0;
-    EXPECT_EQ(transfer.ReadCount(count, second, CLASS_PHONEBOOK), Msg::Ok);
-    EXPECT_EQ(nested, Msg::ReadFailed);
+    SimHandset& h = StartHandset();
+    h.SetReadData(FN_READ_RECORD, CLASS_PHONEBOOK, 7, std::vector<std::uint8_t>(500, 1));
+    const auto connectionsBefore = Server(0).Connections();
+    Msg first = Msg::ReadFailed, second = Msg::Ok, other = Msg::Ok;
+    const Msg result = HandsetOperation::Run(progress, [&] {
+        std::uint16_t count = 0, s = 0;
+        first = transfer.ReadCount(count, s, CLASS_PHONEBOOK);
+        std::thread elsewhere([&] {
+            BaseDataTransfer stranger;
+            other = stranger.ReadCount(count, s, CLASS_PHONEBOOK);
+        });
+        elsewhere.join();
+        progress.CancelEvent().Set();
+        std::vector<std::uint8_t> data;
+        second = transfer.ReadRecord(data, {CLASS_PHONEBOOK, 7, 0});
+        return second;
+    });
+    EXPECT_EQ(first, Msg::Ok);
+    EXPECT_EQ(other, Msg::ReadFailed) << "the lock is the operation's until it ends";
+    EXPECT_EQ(second, Msg::Cancelled) << "a cancel between exchanges is not wiped";
+    EXPECT_EQ(result, Msg::Cancelled);
+    EXPECT_EQ(progress.waits, 1);
+    EXPECT_EQ(Server(0).Connections() - connectionsBefore, 1u) << "one connection for the whole operation";
+    EXPECT_EQ(HandsetSession::s_transferLock.Count(), 1) << "lock released";
 }
 
 TEST_F(TransferFramework, ReplyChecksOfTheCommands)

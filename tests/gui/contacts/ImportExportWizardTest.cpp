@@ -109,8 +109,8 @@ TEST_F(Wizard, ExportAsksBeforeReplacingAFileAndThePageExportsAndImportsBack)
     EXPECT_TRUE(w.ExportOptionsPage()->validatePage());
 
     PhonebookPage page;
-    page.m_backgroundBitmapId = picture::kPhonebookBackground;
-    page.OnInitDialog();
+    page.SetBackgroundBitmapId(picture::kPhonebookBackground);
+    page.SetUpUi();
     page.OnNewPhonebook();
     page.AddEntry("Ann", "111");
     page.AddEntry("Bo", "222");

@@ -56,9 +56,9 @@ protected:
     static std::unique_ptr<PhonebookPage> MakePage()
     {
         auto p = std::make_unique<PhonebookPage>();
-        p->m_backgroundBitmapId = picture::kPhonebookBackground;
+        p->SetBackgroundBitmapId(picture::kPhonebookBackground);
         p->resize(638, 435 + StatusBar::PaneHeight());
-        p->OnInitDialog();
+        p->SetUpUi();
         p->show();
         return p;
     }

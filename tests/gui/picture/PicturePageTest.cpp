@@ -87,9 +87,9 @@ protected:
     {
         SimFixture::SetUp();
         page = std::make_unique<PicturePage>();
-        page->m_backgroundBitmapId = picture::kImageBackground;
+        page->SetBackgroundBitmapId(picture::kImageBackground);
         page->resize(638, 435 + StatusBar::PaneHeight());
-        page->OnInitDialog();
+        page->SetUpUi();
         page->show();
         photo = Path("beach.photo.jpg");
         WritePhoto(photo, 900, 700);
@@ -144,12 +144,12 @@ TEST_F(PicturePageTest, ButtonsFollowTheLoadsAndTheHandset)
     // A handset that shows no pictures leaves Send off; a 6392 turns it on at the next notice
     // while the page is shown.
     Handset(kProductId6217);
-    QEvent notice(WM_HANDSET_CHANGED);
+    QEvent notice(HandsetChangedEvent);
     QCoreApplication::sendEvent(page.get(), &notice);
     EXPECT_FALSE(Enabled(Page::kSend));
     StopHandset(0);
     Handset(kProductId6392);
-    QCoreApplication::postEvent(page.get(), new QEvent(WM_HANDSET_CHANGED));
+    QCoreApplication::postEvent(page.get(), new QEvent(HandsetChangedEvent));
     QCoreApplication::processEvents();
     EXPECT_TRUE(Enabled(Page::kSend));
     EXPECT_TRUE(page->HandsetReady());

@@ -14,15 +14,22 @@
 #include "core/common/AppEvents.h"
 #include "core/common/StringTable.h"
 #include "gui/phonebook/PhonebookPage.h"
+#include "gui/picture/PicturePage.h"
 #include "core/transfer/BaseDataTransfer.h"
+#include "core/transfer/HandsetOperation.h"
 #include "core/transfer/ProtocolCodes.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QLoggingCategory>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -35,7 +42,7 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() == WM_HANDSET_CHANGED)
+        if (e->type() == HandsetChangedEvent)
             ++count;
         return false;
     }
@@ -134,7 +141,7 @@ TEST_F(Shell, AHandsetNoticeReachesOnlyTheVisiblePage)
     window.OnTabCommand(304);
     Pump();
     NoticeSpy welcome(table[0].page), image(table[1].page), book(table[2].page);
-    QCoreApplication::postEvent(&window, new QEvent(WM_HANDSET_CHANGED));
+    QCoreApplication::postEvent(&window, new QEvent(HandsetChangedEvent));
     Pump();
     EXPECT_EQ(welcome.count, 0);
     EXPECT_EQ(image.count, 0);
@@ -224,7 +231,9 @@ TEST_F(Shell, EscAndCancelStopATransfer)
                 progress.RequestCancel(true);
         });
         std::vector<std::uint8_t> data;
-        EXPECT_EQ(transfer.ReadRecord(data, {CLASS_PHONEBOOK, 0, 0}), Msg::Cancelled) << useEsc;
+        EXPECT_EQ(HandsetOperation::Run(progress, [&] { return transfer.ReadRecord(data, {CLASS_PHONEBOOK, 0, 0}); }),
+                  Msg::Cancelled)
+            << useEsc;
         EXPECT_TRUE(sent);
         EXPECT_TRUE(progress.Cancelled());
         EXPECT_EQ(progress.StatusText(), QStringLiteral("Canceling Phonebook Transfer..."));
@@ -239,23 +248,83 @@ TEST_F(Shell, EscAndCancelStopATransfer)
     page->EndProgress();
 }
 
-TEST_F(Shell, ANestedNoticeIsDroppedWithTheDebugLine)
+// No page code runs inside another page's operation: notices that come during a Get or a
+// picture load wait, the window stays busy to the end, and then one refresh shows the handset.
+TEST_F(Shell, NoticesDuringAnOperationWaitForItsEndAndAreHandledOnce)
 {
     SimConfig c;
-    c.pace = 20;  // the handset information read takes a while
-    StartHandset(c);
+    c.pace = 100;  // the Get takes a while
+    SimHandset& h = StartHandset(c);
+    for (int i = 0; i < 12; ++i)
+        h.AddContact("Entry " + std::to_string(i), "555");
     MainWindow window;
     window.show();
-    TabPage* page = window.TabPageTable()[0].page;
-    Pump(200);  // the start-up refresh
+    Pump(300);  // the start-up refresh
+    const auto infoReads = [&] {
+        int n = 0;
+        for (const SimCommandLog& cmd : h.Commands())
+            n += cmd.function == FN_READ_RECORD && cmd.parameters[4] == CLASS_HANDSET_INFO;
+        return n;
+    };
+    ASSERT_EQ(infoReads(), 1);
+    auto* book = qobject_cast<PhonebookPage*>(window.TabPageTable()[2].page);
+    window.OnTabCommand(304);
+    book->StatusPane().SetHandsetName(QString());
 
-    DebugLines lines;
-    QTimer::singleShot(20, [page] { QCoreApplication::postEvent(page, new QEvent(WM_HANDSET_CHANGED)); });
-    page->OnHandsetChanged();
-    Pump();
-    EXPECT_TRUE(DebugLines::s_lines.contains(QStringLiteral("Timeout waiting for Access to lock in WelcomeDlg!")))
-        << DebugLines::s_lines.join(QStringLiteral(" | ")).toStdString();
+    bool busyThroughout = true;
+    int checks = 0;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        ++checks;
+        // Three notices, as a mouse reconnecting and a handset folder changing would send.
+        QCoreApplication::postEvent(&window, new QEvent(HandsetChangedEvent));
+        busyThroughout = busyThroughout && !window.isEnabled() && !book->isEnabled() &&
+                         book->ProgressDialog().CancelVisible();
+        if (checks == 3)
+            watch.stop();
+    });
+    watch.start(40);
+    book->OnReceive();
+    EXPECT_EQ(checks, 3) << "the Get lasted through the notices";
+    EXPECT_TRUE(busyThroughout);
+    EXPECT_EQ(book->Model().Count(), 12);
+    EXPECT_EQ(infoReads(), 2) << "only the Get's own information read ran meanwhile";
+    Pump(300);
+    EXPECT_EQ(infoReads(), 3) << "then one refresh for all three notices";
     EXPECT_EQ(StatusBar::HandsetName(), QStringLiteral("Orvak Handset"));
+    EXPECT_TRUE(book->isEnabled());
+
+    // A picture load: the notice waits, and Save cannot be reached while the decoder works.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("big.png"));
+    QImage(1600, 1200, QImage::Format_RGB32).save(file);
+    auto* pictures = qobject_cast<PicturePage*>(window.TabPageTable()[1].page);
+    window.OnTabCommand(301);
+    bool saveReachable = false, noticed = false;
+    NoticeSpy spy(pictures);
+    struct FirstStep : QObject {
+        std::function<void()> act;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == ProgressStepEvent && act)
+                std::exchange(act, nullptr)();
+            return false;
+        }
+    } firstStep;
+    firstStep.act = [&] {
+        noticed = true;
+        QCoreApplication::postEvent(&window, new QEvent(HandsetChangedEvent));
+        saveReachable = pictures->Button(PicturePage::kSave)->isEnabled() || window.isEnabled();
+    };
+    pictures->ProgressDialog().installEventFilter(&firstStep);
+    ASSERT_TRUE(pictures->OpenFile(file));
+    EXPECT_TRUE(noticed);
+    EXPECT_FALSE(saveReachable);
+    EXPECT_EQ(spy.count, 0) << "held while the picture loaded";
+    Pump(300);
+    EXPECT_EQ(spy.count, 1);
+    EXPECT_EQ(infoReads(), 4);
+    EXPECT_TRUE(pictures->Button(PicturePage::kSave)->isEnabled());
 }
 
 TEST_F(Shell, ClosingAsksEveryPageInTurn)

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/phonebook/PhonebookTransfer.h"
+
+#include "core/common/Msg.h"
+
+#include <QString>
+
+#include <cstddef>
+
+class ProgressDisplay;
+
+// Sending a phone book to the handset, as the window and the command line both do it. Only
+// entries with both a name and a number go. The send replaces the handset's whole book, so the
+// book it has is received and kept as a backup first (without that copy nothing is sent). A send
+// that stops after the handset's book was cleared says how much of the new book reached it, so
+// that the backup can be offered back.
+class PhonebookSend {
+public:
+    // `book`: the entries in the order they are to be sent, with the identity of the book.
+    explicit PhonebookSend(const PhonebookTransfer& book);
+
+    // Some entries lack a name or a number and will be left out: ask before sending.
+    bool LeavesOutIncomplete() const { return m_leftOut; }
+    std::size_t Count() const { return m_outgoing.Count(); }
+
+    // The backup (unless keepBackup is false), then the download, as one operation run while
+    // `progress` shows it. 0 or the failure; a book of more than 100 entries is refused first.
+    Msg Run(ProgressDisplay& progress, bool keepBackup);
+
+    // After Run. The backup's file, empty when none was made.
+    const QString& Backup() const { return m_backup; }
+    // The backup could not be made, so nothing was sent; Run returned its failure.
+    bool BackupFailed() const { return m_backupFailed; }
+    // The send stopped after the handset's book had been cleared: it holds only what was sent.
+    bool Partial() const { return m_partial; }
+    // "The send did not finish: the handset now holds k of the n entries."
+    QString PartialText() const;
+
+    // Sends the book kept in `backup` back to the handset as it was, as one operation.
+    static Msg SendBack(ProgressDisplay& progress, const QString& backup);
+
+private:
+    PhonebookTransfer m_outgoing;
+    bool m_leftOut = false;
+    QString m_backup;
+    bool m_backupFailed = false;
+    bool m_partial = false;
+};
