@@ -2,6 +2,7 @@
 
 #include "cli/PhonebookCommands.h"
 #include "core/phonebook/PhonebookBackups.h"
+#include "core/transfer/ProtocolCodes.h"
 #include "support/Captured.h"
 #include "support/PhonebookHelpers.h"
 #include "support/SimFixture.h"
@@ -121,6 +122,50 @@ TEST_F(PhonebookCommands, CtrlCCancelsAPull)
     interrupt.join();
     EXPECT_NE(err.Text().find("Data transfer canceled."), std::string::npos) << err.Text();
     EXPECT_FALSE(QFile::exists(Path("a.opbk")));
+}
+
+// Ctrl+C at many moments of a push to a handset on a slow bus (the information read, the
+// backup's receive and save, the download): whenever it came before the download began, the
+// handset still holds its whole book.
+TEST_F(PhonebookCommands, CtrlCBeforeTheDownloadLeavesTheHandsetsBookWhole)
+{
+    SimConfig c;
+    c.pace = 400;
+    SimHandset& h = StartHandset(c);
+    for (int i = 0; i < 30; ++i)
+        h.AddContact("Kept " + std::to_string(i), "555");
+    const auto original = h.Phonebook();
+    PhonebookTransfer mine;
+    FillBook(mine, 10);
+    ASSERT_EQ(mine.SaveToFile(Path("mine.opbk")), Msg::Ok);
+    CommandConsole yes = Console();
+    yes.assumeYes = true;
+    // A signal that comes before the push sets up its own handler must not end the test.
+    struct sigaction ignore {};
+    ignore.sa_handler = [](int) {};
+    struct sigaction previous {};
+    ::sigaction(SIGINT, &ignore, &previous);
+    int before = 0;
+    for (int ms : {30, 60, 90, 120, 150, 180}) {
+        h.ClearCommands();
+        std::thread interrupt([ms] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            ::kill(::getpid(), SIGINT);
+        });
+        const int code = RunPushCommand(yes, Path("mine.opbk"));
+        interrupt.join();
+        Settle();
+        bool downloadBegan = false;
+        for (const SimCommandLog& cmd : h.Commands())
+            downloadBegan = downloadBegan || (cmd.op == OP_CONTROL && cmd.function == FN_BEGIN_DOWNLOAD);
+        if (downloadBegan)
+            break;  // the handset no longer holds the original book
+        ++before;
+        EXPECT_EQ(code, 1) << ms;
+        EXPECT_EQ(h.Phonebook(), original) << "interrupted after " << ms << " ms";
+    }
+    ::sigaction(SIGINT, &previous, nullptr);
+    EXPECT_GE(before, 3);
 }
 
 TEST_F(PhonebookCommands, PushKeepsTheHandsetsBookFirstAndSaysWhatAStoppedSendLeft)

@@ -105,6 +105,10 @@ void ProgressWindow::RequestCancel(bool buttonFeedback)
 {
     if (!m_cancelButton || !m_cancelButton->isEnabled())
         return;
+    // The operation hears of it first: it goes on while the button shows itself pressed, and a
+    // send must not reach the download that clears the handset's book in those 100 ms.
+    m_cancelled = true;
+    m_cancelEvent.Set();
     if (m_cancelTextId != 0)
         SetStatusText(m_cancelTextId);
     if (buttonFeedback) {
@@ -114,8 +118,6 @@ void ProgressWindow::RequestCancel(bool buttonFeedback)
         QThread::msleep(100);
         m_cancelButton->setDown(false);
     }
-    m_cancelled = true;
-    m_cancelEvent.Set();
 }
 
 bool ProgressWindow::PassedToOwnThread(const std::function<void()>& call)

@@ -5,7 +5,11 @@
 #include "support/SimFixture.h"
 
 #include "core/common/StringTable.h"
+#include "core/phonebook/PhonebookBackups.h"
+#include "core/phonebook/PhonebookSend.h"
 #include "core/transfer/ProtocolCodes.h"
+
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -207,6 +211,45 @@ TEST_F(PhonebookExchange, CancelAndRefusalDuringASend)
     f.refuseCode = 3;
     h.SetFaults(f);
     EXPECT_EQ(book.SendPhonebook(), Msg::RefusedHandsetInUse);
+}
+
+// Ctrl+C or Cancel may come at any moment of a send: during the information read, the backup's
+// receive, its save and prune, the send's own information read, or the download. Until the
+// download has begun the handset keeps its whole book; after that the send says how much of the
+// new book reached it. Every call the send makes to its progress display is a moment tried here.
+TEST_F(PhonebookExchange, ACancelAtAnyMomentBeforeTheDownloadLeavesTheHandsetAsItWas)
+{
+    SimHandset& h = HandsetWith(6);
+    const auto original = h.Phonebook();
+    PhonebookTransfer newBook;
+    FillBook(newBook, 4);
+    PhonebookSend send(newBook);
+    int momentsBefore = 0;
+    for (int moment = 1; moment < 1000; ++moment) {
+        h.ClearCommands();
+        RecordingProgress p;
+        p.onCall = [&p, moment](int call) {
+            if (call == moment)
+                p.CancelEvent().Set();
+        };
+        const Msg result = send.Run(p, true);
+        Settle();
+        EXPECT_EQ(result, Msg::Cancelled) << "moment " << moment;
+        if (CountCommands(h, OP_CONTROL, FN_BEGIN_DOWNLOAD) == 0) {
+            ++momentsBefore;
+            EXPECT_FALSE(send.Partial());
+            ASSERT_EQ(h.Phonebook(), original) << "moment " << moment;
+            continue;
+        }
+        // The first moment after the download began: the handset's book is gone, and the user
+        // hears what it holds now, with the backup to send back.
+        EXPECT_TRUE(send.Partial());
+        EXPECT_EQ(send.PartialText(), PhonebookBackups::PartialSendText(0, 4));
+        EXPECT_TRUE(QFileInfo::exists(send.Backup()));
+        break;
+    }
+    // The information read, six records, the save and prune, the send's information read.
+    EXPECT_GE(momentsBefore, 12);
 }
 
 TEST_F(PhonebookExchange, NoHandsetIsPhoneNotFound)

@@ -511,6 +511,40 @@ TEST_F(PhonebookPageTest, ASendKeepsTheHandsetsBookAndOffersItBackWhenTheSendSto
     EXPECT_EQ(PhonebookBackups::List().size(), 2);
 }
 
+// Cancel pressed at many moments of a send (the information read, the backup, the download):
+// whenever it came before the download began, the handset keeps its whole book and nothing is
+// offered back; after that, the send says what the handset holds.
+TEST_F(PhonebookPageTest, CancelBeforeTheDownloadLeavesTheHandsetsBookWhole)
+{
+    SimHandset& h = Handset(20, 400);
+    const auto original = h.Phonebook();
+    page->OnNewPhonebook();
+    for (int i = 0; i < 5; ++i)
+        page->AddEntry("Mine " + std::to_string(i), "1");
+    int before = 0;
+    for (int ms : {10, 40, 70, 100, 400}) {
+        h.ClearCommands();
+        prompts.asked.clear();
+        prompts.answers = {Answer::Yes, Answer::No};
+        QTimer::singleShot(ms, [this] { page->ProgressDialog().RequestCancel(true); });
+        page->OnSend();
+        Settle();
+        bool downloadBegan = false;
+        for (const SimCommandLog& cmd : h.Commands())
+            downloadBegan = downloadBegan || (cmd.op == OP_CONTROL && cmd.function == FN_BEGIN_DOWNLOAD);
+        if (downloadBegan) {
+            // Either the send finished, or it stopped and offered the backup back.
+            EXPECT_TRUE(h.Phonebook().size() == 5u || prompts.asked.size() == 2) << prompts.asked.size();
+            break;
+        }
+        ++before;
+        EXPECT_EQ(h.Phonebook(), original) << "cancelled after " << ms << " ms";
+        EXPECT_EQ(prompts.asked.size(), 1) << "a cancel needs no word";
+        EXPECT_TRUE(page->isEnabled());
+    }
+    EXPECT_GE(before, 3);
+}
+
 TEST_F(PhonebookPageTest, MoreThanAHundredEntriesAreRefusedBeforeAnythingIsSent)
 {
     SimHandset& h = Handset(1);
