@@ -810,7 +810,7 @@ void PhonebookPage::OfferBackupBack(const QString& backup, std::size_t sent, std
 void PhonebookPage::CheckHandset()
 {
     m_handsetReady = SupportedHandsetAttached();
-    m_statusBar->SetConnected(m_handsetReady ? 1 : 0);
+    ShowConnection(m_handsetReady);
     UpdateButtons();
 }
 
