@@ -1,12 +1,23 @@
 #include "cli/DevicesCommand.h"
 
+#include "core/handset/HandsetAccessAdvice.h"
 #include "core/handset/HandsetLink.h"
 #include "core/handset/HandsetIds.h"
+
+namespace {
+
+void PrintAccessAdvice(std::FILE* out)
+{
+    std::fprintf(out, "%s\n", qPrintable(HandsetAccessAdvice::ForThisSystem().Text()));
+}
+
+}  // namespace
 
 int RunDevicesCommand(std::FILE* out)
 {
     const auto devices = HandsetLink::ListDevices(HANDSET_VENDOR_ID);
     bool anyAccepted = false;
+    bool anyDenied = false;
     for (const DeviceListing& d : devices) {
         char ids[16];
         if (d.idsKnown)
@@ -15,6 +26,7 @@ int RunDevicesCommand(std::FILE* out)
             std::snprintf(ids, sizeof ids, "????:????");
         if (!d.opened) {
             std::fprintf(out, "%s  %s  cannot open: %s\n", d.path.c_str(), ids, d.error.c_str());
+            anyDenied = anyDenied || d.permissionDenied;
             continue;
         }
         std::fprintf(out, "%s  %s  in %d out %d  %s\n", d.path.c_str(), ids, d.caps.inLen, d.caps.outLen,
@@ -23,5 +35,16 @@ int RunDevicesCommand(std::FILE* out)
     }
     if (devices.empty())
         std::fprintf(out, "No Orvak handset found.\n");
+    else if (!anyAccepted && anyDenied)
+        PrintAccessAdvice(out);
     return anyAccepted ? 0 : 1;
+}
+
+bool ExplainDeniedHandset(std::FILE* out)
+{
+    std::uint16_t product = 0;
+    if (HandsetLink::FindHandset(product, false) || HandsetLink::DeniedProductId() == 0)
+        return false;
+    PrintAccessAdvice(out);
+    return true;
 }

@@ -4,6 +4,7 @@
 #include "core/phonebook/PhonebookSend.h"
 
 #include "cli/CancelOnInterrupt.h"
+#include "cli/DevicesCommand.h"
 #include "cli/TerminalProgress.h"
 
 #include "core/common/Cp1252.h"
@@ -58,6 +59,8 @@ private:
 
 int RunInfoCommand(const CommandConsole& console)
 {
+    if (ExplainDeniedHandset(console.err))
+        return 1;
     TransferSession session(console);
     HandsetInfoTransfer transfer;
     transfer.SetProgressDialog(session.Progress());

@@ -28,6 +28,7 @@ struct OpenResult {
     ReportCaps caps;
     std::unique_ptr<HandsetDevice> device;  // Exchange mode only
     std::string error;                      // why it could not be opened
+    int errorCode = 0;                      // the errno value of a refusal by the system, else 0
 };
 
 // One kind of place where handsets appear: hidraw nodes, or simulated handsets' sockets.

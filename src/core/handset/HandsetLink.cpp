@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <limits>
 #include <new>
 
@@ -49,6 +50,11 @@ bool Cancelled(const ExchangeRequest& request)
     return request.cancel && request.cancel->IsSet();
 }
 
+bool PermissionDenied(const OpenResult& r)
+{
+    return r.errorCode == EACCES || r.errorCode == EPERM;
+}
+
 }  // namespace
 
 HandsetLink::HandsetLink()
@@ -56,6 +62,7 @@ HandsetLink::HandsetLink()
     if (!s_windowCreated) {
         s_vendorId = 0;
         s_productId = 0;
+        s_deniedProductId = 0;
     }
 }
 
@@ -140,6 +147,7 @@ void HandsetLink::Remember(const ReportCaps& caps, DeviceSource* source, const s
 {
     s_productId = caps.productId;
     s_outLen = caps.outLen;
+    s_deniedProductId = 0;
     std::lock_guard lock(s_foundMutex);
     s_foundSource = source;
     s_foundPath = path;
@@ -150,6 +158,8 @@ std::vector<DeviceSource*> HandsetLink::Sources()
     // hidraw nodes first, then simulated handsets.
     static HidrawSource hidraw;
     static SimSocketSource sim;
+    if (DeviceSource* test = s_testSource)
+        return {test, &hidraw, &sim};
     return {&hidraw, &sim};
 }
 
@@ -162,6 +172,7 @@ bool HandsetLink::FindHandset(std::uint16_t& productId, bool rescan)
     // The result is published when the scan ends: a page that asks meanwhile (the rescan runs
     // on its own thread after every device notice) gets the last result, never a gap.
     const std::uint16_t vendor = s_vendorId;
+    std::uint16_t denied = 0;
     for (DeviceSource* source : Sources()) {
         for (const DeviceCandidate& c : source->Candidates()) {
             // udev already knows the ids of a hidraw node; skip other vendors without opening.
@@ -170,6 +181,10 @@ bool HandsetLink::FindHandset(std::uint16_t& productId, bool rescan)
             const OpenResult r = source->Open(c.path, OpenMode::Query);
             if (!r.ok) {
                 qCDebug(lcDialbook, "scan: %s: %s", c.path.c_str(), r.error.c_str());
+                // Without a udev rule the handset is there, and only root may open it: the
+                // commonest reason for "not connected", so it is worth telling apart.
+                if (denied == 0 && PermissionDenied(r) && c.vendorId && c.productId && IsAcceptedProduct(*c.productId))
+                    denied = *c.productId;
                 continue;
             }
             if (r.caps.vendorId == vendor) {
@@ -180,6 +195,7 @@ bool HandsetLink::FindHandset(std::uint16_t& productId, bool rescan)
         }
     }
     productId = 0;
+    s_deniedProductId = denied;
     s_productId = 0;
     s_outLen = 0;
     std::lock_guard lock(s_foundMutex);
@@ -473,6 +489,8 @@ std::vector<DeviceListing> HandsetLink::ListDevices(std::uint16_t vendorId)
                 d.idsKnown = c.vendorId.has_value();
                 d.caps.vendorId = c.vendorId.value_or(0);
                 d.caps.productId = c.productId.value_or(0);
+                d.permissionDenied =
+                    PermissionDenied(r) && c.vendorId && c.productId && IsAcceptedProduct(*c.productId);
             }
             d.accepted = d.opened && IsAcceptedProduct(d.caps.productId);
             out.push_back(std::move(d));

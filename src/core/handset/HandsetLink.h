@@ -29,6 +29,8 @@ struct DeviceListing {
     bool opened = false;
     bool accepted = false;
     std::string error;
+    // An accepted model by the ids the system told, which this user may not open.
+    bool permissionDenied = false;
 };
 
 // Finds the handset, watches it come and go, and runs exchanges with it.
@@ -52,6 +54,9 @@ public:
     // rescan true: scans hidraw nodes, then simulated handsets; the first device of the
     // vendor wins, accepted model or not.
     static bool FindHandset(std::uint16_t& productId, bool rescan);
+    // The last scan found no handset it could open, but one of an accepted model that this user
+    // may not open (no udev rule gives it to them): its product id, else 0. Touches no device.
+    static std::uint16_t DeniedProductId() { return s_deniedProductId.load(); }
     static bool IsAcceptedDevice(std::uint16_t vendorId, std::uint16_t productId);
     // The first accepted handset, open for an exchange, or null.
     static std::unique_ptr<HandsetDevice> OpenHandset();
@@ -84,6 +89,11 @@ public:
 
     static std::uint16_t VendorId() { return s_vendorId.load(); }
 
+    // Test seam: a source scanned before the hidraw nodes and the simulated handsets, standing
+    // for devices a test cannot make (one this user may not open, say); null removes it. It must
+    // outlive every scan that may use it: those of the watching instance end with that instance.
+    static void SetTestSource(DeviceSource* source) { s_testSource = source; }
+
 private:
     static std::vector<DeviceSource*> Sources();
     static bool IsAcceptedProduct(std::uint16_t productId);
@@ -94,6 +104,7 @@ private:
     static inline std::atomic<bool> s_windowCreated{false};
     static inline std::atomic<std::uint16_t> s_vendorId{0};
     static inline std::atomic<std::uint16_t> s_productId{0};
+    static inline std::atomic<std::uint16_t> s_deniedProductId{0};
     static inline std::atomic<int> s_outLen{0};
     // Where the last scan or exchange found the handset.
     static inline std::mutex s_foundMutex;
@@ -102,6 +113,7 @@ private:
     // The instance that watches, for RequestRescan.
     static inline std::mutex s_watcherMutex;
     static inline HandsetLink* s_watcher = nullptr;
+    static inline std::atomic<DeviceSource*> s_testSource{nullptr};
     static constexpr std::array<std::uint16_t, 4> s_acceptedProducts{0x1849, 0x18D2, 0x18F8, 0};
 
     QObject* m_owner = nullptr;

@@ -36,8 +36,9 @@ void ParseHidId(const char* hidId, DeviceCandidate& c)
 
 std::string OpenErrorText(int err)
 {
+    // The fix depends on how the program was installed; whoever lists the device names it.
     if (err == EACCES || err == EPERM)
-        return "permission denied: install resources/udev/70-orvak-dialbook.rules";
+        return "permission denied";
     return ErrorText(err);
 }
 
@@ -77,12 +78,14 @@ OpenResult HidrawSource::Open(const std::string& path, OpenMode mode)
     const int flags = (mode == OpenMode::Exchange ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
     UniqueFd fd(::open(path.c_str(), flags));
     if (!fd.IsValid()) {
-        r.error = OpenErrorText(errno);
+        r.errorCode = errno;
+        r.error = OpenErrorText(r.errorCode);
         return r;
     }
     hidraw_devinfo info{};
     if (::ioctl(fd.Get(), HIDIOCGRAWINFO, &info) < 0) {
-        r.error = std::string("HIDIOCGRAWINFO: ") + ErrorText(errno);
+        r.errorCode = errno;
+        r.error = std::string("HIDIOCGRAWINFO: ") + ErrorText(r.errorCode);
         return r;
     }
     r.caps.vendorId = static_cast<std::uint16_t>(info.vendor);
@@ -90,13 +93,16 @@ OpenResult HidrawSource::Open(const std::string& path, OpenMode mode)
 
     int size = 0;
     hidraw_report_descriptor desc{};
-    if (::ioctl(fd.Get(), HIDIOCGRDESCSIZE, &size) < 0 || size < 0 || size > HID_MAX_DESCRIPTOR_SIZE) {
-        r.error = std::string("HIDIOCGRDESCSIZE: ") + ErrorText(errno);
+    const bool sizeRead = ::ioctl(fd.Get(), HIDIOCGRDESCSIZE, &size) >= 0;
+    if (!sizeRead || size < 0 || size > HID_MAX_DESCRIPTOR_SIZE) {
+        r.errorCode = sizeRead ? EINVAL : errno;
+        r.error = std::string("HIDIOCGRDESCSIZE: ") + ErrorText(r.errorCode);
         return r;
     }
     desc.size = static_cast<__u32>(size);
     if (::ioctl(fd.Get(), HIDIOCGRDESC, &desc) < 0) {
-        r.error = std::string("HIDIOCGRDESC: ") + ErrorText(errno);
+        r.errorCode = errno;
+        r.error = std::string("HIDIOCGRDESC: ") + ErrorText(r.errorCode);
         return r;
     }
     const auto lengths = ReportDescriptorLengths::Parse(std::span<const std::uint8_t>(desc.value, desc.size));

@@ -82,11 +82,13 @@ OpenResult SimSocketSource::Open(const std::string& path, OpenMode mode)
 
     UniqueFd fd(::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (!fd.IsValid()) {
-        r.error = ErrorText(errno);
+        r.errorCode = errno;
+        r.error = ErrorText(r.errorCode);
         return r;
     }
     const Deadline deadline(HandsetTimeouts().helloMs);
     if (const int err = Connect(fd.Get(), addr, deadline); err != 0) {
+        r.errorCode = err;
         r.error = err == ECONNREFUSED ? "no handset answers (stale socket)" : ErrorText(err);
         return r;
     }

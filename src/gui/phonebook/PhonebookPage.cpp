@@ -803,7 +803,7 @@ void PhonebookPage::OfferBackupBack(const PhonebookSend& send)
 void PhonebookPage::CheckHandset()
 {
     m_handsetReady = SupportedHandsetAttached();
-    m_statusBar->SetConnected(m_handsetReady ? 1 : 0);
+    ShowConnection(m_handsetReady);
     UpdateButtons();
 }
 

@@ -161,7 +161,7 @@ void PicturePage::UpdateSendButton()
 {
     m_handsetReady = SupportedHandsetAttached();
     m_buttons[kSend]->setEnabled(m_handsetReady && HasImage());
-    m_statusBar->SetConnected(m_handsetReady ? 1 : 0);
+    ShowConnection(m_handsetReady);
 }
 
 QString PicturePage::SampleImagesFolder()

@@ -92,9 +92,18 @@ void StatusBar::SetNotConnectedText(const QString& text)
     g_notConnectedText = text.left(kNameLimit);
 }
 
+void StatusBar::SetAccessAdvice(const QString& advice)
+{
+    g_accessAdvice = advice;
+    setToolTip(advice);
+    update();
+}
+
 QString StatusBar::Pane1Text()
 {
-    return g_handsetConnected == 1 ? g_handsetName : g_notConnectedText;
+    if (g_handsetConnected == 1)
+        return g_handsetName;
+    return g_accessAdvice.isEmpty() ? g_notConnectedText : tr("Not Permitted").left(kNameLimit);
 }
 
 QRect StatusBar::PaneRect(int pane) const

@@ -11,6 +11,7 @@
 #include "core/common/Cp1252.h"
 #include "core/common/Log.h"
 #include "core/common/StringTable.h"
+#include "core/handset/HandsetAccessAdvice.h"
 #include "core/handset/HandsetLink.h"
 #include "core/handset/HandsetIds.h"
 #include "core/handset/Timeouts.h"
@@ -58,9 +59,30 @@ void TabPage::RebuildStatusPane()
     m_statusBar->SetNotConnectedText(LoadString(kNotConnected));
     const int w1 = kPane1Chars * fontMetrics().averageCharWidth();
     m_statusBar->SetPaneWidths(width() - w1 - kPane2Room, w1);
-    m_statusBar->SetConnected(SupportedHandsetAttached() ? 1 : 0);
+    ShowConnection(SupportedHandsetAttached());
     m_statusBar->SetPaneText(0, QString());
     m_statusBar->show();
+}
+
+void TabPage::ShowConnection(bool connected)
+{
+    m_statusBar->SetConnected(connected ? 1 : 0);
+    m_statusBar->SetAccessAdvice(connected ? QString() : AccessAdvice());
+}
+
+QString TabPage::AccessAdvice()
+{
+    if (HandsetLink::DeniedProductId() == 0)
+        return {};
+    // Said to the person at the window; the paths and commands are those `dialbook` names.
+    HandsetAccessAdvice::Wording wording;
+    wording.notPermitted = tr("An Orvak handset is plugged in, but you may not open it yet.");
+    wording.replug = tr("Unplug it and plug it in again, so that the udev rule %1 applies to it.");
+    wording.installPackage = tr("Install the orvak-dialbook package, whose udev rule %1 lets you open it, "
+                                "then unplug the handset and plug it in again.");
+    wording.installFromSource = tr("To let you open it, install the udev rule from the source tree in a "
+                                   "terminal:\n%1");
+    return HandsetAccessAdvice::ForThisSystem().Text(wording);
 }
 
 void TabPage::SetUpButton(PictureButton* button, const QRect& place, int in, int out, int disabled,

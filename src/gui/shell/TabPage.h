@@ -65,6 +65,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
     void RebuildStatusPane();
+    // The status bar's connection panes; when no handset is connected, also the advice for one
+    // that is plugged in but that this user may not open.
+    void ShowConnection(bool connected);
+    // That advice, translated; empty when the last scan found no such handset.
+    static QString AccessAdvice();
     // A page button as every page sets one up: its pictures (in, out, disabled), top-left
     // alignment, its place, a balloon tip and flat focus; the web-link button also opens the
     // maker's site.

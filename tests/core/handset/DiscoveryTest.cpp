@@ -1,9 +1,11 @@
 // Finding the handset among the devices, and noticing it come and go.
 
+#include "support/DeniedDeviceSource.h"
 #include "support/SimFixture.h"
 
 #include "core/common/AppEvents.h"
 #include "core/handset/DeviceMonitor.h"
+#include "core/handset/HandsetAccessAdvice.h"
 #include "core/handset/HandsetFolder.h"
 #include "core/handset/HandsetIds.h"
 #include "core/handset/HidrawSource.h"
@@ -202,6 +204,43 @@ TEST_F(Discovery, MonitorWatchesTheHandsetFolder)
     EXPECT_TRUE(WaitFor([&] { return spy.count() > 0; }));
 }
 
+TEST_F(Discovery, AHandsetThisUserMayNotOpenIsToldApartUntilAHandsetOpens)
+{
+    m_link.reset();  // no device watch: its scans could outlive the refusing sources
+    std::uint16_t product = 0;
+    {
+        // Another model of the maker's is no handset of ours, whether it opens or not.
+        DeniedDeviceSource other(0x1234);
+        EXPECT_FALSE(HandsetLink::FindHandset(product, true));
+        EXPECT_EQ(HandsetLink::DeniedProductId(), 0);
+    }
+    DeniedDeviceSource denied(kProductId6354);
+    EXPECT_FALSE(HandsetLink::FindHandset(product, true));
+    EXPECT_EQ(product, 0);
+    EXPECT_EQ(HandsetLink::DeniedProductId(), kProductId6354);
+    EXPECT_EQ(HandsetLink::OpenHandset(), nullptr);
+    const auto list = HandsetLink::ListDevices(HANDSET_VENDOR_ID);
+    ASSERT_FALSE(list.empty());
+    EXPECT_EQ(list[0].path, DeniedDeviceSource::kPath);
+    EXPECT_FALSE(list[0].opened);
+    EXPECT_TRUE(list[0].permissionDenied);
+    EXPECT_EQ(list[0].caps.productId, kProductId6354);
+    EXPECT_EQ(list[0].error, "permission denied");
+
+    // A handset that opens wins, even behind the refused one; when it goes, the refused one is
+    // what is left to tell of.
+    StartHandset(Model(kProductId6392));
+    EXPECT_TRUE(HandsetLink::FindHandset(product, false));
+    EXPECT_EQ(product, kProductId6392);
+    EXPECT_EQ(HandsetLink::DeniedProductId(), 0);
+    StopHandset(0);
+    EXPECT_FALSE(HandsetLink::FindHandset(product, true));
+    EXPECT_EQ(HandsetLink::DeniedProductId(), kProductId6354);
+    denied.Unplug();
+    EXPECT_FALSE(HandsetLink::FindHandset(product, true));
+    EXPECT_EQ(HandsetLink::DeniedProductId(), 0);
+}
+
 TEST_F(Discovery, ListingShowsEveryDeviceOfTheVendorWithItsState)
 {
     StartHandset(Model(kProductId6392), "a");
@@ -221,12 +260,52 @@ TEST_F(Discovery, ListingShowsEveryDeviceOfTheVendorWithItsState)
 
 }  // namespace
 
+TEST(HandsetAccessAdvice, NamesTheRuleInPlaceTheSourceTreesOrThePackages)
+{
+    QTemporaryDir root;
+    const std::string etc = root.filePath(QStringLiteral("etc")).toStdString();
+    const std::string lib = root.filePath(QStringLiteral("usr lib")).toStdString();
+    const std::string source = root.filePath(QStringLiteral("my source")).toStdString();
+    for (const std::string& folder : {etc, lib, source + "/resources/udev"})
+        std::filesystem::create_directories(folder);
+    const std::vector<std::string> ruleFolders = {etc, lib};
+
+    // An installed program without the rule, its source tree far away: the package brings it.
+    auto a = HandsetAccessAdvice::For(ruleFolders, "/nonexistent/source");
+    EXPECT_EQ(a.GetRemedy(), HandsetAccessAdvice::Remedy::InstallPackage);
+    EXPECT_EQ(a.RulePath(), "/usr/lib/udev/rules.d/70-orvak-dialbook.rules");
+    QString text = a.Text();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("An Orvak handset is plugged in, but this user may not open it.\n")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("package, whose udev rule /usr/lib/udev/rules.d/70-orvak-dialbook.rules")))
+        << text.toStdString();
+
+    // Run from the build tree: the commands install the source tree's rule, a path with a space
+    // quoted so that they can be pasted as they are.
+    std::ofstream(source + "/resources/udev/70-orvak-dialbook.rules") << "# rule\n";
+    a = HandsetAccessAdvice::For(ruleFolders, source);
+    EXPECT_EQ(a.GetRemedy(), HandsetAccessAdvice::Remedy::InstallFromSource);
+    EXPECT_EQ(a.Commands(), "sudo install -m 644 '" + source +
+                                "/resources/udev/70-orvak-dialbook.rules' /etc/udev/rules.d/ && "
+                                "sudo udevadm control --reload-rules && sudo udevadm trigger --subsystem-match=hidraw");
+    EXPECT_TRUE(a.Text().endsWith(QString::fromStdString(":\n" + a.Commands()))) << a.Text().toStdString();
+
+    // The rule is in place, wherever udev reads it: only plugging the handset in again is missing.
+    std::ofstream(lib + "/70-orvak-dialbook.rules") << "# rule\n";
+    a = HandsetAccessAdvice::For(ruleFolders, source);
+    EXPECT_EQ(a.GetRemedy(), HandsetAccessAdvice::Remedy::Replug);
+    EXPECT_EQ(a.RulePath(), lib + "/70-orvak-dialbook.rules");
+    HandsetAccessAdvice::Wording words{QStringLiteral("No."), QStringLiteral("Replug for %1."), {}, {}};
+    EXPECT_EQ(a.Text(words), QString::fromStdString("No.\nReplug for " + lib + "/70-orvak-dialbook.rules."));
+}
+
 TEST(HidrawSource, SaysWhyANodeCannotBeUsed)
 {
     HidrawSource source;
     const OpenResult missing = source.Open("/dev/hidraw-that-is-not-there", OpenMode::Query);
     EXPECT_FALSE(missing.ok);
     EXPECT_FALSE(missing.error.empty());
+    EXPECT_EQ(missing.errorCode, ENOENT);
     // Not a HID device at all: the ioctl that reads the ids refuses.
     const OpenResult notHid = source.Open("/dev/null", OpenMode::Query);
     EXPECT_FALSE(notHid.ok);

@@ -1,5 +1,6 @@
 // The main window, its pages, the status bar and the progress window, offscreen.
 
+#include "support/DeniedDeviceSource.h"
 #include "support/RecordingProgress.h"
 #include "support/ScriptedPrompts.h"
 #include "support/SimFixture.h"
@@ -13,6 +14,7 @@
 #include "gui/shell/PictureIds.h"
 #include "core/common/AppEvents.h"
 #include "core/common/StringTable.h"
+#include "core/handset/HandsetAccessAdvice.h"
 #include "gui/phonebook/PhonebookPage.h"
 #include "gui/picture/PicturePage.h"
 #include "core/transfer/BaseDataTransfer.h"
@@ -21,6 +23,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QLoggingCategory>
 #include <QTest>
@@ -174,6 +177,55 @@ TEST_F(Shell, ArrivalAndRemovalChangeEveryPagesStatusBar)
         Pump(10);
     EXPECT_FALSE(StatusBar::Connected());
     EXPECT_EQ(StatusBar::Pane1Text(), QStringLiteral("Not Connected"));
+}
+
+TEST_F(Shell, AHandsetThisUserMayNotOpenIsExplainedUntilItOpens)
+{
+    DeniedDeviceSource denied;  // made first, it outlives the window's scans
+    MainWindow window;
+    window.show();
+    Pump();
+    const auto& table = window.TabPageTable();
+    auto* welcome = qobject_cast<WelcomePage*>(table[0].page);
+    ASSERT_NE(welcome, nullptr);
+    const QString rule = QString::fromStdString(HandsetAccessAdvice::ForThisSystem().RulePath());
+
+    EXPECT_FALSE(StatusBar::Connected());
+    EXPECT_EQ(StatusBar::Pane1Text(), QStringLiteral("Not Permitted"));
+    EXPECT_TRUE(welcome->StatusPane().toolTip().contains(rule)) << welcome->StatusPane().toolTip().toStdString();
+    ASSERT_TRUE(welcome->AccessLabel()->isVisible());
+    const QString advice = welcome->AccessLabel()->text();
+    EXPECT_TRUE(advice.startsWith(QStringLiteral("An Orvak handset is plugged in, but you may not open it yet.\n")))
+        << advice.toStdString();
+    EXPECT_TRUE(advice.contains(rule)) << advice.toStdString();
+    // The label sits in the page's free space, above the web link, and fits its text.
+    EXPECT_LE(welcome->AccessLabel()->geometry().bottom(), 380);
+    EXPECT_LE(welcome->AccessLabel()->heightForWidth(welcome->AccessLabel()->width()),
+              welcome->AccessLabel()->height());
+    // Another page says the same once shown.
+    window.OnTabCommand(304);
+    Pump();
+    EXPECT_EQ(table[2].page->StatusPane().toolTip(), advice);
+
+    // With the rule in place the handset is plugged in again, and opens.
+    denied.Unplug();
+    window.OnTabCommand(300);
+    SimConfig c;
+    c.name = "Kitchen";
+    StartHandset(c);
+    for (int i = 0; i < 200 && StatusBar::HandsetName() != QStringLiteral("Kitchen"); ++i)
+        Pump(10);
+    EXPECT_TRUE(StatusBar::Connected());
+    EXPECT_EQ(StatusBar::Pane1Text(), QStringLiteral("Kitchen"));
+    EXPECT_TRUE(welcome->StatusPane().toolTip().isEmpty());
+    EXPECT_FALSE(welcome->AccessLabel()->isVisible());
+
+    // Unplugged: plainly not connected, nothing to explain.
+    StopHandset(0);
+    for (int i = 0; i < 200 && StatusBar::Connected(); ++i)
+        Pump(10);
+    EXPECT_EQ(StatusBar::Pane1Text(), QStringLiteral("Not Connected"));
+    EXPECT_FALSE(welcome->AccessLabel()->isVisible());
 }
 
 TEST_F(Shell, BeginProgressWithAndWithoutCancel)
