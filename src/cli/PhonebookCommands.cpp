@@ -18,6 +18,9 @@
 int ReportFailure(const CommandConsole& console, Msg m)
 {
     std::fprintf(console.err, "%s\n", qPrintable(LoadString(m)));
+    // The commonest cause on Linux: the handset is there, but this user may not open it.
+    if (m == Msg::PhoneNotFound)
+        ExplainDeniedHandset(console.err);
     return 1;
 }
 
