@@ -4,12 +4,14 @@
 
 #include "core/common/Cp1252.h"
 #include "core/common/DocumentsFolder.h"
+#include "core/common/PrivateFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <vector>
 
 namespace PhonebookBackups {
 
@@ -32,13 +34,44 @@ QString FileSafe(const std::string& handsetName)
     return name;
 }
 
-// Newest first: by the time in the name, then by the number added within the same second.
-bool Newer(const QString& a, const QString& b)
+// By the time in the name, then by the number added within the same second.
+bool NamedLater(const QString& a, const QString& b)
 {
     const auto ma = kBackupName.match(a), mb = kBackupName.match(b);
     if (ma.captured(2) != mb.captured(2))
         return ma.captured(2) > mb.captured(2);
     return ma.captured(3).toInt() > mb.captured(3).toInt();
+}
+
+struct Backup {
+    QString name;
+    qint64 written;  // the file's modification time, in ms since the epoch
+    // Written while the clock ran ahead of where it is now.
+    bool ahead;
+};
+
+// The backups among `names` in `folder`, the last written first. Not by the times in their
+// names, which are only what the local clock said: set back, it names every later backup before
+// the ones it named while it ran ahead. The files' own times move with the clock just the same,
+// so a backup dated after now was written while the clock ran ahead, and counts as older than
+// any dated before now: each backup written since then replaces one of those first. Backups
+// written within one tick of the clock go by their names.
+std::vector<Backup> NewestWrittenFirst(const QDir& folder, const QStringList& names)
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    std::vector<Backup> backups;
+    for (const QString& name : names) {
+        const qint64 written = QFileInfo(folder.filePath(name)).lastModified().toMSecsSinceEpoch();
+        backups.push_back({name, written, written > now});
+    }
+    std::sort(backups.begin(), backups.end(), [](const Backup& a, const Backup& b) {
+        if (a.ahead != b.ahead)
+            return b.ahead;
+        if (a.written != b.written)
+            return a.written > b.written;
+        return NamedLater(a.name, b.name);
+    });
+    return backups;
 }
 
 }  // namespace
@@ -48,8 +81,9 @@ QString Folder()
     const QString books = ProgramDocumentsFolder(Msg::MyPhonebooks);
     if (books.isEmpty())
         return {};
+    // The books of the user's handsets, kept without asking: nobody else may read them.
     const QString folder = books + kFolderName;
-    return QDir().mkpath(folder) ? folder : QString();
+    return MakePrivateFolder(folder) ? folder : QString();
 }
 
 QString PathFor(const QString& folder, const std::string& handsetName, const QDateTime& when)
@@ -86,16 +120,23 @@ void Prune(const QString& path, int keep)
     const auto match = kBackupName.match(kept.fileName());
     if (!match.hasMatch())
         return;
-    const QString handset = match.captured(1);
-    QStringList same;
-    for (const QString& name : QDir(kept.absolutePath()).entryList({QStringLiteral("*") + kSuffix}, QDir::Files)) {
-        const auto m = kBackupName.match(name);
-        if (m.hasMatch() && m.captured(1) == handset)
-            same.append(name);
+    // Just written: the newest, whatever its name or its time say. It got the umask's
+    // permissions, and is made the user's alone, as the folder is.
+    if (kept.isFile()) {
+        QFile::setPermissions(path, kPrivateFile);
+        --keep;
     }
-    std::sort(same.begin(), same.end(), Newer);
-    for (qsizetype i = keep; i < same.size(); ++i)
-        QFile::remove(kept.absolutePath() + u'/' + same[i]);
+    const QString handset = match.captured(1);
+    const QDir folder(kept.absolutePath());
+    QStringList others;
+    for (const QString& name : folder.entryList({QStringLiteral("*") + kSuffix}, QDir::Files)) {
+        const auto m = kBackupName.match(name);
+        if (m.hasMatch() && m.captured(1) == handset && name != kept.fileName())
+            others.append(name);
+    }
+    const std::vector<Backup> backups = NewestWrittenFirst(folder, others);
+    for (std::size_t i = static_cast<std::size_t>(std::max(keep, 0)); i < backups.size(); ++i)
+        QFile::remove(folder.filePath(backups[i].name));
 }
 
 QStringList List()
@@ -106,10 +147,9 @@ QStringList List()
     for (const QString& name : folder.entryList({QStringLiteral("*") + kSuffix}, QDir::Files))
         if (kBackupName.match(name).hasMatch())
             names.append(name);
-    std::sort(names.begin(), names.end(), Newer);
     QStringList paths;
-    for (const QString& name : names)
-        paths.append(folder.filePath(name));
+    for (const Backup& backup : NewestWrittenFirst(folder, names))
+        paths.append(folder.filePath(backup.name));
     return paths;
 }
 

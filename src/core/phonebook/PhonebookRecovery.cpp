@@ -2,6 +2,8 @@
 
 #include "core/phonebook/PhonebookTransfer.h"
 
+#include "core/common/PrivateFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,10 +26,11 @@ bool Exists()
 
 Msg Write(const PhonebookTransfer& book)
 {
+    // The book is the user's own: nobody else may read it, nor even see that it is there.
     const QString path = Path();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+    if (!MakePrivateFolder(QFileInfo(path).absolutePath()))
         return Msg::FileWriteFailed;
-    return book.SaveToFile(path);
+    return book.SaveToFile(path, kPrivateFile);
 }
 
 void Remove()

@@ -14,7 +14,8 @@ namespace PhonebookRecovery {
 
 QString Path();
 bool Exists();
-// Written as a whole or not at all; the folder is made when missing.
+// Written as a whole or not at all, readable by the user alone (0600), in a folder only the user
+// may enter (0700), which is made when missing and tightened when it is wider.
 Msg Write(const PhonebookTransfer& book);
 void Remove();
 

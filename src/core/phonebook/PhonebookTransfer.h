@@ -4,10 +4,12 @@
 #include "core/phonebook/PhonebookEntry.h"
 #include "core/phonebook/PhonebookTransferBase.h"
 
+#include <QFileDevice>
 #include <QString>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -45,8 +47,9 @@ public:
     // The name of the handset of the last receive (8-bit text).
     const std::string& HandsetName() const { return m_handsetName; }
 
-    // Msg::Ok, Msg::NoMemory or Msg::FileWriteFailed. The file is replaced as a whole or not at all.
-    Msg SaveToFile(const QString& path) const;
+    // Msg::Ok, Msg::NoMemory or Msg::FileWriteFailed. The file is replaced as a whole or not at all,
+    // with `permissions` when given (see WriteFileAtomically).
+    Msg SaveToFile(const QString& path, std::optional<QFileDevice::Permissions> permissions = std::nullopt) const;
     // Msg::Ok, Msg::NoMemory or Msg::FileReadFailed. Cleared first, so a failed load leaves an empty phone book.
     Msg LoadFromFile(const QString& path);
     // The same from the file's bytes.

@@ -11,7 +11,7 @@
 #include <limits>
 #include <new>
 
-Msg PhonebookTransfer::SaveToFile(const QString& path) const
+Msg PhonebookTransfer::SaveToFile(const QString& path, std::optional<QFileDevice::Permissions> permissions) const
 {
     // The count is 16 bits wide; a larger book would make a file whose count lies.
     if (m_entries.size() > std::numeric_limits<std::uint16_t>::max())
@@ -35,7 +35,7 @@ Msg PhonebookTransfer::SaveToFile(const QString& path) const
     }
 
     // Written beside the target and renamed over it, so a failed write leaves the old file whole.
-    return WriteFileAtomically(path, buffer) ? Msg::Ok : Msg::FileWriteFailed;
+    return WriteFileAtomically(path, buffer, nullptr, permissions) ? Msg::Ok : Msg::FileWriteFailed;
 }
 
 Msg PhonebookTransfer::LoadFromFile(const QString& path)

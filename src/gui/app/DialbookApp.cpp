@@ -160,7 +160,9 @@ int DialbookApp::InitInstance()
     if (!takingScreenshots) {
         if (guard.HandOverToRunningCopy(picture))
             return 0;
-        guard.Listen();
+        // Refused when a copy started at the same instant listened first: that one is asked.
+        if (!guard.Listen() && guard.HandOverToRunningCopy(picture))
+            return 0;
     }
 
     SimulatedHandset sim;

@@ -1,15 +1,21 @@
 #include "gui/app/SingleInstanceGuard.h"
 
+#include "core/common/PrivateFolder.h"
+#include "core/common/UniqueFd.h"
 #include "core/handset/HandsetFolder.h"
 
-#include <QLocalServer>
+#include <QFile>
 #include <QFileInfo>
+#include <QLocalServer>
 #include <QLocalSocket>
 
-#include <memory>
-
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <memory>
 #include <string>
 
 namespace {
@@ -18,6 +24,33 @@ constexpr int kConnectMs = 500;
 constexpr QByteArrayView kRaise = "raise\n";
 // "raise", a tab and a path of at most 4096 bytes.
 constexpr qsizetype kLongestMessage = 8192;
+
+// Holds the lock of `socketName` until the result goes; invalid when it cannot be had. The lock
+// file stays for good: removing it would let a copy that waits on the removed file and a copy
+// that makes a new one both hold "the" lock.
+UniqueFd LockBeside(const QString& socketName)
+{
+    const QByteArray path = QFile::encodeName(socketName + QStringLiteral(".lock"));
+    UniqueFd fd(::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!fd.IsValid())
+        return {};
+    ::fchmod(fd.Get(), 0600);  // in case it was made wider by hand; the lock works either way
+    int locked;
+    do
+        locked = ::flock(fd.Get(), LOCK_EX);
+    while (locked != 0 && errno == EINTR);
+    return locked == 0 ? std::move(fd) : UniqueFd();
+}
+
+// Whether a copy listens on `name`; a socket file left behind refuses the connection at once.
+bool SomeoneAnswers(const QString& name)
+{
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    const bool answered = socket.waitForConnected(kConnectMs);
+    socket.abort();
+    return answered;
+}
 
 }  // namespace
 
@@ -28,7 +61,9 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& key, QObject* parent) : 
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     const std::string folder = !runtime.isEmpty() ? runtime.toStdString() + "/orvak-dialbook"
                                                   : "/tmp/orvak-dialbook-" + std::to_string(::getuid());
-    if (HandsetFolder::Ensure(folder, nullptr))
+    // Ensure refuses a link or a folder of someone else's; one of ours that others may enter
+    // is tightened, since the lock file and the socket are in it.
+    if (HandsetFolder::Ensure(folder, nullptr) && MakePrivateFolder(QString::fromStdString(folder)))
         m_name = QString::fromStdString(folder) + QStringLiteral("/") + key;
 }
 
@@ -67,14 +102,18 @@ bool SingleInstanceGuard::Listen()
 {
     if (m_name.isEmpty())
         return false;  // no private folder for it: this copy runs without the guard
+    // Looking, removing and listening are one step for the copies: without the lock, a copy
+    // that found nobody could remove the socket another had just made, and both would run.
+    const UniqueFd lock = LockBeside(m_name);
+    if (!lock.IsValid() || SomeoneAnswers(m_name))
+        return false;
+    // Qt makes the socket under another name and renames it over this one, so a socket
+    // file still there would not even make listen() fail: nobody answers on it, so it goes.
+    QLocalServer::removeServer(m_name);
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(m_name)) {
-        // Left behind by a copy that crashed: nobody answered HandOverToRunningCopy.
-        QLocalServer::removeServer(m_name);
-        if (!m_server->listen(m_name))
-            return false;
-    }
+    if (!m_server->listen(m_name))
+        return false;
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
             auto buffer = std::make_shared<QByteArray>();

@@ -152,6 +152,7 @@ TEST(SingleInstance, ASecondCopyRaisesTheFirst)
     SingleInstanceGuard second(key);
     EXPECT_TRUE(second.HandOverToRunningCopy());
     EXPECT_TRUE(raised.wait(2000));
+    QFile::remove(first.ServerName() + QStringLiteral(".lock"));
 }
 
 }  // namespace
