@@ -106,7 +106,7 @@ Msg Make(ProgressDisplay* progress, QString* path)
     if (folder.isEmpty())
         return Msg::FileWriteFailed;
     const QString file = PathFor(folder, book.HandsetName(), QDateTime::currentDateTime());
-    if (const Msg m = book.SaveToFile(file); m != Msg::Ok)
+    if (const Msg m = book.SaveToFile(file, kPrivateFile); m != Msg::Ok)
         return m;
     if (path)
         *path = file;
@@ -120,12 +120,9 @@ void Prune(const QString& path, int keep)
     const auto match = kBackupName.match(kept.fileName());
     if (!match.hasMatch())
         return;
-    // Just written: the newest, whatever its name or its time say. It got the umask's
-    // permissions, and is made the user's alone, as the folder is.
-    if (kept.isFile()) {
-        QFile::setPermissions(path, kPrivateFile);
+    // Just written: the newest, whatever its name or its time say.
+    if (kept.isFile())
         --keep;
-    }
     const QString handset = match.captured(1);
     const QDir folder(kept.absolutePath());
     QStringList others;
