@@ -5,6 +5,10 @@
 // and the same bytes received, against moving the reports through a bare socket pair. Also the
 // program's own time per report: the CPU time of the thread that runs the engine.
 //
+// A 100-entry phone book received as the program receives it: one operation, one connection, on
+// a worker; the wall time per exchange and the program's own time per exchange (the CPU time of
+// the operation's thread; the simulated handset's time is not the program's).
+//
 // On the full-speed bus: a picture sent and a 100-entry phone book received, against the time
 // the bus itself needs (1 ms per 64-byte report in each direction).
 
@@ -16,7 +20,9 @@
 #include "core/handset/HandsetIds.h"
 #include "core/handset/HandsetLink.h"
 #include "core/handset/ReportCodec.h"
+#include "core/common/NullProgress.h"
 #include "core/phonebook/PhonebookTransfer.h"
+#include "core/transfer/HandsetOperation.h"
 #include "core/transfer/ProtocolCodes.h"
 
 #include "MedianMs.h"
@@ -129,6 +135,25 @@ struct Engines {
     }
 };
 
+// The information, the count and every record: the exchanges of a receive.
+constexpr int kBookExchanges = 2 + kBookEntries;
+
+// One receive of the whole book as an operation; adds the operation thread's CPU time in ms.
+bool ReceiveBook(double* cpuMs)
+{
+    NullProgress progress;
+    PhonebookTransfer transfer;
+    transfer.SetProgressDialog(&progress);
+    const Msg m = HandsetOperation::Run(progress, [&] {
+        const double before = ThreadCpuMs();
+        const Msg r = transfer.ReceivePhonebook();
+        if (cpuMs)
+            *cpuMs += ThreadCpuMs() - before;
+        return r;
+    });
+    return m == Msg::Ok && transfer.Count() == kBookEntries;
+}
+
 // Median wall time in ms, and the engine thread's median CPU time per report in microseconds.
 std::pair<double, double> Measure(const std::function<bool()>& work, bool& ok)
 {
@@ -156,6 +181,7 @@ int main(int argc, char** argv)
     const double baseline = MedianMs(kRounds, Baseline);
     std::pair<double, double> send, receive;
     double bookNone = 0;
+    double bookHostUs = 0;
     {
         Handset h(folder.path(), SimBus::None);
         h.handset.SetReadData(FN_READ_RECORD, CLASS_PHONEBOOK, 0, engines.picture);
@@ -164,8 +190,14 @@ int main(int argc, char** argv)
         receive = Measure([&] { return engines.Receive(); }, ok);
         for (int i = 1; i <= kBookEntries; ++i)
             h.handset.AddContact("Contact " + std::to_string(i), "555" + std::to_string(1000 + i));
-        PhonebookTransfer transfer;
-        bookNone = MedianMs(kRounds, [&] { ok = transfer.ReceivePhonebook() == Msg::Ok && ok; });
+        std::vector<double> cpu;
+        bookNone = MedianMs(kRounds, [&] {
+            double ms = 0;
+            ok = ReceiveBook(&ms) && ok;
+            cpu.push_back(ms);
+        });
+        std::sort(cpu.begin(), cpu.end());
+        bookHostUs = cpu[cpu.size() / 2] * 1000.0 / kBookExchanges;
     }
     std::printf("picture of %zu bytes in %llu %d-byte reports, median of %d rounds\n", kPictureBytes,
                 static_cast<unsigned long long>(kPictureReports), kReportLength, kRounds);
@@ -176,8 +208,9 @@ int main(int argc, char** argv)
     std::printf("  receive engine from simulator  %8.2f ms   ratio %5.2f   host %5.1f us/report (goal <= 20)\n",
                 receive.first, receive.first / baseline, receive.second);
 
-    std::printf("  %d-entry phone book receive   %8.2f ms   %5.1f us per exchange\n", kBookEntries, bookNone,
-                bookNone * 1000.0 / (2 + kBookEntries));
+    std::printf("  %d-entry phone book receive   %8.2f ms   %5.1f us per exchange, of them the program's own %5.1f "
+                "(goal <= 30)\n",
+                kBookEntries, bookNone, bookNone * 1000.0 / kBookExchanges, bookHostUs);
 
     // The bus alone: a command and its reply, then one 1 ms frame per data report; a phone
     // book is the information, the count and each record, each a command and a reply.
@@ -190,13 +223,12 @@ int main(int argc, char** argv)
         for (int i = 1; i <= kBookEntries; ++i)
             h.handset.AddContact("Contact " + std::to_string(i), "555" + std::to_string(1000 + i));
         picture = MedianMs(3, [&] { ok = engines.Send() && ok; });
-        PhonebookTransfer transfer;
-        book = MedianMs(3, [&] { ok = transfer.ReceivePhonebook() == Msg::Ok && transfer.Count() == kBookEntries && ok; });
+        book = MedianMs(3, [&] { ok = ReceiveBook(nullptr) && ok; });
     }
     std::printf("bus full-speed, median of 3 rounds:\n");
-    std::printf("  picture send                   %8.2f ms   ratio %5.3f to the bus's %.0f ms (goal <= 1.05)\n",
+    std::printf("  picture send                   %8.2f ms   ratio %5.3f to the bus's %.0f ms (goal <= 1.02)\n",
                 picture, picture / pictureBound, pictureBound);
-    std::printf("  %d-entry phone book receive   %8.2f ms   ratio %5.3f to the bus's %.0f ms (goal <= 1.10)\n",
+    std::printf("  %d-entry phone book receive   %8.2f ms   ratio %5.3f to the bus's %.0f ms (goal <= 1.05)\n",
                 kBookEntries, book, book / bookBound, bookBound);
     return ok ? 0 : 1;
 }

@@ -107,6 +107,15 @@ TEST_F(PhonebookCommands, FailuresPrintTheirMessage)
     EXPECT_NE(err.Text().find("Error: Could not write to the file."), std::string::npos);
 }
 
+// Ctrl+C, as the terminal sends it, `ms` from now.
+std::thread InterruptAfter(int ms)
+{
+    return std::thread([ms] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        ::kill(::getpid(), SIGINT);
+    });
+}
+
 TEST_F(PhonebookCommands, CtrlCCancelsAPull)
 {
     SimConfig c;
@@ -114,10 +123,7 @@ TEST_F(PhonebookCommands, CtrlCCancelsAPull)
     SimHandset& h = StartHandset(c);
     for (int i = 0; i < 100; ++i)
         h.AddContact("C" + std::to_string(i), "1");
-    std::thread interrupt([] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        ::kill(::getpid(), SIGINT);
-    });
+    std::thread interrupt = InterruptAfter(300);
     EXPECT_EQ(RunPullCommand(Console(), Path("a.opbk")), 1);
     interrupt.join();
     EXPECT_NE(err.Text().find("Data transfer canceled."), std::string::npos) << err.Text();
@@ -148,10 +154,7 @@ TEST_F(PhonebookCommands, CtrlCBeforeTheDownloadLeavesTheHandsetsBookWhole)
     int before = 0;
     for (int ms : {30, 60, 90, 120, 150, 180}) {
         h.ClearCommands();
-        std::thread interrupt([ms] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-            ::kill(::getpid(), SIGINT);
-        });
+        std::thread interrupt = InterruptAfter(ms);
         const int code = RunPushCommand(yes, Path("mine.opbk"));
         interrupt.join();
         Settle();

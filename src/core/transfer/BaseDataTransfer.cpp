@@ -3,7 +3,7 @@
 #include "core/transfer/HandsetSession.h"
 #include "core/transfer/ProtocolCodes.h"
 
-#include "core/common/ProgressDisplay.h"
+#include "core/common/NullProgress.h"
 #include "core/handset/ExchangeRequest.h"
 
 #include "core/common/ByteOrder.h"
@@ -25,15 +25,6 @@ std::array<std::uint8_t, params::kSize> Parameters(std::uint32_t length, RecordT
     PutLe16(p, params::kWord, tag.word);
     return p;
 }
-
-class NullProgress final : public ProgressDisplay {
-public:
-    void SetStatusText(const QString&) override {}
-    void SetRange(int, int) override {}
-    void SetStep(int) override {}
-    void ResetPosition() override {}
-    void PostStep() override {}
-};
 
 }  // namespace
 

@@ -86,6 +86,15 @@ protected:
         SimFixture::SetUp();
         m_link.reset();  // the window watches for handsets itself
     }
+    // Plugs in a handset called `name` and waits until the window shows its name.
+    void PlugInAndWait(const char* name)
+    {
+        SimConfig c;
+        c.name = name;
+        StartHandset(c);
+        for (int i = 0; i < 200 && StatusBar::HandsetName() != QString::fromLatin1(name); ++i)
+            Pump(10);
+    }
     ScriptedPrompts prompts;
 };
 
@@ -160,11 +169,7 @@ TEST_F(Shell, ArrivalAndRemovalChangeEveryPagesStatusBar)
     EXPECT_FALSE(StatusBar::Connected());
     EXPECT_EQ(StatusBar::Pane1Text(), QStringLiteral("Not Connected"));
 
-    SimConfig c;
-    c.name = "Kitchen";
-    StartHandset(c);
-    for (int i = 0; i < 200 && StatusBar::HandsetName() != QStringLiteral("Kitchen"); ++i)
-        Pump(10);
+    PlugInAndWait("Kitchen");
     EXPECT_TRUE(StatusBar::Connected());
     EXPECT_EQ(StatusBar::Pane1Text(), QStringLiteral("Kitchen"));
     // The state is shared: another page shows it too once shown.
@@ -210,11 +215,7 @@ TEST_F(Shell, AHandsetThisUserMayNotOpenIsExplainedUntilItOpens)
     // With the rule in place the handset is plugged in again, and opens.
     denied.Unplug();
     window.OnTabCommand(300);
-    SimConfig c;
-    c.name = "Kitchen";
-    StartHandset(c);
-    for (int i = 0; i < 200 && StatusBar::HandsetName() != QStringLiteral("Kitchen"); ++i)
-        Pump(10);
+    PlugInAndWait("Kitchen");
     EXPECT_TRUE(StatusBar::Connected());
     EXPECT_EQ(StatusBar::Pane1Text(), QStringLiteral("Kitchen"));
     EXPECT_TRUE(welcome->StatusPane().toolTip().isEmpty());
