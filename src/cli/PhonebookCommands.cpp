@@ -106,6 +106,11 @@ int RunPushCommand(const CommandConsole& console, const QString& path, bool keep
     TransferSession session(console);
     const Msg sent = send.Run(*session.Progress(), keepBackup);
     session.Finish();
+    if (sent == Msg::Cancelled && !send.Partial()) {
+        ReportFailure(console, sent);
+        std::fprintf(console.err, "Nothing was sent: the handset's phone book is as it was.\n");
+        return 1;
+    }
     if (send.BackupFailed()) {
         std::fprintf(console.err, "The handset's phone book could not be kept before the send, so nothing was sent.\n");
         return ReportFailure(console, sent);
