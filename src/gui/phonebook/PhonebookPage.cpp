@@ -8,7 +8,7 @@
 #include "gui/phonebook/FieldEditCommand.h"
 #include "gui/phonebook/PhoneNumberEdit.h"
 #include "gui/phonebook/PhonebookHistory.h"
-#include "core/phonebook/Cp1252Validator.h"
+#include "gui/phonebook/Cp1252Validator.h"
 #include "core/phonebook/PhonebookLimits.h"
 
 #include "gui/contacts/ImportExportWizard.h"

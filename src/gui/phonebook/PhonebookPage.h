@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/contacts/ContactImport.h"
-#include "core/phonebook/PhonebookListModel.h"
 #include "core/phonebook/PhonebookTransfer.h"
 
 #include "gui/phonebook/BookState.h"
 #include "gui/phonebook/BookStateCommand.h"
 #include "gui/phonebook/PhonebookEditTarget.h"
+#include "gui/phonebook/PhonebookListModel.h"
 #include "gui/shell/TabPage.h"
 #include "gui/shell/UserPrompts.h"
 
