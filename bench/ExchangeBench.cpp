@@ -16,11 +16,12 @@
 #include "sim/SimHandsetServer.h"
 
 #include "core/common/Event.h"
+#include "core/common/NullProgress.h"
 #include "core/handset/HandsetFolder.h"
 #include "core/handset/HandsetIds.h"
 #include "core/handset/HandsetLink.h"
 #include "core/handset/ReportCodec.h"
-#include "core/common/NullProgress.h"
+#include "core/phonebook/Phonebook.h"
 #include "core/phonebook/PhonebookTransfer.h"
 #include "core/transfer/HandsetOperation.h"
 #include "core/transfer/ProtocolCodes.h"
@@ -144,14 +145,15 @@ bool ReceiveBook(double* cpuMs)
     NullProgress progress;
     PhonebookTransfer transfer;
     transfer.SetProgressDialog(&progress);
+    Phonebook book;
     const Msg m = HandsetOperation::Run(progress, [&] {
         const double before = ThreadCpuMs();
-        const Msg r = transfer.ReceivePhonebook();
+        const Msg r = transfer.ReceivePhonebook(book);
         if (cpuMs)
             *cpuMs += ThreadCpuMs() - before;
         return r;
     });
-    return m == Msg::Ok && transfer.Count() == kBookEntries;
+    return m == Msg::Ok && book.Count() == kBookEntries;
 }
 
 // Median wall time in ms, and the engine thread's median CPU time per report in microseconds.

@@ -1,8 +1,9 @@
 #include "sim/SimHandset.h"
 
 #include "core/common/ByteOrder.h"
+#include "core/phonebook/PhonebookFile.h"
 #include "core/phonebook/PhonebookFileLayout.h"
-#include "core/phonebook/PhonebookTransfer.h"
+#include "core/phonebook/PhonebookRecord.h"
 #include "core/transfer/NameField.h"
 #include "core/transfer/ProtocolCodes.h"
 #include "core/transfer/RecordLayouts.h"
@@ -60,8 +61,9 @@ bool SimHandset::LoadPhonebook(const std::string& path, std::string* error, bool
     const QByteArray bytes = file.readAll();
     const std::span<const std::uint8_t> b(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                           static_cast<std::size_t>(bytes.size()));
-    if (b.size() < opbk::kHeaderSize || GetLe32(b, opbk::kMagic) != 0 ||
-        (b.size() - opbk::kHeaderSize) / opbk::kRecordSize != GetLe16(b, opbk::kCount)) {
+    // The records are kept byte for byte, as the handset holds them.
+    const std::optional<std::size_t> count = PhonebookFile::RecordCount(b);
+    if (!count) {
         *error = path + ": not a phone-book file";
         return false;
     }
@@ -69,7 +71,7 @@ bool SimHandset::LoadPhonebook(const std::string& path, std::string* error, bool
     if (!keepIdentity)
         std::copy_n(b.begin() + opbk::kIdentity, m_config.identity.size(), m_config.identity.begin());
     m_phonebook.clear();
-    for (std::size_t i = 0; i < GetLe16(b, opbk::kCount); ++i) {
+    for (std::size_t i = 0; i < *count; ++i) {
         SimPhonebookRecord r;
         std::copy_n(b.begin() + opbk::kHeaderSize + i * r.size(), r.size(), r.begin());
         m_phonebook.push_back(r);
@@ -89,7 +91,7 @@ void SimHandset::AddContact(const std::string& name, const std::string& number)
     entry.name = name;
     entry.number = number;
     std::vector<std::uint8_t> wire(wirerecord::kSize, 0);
-    PhonebookTransfer::EncodeRecordBody(wire, entry, entry.choice1, entry.choice2);
+    PhonebookRecord::EncodeBody(wire, entry, entry.choice1, entry.choice2);
     const std::array<std::uint8_t, params::kSize> p{0, 0, 0, 0, CLASS_PHONEBOOK, 0, 0, 0};
     CommitWrite(FN_WRITE_RECORD, p, wire);
 }

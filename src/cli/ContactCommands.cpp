@@ -5,8 +5,9 @@
 #include "core/contacts/ContactImport.h"
 #include "core/contacts/DelimitedFile.h"
 #include "core/contacts/ExportContacts.h"
+#include "core/phonebook/Phonebook.h"
+#include "core/phonebook/PhonebookFile.h"
 #include "core/phonebook/PhonebookLimits.h"
-#include "core/phonebook/PhonebookTransfer.h"
 
 #include <QFileInfo>
 
@@ -99,18 +100,18 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
     if (const QString complaint = ApplyMapOption(mapTargets, headers, map); !complaint.isEmpty())
         return UsageFailure(console, complaint);
 
-    PhonebookTransfer book;
+    Phonebook book;
     if (QFileInfo::exists(bookPath)) {
-        if (const Msg m = book.LoadFromFile(bookPath); m != Msg::Ok)
+        if (const Msg m = PhonebookFile::Load(bookPath, book); m != Msg::Ok)
             return ReportFailure(console, m);
     }
     PrintMap(console, map, headers);
     const std::size_t before = book.Count();
     const ImportOutcome outcome = ImportContacts(
         contacts, map, static_cast<int>(book.Count()), [&book](const std::string& name, const std::string& number) {
-            auto entry = std::make_unique<PhonebookEntry>();
-            entry->name = name.substr(0, MAX_NAME_LENGTH);
-            entry->number = number.substr(0, MAX_NUMBER_LENGTH);
+            PhonebookEntry entry;
+            entry.name = name.substr(0, MAX_NAME_LENGTH);
+            entry.number = number.substr(0, MAX_NUMBER_LENGTH);
             book.Append(std::move(entry));
         });
     if (outcome.droppedCharacters > 0)
@@ -126,7 +127,7 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
         std::fprintf(console.out, "Would add %d entries to %s (nothing written)\n", outcome.added, qPrintable(bookPath));
         return 0;
     }
-    if (const Msg saved = book.SaveToFile(bookPath); saved != Msg::Ok)
+    if (const Msg saved = PhonebookFile::Save(bookPath, book); saved != Msg::Ok)
         return ReportFailure(console, saved);
     std::fprintf(console.out, "Added %d entries to %s\n", outcome.added, qPrintable(bookPath));
     return 0;
@@ -134,8 +135,8 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
 
 int RunExportCommand(const CommandConsole& console, const QString& bookPath, const QString& out)
 {
-    PhonebookTransfer book;
-    if (const Msg m = book.LoadFromFile(bookPath); m != Msg::Ok)
+    Phonebook book;
+    if (const Msg m = PhonebookFile::Load(bookPath, book); m != Msg::Ok)
         return ReportFailure(console, m);
     std::vector<const PhonebookEntry*> entries;
     for (std::size_t i = 0; i < book.Count(); ++i)

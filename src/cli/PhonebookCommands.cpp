@@ -9,6 +9,8 @@
 
 #include "core/common/Cp1252.h"
 #include "core/common/StringTable.h"
+#include "core/phonebook/Phonebook.h"
+#include "core/phonebook/PhonebookFile.h"
 #include "core/phonebook/PhonebookTransfer.h"
 #include "core/transfer/HandsetInfoTransfer.h"
 #include "core/transfer/HandsetOperation.h"
@@ -80,13 +82,14 @@ int RunInfoCommand(const CommandConsole& console)
 int RunPullCommand(const CommandConsole& console, const QString& path)
 {
     TransferSession session(console);
-    PhonebookTransfer book;
-    book.SetProgressDialog(session.Progress());
-    const Msg received = HandsetOperation::Run(*session.Progress(), [&] { return book.ReceivePhonebook(); });
+    Phonebook book;
+    PhonebookTransfer transfer;
+    transfer.SetProgressDialog(session.Progress());
+    const Msg received = HandsetOperation::Run(*session.Progress(), [&] { return transfer.ReceivePhonebook(book); });
     session.Finish();
     if (received != Msg::Ok)
         return ReportFailure(console, received);
-    if (const Msg saved = book.SaveToFile(path); saved != Msg::Ok)
+    if (const Msg saved = PhonebookFile::Save(path, book); saved != Msg::Ok)
         return ReportFailure(console, saved);
     std::fprintf(console.out, "Received %zu entries into %s\n", book.Count(), qPrintable(path));
     return 0;
@@ -94,8 +97,8 @@ int RunPullCommand(const CommandConsole& console, const QString& path)
 
 int RunPushCommand(const CommandConsole& console, const QString& path, bool keepBackup)
 {
-    PhonebookTransfer file;
-    if (const Msg m = file.LoadFromFile(path); m != Msg::Ok)
+    Phonebook file;
+    if (const Msg m = PhonebookFile::Load(path, file); m != Msg::Ok)
         return ReportFailure(console, m);
     if (!Ask(console, Msg::ConfirmOverwriteHandset))
         return 1;
@@ -140,8 +143,8 @@ int RunBackupsCommand(const CommandConsole& console)
 
 int RunShowCommand(const CommandConsole& console, const QString& path)
 {
-    PhonebookTransfer book;
-    if (const Msg m = book.LoadFromFile(path); m != Msg::Ok)
+    Phonebook book;
+    if (const Msg m = PhonebookFile::Load(path, book); m != Msg::Ok)
         return ReportFailure(console, m);
     std::fprintf(console.out, "Identity: %s\n", book.Identity().ToHex().c_str());
     for (std::size_t i = 0; i < book.Count(); ++i) {

@@ -1,6 +1,7 @@
 // `dialbook import` and `dialbook export`, as a new user tries them.
 
 #include "cli/CommandLine.h"
+#include "core/phonebook/PhonebookFile.h"
 #include "support/Captured.h"
 #include "support/PhonebookHelpers.h"
 
@@ -43,13 +44,13 @@ TEST_F(ContactCommands, ImportGuessesOrTakesAMapAndLeavesTheBookWholeOnFailure)
     EXPECT_FALSE(QFile::exists(book)) << "a dry run writes nothing";
 
     ASSERT_EQ(Run({"import", google, book, "--map", "phone=Phone 2 - Value,last=none"}), 0);
-    PhonebookTransfer read;
-    ASSERT_EQ(read.LoadFromFile(book), Msg::Ok);
+    Phonebook read;
+    ASSERT_EQ(PhonebookFile::Load(book, read), Msg::Ok);
     ASSERT_EQ(read.Count(), 2u);
     EXPECT_EQ(read.Entry(0)->name, "Anna");
     EXPECT_EQ(read.Entry(0)->number, "081234");
     ASSERT_EQ(Run({"import", google, book, "--map", "first=2,phone=4"}), 0);
-    ASSERT_EQ(read.LoadFromFile(book), Msg::Ok);
+    ASSERT_EQ(PhonebookFile::Load(book, read), Msg::Ok);
     ASSERT_EQ(read.Count(), 4u);
     EXPECT_EQ(read.Entry(2)->name, "Berg");
 
@@ -57,9 +58,9 @@ TEST_F(ContactCommands, ImportGuessesOrTakesAMapAndLeavesTheBookWholeOnFailure)
     EXPECT_EQ(Run({"import", google, book, "--map", "mobile=3"}), kExitUsage);
 
     // 98 entries and 3 rows would pass the 100: refused, and the book stays as it was.
-    PhonebookTransfer full;
+    Phonebook full;
     FillBook(full, 98);
-    ASSERT_EQ(full.SaveToFile(book), Msg::Ok);
+    ASSERT_EQ(PhonebookFile::Save(book, full), Msg::Ok);
     const QByteArray before = ReadAll(book);
     const QString three = Path("three.csv");
     WriteAll(three, "Name,Phone\na,1\nb,2\nc,3\n");
@@ -72,9 +73,9 @@ TEST_F(ContactCommands, ImportGuessesOrTakesAMapAndLeavesTheBookWholeOnFailure)
 
 TEST_F(ContactCommands, ExportWritesCsvOrVCardByTheName)
 {
-    PhonebookTransfer book;
+    Phonebook book;
     book.Append(MakeEntry("Home", "5551234"));
-    ASSERT_EQ(book.SaveToFile(Path("book.opbk")), Msg::Ok);
+    ASSERT_EQ(PhonebookFile::Save(Path("book.opbk"), book), Msg::Ok);
     ASSERT_EQ(Run({"export", Path("book.opbk"), Path("out.csv")}), 0);
     EXPECT_EQ(ReadAll(Path("out.csv")), QByteArray("\"name\",\"phone\"\r\n\"Home\",\"5551234\"\r\n"));
     ASSERT_EQ(Run({"export", Path("book.opbk"), Path("out.vcf")}), 0);

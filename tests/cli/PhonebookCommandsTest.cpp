@@ -2,6 +2,7 @@
 
 #include "cli/PhonebookCommands.h"
 #include "core/phonebook/PhonebookBackups.h"
+#include "core/phonebook/PhonebookFile.h"
 #include "core/transfer/ProtocolCodes.h"
 #include "support/Captured.h"
 #include "support/PhonebookHelpers.h"
@@ -39,10 +40,10 @@ protected:
 
 TEST_F(PhonebookCommands, PullWritesTheFileTheHandsetStartedFrom)
 {
-    PhonebookTransfer original;
+    Phonebook original;
     original.SetIdentity({0x01020304, 0x0506});
     FillBook(original, 12);
-    ASSERT_EQ(original.SaveToFile(Path("book.opbk")), Msg::Ok);
+    ASSERT_EQ(PhonebookFile::Save(Path("book.opbk"), original), Msg::Ok);
 
     SimHandset& h = StartHandset();
     std::string error;
@@ -60,12 +61,12 @@ TEST_F(PhonebookCommands, PushAsksFirstAndSendsTheCompleteEntries)
 {
     SimHandset& h = StartHandset();
     h.AddContact("Old", "1");
-    PhonebookTransfer book;
+    Phonebook book;
     book.Append(MakeEntry("Keep", "123"));
     book.Append(MakeEntry("No number", ""));
     book.Append(MakeEntry("", "456"));
     book.Append(MakeEntry("Also", "789"));
-    ASSERT_EQ(book.SaveToFile(Path("p.opbk")), Msg::Ok);
+    ASSERT_EQ(PhonebookFile::Save(Path("p.opbk"), book), Msg::Ok);
 
     // Nobody at a terminal to answer: taken as No, nothing sent.
     EXPECT_EQ(RunPushCommand(Console(), Path("p.opbk")), 1);
@@ -85,8 +86,8 @@ TEST_F(PhonebookCommands, PushAsksFirstAndSendsTheCompleteEntries)
     yes.assumeYes = true;
     ASSERT_EQ(RunPushCommand(yes, Path("p.opbk")), 0) << err.Text();
     ASSERT_EQ(RunPullCommand(Console(), Path("back.opbk")), 0);
-    PhonebookTransfer back;
-    ASSERT_EQ(back.LoadFromFile(Path("back.opbk")), Msg::Ok);
+    Phonebook back;
+    ASSERT_EQ(PhonebookFile::Load(Path("back.opbk"), back), Msg::Ok);
     ASSERT_EQ(back.Count(), 2u);
     EXPECT_EQ(back.Entry(0)->name, "Keep");
     EXPECT_EQ(back.Entry(1)->name, "Also");
@@ -141,9 +142,9 @@ TEST_F(PhonebookCommands, CtrlCBeforeTheDownloadLeavesTheHandsetsBookWhole)
     for (int i = 0; i < 30; ++i)
         h.AddContact("Kept " + std::to_string(i), "555");
     const auto original = h.Phonebook();
-    PhonebookTransfer mine;
+    Phonebook mine;
     FillBook(mine, 10);
-    ASSERT_EQ(mine.SaveToFile(Path("mine.opbk")), Msg::Ok);
+    ASSERT_EQ(PhonebookFile::Save(Path("mine.opbk"), mine), Msg::Ok);
     CommandConsole yes = Console();
     yes.assumeYes = true;
     // A signal that comes before the push sets up its own handler must not end the test.
@@ -177,9 +178,9 @@ TEST_F(PhonebookCommands, PushKeepsTheHandsetsBookFirstAndSaysWhatAStoppedSendLe
     SimHandset& h = StartHandset();
     for (int i = 0; i < 5; ++i)
         h.AddContact("Newer " + std::to_string(i), "55500" + std::to_string(i));
-    PhonebookTransfer old;
+    Phonebook old;
     FillBook(old, 30);
-    ASSERT_EQ(old.SaveToFile(Path("old.opbk")), Msg::Ok);
+    ASSERT_EQ(PhonebookFile::Save(Path("old.opbk"), old), Msg::Ok);
     CommandConsole yes = Console();
     yes.assumeYes = true;
 
@@ -219,7 +220,7 @@ TEST_F(PhonebookCommands, PushKeepsTheHandsetsBookFirstAndSaysWhatAStoppedSendLe
     const QString folder = PhonebookBackups::Folder();
     const QDateTime start(QDate(2026, 1, 1), QTime(8, 0));
     for (int i = 0; i < 22; ++i)
-        ASSERT_EQ(old.SaveToFile(PhonebookBackups::PathFor(folder, "Kitchen", start.addSecs(i))), Msg::Ok);
+        ASSERT_EQ(PhonebookFile::Save(PhonebookBackups::PathFor(folder, "Kitchen", start.addSecs(i)), old), Msg::Ok);
     PhonebookBackups::Prune(PhonebookBackups::PathFor(folder, "Kitchen", start.addSecs(30)));
     QStringList kitchen = PhonebookBackups::List().filter(QStringLiteral("Kitchen"));
     ASSERT_EQ(kitchen.size(), 20);

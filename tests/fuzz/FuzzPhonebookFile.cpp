@@ -1,7 +1,9 @@
 // Phone-book files and handset records of any shape: a load either succeeds with a consistent
 // book or fails with an empty one, and never reads past the bytes it was given.
 
-#include "core/phonebook/PhonebookTransfer.h"
+#include "core/phonebook/Phonebook.h"
+#include "core/phonebook/PhonebookFile.h"
+#include "core/phonebook/PhonebookRecord.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,8 +12,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::span<const std::uint8_t> bytes(data, size);
-    PhonebookTransfer book;
-    const Msg m = book.LoadFromBytes(bytes);
+    Phonebook book;
+    const Msg m = PhonebookFile::LoadFromBytes(bytes, book);
     if (m != Msg::Ok && (book.Count() != 0 || !(book.Identity() == HandsetIdentity{})))
         __builtin_trap();
     for (std::size_t i = 0; i < book.Count(); ++i)
@@ -20,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same bytes as one record from the handset, cut to every length up to a whole one.
     PhonebookEntry entry;
-    const bool decoded = PhonebookTransfer::DecodeRecord(0, bytes.first(std::min<std::size_t>(size, 45)), entry);
+    const bool decoded = PhonebookRecord::Decode(0, bytes.first(std::min<std::size_t>(size, 45)), entry);
     if (decoded != (size >= 45))
         __builtin_trap();
     return 0;

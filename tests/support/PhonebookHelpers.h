@@ -1,23 +1,23 @@
 #pragma once
 
-#include "core/phonebook/PhonebookTransfer.h"
+#include "core/phonebook/Phonebook.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <memory>
 #include <string>
+#include <utility>
 
-inline std::unique_ptr<PhonebookEntry> MakeEntry(std::string name, std::string number)
+inline PhonebookEntry MakeEntry(std::string name, std::string number)
 {
-    auto e = std::make_unique<PhonebookEntry>();
-    e->name = std::move(name);
-    e->number = std::move(number);
+    PhonebookEntry e;
+    e.name = std::move(name);
+    e.number = std::move(number);
     return e;
 }
 
 // A book of n entries named "Name 1" ... with numbers "5550001" ...
-inline void FillBook(PhonebookTransfer& book, int n)
+inline void FillBook(Phonebook& book, int n)
 {
     for (int i = 1; i <= n; ++i) {
         char number[16];

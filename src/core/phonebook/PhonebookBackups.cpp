@@ -1,5 +1,7 @@
 #include "core/phonebook/PhonebookBackups.h"
 
+#include "core/phonebook/Phonebook.h"
+#include "core/phonebook/PhonebookFile.h"
 #include "core/phonebook/PhonebookTransfer.h"
 
 #include "core/common/Cp1252.h"
@@ -98,15 +100,16 @@ QString PathFor(const QString& folder, const std::string& handsetName, const QDa
 
 Msg Make(ProgressDisplay* progress, QString* path)
 {
-    PhonebookTransfer book;
-    book.SetProgressDialog(progress);
-    if (const Msg m = book.ReceivePhonebook(); m != Msg::Ok)
+    Phonebook book;
+    PhonebookTransfer transfer;
+    transfer.SetProgressDialog(progress);
+    if (const Msg m = transfer.ReceivePhonebook(book); m != Msg::Ok)
         return m;
     const QString folder = Folder();
     if (folder.isEmpty())
         return Msg::FileWriteFailed;
-    const QString file = PathFor(folder, book.HandsetName(), QDateTime::currentDateTime());
-    if (const Msg m = book.SaveToFile(file, kPrivateFile); m != Msg::Ok)
+    const QString file = PathFor(folder, transfer.HandsetName(), QDateTime::currentDateTime());
+    if (const Msg m = PhonebookFile::Save(file, book, kPrivateFile); m != Msg::Ok)
         return m;
     if (path)
         *path = file;

@@ -1,6 +1,6 @@
 #include "core/phonebook/PhonebookRecovery.h"
 
-#include "core/phonebook/PhonebookTransfer.h"
+#include "core/phonebook/PhonebookFile.h"
 
 #include "core/common/PrivateFolder.h"
 
@@ -24,13 +24,13 @@ bool Exists()
     return QFileInfo(Path()).isFile();
 }
 
-Msg Write(const PhonebookTransfer& book)
+Msg Write(const Phonebook& book)
 {
     // The book is the user's own: nobody else may read it, nor even see that it is there.
     const QString path = Path();
     if (!MakePrivateFolder(QFileInfo(path).absolutePath()))
         return Msg::FileWriteFailed;
-    return book.SaveToFile(path, kPrivateFile);
+    return PhonebookFile::Save(path, book, kPrivateFile);
 }
 
 void Remove()

@@ -1,22 +1,20 @@
 #include "core/phonebook/PhonebookSend.h"
 
 #include "core/phonebook/PhonebookBackups.h"
+#include "core/phonebook/PhonebookFile.h"
 #include "core/phonebook/PhonebookLimits.h"
 
 #include "core/common/ProgressDisplay.h"
 #include "core/transfer/HandsetOperation.h"
 
-#include <memory>
-
-PhonebookSend::PhonebookSend(const PhonebookTransfer& book)
+PhonebookSend::PhonebookSend(const Phonebook& book)
 {
     for (std::size_t i = 0; i < book.Count(); ++i) {
-        auto entry = std::make_unique<PhonebookEntry>();
-        book.CopyEntry(i, *entry);
-        if (entry->name.empty() || entry->number.empty())
+        const PhonebookEntry& entry = *book.Entry(i);
+        if (entry.name.empty() || entry.number.empty())
             m_leftOut = true;
         else
-            m_outgoing.Append(std::move(entry));
+            m_outgoing.Append(entry);
     }
     m_outgoing.SetIdentity(book.Identity());
 }
@@ -29,7 +27,7 @@ Msg PhonebookSend::Run(ProgressDisplay& progress, bool keepBackup)
     // A book too large to send is refused before the backup is made.
     if (m_outgoing.Count() > MAX_PHONEBOOK_ENTRIES)
         return Msg::MaxEntriesReached;
-    m_outgoing.SetProgressDialog(&progress);
+    m_transfer.SetProgressDialog(&progress);
     const Msg result = HandsetOperation::Run(progress, [&] {
         if (keepBackup) {
             if (const Msg kept = PhonebookBackups::Make(&progress, &m_backup); kept != Msg::Ok) {
@@ -37,23 +35,24 @@ Msg PhonebookSend::Run(ProgressDisplay& progress, bool keepBackup)
                 return kept;
             }
         }
-        return m_outgoing.SendPhonebook();
+        return m_transfer.SendPhonebook(m_outgoing);
     });
-    m_outgoing.SetProgressDialog(nullptr);
-    m_partial = result != Msg::Ok && !m_backupFailed && m_outgoing.HandsetCleared();
+    m_transfer.SetProgressDialog(nullptr);
+    m_partial = result != Msg::Ok && !m_backupFailed && m_transfer.HandsetCleared();
     return result;
 }
 
 QString PhonebookSend::PartialText() const
 {
-    return PhonebookBackups::PartialSendText(m_outgoing.EntriesSent(), m_outgoing.Count());
+    return PhonebookBackups::PartialSendText(m_transfer.EntriesSent(), m_outgoing.Count());
 }
 
 Msg PhonebookSend::SendBack(ProgressDisplay& progress, const QString& backup)
 {
-    PhonebookTransfer previous;
-    if (const Msg m = previous.LoadFromFile(backup); m != Msg::Ok)
+    Phonebook previous;
+    if (const Msg m = PhonebookFile::Load(backup, previous); m != Msg::Ok)
         return m;
-    previous.SetProgressDialog(&progress);
-    return HandsetOperation::Run(progress, [&] { return previous.SendPhonebook(); });
+    PhonebookTransfer transfer;
+    transfer.SetProgressDialog(&progress);
+    return HandsetOperation::Run(progress, [&] { return transfer.SendPhonebook(previous); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/phonebook/Phonebook.h"
 #include "core/phonebook/PhonebookTransfer.h"
 
 #include "core/common/Msg.h"
@@ -18,7 +19,7 @@ class ProgressDisplay;
 class PhonebookSend {
 public:
     // `book`: the entries in the order they are to be sent, with the identity of the book.
-    explicit PhonebookSend(const PhonebookTransfer& book);
+    explicit PhonebookSend(const Phonebook& book);
 
     // Some entries lack a name or a number and will be left out: ask before sending.
     bool LeavesOutIncomplete() const { return m_leftOut; }
@@ -41,7 +42,8 @@ public:
     static Msg SendBack(ProgressDisplay& progress, const QString& backup);
 
 private:
-    PhonebookTransfer m_outgoing;
+    Phonebook m_outgoing;
+    PhonebookTransfer m_transfer;
     bool m_leftOut = false;
     QString m_backup;
     bool m_backupFailed = false;

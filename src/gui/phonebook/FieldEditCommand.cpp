@@ -2,7 +2,7 @@
 
 #include "gui/phonebook/PhonebookEditTarget.h"
 
-#include "core/phonebook/PhonebookListModel.h"
+#include "gui/phonebook/PhonebookListModel.h"
 
 #include <QCoreApplication>
 

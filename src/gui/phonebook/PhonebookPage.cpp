@@ -2,13 +2,15 @@
 
 #include "core/phonebook/BookFolder.h"
 #include "core/phonebook/PhonebookBackups.h"
+#include "core/phonebook/PhonebookFile.h"
 #include "core/phonebook/PhonebookSend.h"
+#include "core/phonebook/PhonebookTransfer.h"
 #include "core/transfer/HandsetOperation.h"
 #include "core/phonebook/PhonebookRecovery.h"
 #include "gui/phonebook/FieldEditCommand.h"
 #include "gui/phonebook/PhoneNumberEdit.h"
 #include "gui/phonebook/PhonebookHistory.h"
-#include "core/phonebook/Cp1252Validator.h"
+#include "gui/phonebook/Cp1252Validator.h"
 #include "core/phonebook/PhonebookLimits.h"
 
 #include "gui/contacts/ImportExportWizard.h"
@@ -334,7 +336,7 @@ void PhonebookPage::OnRecoveryTimer()
 void PhonebookPage::WriteRecoveryNow()
 {
     m_recoveryPending = false;
-    PhonebookTransfer copy;
+    Phonebook copy;
     CopyRowsInto(copy);
     if (const Msg m = PhonebookRecovery::Write(copy); m != Msg::Ok)
         qWarning("The recovery copy %s could not be written.", qPrintable(PhonebookRecovery::Path()));
@@ -645,10 +647,10 @@ Msg PhonebookPage::SaveBook()
     return SaveBookAsked(&cancelled);
 }
 
-void PhonebookPage::CopyRowsInto(PhonebookTransfer& target) const
+void PhonebookPage::CopyRowsInto(Phonebook& target) const
 {
     for (int row = 0; row < m_model->Count(); ++row)
-        target.Append(std::make_unique<PhonebookEntry>(m_model->Entry(row)));
+        target.Append(m_model->Entry(row));
     target.SetIdentity(m_book.Identity());
 }
 
@@ -670,10 +672,9 @@ Msg PhonebookPage::SaveBookAsked(bool* cancelled)
     }
 
     BeginProgress(0, kSavingFile);
-    PhonebookTransfer copy;
+    Phonebook copy;
     CopyRowsInto(copy);
-    copy.SetProgressDialog(&m_progressDialog);
-    if (const Msg m = copy.SaveToFile(path); m != Msg::Ok) {
+    if (const Msg m = PhonebookFile::Save(path, copy); m != Msg::Ok) {
         ReportResult(m, false);
         return m;
     }
@@ -709,12 +710,12 @@ bool PhonebookPage::LoadBook(const QString& path, bool sortByName)
     Msg result;
     if (!path.isEmpty()) {
         BeginProgress(0, kLoadingFile);
-        m_book.SetProgressDialog(&m_progressDialog);
-        result = m_book.LoadFromFile(path);
+        result = PhonebookFile::Load(path, m_book);
     } else {
         BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::ReceivingPhonebook));
-        m_book.SetProgressDialog(&m_progressDialog);
-        result = HandsetOperation::Run(m_progressDialog, [this] { return m_book.ReceivePhonebook(); });
+        PhonebookTransfer transfer;
+        transfer.SetProgressDialog(&m_progressDialog);
+        result = HandsetOperation::Run(m_progressDialog, [&] { return transfer.ReceivePhonebook(m_book); });
     }
     if (result != Msg::Ok) {
         ReportResult(result, true);
@@ -758,7 +759,7 @@ void PhonebookPage::OnSend()
                                    UserPrompts::Icon::Warning) != UserPrompts::Answer::Yes)
         return;
     BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::SendingPhonebook));
-    PhonebookTransfer rows;
+    Phonebook rows;
     CopyRowsInto(rows);
     PhonebookSend send(rows);
     if (send.LeavesOutIncomplete() &&

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/contacts/ContactImport.h"
-#include "core/phonebook/PhonebookListModel.h"
-#include "core/phonebook/PhonebookTransfer.h"
+#include "core/phonebook/Phonebook.h"
 
 #include "gui/phonebook/BookState.h"
 #include "gui/phonebook/BookStateCommand.h"
 #include "gui/phonebook/PhonebookEditTarget.h"
+#include "gui/phonebook/PhonebookListModel.h"
 #include "gui/shell/TabPage.h"
 #include "gui/shell/UserPrompts.h"
 
@@ -106,7 +106,7 @@ public:
     bool FirstOpen() const { return m_firstOpen; }
     bool HandsetReady() const { return m_handsetReady; }
     const QString& FilePath() const { return m_filePath; }
-    const PhonebookTransfer& Book() const { return m_book; }
+    const Phonebook& Book() const { return m_book; }
     PhonebookListModel& Model() { return *m_model; }
     QTreeView* List() const { return m_list; }
     QLineEdit* NameEdit() const { return m_nameEdit; }
@@ -145,7 +145,7 @@ private:
     // told otherwise; false when that failed and the book was closed.
     bool LoadBook(const QString& path, bool sortByName = true);
     // The rows, copied in display order, with the open book's identity.
-    void CopyRowsInto(PhonebookTransfer& target) const;
+    void CopyRowsInto(Phonebook& target) const;
     Msg SaveBookAsked(bool* cancelled);
 
     BookState CurrentState() const;
@@ -161,7 +161,7 @@ private:
     void OnRecoveryTimer();
 
     std::array<std::uint8_t, 2> m_sortDescending{};
-    PhonebookTransfer m_book;
+    Phonebook m_book;
     std::map<int, PictureButton*> m_buttons;
     PhonebookListModel* m_model = nullptr;
     QTreeView* m_list = nullptr;

@@ -204,7 +204,7 @@ TEST_F(Contacts, TheImportRunChecksTheLimitFiltersNumbersAndCountsWhatItDrops)
 
 TEST_F(Contacts, ExportWritesTheDesignedBytesAndReadsBackInBothFormats)
 {
-    PhonebookTransfer book;
+    Phonebook book;
     book.Append(MakeEntry("Home", "5551234"));
     book.Append(MakeEntry("Office", ""));
     book.Append(MakeEntry("Say \"hi\", \xE9", "*1#"));

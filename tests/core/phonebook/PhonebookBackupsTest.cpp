@@ -6,6 +6,7 @@
 
 #include "core/phonebook/BookFolder.h"
 #include "core/phonebook/PhonebookBackups.h"
+#include "core/phonebook/PhonebookFile.h"
 #include "core/phonebook/PhonebookRecovery.h"
 
 #include <QDateTime>
@@ -60,7 +61,7 @@ protected:
     }
 
     RecordingProgress progress;
-    PhonebookTransfer book;
+    Phonebook book;
 };
 
 TEST_F(PhonebookBackupsTest, AfterTheClockIsSetBackEachSendKeepsItsBackupAndTheFirstWrittenGo)
@@ -72,7 +73,7 @@ TEST_F(PhonebookBackupsTest, AfterTheClockIsSetBackEachSendKeepsItsBackupAndTheF
     for (int i = 0; i < PhonebookBackups::kKeptPerHandset; ++i) {
         const QDateTime when = ahead.addSecs(60 * i);
         future.append(PhonebookBackups::PathFor(folder, "Orvak Handset", when));
-        ASSERT_EQ(book.SaveToFile(future.last()), Msg::Ok);
+        ASSERT_EQ(PhonebookFile::Save(future.last(), book), Msg::Ok);
         SetWritten(future.last(), when);
     }
 
@@ -114,8 +115,8 @@ TEST_F(PhonebookBackupsTest, BackupsAndTheRecoveryCopyAreTheUsersAloneTheUsersBo
     ASSERT_EQ(PhonebookRecovery::Write(book), Msg::Ok);
     EXPECT_EQ(Mode(state), 0700u);
     EXPECT_EQ(Mode(PhonebookRecovery::Path()), 0600u);
-    PhonebookTransfer recovered;
-    ASSERT_EQ(recovered.LoadFromFile(PhonebookRecovery::Path()), Msg::Ok);
+    Phonebook recovered;
+    ASSERT_EQ(PhonebookFile::Load(PhonebookRecovery::Path(), recovered), Msg::Ok);
     EXPECT_EQ(recovered.Count(), 2u);
 
     // Made afresh, they are private from the start.
@@ -131,7 +132,7 @@ TEST_F(PhonebookBackupsTest, BackupsAndTheRecoveryCopyAreTheUsersAloneTheUsersBo
     QFile plain(books + QStringLiteral("plain"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     ASSERT_TRUE(QDir(books).mkdir(QStringLiteral("plain folder")));
-    ASSERT_EQ(book.SaveToFile(books + QStringLiteral("Mine.opbk")), Msg::Ok);
+    ASSERT_EQ(PhonebookFile::Save(books + QStringLiteral("Mine.opbk"), book), Msg::Ok);
     EXPECT_EQ(Mode(books + QStringLiteral("Mine.opbk")), Mode(plain.fileName()));
     EXPECT_EQ(Mode(books), Mode(books + QStringLiteral("plain folder")));
     plain.remove();

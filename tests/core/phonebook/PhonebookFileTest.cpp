@@ -3,6 +3,8 @@
 #include "support/PhonebookHelpers.h"
 
 #include "core/phonebook/BookFolder.h"
+#include "core/phonebook/PhonebookFile.h"
+#include "core/phonebook/PhonebookRecord.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -14,6 +16,7 @@
 
 namespace {
 
+// Named for the class it tests: `::PhonebookFile` is that class.
 class PhonebookFile : public ::testing::Test {
 protected:
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
@@ -30,26 +33,26 @@ QByteArray Header(std::uint16_t count)
 
 TEST_F(PhonebookFile, EmptyBookIsAHeaderOnly)
 {
-    PhonebookTransfer book;
-    ASSERT_EQ(book.SaveToFile(Path("empty.opbk")), Msg::Ok);
+    Phonebook book;
+    ASSERT_EQ(::PhonebookFile::Save(Path("empty.opbk"), book), Msg::Ok);
     const QByteArray bytes = ReadAll(Path("empty.opbk"));
     EXPECT_EQ(bytes, Header(0));
-    PhonebookTransfer loaded;
+    Phonebook loaded;
     loaded.Append(MakeEntry("old", "1"));
-    EXPECT_EQ(loaded.LoadFromFile(Path("empty.opbk")), Msg::Ok);
+    EXPECT_EQ(::PhonebookFile::Load(Path("empty.opbk"), loaded), Msg::Ok);
     EXPECT_EQ(loaded.Count(), 0u);
 }
 
 TEST_F(PhonebookFile, RecordsAreWrittenByteForByte)
 {
-    PhonebookTransfer book;
+    Phonebook book;
     book.SetIdentity({0x78563412, 0xBC9A});
     auto e = MakeEntry("Bob", "*67#P12");
-    e->headerTag = {4, 2, 0x0102};
-    e->choice1 = {1, 2, 0x0304};
+    e.headerTag = {4, 2, 0x0102};
+    e.choice1 = {1, 2, 0x0304};
     book.Append(std::move(e));
     book.Append(MakeEntry("ABCDEFGHIJKLMNOP", "555-1234"));
-    ASSERT_EQ(book.SaveToFile(Path("b.opbk")), Msg::Ok);
+    ASSERT_EQ(::PhonebookFile::Save(Path("b.opbk"), book), Msg::Ok);
     const QByteArray b = ReadAll(Path("b.opbk"));
     ASSERT_EQ(b.size(), 1036 + 2 * 45);
     EXPECT_EQ(b.mid(4, 6), QByteArray::fromHex("123456789abc"));
@@ -66,8 +69,8 @@ TEST_F(PhonebookFile, RecordsAreWrittenByteForByte)
     EXPECT_EQ(r1.mid(4, 16), QByteArray("ABCDEFGHIJKLMNOP"));
     EXPECT_EQ(r1.mid(20, 5), QByteArray::fromHex("0755512340"));
 
-    PhonebookTransfer loaded;
-    ASSERT_EQ(loaded.LoadFromFile(Path("b.opbk")), Msg::Ok);
+    Phonebook loaded;
+    ASSERT_EQ(::PhonebookFile::Load(Path("b.opbk"), loaded), Msg::Ok);
     ASSERT_EQ(loaded.Count(), 2u);
     EXPECT_EQ(loaded.Identity(), book.Identity());
     EXPECT_EQ(loaded.Entry(0)->name, "Bob");
@@ -82,9 +85,9 @@ TEST_F(PhonebookFile, RecordsAreWrittenByteForByte)
 
 TEST_F(PhonebookFile, SizeCountAndMagicDecide)
 {
-    PhonebookTransfer book;
+    Phonebook book;
     FillBook(book, 3);
-    ASSERT_EQ(book.SaveToFile(Path("three.opbk")), Msg::Ok);
+    ASSERT_EQ(::PhonebookFile::Save(Path("three.opbk"), book), Msg::Ok);
     const QByteArray good = ReadAll(Path("three.opbk"));
 
     struct Case {
@@ -110,9 +113,9 @@ TEST_F(PhonebookFile, SizeCountAndMagicDecide)
     };
     for (const Case& c : cases) {
         WriteAll(Path("case.opbk"), c.bytes);
-        PhonebookTransfer loaded;
+        Phonebook loaded;
         loaded.SetIdentity({1, 1});
-        EXPECT_EQ(loaded.LoadFromFile(Path("case.opbk")), c.expected) << c.what;
+        EXPECT_EQ(::PhonebookFile::Load(Path("case.opbk"), loaded), c.expected) << c.what;
         if (c.expected != Msg::Ok) {
             EXPECT_EQ(loaded.Count(), 0u) << c.what;
             EXPECT_EQ(loaded.Identity(), HandsetIdentity{}) << c.what;
@@ -120,30 +123,30 @@ TEST_F(PhonebookFile, SizeCountAndMagicDecide)
             EXPECT_EQ(loaded.Count(), 3u) << c.what;
         }
     }
-    PhonebookTransfer missing;
-    EXPECT_EQ(missing.LoadFromFile(Path("not-there.opbk")), Msg::FileReadFailed);
+    Phonebook missing;
+    EXPECT_EQ(::PhonebookFile::Load(Path("not-there.opbk"), missing), Msg::FileReadFailed);
 }
 
 TEST_F(PhonebookFile, MoreEntriesThanTheEditorAllowsStillLoad)
 {
-    PhonebookTransfer book;
+    Phonebook book;
     FillBook(book, 150);
-    ASSERT_EQ(book.SaveToFile(Path("150.opbk")), Msg::Ok);
-    PhonebookTransfer loaded;
-    ASSERT_EQ(loaded.LoadFromFile(Path("150.opbk")), Msg::Ok);
+    ASSERT_EQ(::PhonebookFile::Save(Path("150.opbk"), book), Msg::Ok);
+    Phonebook loaded;
+    ASSERT_EQ(::PhonebookFile::Load(Path("150.opbk"), loaded), Msg::Ok);
     EXPECT_EQ(loaded.Count(), 150u);
     EXPECT_EQ(loaded.Entry(149)->sourceIndex, 149);
 }
 
 TEST_F(PhonebookFile, AFailedSaveLeavesThePreviousFileWhole)
 {
-    PhonebookTransfer small;
+    Phonebook small;
     FillBook(small, 1);
-    ASSERT_EQ(small.SaveToFile(Path("keep.opbk")), Msg::Ok);
+    ASSERT_EQ(::PhonebookFile::Save(Path("keep.opbk"), small), Msg::Ok);
     const QByteArray before = ReadAll(Path("keep.opbk"));
 
     // A full disk: the file size limit stops the write part-way.
-    PhonebookTransfer big;
+    Phonebook big;
     FillBook(big, 100);
     const auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
     rlimit previous{};
@@ -151,7 +154,7 @@ TEST_F(PhonebookFile, AFailedSaveLeavesThePreviousFileWhole)
     rlimit limit = previous;
     limit.rlim_cur = 2000;
     ::setrlimit(RLIMIT_FSIZE, &limit);
-    const Msg full = big.SaveToFile(Path("keep.opbk"));
+    const Msg full = ::PhonebookFile::Save(Path("keep.opbk"), big);
     ::setrlimit(RLIMIT_FSIZE, &previous);
     ::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(full, Msg::FileWriteFailed);
@@ -159,22 +162,22 @@ TEST_F(PhonebookFile, AFailedSaveLeavesThePreviousFileWhole)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.opbk")}) << "no leftovers";
 
     // A folder that is not there.
-    EXPECT_EQ(small.SaveToFile(Path("missing/book.opbk")), Msg::FileWriteFailed);
+    EXPECT_EQ(::PhonebookFile::Save(Path("missing/book.opbk"), small), Msg::FileWriteFailed);
 }
 
 TEST_F(PhonebookFile, CountBeyondSixteenBitsIsRefusedNotTruncated)
 {
-    PhonebookTransfer small;
+    Phonebook small;
     FillBook(small, 1);
-    ASSERT_EQ(small.SaveToFile(Path("keep.opbk")), Msg::Ok);
+    ASSERT_EQ(::PhonebookFile::Save(Path("keep.opbk"), small), Msg::Ok);
     const QByteArray before = ReadAll(Path("keep.opbk"));
-    PhonebookTransfer huge;
+    Phonebook huge;
     for (int i = 0; i < 65536; ++i)
-        huge.Append(std::make_unique<PhonebookEntry>());
-    EXPECT_EQ(huge.SaveToFile(Path("keep.opbk")), Msg::FileWriteFailed);
+        huge.Append(PhonebookEntry{});
+    EXPECT_EQ(::PhonebookFile::Save(Path("keep.opbk"), huge), Msg::FileWriteFailed);
     EXPECT_EQ(ReadAll(Path("keep.opbk")), before);
     huge.Remove(0);
-    EXPECT_EQ(huge.SaveToFile(Path("max.opbk")), Msg::Ok);
+    EXPECT_EQ(::PhonebookFile::Save(Path("max.opbk"), huge), Msg::Ok);
     EXPECT_EQ(ReadAll(Path("max.opbk")).size(), 1036 + 45 * 65535);
 }
 
@@ -183,7 +186,7 @@ TEST_F(PhonebookFile, DecodingAShortRecordIsRefused)
     PhonebookEntry e;
     e.name = "keep";
     const std::vector<std::uint8_t> shortRecord(44, 'A');
-    EXPECT_FALSE(PhonebookTransfer::DecodeRecord(0, shortRecord, e));
+    EXPECT_FALSE(PhonebookRecord::Decode(0, shortRecord, e));
     EXPECT_EQ(e.name, "keep");
 }
 
@@ -213,8 +216,8 @@ TEST(PhonebookEntry, StartsBlankAndCopiesWhole)
     e.number = "1";
     e.choice2 = {1, 2, 3};
     e.sourceIndex = 7;
-    PhonebookTransfer book;
-    book.Append(std::make_unique<PhonebookEntry>(e));
+    Phonebook book;
+    book.Append(e);
     PhonebookEntry copy;
     ASSERT_TRUE(book.CopyEntry(0, copy));
     EXPECT_EQ(copy.name, "N");

@@ -7,6 +7,7 @@
 #include "core/common/StringTable.h"
 #include "core/phonebook/PhonebookBackups.h"
 #include "core/phonebook/PhonebookSend.h"
+#include "core/phonebook/PhonebookTransfer.h"
 #include "core/transfer/ProtocolCodes.h"
 
 #include <QFileInfo>
@@ -20,7 +21,7 @@ protected:
     void SetUp() override
     {
         SimFixture::SetUp();
-        book.SetProgressDialog(&progress);
+        transfer.SetProgressDialog(&progress);
     }
 
     SimHandset& HandsetWith(int contacts, int reportLength = 64)
@@ -42,14 +43,15 @@ protected:
     }
 
     RecordingProgress progress;
-    PhonebookTransfer book;
+    Phonebook book;
+    PhonebookTransfer transfer;
 };
 
 TEST_F(PhonebookExchange, EmptyHandsetGivesAnEmptyBookWithItsIdentity)
 {
     HandsetWith(0);
     book.Append(MakeEntry("old", "1"));
-    ASSERT_EQ(book.ReceivePhonebook(), Msg::Ok);
+    ASSERT_EQ(transfer.ReceivePhonebook(book), Msg::Ok);
     EXPECT_EQ(book.Count(), 0u);
     EXPECT_EQ(book.Identity().ToHex(), "123456789abc");
     EXPECT_EQ(progress.texts.first(), LoadString(Msg::PreparingReceive));
@@ -59,7 +61,7 @@ TEST_F(PhonebookExchange, EmptyHandsetGivesAnEmptyBookWithItsIdentity)
 TEST_F(PhonebookExchange, ReceivesAHundredEntriesInOrder)
 {
     HandsetWith(100);
-    ASSERT_EQ(book.ReceivePhonebook(), Msg::Ok);
+    ASSERT_EQ(transfer.ReceivePhonebook(book), Msg::Ok);
     ASSERT_EQ(book.Count(), 100u);
     EXPECT_EQ(book.Entry(0)->name, "Contact 1");
     EXPECT_EQ(book.Entry(99)->name, "Contact 100");
@@ -74,16 +76,17 @@ TEST_F(PhonebookExchange, ReceivesAHundredEntriesInOrder)
 TEST_F(PhonebookExchange, TransfersWithoutAProgressDisplayStillRun)
 {
     HandsetWith(2);
-    PhonebookTransfer plain;
-    ASSERT_EQ(plain.ReceivePhonebook(), Msg::Ok);
+    Phonebook plain;
+    PhonebookTransfer plainTransfer;
+    ASSERT_EQ(plainTransfer.ReceivePhonebook(plain), Msg::Ok);
     EXPECT_EQ(plain.Count(), 2u);
-    EXPECT_EQ(plain.SendPhonebook(), Msg::Ok);
+    EXPECT_EQ(plainTransfer.SendPhonebook(plain), Msg::Ok);
 }
 
 TEST_F(PhonebookExchange, RecordsInDataReportsMoveTheBar)
 {
     HandsetWith(3, 16);
-    ASSERT_EQ(book.ReceivePhonebook(), Msg::Ok);
+    ASSERT_EQ(transfer.ReceivePhonebook(book), Msg::Ok);
     ASSERT_EQ(book.Count(), 3u);
     EXPECT_EQ(book.Entry(2)->number, "5551003");
     // Handset information (26 bytes) and each record (45 bytes) in 15-byte payloads.
@@ -97,7 +100,7 @@ TEST_F(PhonebookExchange, CancelWhileRecordThreeOfTenIsReadEmptiesTheBook)
         if (text == QStringLiteral("Transferring phonebook record: 3"))
             progress.CancelEvent().Set();
     };
-    EXPECT_EQ(book.ReceivePhonebook(), Msg::Cancelled);
+    EXPECT_EQ(transfer.ReceivePhonebook(book), Msg::Cancelled);
     EXPECT_EQ(book.Count(), 0u);
     EXPECT_EQ(book.Identity(), HandsetIdentity{});
 }
@@ -106,22 +109,22 @@ TEST_F(PhonebookExchange, FailuresLeaveAnEmptyBook)
 {
     SimHandset& h = HandsetWith(5);
     h.SetReadData(FN_READ_COUNT, CLASS_PHONEBOOK, 0, {5, 0, 0});
-    EXPECT_EQ(book.ReceivePhonebook(), Msg::DataInError);
+    EXPECT_EQ(transfer.ReceivePhonebook(book), Msg::DataInError);
     EXPECT_EQ(book.Count(), 0u);
     EXPECT_EQ(book.Identity(), HandsetIdentity{});
 
     h.SetReadData(FN_READ_COUNT, CLASS_PHONEBOOK, 0, {5, 0, 0, 0});
     h.SetReadData(FN_READ_RECORD, CLASS_PHONEBOOK, 2, std::vector<std::uint8_t>(44, 'A'));
-    EXPECT_EQ(book.ReceivePhonebook(), Msg::DataInError) << "a short record is not decoded";
+    EXPECT_EQ(transfer.ReceivePhonebook(book), Msg::DataInError) << "a short record is not decoded";
     EXPECT_EQ(book.Count(), 0u);
 
     h.SetReadData(FN_READ_RECORD, CLASS_HANDSET_INFO, 0, std::vector<std::uint8_t>(25, 0));
-    EXPECT_EQ(book.ReceivePhonebook(), Msg::HandsetSettingsUnreadable);
+    EXPECT_EQ(transfer.ReceivePhonebook(book), Msg::HandsetSettingsUnreadable);
 
     SimFaults f;
     f.refuseCode = 4;
     h.SetFaults(f);
-    EXPECT_EQ(book.ReceivePhonebook(), Msg::RefusedIncomingCall);
+    EXPECT_EQ(transfer.ReceivePhonebook(book), Msg::RefusedIncomingCall);
     EXPECT_EQ(book.Count(), 0u);
 }
 
@@ -130,7 +133,7 @@ TEST_F(PhonebookExchange, SendReplacesTheHandsetsBook)
     SimHandset& h = HandsetWith(4);
     book.Append(MakeEntry("Twenty characters!!!", "(555) 123-4567"));
     book.Append(MakeEntry("Bob", "*67#P12"));
-    ASSERT_EQ(book.SendPhonebook(), Msg::Ok);
+    ASSERT_EQ(transfer.SendPhonebook(book), Msg::Ok);
     Settle();
     const auto records = h.Phonebook();
     ASSERT_EQ(records.size(), 2u);
@@ -139,10 +142,11 @@ TEST_F(PhonebookExchange, SendReplacesTheHandsetsBook)
     EXPECT_TRUE(progress.texts.contains(QStringLiteral("Sending phonebook record: 2")));
     EXPECT_EQ(progress.ranges.back(), (std::pair<int, int>{0, 40}));
 
-    PhonebookTransfer back;
+    Phonebook back;
+    PhonebookTransfer backTransfer;
     RecordingProgress p2;
-    back.SetProgressDialog(&p2);
-    ASSERT_EQ(back.ReceivePhonebook(), Msg::Ok);
+    backTransfer.SetProgressDialog(&p2);
+    ASSERT_EQ(backTransfer.ReceivePhonebook(back), Msg::Ok);
     ASSERT_EQ(back.Count(), 2u);
     EXPECT_EQ(back.Entry(0)->number, "5551234567");
     EXPECT_EQ(back.Entry(1)->name, "Bob");
@@ -153,18 +157,18 @@ TEST_F(PhonebookExchange, ChoicesGoBackOnlyToTheirOwnHandset)
 {
     SimHandset& h = HandsetWith(0);
     auto e = MakeEntry("A", "1");
-    e->choice1 = {1, 2, 0x0304};
-    e->choice2 = {5, 6, 0x0708};
+    e.choice1 = {1, 2, 0x0304};
+    e.choice2 = {5, 6, 0x0708};
     book.Append(std::move(e));
 
     book.SetIdentity(HandsetIdentity::FromBytes(h.Identity()));
-    ASSERT_EQ(book.SendPhonebook(), Msg::Ok);
+    ASSERT_EQ(transfer.SendPhonebook(book), Msg::Ok);
     Settle();
     auto r = h.Phonebook().at(0);
     EXPECT_EQ(std::vector<std::uint8_t>(r.begin() + 37, r.end()), (std::vector<std::uint8_t>{1, 2, 4, 3, 5, 6, 8, 7}));
 
     book.SetIdentity({0xDEAD, 0xBEEF});
-    ASSERT_EQ(book.SendPhonebook(), Msg::Ok);
+    ASSERT_EQ(transfer.SendPhonebook(book), Msg::Ok);
     Settle();
     r = h.Phonebook().at(0);
     EXPECT_EQ(std::vector<std::uint8_t>(r.begin() + 37, r.end()),
@@ -175,7 +179,7 @@ TEST_F(PhonebookExchange, EmptySendStillClearsTheHandset)
 {
     SimHandset& h = HandsetWith(3);
     h.ClearCommands();
-    ASSERT_EQ(book.SendPhonebook(), Msg::Ok);
+    ASSERT_EQ(transfer.SendPhonebook(book), Msg::Ok);
     EXPECT_TRUE(h.Phonebook().empty());
     EXPECT_EQ(h.Commands().size(), 2u);
     EXPECT_EQ(CountCommands(h, OP_READ, FN_READ_RECORD), 1);
@@ -188,7 +192,7 @@ TEST_F(PhonebookExchange, AFailedInformationReadStopsASendBeforeAnyWrite)
     h.SetReadData(FN_READ_RECORD, CLASS_HANDSET_INFO, 0, std::vector<std::uint8_t>(27, 0));
     FillBook(book, 2);
     h.ClearCommands();
-    EXPECT_EQ(book.SendPhonebook(), Msg::HandsetSettingsUnreadable);
+    EXPECT_EQ(transfer.SendPhonebook(book), Msg::HandsetSettingsUnreadable);
     EXPECT_EQ(CountCommands(h, OP_CONTROL, FN_BEGIN_DOWNLOAD), 0);
     EXPECT_EQ(h.Phonebook().size(), 3u);
 }
@@ -201,7 +205,7 @@ TEST_F(PhonebookExchange, CancelAndRefusalDuringASend)
         if (text == QStringLiteral("Sending phonebook record: 3"))
             progress.CancelEvent().Set();
     };
-    EXPECT_EQ(book.SendPhonebook(), Msg::Cancelled);
+    EXPECT_EQ(transfer.SendPhonebook(book), Msg::Cancelled);
     Settle();
     EXPECT_EQ(book.Count(), 10u) << "the book itself is unchanged";
     EXPECT_LE(h.Phonebook().size(), 3u);
@@ -210,7 +214,7 @@ TEST_F(PhonebookExchange, CancelAndRefusalDuringASend)
     SimFaults f;
     f.refuseCode = 3;
     h.SetFaults(f);
-    EXPECT_EQ(book.SendPhonebook(), Msg::RefusedHandsetInUse);
+    EXPECT_EQ(transfer.SendPhonebook(book), Msg::RefusedHandsetInUse);
 }
 
 // Ctrl+C or Cancel may come at any moment of a send: during the information read, the backup's
@@ -221,7 +225,7 @@ TEST_F(PhonebookExchange, ACancelAtAnyMomentBeforeTheDownloadLeavesTheHandsetAsI
 {
     SimHandset& h = HandsetWith(6);
     const auto original = h.Phonebook();
-    PhonebookTransfer newBook;
+    Phonebook newBook;
     FillBook(newBook, 4);
     PhonebookSend send(newBook);
     int momentsBefore = 0;
@@ -254,8 +258,8 @@ TEST_F(PhonebookExchange, ACancelAtAnyMomentBeforeTheDownloadLeavesTheHandsetAsI
 
 TEST_F(PhonebookExchange, NoHandsetIsPhoneNotFound)
 {
-    EXPECT_EQ(book.ReceivePhonebook(), Msg::PhoneNotFound);
-    EXPECT_EQ(book.SendPhonebook(), Msg::PhoneNotFound);
+    EXPECT_EQ(transfer.ReceivePhonebook(book), Msg::PhoneNotFound);
+    EXPECT_EQ(transfer.SendPhonebook(book), Msg::PhoneNotFound);
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include "gui/phonebook/PhoneNumberEdit.h"
 #include "gui/phonebook/PhonebookPage.h"
 #include "core/phonebook/PhonebookBackups.h"
+#include "core/phonebook/PhonebookFile.h"
+#include "core/phonebook/PhonebookRecord.h"
 #include "core/phonebook/PhonebookRecovery.h"
 #include "gui/contacts/ImportExportChoices.h"
 #include "gui/phonebook/PhonebookHistory.h"
@@ -172,9 +174,9 @@ TEST_F(PhonebookPageTest, EditingTheSelectedRow)
 TEST_F(PhonebookPageTest, UndoAndRedoCoverEveryKindOfStepAndTheChangedFlagFollows)
 {
     using V = std::vector<std::string>;
-    PhonebookTransfer two;
+    Phonebook two;
     FillBook(two, 2);
-    ASSERT_EQ(two.SaveToFile(Path("two.opbk")), Msg::Ok);
+    ASSERT_EQ(PhonebookFile::Save(Path("two.opbk"), two), Msg::Ok);
     page->LoadOrReceive(Path("two.opbk"));
     ASSERT_EQ(Names(), (V{"Name 1", "Name 2"}));
 
@@ -329,9 +331,9 @@ TEST_F(PhonebookPageTest, AKilledPageLeavesARecoveryCopyThatANewPageRestoresByte
 
 TEST_F(PhonebookPageTest, ReselectingDoesNotMarkTheBookChanged)
 {
-    PhonebookTransfer book;
+    Phonebook book;
     FillBook(book, 3);
-    ASSERT_EQ(book.SaveToFile(Path("three.opbk")), Msg::Ok);
+    ASSERT_EQ(PhonebookFile::Save(Path("three.opbk"), book), Msg::Ok);
     page->LoadOrReceive(Path("three.opbk"));
     EXPECT_FALSE(page->Modified());
     page->SelectRows({2});
@@ -353,11 +355,11 @@ TEST_F(PhonebookPageTest, ReselectingDoesNotMarkTheBookChanged)
 
 TEST_F(PhonebookPageTest, SortingIsBytewiseAndEachColumnKeepsItsDirection)
 {
-    PhonebookTransfer book;
+    Phonebook book;
     book.Append(MakeEntry("bob", "3"));
     book.Append(MakeEntry("alice", "1"));
     book.Append(MakeEntry("Alice", "2"));
-    ASSERT_EQ(book.SaveToFile(Path("s.opbk")), Msg::Ok);
+    ASSERT_EQ(PhonebookFile::Save(Path("s.opbk"), book), Msg::Ok);
     page->LoadOrReceive(Path("s.opbk"));
     EXPECT_EQ(QStringList({Name(0), Name(1), Name(2)}), QStringList({"Alice", "alice", "bob"}));
     EXPECT_EQ(page->SelectedRows(), QList<int>{0});
@@ -498,7 +500,7 @@ TEST_F(PhonebookPageTest, ASendKeepsTheHandsetsBookAndOffersItBackWhenTheSendSto
     Settle();
     ASSERT_EQ(h.Phonebook().size(), 3u) << "the kept book went back";
     PhonebookEntry first;
-    ASSERT_TRUE(PhonebookTransfer::DecodeRecord(0, h.Phonebook()[0], first));
+    ASSERT_TRUE(PhonebookRecord::Decode(0, h.Phonebook()[0], first));
     EXPECT_EQ(first.name, "Contact 0");
     EXPECT_EQ(PhonebookBackups::List().size(), 1);
 

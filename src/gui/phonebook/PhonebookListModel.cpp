@@ -1,4 +1,4 @@
-#include "core/phonebook/PhonebookListModel.h"
+#include "gui/phonebook/PhonebookListModel.h"
 
 #include "core/common/Cp1252.h"
 #include "core/common/StringTable.h"

@@ -1,4 +1,4 @@
-#include "core/phonebook/Cp1252Validator.h"
+#include "gui/phonebook/Cp1252Validator.h"
 
 #include "core/common/Cp1252.h"
 

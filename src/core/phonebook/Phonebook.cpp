@@ -1,0 +1,40 @@
+#include "core/phonebook/Phonebook.h"
+
+#include <utility>
+
+PhonebookEntry* Phonebook::Entry(std::size_t i)
+{
+    return i < m_entries.size() ? &m_entries[i] : nullptr;
+}
+
+const PhonebookEntry* Phonebook::Entry(std::size_t i) const
+{
+    return i < m_entries.size() ? &m_entries[i] : nullptr;
+}
+
+bool Phonebook::CopyEntry(std::size_t i, PhonebookEntry& out) const
+{
+    if (i >= m_entries.size())
+        return false;
+    out = m_entries[i];
+    return true;
+}
+
+void Phonebook::Append(PhonebookEntry entry)
+{
+    m_entries.push_back(std::move(entry));
+}
+
+bool Phonebook::Remove(std::size_t i)
+{
+    if (i >= m_entries.size())
+        return false;
+    m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(i));
+    return true;
+}
+
+void Phonebook::Clear()
+{
+    m_entries.clear();
+    m_identity = {};
+}

@@ -1,5 +1,0 @@
-#pragma once
-
-#include "core/transfer/BaseDataTransfer.h"
-
-class PhonebookTransferBase : public BaseDataTransfer {};
