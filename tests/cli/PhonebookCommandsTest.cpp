@@ -33,6 +33,16 @@ protected:
         return c;
     }
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    // A handset on a slow bus (`pace` reports a second) holding `contacts` entries.
+    SimHandset& SlowHandsetWith(int pace, int contacts)
+    {
+        SimConfig c;
+        c.pace = pace;
+        SimHandset& h = StartHandset(c);
+        for (int i = 0; i < contacts; ++i)
+            h.AddContact("Kept " + std::to_string(i), "555");
+        return h;
+    }
 
     Captured out, err, in;
     QTemporaryDir dir;
@@ -119,11 +129,7 @@ std::thread InterruptAfter(int ms)
 
 TEST_F(PhonebookCommands, CtrlCCancelsAPull)
 {
-    SimConfig c;
-    c.pace = 50;
-    SimHandset& h = StartHandset(c);
-    for (int i = 0; i < 100; ++i)
-        h.AddContact("C" + std::to_string(i), "1");
+    SlowHandsetWith(50, 100);
     std::thread interrupt = InterruptAfter(300);
     EXPECT_EQ(RunPullCommand(Console(), Path("a.opbk")), 1);
     interrupt.join();
@@ -136,11 +142,7 @@ TEST_F(PhonebookCommands, CtrlCCancelsAPull)
 // handset still holds its whole book.
 TEST_F(PhonebookCommands, CtrlCBeforeTheDownloadLeavesTheHandsetsBookWhole)
 {
-    SimConfig c;
-    c.pace = 400;
-    SimHandset& h = StartHandset(c);
-    for (int i = 0; i < 30; ++i)
-        h.AddContact("Kept " + std::to_string(i), "555");
+    SimHandset& h = SlowHandsetWith(400, 30);
     const auto original = h.Phonebook();
     Phonebook mine;
     FillBook(mine, 10);

@@ -2,7 +2,6 @@
 
 #include "gui/shell/PictureButton.h"
 #include "gui/shell/PictureIds.h"
-#include "gui/app/SingleInstanceGuard.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -12,11 +11,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <QFileInfo>
-
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 namespace {
 
@@ -134,25 +129,6 @@ TEST_F(SkinButton, AClickOpensItsAddressAndOnlyThen)
     EXPECT_EQ(catcher.opened[0], QUrl(QStringLiteral("https://orvak.example.com/")));
     first->SetUrl(QString(300, QChar(u'x')));
     EXPECT_EQ(first->Url().size(), 259);
-}
-
-TEST(SingleInstance, ASecondCopyRaisesTheFirst)
-{
-    const QString key = QStringLiteral("orvak-test-%1").arg(QCoreApplication::applicationPid());
-    SingleInstanceGuard first(key);
-    // In a folder of the user's own that nobody else may enter, so nobody can take the name first.
-    const QFileInfo folder(QFileInfo(first.ServerName()).path());
-    EXPECT_EQ(folder.ownerId(), ::getuid());
-    EXPECT_EQ(folder.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
-                                      QFile::WriteOther | QFile::ExeOther),
-              QFile::Permissions());
-    EXPECT_FALSE(first.HandOverToRunningCopy()) << "nobody runs yet";
-    ASSERT_TRUE(first.Listen());
-    QSignalSpy raised(&first, &SingleInstanceGuard::raiseRequested);
-    SingleInstanceGuard second(key);
-    EXPECT_TRUE(second.HandOverToRunningCopy());
-    EXPECT_TRUE(raised.wait(2000));
-    QFile::remove(first.ServerName() + QStringLiteral(".lock"));
 }
 
 }  // namespace
