@@ -89,19 +89,20 @@ void PhonebookListModel::SetEntries(const std::vector<PhonebookEntry>& entries)
 
 bool PhonebookListModel::SetName(int row, const std::string& name)
 {
-    if (row < 0 || row >= Count() || m_rows[static_cast<std::size_t>(row)]->name == name)
-        return false;
-    m_rows[static_cast<std::size_t>(row)]->name = name;
-    emit dataChanged(index(row, kNameColumn), index(row, kNameColumn));
-    return true;
+    return SetField(row, kNameColumn, &PhonebookEntry::name, name);
 }
 
 bool PhonebookListModel::SetNumber(int row, const std::string& number)
 {
-    if (row < 0 || row >= Count() || m_rows[static_cast<std::size_t>(row)]->number == number)
+    return SetField(row, kNumberColumn, &PhonebookEntry::number, number);
+}
+
+bool PhonebookListModel::SetField(int row, int column, std::string PhonebookEntry::*field, const std::string& text)
+{
+    if (row < 0 || row >= Count() || (*m_rows[static_cast<std::size_t>(row)]).*field == text)
         return false;
-    m_rows[static_cast<std::size_t>(row)]->number = number;
-    emit dataChanged(index(row, kNumberColumn), index(row, kNumberColumn));
+    (*m_rows[static_cast<std::size_t>(row)]).*field = text;
+    emit dataChanged(index(row, column), index(row, column));
     return true;
 }
 

@@ -41,5 +41,8 @@ public:
     void Sort(int column, bool descending);
 
 private:
+    // False when the row does not exist or already holds `text`.
+    bool SetField(int row, int column, std::string PhonebookEntry::*field, const std::string& text);
+
     std::vector<std::unique_ptr<PhonebookEntry>> m_rows;
 };
