@@ -8,6 +8,7 @@
 #include "cli/TerminalProgress.h"
 
 #include "core/common/Cp1252.h"
+#include "core/common/ShellWord.h"
 #include "core/common/StringTable.h"
 #include "core/phonebook/Phonebook.h"
 #include "core/phonebook/PhonebookFile.h"
@@ -125,8 +126,8 @@ int RunPushCommand(const CommandConsole& console, const QString& path, bool keep
         if (send.Partial()) {
             std::fprintf(console.err, "%s\n", qPrintable(send.PartialText()));
             if (!send.Backup().isEmpty())
-                std::fprintf(console.err, "To send its previous phone book back: dialbook push --no-backup '%s'\n",
-                             qPrintable(send.Backup()));
+                std::fprintf(console.err, "To send its previous phone book back: dialbook push %s\n",
+                             ShellWord(send.Backup().toStdString()).c_str());
         }
         return 1;
     }

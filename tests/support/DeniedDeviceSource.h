@@ -15,7 +15,9 @@ class DeniedDeviceSource final : public DeviceSource {
 public:
     static constexpr const char* kPath = "/dev/hidraw-denied";
 
-    explicit DeniedDeviceSource(std::uint16_t productId = kProductId6392) : m_productId(productId)
+    // readable: this user may open it for reading (a scan succeeds), but not for writing.
+    explicit DeniedDeviceSource(std::uint16_t productId = kProductId6392, bool readable = false)
+        : m_productId(productId), m_readable(readable)
     {
         HandsetLink::SetTestSource(this);
     }
@@ -32,9 +34,14 @@ public:
             return {};
         return {{kPath, HANDSET_VENDOR_ID, m_productId}};
     }
-    OpenResult Open(const std::string&, OpenMode) override
+    OpenResult Open(const std::string&, OpenMode mode) override
     {
         OpenResult r;
+        if (m_readable && mode == OpenMode::Query) {
+            r.ok = true;
+            r.caps = {HANDSET_VENDOR_ID, m_productId, 64, 64};
+            return r;
+        }
         r.errorCode = EACCES;
         r.error = "permission denied";
         return r;
@@ -42,5 +49,6 @@ public:
 
 private:
     const std::uint16_t m_productId;
+    const bool m_readable;
     std::atomic<bool> m_present{true};
 };

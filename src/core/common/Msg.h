@@ -66,6 +66,9 @@ enum class Msg : std::uint32_t {
     ReportSizeTooLarge = 57351,
     CreateEventFailed = 57352,
     SendFailed = 57354,
+
+    // Texts of this program's own, beyond the handset's designed ones.
+    NotTheBackupsHandset = 57400,
 };
 
 constexpr std::uint32_t ToId(Msg m) { return static_cast<std::uint32_t>(m); }

@@ -1,5 +1,7 @@
 #include "core/handset/HandsetAccessAdvice.h"
 
+#include "core/common/ShellWord.h"
+
 #include <unistd.h>
 
 namespace {
@@ -16,18 +18,6 @@ const std::vector<std::string>& RuleFolders()
 bool Exists(const std::string& path)
 {
     return ::access(path.c_str(), F_OK) == 0;
-}
-
-// A path as one word of a shell command, quoted only when it needs to be, to be pasted as it is.
-std::string ShellWord(const std::string& path)
-{
-    if (path.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/._+-") ==
-        std::string::npos)
-        return path;
-    std::string quoted = "'";
-    for (char c : path)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
 }
 
 }  // namespace

@@ -220,8 +220,13 @@ bool HandsetLink::IsAcceptedProduct(std::uint16_t productId)
     return false;
 }
 
-std::unique_ptr<HandsetDevice> HandsetLink::OpenHandset()
+std::unique_ptr<HandsetDevice> HandsetLink::OpenHandset(std::uint16_t* deniedProduct)
 {
+    // An accepted handset that opened for reading (so the scan found it) but not for writing.
+    const auto noteDenied = [deniedProduct](const OpenResult& r, std::uint16_t product) {
+        if (deniedProduct && *deniedProduct == 0 && PermissionDenied(r) && IsAcceptedProduct(product))
+            *deniedProduct = product;
+    };
     // The handset the last scan found is the first in line, unless it has gone since: try it
     // before listing every device again.
     DeviceSource* foundSource = nullptr;
@@ -235,14 +240,17 @@ std::unique_ptr<HandsetDevice> HandsetLink::OpenHandset()
         OpenResult r = foundSource->Open(foundPath, OpenMode::Exchange);
         if (r.ok && IsAcceptedDevice(r.caps.vendorId, r.caps.productId))
             return std::move(r.device);
+        noteDenied(r, s_productId);
     }
     for (DeviceSource* source : Sources()) {
         for (const DeviceCandidate& c : source->Candidates()) {
             if (c.vendorId && c.productId && !IsAcceptedDevice(*c.vendorId, *c.productId))
                 continue;
             OpenResult r = source->Open(c.path, OpenMode::Exchange);
-            if (!r.ok || !IsAcceptedDevice(r.caps.vendorId, r.caps.productId))
+            if (!r.ok || !IsAcceptedDevice(r.caps.vendorId, r.caps.productId)) {
+                noteDenied(r, c.productId.value_or(0));
                 continue;
+            }
             Remember(r.caps, source, c.path);
             return std::move(r.device);
         }
@@ -298,12 +306,31 @@ Msg HandsetLink::RefusalMessage(std::uint8_t code)
 
 std::unique_ptr<HandsetDevice> HandsetLink::OpenForExchange()
 {
-    auto device = OpenHandset();
+    std::uint16_t denied = 0;
+    auto device = OpenHandset(&denied);
+    if (device)
+        return device;
+    if (denied != 0) {
+        // Readable but not writable for this user: it is no handset we can use, and a rescan
+        // would only find it again and start the same failing read, for ever. Everyone hears
+        // why instead.
+        s_deniedProductId = denied;
+        s_productId = 0;
+        NotifyOwner();
+        return nullptr;
+    }
     // The last scan saw a handset that answers no more (a simulator killed outright leaves its
     // socket behind, and no folder watch notices): scan again so everyone hears of it.
-    if (!device && s_productId != 0)
+    if (s_productId != 0)
         RequestRescan();
-    return device;
+    return nullptr;
+}
+
+void HandsetLink::NotifyOwner()
+{
+    std::lock_guard lock(s_watcherMutex);
+    if (HandsetLink* watcher = s_watcher; watcher && watcher->m_owner)
+        QCoreApplication::postEvent(watcher->m_owner, new QEvent(HandsetChangedEvent));
 }
 
 Msg HandsetLink::ReceiveExchange(ExchangeRequest& request)

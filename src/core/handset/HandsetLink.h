@@ -58,8 +58,9 @@ public:
     // may not open (no udev rule gives it to them): its product id, else 0. Touches no device.
     static std::uint16_t DeniedProductId() { return s_deniedProductId.load(); }
     static bool IsAcceptedDevice(std::uint16_t vendorId, std::uint16_t productId);
-    // The first accepted handset, open for an exchange, or null.
-    static std::unique_ptr<HandsetDevice> OpenHandset();
+    // The first accepted handset, open for an exchange, or null. `deniedProduct` gets the product
+    // id of an accepted handset this user may not open for writing.
+    static std::unique_ptr<HandsetDevice> OpenHandset(std::uint16_t* deniedProduct = nullptr);
     // The same for an operation: when the handset the last scan saw answers no more, everyone
     // is told through a rescan.
     static std::unique_ptr<HandsetDevice> OpenForExchange();
@@ -69,6 +70,8 @@ public:
     static int CountDataReports(std::uint32_t byteCount);
     // Has the watching instance scan again, off its thread, and tell its owner. Any thread.
     static void RequestRescan();
+    // Tells the watching instance's owner that the handset state changed, without a scan. Any thread.
+    static void NotifyOwner();
 
     static bool WriteCommand(ReportPort& port, std::uint8_t op, std::uint8_t function,
                              std::span<const std::uint8_t> parameters);

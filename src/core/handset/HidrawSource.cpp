@@ -8,6 +8,7 @@
 #include <libudev.h>
 #include <linux/hidraw.h>
 #include <sys/ioctl.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -80,6 +81,13 @@ OpenResult HidrawSource::Open(const std::string& path, OpenMode mode)
     if (!fd.IsValid()) {
         r.errorCode = errno;
         r.error = OpenErrorText(r.errorCode);
+        return r;
+    }
+    // A scan opens for reading only, but an exchange must write too: a node this user may read
+    // and not write is one the program cannot use, and must not be taken for a handset.
+    if (mode == OpenMode::Query && ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EPERM)) {
+        r.errorCode = errno;
+        r.error = OpenErrorText(errno);
         return r;
     }
     hidraw_devinfo info{};

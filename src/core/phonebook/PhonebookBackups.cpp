@@ -76,6 +76,37 @@ std::vector<Backup> NewestWrittenFirst(const QDir& folder, const QStringList& na
     return backups;
 }
 
+// The other backups in `folder` of the handset whose backup `kept` is: the same name, and the
+// same identity (handsets left with the maker's name all share it), the last written first.
+std::vector<Backup> OthersOfTheSameHandset(const QFileInfo& kept)
+{
+    const auto match = kBackupName.match(kept.fileName());
+    if (!match.hasMatch())
+        return {};
+    Phonebook book;
+    if (PhonebookFile::Load(kept.absoluteFilePath(), book) != Msg::Ok)
+        return {};
+    const HandsetIdentity identity = book.Identity();
+    const QDir folder(kept.absolutePath());
+    QStringList others;
+    for (const QString& name : folder.entryList({QStringLiteral("*") + kSuffix}, QDir::Files)) {
+        const auto m = kBackupName.match(name);
+        if (!m.hasMatch() || m.captured(1) != match.captured(1) || name == kept.fileName())
+            continue;
+        Phonebook other;
+        // One that cannot be read is nobody's to delete.
+        if (PhonebookFile::Load(folder.filePath(name), other) == Msg::Ok && other.Identity() == identity)
+            others.append(name);
+    }
+    return NewestWrittenFirst(folder, others);
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 }  // namespace
 
 QString Folder()
@@ -111,6 +142,18 @@ Msg Make(ProgressDisplay* progress, QString* path)
     const QString file = PathFor(folder, transfer.HandsetName(), QDateTime::currentDateTime());
     if (const Msg m = PhonebookFile::Save(file, book, kPrivateFile); m != Msg::Ok)
         return m;
+    // The same book as the last backup (a send tried again, or cancelled before it cleared the
+    // handset): that one serves, so that tries do not push the older books out.
+    const std::vector<Backup> others = OthersOfTheSameHandset(QFileInfo(file));
+    if (!others.empty()) {
+        const QString last = QFileInfo(file).absoluteDir().filePath(others.front().name);
+        if (Contents(last) == Contents(file)) {
+            QFile::remove(file);
+            if (path)
+                *path = last;
+            return Msg::Ok;
+        }
+    }
     if (path)
         *path = file;
     Prune(file);
@@ -120,23 +163,14 @@ Msg Make(ProgressDisplay* progress, QString* path)
 void Prune(const QString& path, int keep)
 {
     const QFileInfo kept(path);
-    const auto match = kBackupName.match(kept.fileName());
-    if (!match.hasMatch())
+    if (!kBackupName.match(kept.fileName()).hasMatch())
         return;
     // Just written: the newest, whatever its name or its time say.
     if (kept.isFile())
         --keep;
-    const QString handset = match.captured(1);
-    const QDir folder(kept.absolutePath());
-    QStringList others;
-    for (const QString& name : folder.entryList({QStringLiteral("*") + kSuffix}, QDir::Files)) {
-        const auto m = kBackupName.match(name);
-        if (m.hasMatch() && m.captured(1) == handset && name != kept.fileName())
-            others.append(name);
-    }
-    const std::vector<Backup> backups = NewestWrittenFirst(folder, others);
+    const std::vector<Backup> backups = OthersOfTheSameHandset(kept);
     for (std::size_t i = static_cast<std::size_t>(std::max(keep, 0)); i < backups.size(); ++i)
-        QFile::remove(folder.filePath(backups[i].name));
+        QFile::remove(kept.absoluteDir().filePath(backups[i].name));
 }
 
 QStringList List()
@@ -156,6 +190,14 @@ QStringList List()
 QString PartialSendText(std::size_t sent, std::size_t total)
 {
     return QStringLiteral("The send did not finish: the handset now holds %1 of the %2 entries.")
+        .arg(static_cast<qulonglong>(sent))
+        .arg(static_cast<qulonglong>(total));
+}
+
+QString UnknownSendText(std::size_t sent, std::size_t total)
+{
+    return QStringLiteral("The send did not finish, and the handset did not say what it holds now: its phone book "
+                          "may have been emptied (%1 of the %2 entries had been sent).")
         .arg(static_cast<qulonglong>(sent))
         .arg(static_cast<qulonglong>(total));
 }

@@ -23,16 +23,19 @@ inline constexpr int kKeptPerHandset = 20;
 QString Folder();
 // The file a backup of handset `name` (8-bit text) taken at `when` goes to, in `folder`.
 QString PathFor(const QString& folder, const std::string& handsetName, const QDateTime& when);
-// Receives the handset's phone book and saves it as a backup; `path` gets the file. A failure
-// of either (including a cancel) is returned, and then nothing may be sent.
+// Receives the handset's phone book and saves it as a backup; `path` gets the file (the last
+// backup's, when that holds the same book). A failure of either (including a cancel) is
+// returned, and then nothing may be sent.
 Msg Make(ProgressDisplay* progress, QString* path);
-// `path` is the backup just written: it is made the user's alone, and of its handset's backups
-// it and the `keep` - 1 others written last stay, the rest are deleted. `path` itself never is,
+// `path` is the backup just written: of its handset's backups (the same name and identity) it
+// and the `keep` - 1 others written last stay, the rest are deleted. `path` itself never is,
 // even when the time in its name is older than the others' (the clock was set back).
 void Prune(const QString& path, int keep = kKeptPerHandset);
 // Every backup, the last written first.
 QStringList List();
 // What the handset holds after a send that stopped once its book was cleared.
 QString PartialSendText(std::size_t sent, std::size_t total);
+// The same when the handset could not say what it holds.
+QString UnknownSendText(std::size_t sent, std::size_t total);
 
 }  // namespace PhonebookBackups

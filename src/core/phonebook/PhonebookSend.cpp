@@ -5,7 +5,9 @@
 #include "core/phonebook/PhonebookLimits.h"
 
 #include "core/common/ProgressDisplay.h"
+#include "core/transfer/HandsetInfoTransfer.h"
 #include "core/transfer/HandsetOperation.h"
+#include "core/transfer/ProtocolCodes.h"
 
 PhonebookSend::PhonebookSend(const Phonebook& book)
 {
@@ -24,6 +26,7 @@ Msg PhonebookSend::Run(ProgressDisplay& progress, bool keepBackup)
     m_backup.clear();
     m_backupFailed = false;
     m_partial = false;
+    m_handsetHolds.reset();
     // A book too large to send is refused before the backup is made.
     if (m_outgoing.Count() > MAX_PHONEBOOK_ENTRIES)
         return Msg::MaxEntriesReached;
@@ -35,7 +38,16 @@ Msg PhonebookSend::Run(ProgressDisplay& progress, bool keepBackup)
                 return kept;
             }
         }
-        return m_transfer.SendPhonebook(m_outgoing);
+        const Msg sent = m_transfer.SendPhonebook(m_outgoing);
+        if (sent != Msg::Ok && m_transfer.HandsetCleared()) {
+            // What the handset holds now, from the handset: the record under way when the send
+            // stopped may or may not have reached it. A handset that is gone cannot say.
+            std::uint16_t count = 0;
+            std::uint16_t second = 0;
+            if (m_transfer.ReadCount(count, second, CLASS_PHONEBOOK) == Msg::Ok)
+                m_handsetHolds = count;
+        }
+        return sent;
     });
     m_transfer.SetProgressDialog(nullptr);
     m_partial = result != Msg::Ok && !m_backupFailed && m_transfer.HandsetCleared();
@@ -44,7 +56,9 @@ Msg PhonebookSend::Run(ProgressDisplay& progress, bool keepBackup)
 
 QString PhonebookSend::PartialText() const
 {
-    return PhonebookBackups::PartialSendText(m_transfer.EntriesSent(), m_outgoing.Count());
+    if (m_handsetHolds)
+        return PhonebookBackups::PartialSendText(*m_handsetHolds, m_outgoing.Count());
+    return PhonebookBackups::UnknownSendText(m_transfer.EntriesSent(), m_outgoing.Count());
 }
 
 Msg PhonebookSend::SendBack(ProgressDisplay& progress, const QString& backup)
@@ -54,5 +68,15 @@ Msg PhonebookSend::SendBack(ProgressDisplay& progress, const QString& backup)
         return m;
     PhonebookTransfer transfer;
     transfer.SetProgressDialog(&progress);
-    return HandsetOperation::Run(progress, [&] { return transfer.SendPhonebook(previous); });
+    return HandsetOperation::Run(progress, [&] {
+        // Only to the handset it came from: another one plugged in meanwhile keeps its own book.
+        HandsetInfoTransfer info;
+        info.SetProgressDialog(&progress);
+        HandsetInfo handset;
+        if (const Msg m = info.GetInfo(handset); m != Msg::Ok)
+            return m;
+        if (handset.identity != previous.Identity())
+            return Msg::NotTheBackupsHandset;
+        return transfer.SendPhonebook(previous);
+    });
 }

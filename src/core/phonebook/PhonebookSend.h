@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <optional>
 
 class ProgressDisplay;
 
@@ -35,10 +36,12 @@ public:
     bool BackupFailed() const { return m_backupFailed; }
     // The send stopped after the handset's book had been cleared: it holds only what was sent.
     bool Partial() const { return m_partial; }
-    // "The send did not finish: the handset now holds k of the n entries."
+    // "The send did not finish: the handset now holds k of the n entries.", k as the handset
+    // itself says; or, when it could not say, that its book may have been emptied.
     QString PartialText() const;
 
-    // Sends the book kept in `backup` back to the handset as it was, as one operation.
+    // Sends the book kept in `backup` back to the handset as it was, as one operation; only to
+    // the handset it was kept from (Msg::NotTheBackupsHandset otherwise).
     static Msg SendBack(ProgressDisplay& progress, const QString& backup);
 
 private:
@@ -48,4 +51,5 @@ private:
     QString m_backup;
     bool m_backupFailed = false;
     bool m_partial = false;
+    std::optional<std::size_t> m_handsetHolds;
 };

@@ -108,9 +108,13 @@ Msg PhonebookTransfer::SendPhonebook(const Phonebook& book)
     // exactly as it was.
     if (session.CancelRequested())
         return Msg::Cancelled;
-    if (const Msg m = BeginDownload(CLASS_PHONEBOOK); m != Msg::Ok)
-        return m;
-    m_handsetCleared = true;
+    const Msg begun = BeginDownload(CLASS_PHONEBOOK);
+    // The handset clears its book as it takes the command. A refusal says it did not; a reply
+    // lost on the way (a handset unplugged, a link that failed) leaves it unknown, and then the
+    // book may be gone.
+    m_handsetCleared = begun == Msg::Ok || begun == Msg::ReadFailed;
+    if (begun != Msg::Ok)
+        return begun;
     progress->SetRange(0, static_cast<int>(book.Count()) * kStepsPerRecord + kExtraSteps);
 
     for (std::size_t i = 0; i < book.Count(); ++i) {

@@ -16,8 +16,9 @@ public:
     Msg ReceivePhonebook(Phonebook& into);
     // Writes the entries of `book` to the handset after clearing its phone book.
     Msg SendPhonebook(const Phonebook& book);
-    // After a send: whether the handset's phone book had been cleared, and how many entries
-    // reached it since. A send that stops after the clear leaves the handset with only those.
+    // After a send: whether the handset's phone book was (or may have been) cleared, and how
+    // many entries reached it since. A send that stops after the clear leaves the handset with
+    // only those, and maybe the one under way when it stopped.
     bool HandsetCleared() const { return m_handsetCleared; }
     std::size_t EntriesSent() const { return m_entriesSent; }
     // The name of the handset of the last receive (8-bit text).

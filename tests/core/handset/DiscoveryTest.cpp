@@ -241,6 +241,34 @@ TEST_F(Discovery, AHandsetThisUserMayNotOpenIsToldApartUntilAHandsetOpens)
     EXPECT_EQ(HandsetLink::DeniedProductId(), 0);
 }
 
+// A node this user may read but not write: found by a scan, refused by the exchange. It is told
+// as a handset this user may not open, once, and not scanned for again and again.
+TEST_F(Discovery, AHandsetReadableButNotWritableIsDeniedWithoutEndlessRescans)
+{
+    NoticeCounter owner;
+    DeniedDeviceSource readable(kProductId6392, true);
+    m_link.reset();
+    m_link = std::make_unique<HandsetLink>();
+    m_link->Init(&owner, HANDSET_VENDOR_ID);
+    std::uint16_t product = 0;
+    ASSERT_TRUE(WaitFor([&] { return owner.notices > 0 && HandsetLink::FindHandset(product, false); }));
+    owner.notices = 0;
+
+    ExchangeRequest r;
+    std::vector<std::uint8_t> received;
+    r.op = 2;
+    r.function = 7;
+    r.received = &received;
+    EXPECT_EQ(m_link->ReceiveExchange(r), Msg::PhoneNotFound);
+    EXPECT_TRUE(WaitFor([&] { return owner.notices > 0; }));
+    EXPECT_FALSE(HandsetLink::FindHandset(product, false));
+    EXPECT_EQ(HandsetLink::DeniedProductId(), kProductId6392);
+    QCoreApplication::processEvents();
+    const int notices = owner.notices;
+    EXPECT_FALSE(WaitFor([&] { return owner.notices > notices; }, 300)) << "no rescan that finds it again";
+    m_link.reset();
+}
+
 TEST_F(Discovery, ListingShowsEveryDeviceOfTheVendorWithItsState)
 {
     StartHandset(Model(kProductId6392), "a");

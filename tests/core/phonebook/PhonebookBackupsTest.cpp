@@ -48,7 +48,8 @@ protected:
     {
         SimFixture::SetUp();
         QDir(PhonebookBackups::Folder()).removeRecursively();
-        StartHandset().AddContact("Ada", "5550001");
+        handset = &StartHandset();
+        handset->AddContact("Ada", "5550001");
         FillBook(book, 2);
     }
 
@@ -60,6 +61,7 @@ protected:
         return path;
     }
 
+    SimHandset* handset = nullptr;
     RecordingProgress progress;
     Phonebook book;
 };
@@ -69,6 +71,7 @@ TEST_F(PhonebookBackupsTest, AfterTheClockIsSetBackEachSendKeepsItsBackupAndTheF
     // Twenty sends while the clock ran a year ahead: the names and the files' times say so.
     const QString folder = PhonebookBackups::Folder();
     const QDateTime ahead = QDateTime::currentDateTime().addYears(1);
+    book.SetIdentity(HandsetIdentity::FromBytes(SimConfig{}.identity));
     QStringList future;
     for (int i = 0; i < PhonebookBackups::kKeptPerHandset; ++i) {
         const QDateTime when = ahead.addSecs(60 * i);
@@ -87,6 +90,7 @@ TEST_F(PhonebookBackupsTest, AfterTheClockIsSetBackEachSendKeepsItsBackupAndTheF
     EXPECT_EQ(Name(list.constLast()), Name(future[1]));
 
     // So does the one before it at the next send: from now on the backups of the year ahead go.
+    handset->AddContact("Bea", "5550002");
     const QString second = Backup();
     ASSERT_NE(second, first);
     list = PhonebookBackups::List();
@@ -137,6 +141,37 @@ TEST_F(PhonebookBackupsTest, BackupsAndTheRecoveryCopyAreTheUsersAloneTheUsersBo
     EXPECT_EQ(Mode(books), Mode(books + QStringLiteral("plain folder")));
     plain.remove();
     QDir(books).rmdir(QStringLiteral("plain folder"));
+}
+
+// Handsets that kept the maker's name share it, not their backups; and a send tried again (or
+// cancelled before it cleared the handset) keeps no second copy of the same book, so that tries
+// do not push the older books out.
+TEST_F(PhonebookBackupsTest, EachHandsetKeepsItsOwnAndTriesDoNotPushTheOlderBooksOut)
+{
+    const QString folder = PhonebookBackups::Folder();
+    Phonebook other;
+    FillBook(other, 3);
+    other.SetIdentity({0xCAFE, 0x42});
+    const QDateTime earlier = QDateTime::currentDateTime().addDays(-1);
+    QStringList others;
+    for (int i = 0; i < PhonebookBackups::kKeptPerHandset; ++i) {
+        others.append(PhonebookBackups::PathFor(folder, "Orvak Handset", earlier.addSecs(i)));
+        ASSERT_EQ(PhonebookFile::Save(others.last(), other), Msg::Ok);
+        SetWritten(others.last(), earlier.addSecs(i));
+    }
+    const QString first = Backup();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Backup(), first) << "the same book again";
+    handset->AddContact("Bea", "5550002");
+    const QString second = Backup();
+    EXPECT_NE(second, first);
+    for (int i = 0; i < 30; ++i) {
+        handset->AddContact("More " + std::to_string(i), "555");
+        Backup();
+    }
+    EXPECT_EQ(PhonebookBackups::List().size(), 2 * PhonebookBackups::kKeptPerHandset);
+    for (const QString& path : others)
+        EXPECT_TRUE(QFileInfo::exists(path)) << "the other handset's " << Name(path);
 }
 
 }  // namespace
