@@ -27,6 +27,8 @@ Msg HandsetOperation::Run(ProgressDisplay& progress, const std::function<Msg()>&
 {
     progress.CancelEvent().Reset();
     Event finished(Event::Mode::ManualReset);
+    if (!finished.IsValid())
+        return Msg::CreateEventFailed;
     Msg result = Msg::ReadFailed;
     std::thread worker;
     try {

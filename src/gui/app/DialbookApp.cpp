@@ -157,11 +157,13 @@ int DialbookApp::InitInstance()
 
     SingleInstanceGuard guard(SingleInstanceGuard::DefaultKey());
     const bool takingScreenshots = parser.isSet(screenshots);
+    bool listening = false;
     if (!takingScreenshots) {
         if (guard.HandOverToRunningCopy(picture))
             return 0;
         // Refused when a copy started at the same instant listened first: that one is asked.
-        if (!guard.Listen() && guard.HandOverToRunningCopy(picture))
+        listening = guard.Listen();
+        if (!listening && guard.HandOverToRunningCopy(picture))
             return 0;
     }
 
@@ -182,8 +184,9 @@ int DialbookApp::InitInstance()
     });
     connect(&guard, &SingleInstanceGuard::openRequested, &window, &MainWindow::OpenPicture);
     window.show();
-    // Only the copy that owns the single-instance key touches the recovery copy.
-    if (!takingScreenshots)
+    // Only the copy that owns the single-instance key touches the recovery copy: a copy that
+    // could not listen may run beside another, and must not remove that one's.
+    if (listening)
         window.StartRecovery();
     if (!picture.isEmpty())
         QTimer::singleShot(0, &window, [&window, picture] { window.OpenPicture(picture); });

@@ -107,10 +107,11 @@ void MainWindow::OpenPicture(const QString& path)
         auto* pictures = qobject_cast<PicturePage*>(row.page);
         if (!pictures)
             continue;
-        // While an operation runs (the handset's information read at start-up, a transfer),
-        // the picture waits for it to end.
-        if (!isEnabled() || !pictures->isEnabled()) {
+        // While an operation runs (the handset's information read at start-up, a transfer), or
+        // a question or dialog of a page's is open, the picture waits for it to end.
+        if (!isEnabled() || !pictures->isEnabled() || TabPage::IsBusy() || QApplication::activeModalWidget()) {
             m_pendingPicture = path;
+            QTimer::singleShot(kRetryMs, this, &MainWindow::RunPending);
             return;
         }
         if (!pictures->isVisible())
@@ -140,9 +141,11 @@ void MainWindow::RunPending()
     if (!isEnabled())
         return;  // the end of the operation calls again
     if (QApplication::activeModalWidget()) {
-        QTimer::singleShot(200, this, &MainWindow::RunPending);
+        QTimer::singleShot(kRetryMs, this, &MainWindow::RunPending);
         return;
     }
+    if (std::exchange(m_handsetNoticePending, false))
+        QCoreApplication::postEvent(this, new QEvent(HandsetChangedEvent));
     if (std::exchange(m_closePending, false)) {
         close();
         return;
@@ -191,6 +194,12 @@ bool MainWindow::event(QEvent* event)
         // code runs inside another's operation: then it waits until the operation has ended.
         if (TabPage::HoldHandsetNoticeWhileBusy())
             return true;
+        // Nor inside a question a page's flow is waiting on: after it, once the flow has ended.
+        if (QApplication::activeModalWidget()) {
+            m_handsetNoticePending = true;
+            QTimer::singleShot(kRetryMs, this, &MainWindow::RunPending);
+            return true;
+        }
         if (TabPage* page = VisiblePage())
             QCoreApplication::postEvent(page, new QEvent(HandsetChangedEvent));
         return true;

@@ -76,4 +76,8 @@ private:
     bool m_recoveryPending = false;
     // The window was closed during a transfer: it closes once the transfer has ended.
     bool m_closePending = false;
+    // A handset notice came while a question was open; it is handled once none is.
+    bool m_handsetNoticePending = false;
+    // How often what waits for an open question looks again.
+    static constexpr int kRetryMs = 200;
 };

@@ -715,7 +715,10 @@ bool PhonebookPage::LoadBook(const QString& path, bool sortByName)
         BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::ReceivingPhonebook));
         PhonebookTransfer transfer;
         transfer.SetProgressDialog(&m_progressDialog);
-        result = HandsetOperation::Run(m_progressDialog, [&] { return transfer.ReceivePhonebook(m_book); });
+        // Into a book of the operation's own: the page's is touched on the window's thread only.
+        Phonebook received;
+        result = HandsetOperation::Run(m_progressDialog, [&] { return transfer.ReceivePhonebook(received); });
+        m_book = std::move(received);
     }
     if (result != Msg::Ok) {
         ReportResult(result, true);

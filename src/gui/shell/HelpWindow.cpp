@@ -26,7 +26,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
     m_browser->setSearchPaths({QStringLiteral(":/help")});
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* about = buttons->addButton(QStringLiteral("About..."), QDialogButtonBox::HelpRole);
-    connect(about, &QPushButton::clicked, this, [this] { AboutDialog(this).exec(); });
+    // Modal to this window only: an operation's progress window and its Cancel stay usable.
+    connect(about, &QPushButton::clicked, this, [this] {
+        auto* dialog = new AboutDialog(this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_browser);

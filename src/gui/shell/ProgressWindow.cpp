@@ -69,6 +69,7 @@ void ProgressWindow::CreateWindow(QWidget* owner)
     m_window = dialog;
     m_windowAlive = true;
     m_cancelled = false;
+    ++m_generation;
     SetStatusText(kStartingDownloadText);
 }
 
@@ -125,8 +126,16 @@ bool ProgressWindow::PassedToOwnThread(const std::function<void()>& call)
     if (QThread::currentThread() == thread())
         return false;
     // From an operation's worker: the widgets are touched on their own thread, in the order
-    // the calls were made (the step notices travel the same way).
-    QMetaObject::invokeMethod(this, call, Qt::QueuedConnection);
+    // the calls were made (the step notices travel the same way), and only while the window
+    // they were meant for shows: a late one never lands in the next operation's.
+    const int generation = m_generation;
+    QMetaObject::invokeMethod(
+        this,
+        [this, call, generation] {
+            if (generation == m_generation)
+                call();
+        },
+        Qt::QueuedConnection);
     return true;
 }
 
@@ -169,11 +178,20 @@ void ProgressWindow::WaitUntil(Event& finished)
     // The window's own event loop runs until the operation ends, as a dialog's does while it is
     // open: it paints, steps the bar and takes Cancel and Esc. The pages keep out meanwhile
     // (they are disabled, and handset notices wait for the end).
+    // A Cancel pressed since the window opened holds for the operation, even when it came
+    // before the operation started.
+    if (m_cancelled)
+        m_cancelEvent.Set();
     QEventLoop loop;
     QSocketNotifier done(finished.Fd(), QSocketNotifier::Read);
     connect(&done, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
-    if (!finished.IsSet())
-        loop.exec();
+    while (!finished.IsSet()) {
+        // No loop can run once the application is on its way out: then wait without one.
+        if (loop.exec() < 0) {
+            finished.Wait(-1);
+            return;
+        }
+    }
 }
 
 void ProgressWindow::PostStep()

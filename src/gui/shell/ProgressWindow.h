@@ -67,4 +67,6 @@ private:
     bool m_cancelled = false;
     bool m_windowAlive = false;
     int m_step = 10;
+    // Counts the windows made, so that a call posted for one is dropped by the next.
+    int m_generation = 0;
 };

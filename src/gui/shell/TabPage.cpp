@@ -18,6 +18,7 @@
 #include "core/transfer/HandsetInfoTransfer.h"
 #include "core/transfer/HandsetOperation.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -194,8 +195,14 @@ void TabPage::OnHandsetChanged()
 bool TabPage::event(QEvent* event)
 {
     if (event->type() == HandsetChangedEvent) {
-        if (!HoldHandsetNoticeWhileBusy())
-            OnHandsetChanged();
+        if (HoldHandsetNoticeWhileBusy())
+            return true;
+        // A question of a page's flow is open: the window keeps the notice until it is answered.
+        if (QApplication::activeModalWidget() && m_mainWindow) {
+            QCoreApplication::postEvent(m_mainWindow, new QEvent(HandsetChangedEvent));
+            return true;
+        }
+        OnHandsetChanged();
         return true;
     }
     return QWidget::event(event);

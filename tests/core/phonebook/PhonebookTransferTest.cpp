@@ -6,11 +6,13 @@
 
 #include "core/common/StringTable.h"
 #include "core/phonebook/PhonebookBackups.h"
+#include "core/phonebook/PhonebookFile.h"
 #include "core/phonebook/PhonebookSend.h"
 #include "core/phonebook/PhonebookTransfer.h"
 #include "core/transfer/ProtocolCodes.h"
 
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -254,6 +256,42 @@ TEST_F(PhonebookExchange, ACancelAtAnyMomentBeforeTheDownloadLeavesTheHandsetAsI
     }
     // The information read, six records, the save and prune, the send's information read.
     EXPECT_GE(momentsBefore, 12);
+}
+
+// The handset takes the command that clears its book and is unplugged before it answers: the
+// book may be gone, and the user must hear so, with the backup to send back, which goes only to
+// the handset it was kept from.
+TEST_F(PhonebookExchange, AClearWhoseAnswerIsLostMayHaveEmptiedTheHandset)
+{
+    SimHandset& h = HandsetWith(6);
+    Phonebook newBook;
+    FillBook(newBook, 4);
+    PhonebookSend send(newBook);
+    SimFaults f;
+    f.disconnectAfter = 3;  // the information's command and reply, then the clear's command
+    h.SetFaults(f);
+    EXPECT_EQ(send.Run(progress, false), Msg::ReadFailed);
+    EXPECT_TRUE(send.Partial());
+    EXPECT_EQ(send.PartialText(), PhonebookBackups::UnknownSendText(0, 4));
+    EXPECT_TRUE(h.Phonebook().empty());
+
+    // Another handset is plugged in: the backup of the first does not overwrite its book.
+    QTemporaryDir dir;
+    const QString backup = dir.filePath(QStringLiteral("first.opbk"));
+    Phonebook kept;
+    FillBook(kept, 2);
+    kept.SetIdentity({0x11111111, 0x2222});
+    ASSERT_EQ(PhonebookFile::Save(backup, kept), Msg::Ok);
+    SimHandset& other = HandsetWith(3);
+    EXPECT_EQ(PhonebookSend::SendBack(progress, backup), Msg::NotTheBackupsHandset);
+    Settle();
+    EXPECT_EQ(other.Phonebook().size(), 3u);
+    EXPECT_EQ(CountCommands(other, OP_CONTROL, FN_BEGIN_DOWNLOAD), 0);
+    kept.SetIdentity(HandsetIdentity::FromBytes(SimConfig{}.identity));
+    ASSERT_EQ(PhonebookFile::Save(backup, kept), Msg::Ok);
+    EXPECT_EQ(PhonebookSend::SendBack(progress, backup), Msg::Ok);
+    Settle();
+    EXPECT_EQ(other.Phonebook().size(), 2u);
 }
 
 TEST_F(PhonebookExchange, NoHandsetIsPhoneNotFound)

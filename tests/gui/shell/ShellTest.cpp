@@ -22,6 +22,7 @@
 #include "core/transfer/ProtocolCodes.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QImage>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -378,6 +379,41 @@ TEST_F(Shell, NoticesDuringAnOperationWaitForItsEndAndAreHandledOnce)
     EXPECT_EQ(spy.count, 1);
     EXPECT_EQ(infoReads(), 4);
     EXPECT_TRUE(pictures->Button(PicturePage::kSave)->isEnabled());
+}
+
+// A question a page's flow waits on is part of that flow: a handset notice, and a picture a
+// later copy of the program asks to open, wait until it is answered.
+TEST_F(Shell, NoticesAndPicturesWaitForAnOpenQuestion)
+{
+    StartHandset();
+    MainWindow window;
+    window.show();
+    Pump(300);  // the start-up refresh
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("cat.png"));
+    QImage(200, 100, QImage::Format_RGB32).save(file);
+    auto* pictures = qobject_cast<PicturePage*>(window.TabPageTable()[1].page);
+    NoticeSpy welcomeSpy(window.TabPageTable()[0].page), picturesSpy(pictures);
+
+    QDialog question(&window);
+    bool loadedInside = true;
+    int noticesInside = -1;
+    QTimer::singleShot(50, [&] {
+        window.OpenPicture(file);
+        QCoreApplication::postEvent(&window, new QEvent(HandsetChangedEvent));
+        QTimer::singleShot(400, [&] {
+            loadedInside = pictures->HasImage();
+            noticesInside = welcomeSpy.count + picturesSpy.count;
+            question.reject();
+        });
+    });
+    question.exec();
+    EXPECT_FALSE(loadedInside);
+    EXPECT_EQ(noticesInside, 0);
+    for (int i = 0; i < 100 && !(pictures->HasImage() && welcomeSpy.count + picturesSpy.count > 0); ++i)
+        Pump(10);
+    EXPECT_TRUE(pictures->HasImage());
+    EXPECT_EQ(welcomeSpy.count + picturesSpy.count, 1);
 }
 
 TEST_F(Shell, ClosingAsksEveryPageInTurn)
