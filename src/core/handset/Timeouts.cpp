@@ -6,7 +6,7 @@ Timeouts Timeouts::Scaled(int divisor)
 {
     Timeouts t;
     for (int* field : {&t.commandWriteMs, &t.reportBaseMs, &t.reportPer256Ms, &t.controlReplyMs,
-                       &t.abortReplyMs, &t.helloMs, &t.transferLockMs, &t.pageLockMs, &t.pumpSliceMs})
+                       &t.abortReplyMs, &t.helloMs, &t.transferLockMs, &t.pageLockMs})
         *field = std::max(1, *field / divisor);
     return t;
 }

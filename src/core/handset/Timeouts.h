@@ -15,7 +15,6 @@ struct Timeouts {
     int helloMs = 1000;
     int transferLockMs = 2500;
     int pageLockMs = 500;
-    int pumpSliceMs = 50;
 
     // The designed values divided by `divisor`, at least 1 ms each.
     static Timeouts Scaled(int divisor);

@@ -39,11 +39,6 @@ HandsetSession::~HandsetSession()
         s_transferLock.Release();
 }
 
-HandsetSession* HandsetSession::Current()
-{
-    return t_current;
-}
-
 Msg HandsetSession::Status() const
 {
     return Outermost().m_locked ? Msg::Ok : Msg::ReadFailed;

@@ -33,9 +33,6 @@ public:
     // closes it, so that the next one starts from a fresh connection.
     Msg Exchange(ExchangeRequest& request);
 
-    // The session running on this thread, or null.
-    static HandsetSession* Current();
-
     // Serialises the handset work of the whole process (count 1, maximum 1): one operation at a time.
     static TimedSemaphore s_transferLock;
 
