@@ -5,30 +5,84 @@
 #include "core/common/Msg.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <string>
+#include <vector>
+
+class DelimitedFile;
+
+// How the rows of a contacts file become entries, beside the map itself.
+struct ImportOptions {
+    ImportFieldMap map;
+    // The columns a number is taken from, in order: the first non-empty cell wins. Empty means
+    // the default order: the map's phone column, then the file's other phone-number columns,
+    // mobile ones first (ImportFieldMap::PhoneOrder). With no phone column mapped and no order
+    // given, no number is imported.
+    std::vector<int> phoneOrder;
+    // What a leading "+" becomes: the prefix dialled before a country code.
+    QString internationalPrefix = QStringLiteral("00");
+};
+
+// One contact of the file, as it would be added.
+struct ImportedContact {
+    std::string name;    // Windows-1252, at most 16 characters
+    std::string number;  // dial characters, at most 32
+    int row = 0;         // the row of the file it came from
+    QStringList categories;
+};
+
+// Every contact of a file that can be added, and what was done to get there.
+struct ContactList {
+    std::vector<ImportedContact> contacts;
+    // Every category some contact has, sorted, each once.
+    QStringList categories;
+    // Rows with no name, and no organisation to take one from: left out.
+    int namesLeftOut = 0;
+    int namesFromOrganisation = 0;
+    // Numbers found in another column than the first of the order.
+    int numbersFromOtherColumn = 0;
+    // Numbers changed to dial as written: "+" made the international prefix, "(0)" dropped, an
+    // extension made a pause.
+    int numbersRewritten = 0;
+    // Letters of names the handset cannot store, even after transliteration: left out.
+    int droppedCharacters = 0;
+    // The line that opened a quoted field that never closes; 0 when none did.
+    int unclosedQuoteLine = 0;
+};
 
 // What an import did.
 struct ImportOutcome {
     Msg result = Msg::Ok;
     int added = 0;
-    // Characters of names that the handset cannot store, left out (never turned into "?").
-    int droppedCharacters = 0;
+    // Set with Msg::MaxEntriesReached: how many were asked for, and the room there was.
+    int asked = 0;
+    int room = 0;
 };
 
 // Appends one entry: its name and number as the handset stores them (Windows-1252).
 using AddEntryFunction = std::function<void(const std::string& name, const std::string& number)>;
 
-// Imports every row of a contacts file as the wizard's Finish does: nothing when the map is
-// empty (Msg::NoColumnsSelected), the file cannot be read (Msg::CouldNotImportFile) or the rows
-// would take the book past 100 entries (Msg::MaxEntriesReached); otherwise one entry per row,
-// the number keeping only digits, '#', '*' and 'P', the name being the first part, a space and
-// the last part.
-ImportOutcome ImportContacts(const QString& path, const ImportFieldMap& map, int entriesNow, const AddEntryFunction& add);
+// The contacts of a file that has been read, under `options`. No I/O.
+ContactList ReadContacts(const DelimitedFile& file, const ImportOptions& options);
 
-// "N characters that the handset cannot store were left out of the imported names."
-QString DroppedCharactersText(int count);
+// Adds the contacts of `list` at `chosen` (indices into list.contacts, in that order) to a book
+// of `entriesNow` entries: nothing when more are chosen than there is room for
+// (Msg::MaxEntriesReached, with asked and room set), else each through `add`.
+ImportOutcome AddContacts(const ContactList& list, const std::vector<int>& chosen, int entriesNow,
+                          const AddEntryFunction& add);
 
-// The dial string of a phone cell: its digits, '#', '*' and 'P'.
-std::string DialCharacters(const QString& cell);
+// Reads `path` and adds every contact (Msg::NoColumnsSelected when the map is empty and no phone
+// order is given, Msg::CouldNotImportFile when the file cannot be read). `list`, when given,
+// receives the contacts and the counts for the notes.
+ImportOutcome ImportContacts(const QString& path, const ImportOptions& options, int entriesNow,
+                             const AddEntryFunction& add, ContactList* list = nullptr);
+
+// The sentences an import says afterwards, one per count that is not zero: the unclosed quote,
+// numbers from another column, numbers rewritten, names left out, names from the organisation,
+// letters dropped.
+QStringList ImportNotes(const ContactList& list);
+
+// "The file holds 5000 contacts; the book has room for 97."
+QString NoRoomText(int holds, int room);

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 // Which column of a contacts file goes to which part of a phone-book entry: one byte per
 // target, the column's index (0 ... 254) or 255 for none.
@@ -31,10 +32,22 @@ public:
     // then "phone" (but not a header that names a phone's type or label, which holds no number).
     static Target Classify(const QString& header);
     // The guessed map of a file's headers: each header classified in file order, the first
-    // column of each kind winning.
-    static ImportFieldMap Guess(const QStringList& headers);
-    // The label shown for a target.
+    // column of each kind winning. With `withValues` (one flag per column), a phone column
+    // empty in every row is not taken while another phone column has values.
+    static ImportFieldMap Guess(const QStringList& headers, const std::vector<bool>& withValues = {});
+    // The order numbers are looked for in: `first` (when not -1), then the file's other
+    // phone-number columns, mobile ones first, then the rest in file order. Never a column
+    // that names a number's type or label, nor a fax.
+    static std::vector<int> PhoneOrder(const QStringList& headers, int first);
+    // The column holding a contact's organisation (a name for a row without one), or -1.
+    static int OrganisationColumn(const QStringList& headers);
+    // The column holding a contact's categories or labels, or -1.
+    static int CategoryColumn(const QStringList& headers);
+    // The label of a target in the mapping list ("Orvak Phone Number"), in the Change Map
+    // dialog ("Orvak Contact Name (First Part)") and on the command line ("phone").
     static QString Label(int target);
+    static QString ChoiceLabel(int target);
+    static QString CommandLineName(int target);
 
 private:
     std::array<std::uint8_t, 3> m_columns{kNone, kNone, kNone};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// What a column's header says it holds, in the words that contact programs write in English,
+// German, French, Spanish, Italian, Dutch and Portuguese exports ("Vorname", "Prénom",
+// "Nombre", "Nome", "Voornaam", ...). The words live in one table in HeaderWords.cpp.
+namespace HeaderWords {
+
+enum class Kind {
+    kOther,
+    kFirstName,
+    kLastName,
+    kName,          // a name that is neither first nor last: "Name", "Full Name", "Nickname"
+    kPhone,
+    kMobilePhone,
+    kPhoneKind,     // the type or label of a number beside it ("Phone 1 - Type"): never a number
+    kFax,
+    kOrganisation,
+    kCategories,
+};
+
+Kind Classify(const QString& header);
+
+}  // namespace HeaderWords
