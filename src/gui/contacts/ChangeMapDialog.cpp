@@ -1,5 +1,7 @@
 #include "gui/contacts/ChangeMapDialog.h"
 
+#include "core/contacts/ImportFieldMap.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -12,23 +14,32 @@ ChangeMapDialog::ChangeMapDialog(const QString& header, QWidget* parent) : QDial
     auto* field = new QLabel(QStringLiteral("Text Field: ") + header, this);
     field->setTextFormat(Qt::PlainText);
     layout->addWidget(field);
-    const char* const labels[] = {"Orvak Phone Number", "Orvak Contact Name (First Part)",
-                                  "Orvak Contact Name (Last Part)"};
-    for (int t = 0; t < 3; ++t) {
-        auto* box = new QCheckBox(QString::fromLatin1(labels[t]), this);
+    for (int t = ImportFieldMap::kPhoneNumber; t <= ImportFieldMap::kLastName; ++t) {
+        auto* box = new QCheckBox(ImportFieldMap::ChoiceLabel(t), this);
         m_boxes[static_cast<std::size_t>(t)] = box;
         layout->addWidget(box);
         connect(box, &QCheckBox::toggled, this, [this, t](bool on) { OnToggled(t, on); });
     }
+    m_takenNote = new QLabel(this);
+    m_takenNote->setWordWrap(true);
+    m_takenNote->setTextFormat(Qt::PlainText);
+    m_takenNote->hide();
+    layout->addWidget(m_takenNote);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 }
 
-void ChangeMapDialog::SetEnabled(int target, bool enabled)
+void ChangeMapDialog::SetTaken(int target, const QString& holder)
 {
-    m_boxes[static_cast<std::size_t>(target)]->setEnabled(enabled);
+    QCheckBox* box = m_boxes[static_cast<std::size_t>(target)];
+    box->setEnabled(false);
+    const QString why = tr("\u201c%1\u201d is mapped from \u201c%2\u201d. Set that row to none first to map it here.")
+                            .arg(ImportFieldMap::ChoiceLabel(target), holder);
+    box->setToolTip(why);
+    m_takenNote->setText(m_takenNote->text().isEmpty() ? why : m_takenNote->text() + u'\n' + why);
+    m_takenNote->show();
 }
 
 void ChangeMapDialog::SetChecked(int target, bool checked)

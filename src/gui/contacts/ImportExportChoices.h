@@ -1,8 +1,11 @@
 #pragma once
 
-#include "core/contacts/ImportFieldMap.h"
+#include "core/contacts/ContactImport.h"
 
 #include <QString>
+
+#include <memory>
+#include <vector>
 
 // What the import/export wizard collected once it ends with Finish.
 struct ImportExportChoices {
@@ -13,5 +16,9 @@ struct ImportExportChoices {
     int exportScope = kSelected;
     QString exportFile;
     QString importFile;
-    ImportFieldMap map;
+    ImportOptions importOptions;
+    // The mapping page's reading of the file, and the contacts chosen from it. Without a
+    // reading, Finish reads `importFile` itself and takes every contact.
+    std::shared_ptr<const ContactList> contacts;
+    std::vector<int> chosen;
 };

@@ -6,7 +6,7 @@
 #include "gui/contacts/ImportIntroPage.h"
 #include "gui/contacts/ImportMappingPage.h"
 
-ImportExportWizard::ImportExportWizard(QWidget* parent)
+ImportExportWizard::ImportExportWizard(QWidget* parent, int room)
     : QWizard(parent),
       m_operation(new ChooseOperationPage(this)),
       m_export(new ExportPage(this)),
@@ -23,6 +23,9 @@ ImportExportWizard::ImportExportWizard(QWidget* parent)
     setPage(kImportFilePage, m_file);
     setPage(kImportMappingPage, m_mapping);
     setStartId(kChooseOperationPage);
+    m_mapping->SetRoom(room);
+    // Room for the mapping and the list of contacts under it.
+    resize(sizeHint().expandedTo(QSize(kMinimumWidth, kMinimumHeight)));
 }
 
 ImportExportChoices ImportExportWizard::Choices() const
@@ -32,6 +35,8 @@ ImportExportChoices ImportExportWizard::Choices() const
     c.exportScope = m_export->Scope();
     c.exportFile = m_export->FileName();
     c.importFile = m_file->FileName();
-    c.map = m_mapping->Map();
+    c.importOptions = m_mapping->Options();
+    c.contacts = m_mapping->Contacts();
+    c.chosen = m_mapping->Chosen();
     return c;
 }

@@ -2,6 +2,8 @@
 
 #include "gui/contacts/ImportExportChoices.h"
 
+#include "core/phonebook/PhonebookLimits.h"
+
 #include <QWizard>
 
 class ChooseOperationPage;
@@ -18,7 +20,8 @@ class ImportExportWizard : public QWizard {
 public:
     enum PageId { kChooseOperationPage, kExportPage, kImportIntroPage, kImportFilePage, kImportMappingPage };
 
-    explicit ImportExportWizard(QWidget* parent = nullptr);
+    // `room`: the entries the open book can still take.
+    explicit ImportExportWizard(QWidget* parent = nullptr, int room = static_cast<int>(MAX_PHONEBOOK_ENTRIES));
 
     ImportExportChoices Choices() const;
 
@@ -28,6 +31,9 @@ public:
     ImportMappingPage* MappingPage() const { return m_mapping; }
 
 private:
+    static constexpr int kMinimumWidth = 620;
+    static constexpr int kMinimumHeight = 600;
+
     ChooseOperationPage* m_operation;
     ExportPage* m_export;
     ImportIntroPage* m_intro;

@@ -1,12 +1,23 @@
 #include "gui/contacts/ImportMappingPage.h"
 
+#include "gui/contacts/BackgroundFileRead.h"
 #include "gui/contacts/ChangeMapDialog.h"
+#include "gui/contacts/ContactChoiceModel.h"
 #include "gui/shell/UserPrompts.h"
 
 #include "core/contacts/DelimitedFile.h"
+#include "core/phonebook/PhonebookLimits.h"
 
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -17,6 +28,13 @@ namespace {
 
 const char* const kNoRowSelected = "No row selected.";
 constexpr int kTargetRole = Qt::UserRole;
+// Longer than any country's prefix for calls abroad.
+constexpr int kMaxPrefixDigits = 6;
+
+QString Quoted(const QString& header)
+{
+    return ImportMappingPage::tr("\u201c%1\u201d").arg(header);
+}
 
 }  // namespace
 
@@ -32,37 +50,192 @@ ImportMappingPage::ImportMappingPage(QWidget* parent) : QWizardPage(parent)
     m_list->setAllColumnsShowFocus(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->header()->setSectionResizeMode(QHeaderView::Stretch);
-    layout->addWidget(m_list);
+    layout->addWidget(m_list, 3);
     auto* change = new QPushButton(QStringLiteral("Change Map"), this);
     connect(change, &QPushButton::clicked, this, &ImportMappingPage::OnChangeMap);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &ImportMappingPage::OnChangeMap);
     layout->addWidget(change, 0, Qt::AlignRight);
+
+    m_numberNote = new QLabel(this);
+    m_numberNote->setWordWrap(true);
+    m_numberNote->setTextFormat(Qt::PlainText);
+    layout->addWidget(m_numberNote);
+    auto* prefixRow = new QFormLayout;
+    m_prefix = new QLineEdit(QStringLiteral("00"), this);
+    m_prefix->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(kMaxPrefixDigits)), m_prefix));
+    m_prefix->setMaximumWidth(m_prefix->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
+    m_prefix->setToolTip(tr("What a leading \u201c+\u201d is dialled as: 00 in most of the world, 011 in North America."));
+    prefixRow->addRow(tr("&Prefix for \u201c+\u201d:"), m_prefix);
+    layout->addLayout(prefixRow);
+    connect(m_prefix, &QLineEdit::textChanged, this, [this] { Remake(); });
+
+    auto* chooser = new QGroupBox(tr("Contacts"), this);
+    auto* chooserLayout = new QVBoxLayout(chooser);
+    m_countText = new QLabel(chooser);
+    m_countText->setWordWrap(true);
+    m_countText->setTextFormat(Qt::PlainText);
+    chooserLayout->addWidget(m_countText);
+    auto* filterRow = new QHBoxLayout;
+    auto* categoryLabel = new QLabel(tr("C&ategory:"), chooser);
+    m_category = new QComboBox(chooser);
+    categoryLabel->setBuddy(m_category);
+    m_firstThatFit = new QPushButton(tr("&Select the First That Fit"), chooser);
+    filterRow->addWidget(categoryLabel);
+    filterRow->addWidget(m_category, 1);
+    filterRow->addWidget(m_firstThatFit);
+    chooserLayout->addLayout(filterRow);
+    m_contactModel = new ContactChoiceModel(this);
+    m_contacts = new QListView(chooser);
+    m_contacts->setModel(m_contactModel);
+    m_contacts->setUniformItemSizes(true);
+    m_contacts->setAccessibleName(tr("Contacts to import"));
+    chooserLayout->addWidget(m_contacts);
+    layout->addWidget(chooser, 4);
+
+    connect(m_category, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_contactModel->SetCategory(index <= 0 ? QString() : m_category->itemText(index));
+        ShowCount();
+    });
+    connect(m_firstThatFit, &QPushButton::clicked, this, &ImportMappingPage::OnChooseFirstThatFit);
+    connect(m_contactModel, &ContactChoiceModel::choiceChanged, this, [this] {
+        ShowCount();
+        emit completeChanged();
+    });
     setFinalPage(true);
 }
+
+ImportMappingPage::~ImportMappingPage() = default;
 
 bool ImportMappingPage::LoadFile(const QString& path)
 {
     m_list->clear();
     m_headers.clear();
     m_map.Reset();
-    DelimitedFile file;
-    const bool read = file.Read(path, DelimitedFile::READ_AS_STRING);
-    if (!read || file.HeaderCount() == 0 || file.HeaderCount() > ImportFieldMap::kMaxColumn) {
+    m_file.reset();
+    std::shared_ptr<DelimitedFile> file = ReadInBackground(this, path);
+    if (!file || file->HeaderCount() == 0 || file->HeaderCount() > ImportFieldMap::kMaxColumn) {
+        Remake();
         UserPrompts::Current().Ask(this, QString::fromLatin1(kCouldNotRead), UserPrompts::Buttons::Ok,
                                    UserPrompts::Icon::Warning);
         return false;
     }
-    for (int i = 0; i < file.HeaderCount(); ++i) {
+    for (int i = 0; i < file->HeaderCount(); ++i) {
         QString header;
-        file.GetHeader(i, header);
+        file->GetHeader(i, header);
         m_headers.append(header);
         new QTreeWidgetItem(m_list, {header, QString()});
     }
-    // When several columns look alike, the first wins and the rest stay out.
-    m_map = ImportFieldMap::Guess(m_headers);
-    for (int i = 0; i < file.HeaderCount(); ++i)
+    m_file = std::move(file);
+    // When several columns look alike, the first wins and the rest stay out; a phone column
+    // that nobody filled in is passed over for one that has numbers.
+    m_map = ImportFieldMap::Guess(m_headers, m_file->ColumnsWithValues());
+    for (int i = 0; i < m_file->HeaderCount(); ++i)
         ShowRow(i, m_map.TargetOf(i));
+    m_contactModel->SetContacts(ContactList(), m_room, false);
+    Remake();
     return true;
+}
+
+void ImportMappingPage::SetRoom(int room)
+{
+    m_room = std::clamp(room, 0, static_cast<int>(MAX_PHONEBOOK_ENTRIES));
+}
+
+ImportOptions ImportMappingPage::Options() const
+{
+    ImportOptions options;
+    options.map = m_map;
+    if (!m_prefix->text().isEmpty())
+        options.internationalPrefix = m_prefix->text();
+    return options;
+}
+
+std::shared_ptr<const ContactList> ImportMappingPage::Contacts() const
+{
+    if (!m_file)
+        return nullptr;
+    return std::make_shared<const ContactList>(m_contactModel->Contacts());
+}
+
+std::vector<int> ImportMappingPage::Chosen() const
+{
+    return m_contactModel->Selection().ChosenIndices();
+}
+
+bool ImportMappingPage::isComplete() const
+{
+    const ContactSelection& s = m_contactModel->Selection();
+    // Nothing to choose from (no name mapped, say) goes on to Finish, which says what is wrong.
+    return s.ChosenCount() <= s.Room() && (s.ChosenCount() > 0 || s.Count() == 0);
+}
+
+void ImportMappingPage::Remake()
+{
+    const ContactList list = m_file ? ReadContacts(*m_file, Options()) : ContactList();
+    m_contactModel->SetContacts(list, m_room, true);
+    ShowCategories();
+    ShowNumberOrder();
+    ShowCount();
+    emit completeChanged();
+}
+
+void ImportMappingPage::ShowNumberOrder()
+{
+    const int phone = m_map.Column(ImportFieldMap::kPhoneNumber);
+    if (!m_file) {
+        m_numberNote->clear();
+        return;
+    }
+    if (phone < 0) {
+        m_numberNote->setText(tr("No column is mapped to the phone number: the contacts are imported without numbers."));
+        return;
+    }
+    const std::vector<int> order = ImportFieldMap::PhoneOrder(m_headers, phone);
+    QStringList others;
+    for (std::size_t i = 1; i < order.size(); ++i)
+        others.append(Quoted(m_headers.value(order[i])));
+    if (others.isEmpty()) {
+        m_numberNote->setText(tr("Numbers are taken from %1.").arg(Quoted(m_headers.value(phone))));
+        return;
+    }
+    m_numberNote->setText(tr("Numbers are taken from %1; where it is empty, from the first of %2 that has one.")
+                              .arg(Quoted(m_headers.value(phone)), others.join(tr(", "))));
+}
+
+void ImportMappingPage::ShowCount()
+{
+    const ContactSelection& s = m_contactModel->Selection();
+    const bool fits = s.Count() <= s.Room();
+    m_firstThatFit->setEnabled(s.Count() > 0);
+    m_category->setEnabled(m_category->count() > 1);
+    if (!m_file) {
+        m_countText->clear();
+        return;
+    }
+    QString text = fits ? tr("The file holds %n contact(s); all of them fit in the book.", nullptr, s.Count())
+                        : NoRoomText(s.Count(), s.Room());
+    text += u' ';
+    text += tr("%1 chosen, room for %2.").arg(s.ChosenCount()).arg(s.Room());
+    if (s.ChosenCount() > s.Room())
+        text += u' ' + tr("Uncheck some, or choose a category, to go on.");
+    m_countText->setText(text);
+}
+
+void ImportMappingPage::ShowCategories()
+{
+    const QString current = m_contactModel->Selection().Category();
+    const QSignalBlocker quiet(m_category);
+    m_category->clear();
+    m_category->addItem(tr("All categories"));
+    m_category->addItems(m_contactModel->Contacts().categories);
+    const int at = current.isEmpty() ? 0 : m_category->findText(current);
+    m_category->setCurrentIndex(at < 0 ? 0 : at);
+}
+
+void ImportMappingPage::OnChooseFirstThatFit()
+{
+    m_contactModel->ChooseFirstThatFit();
 }
 
 void ImportMappingPage::ShowRow(int row, int target)
@@ -84,9 +257,10 @@ void ImportMappingPage::ChangeRow(int row, int target)
     if (target >= ImportFieldMap::kPhoneNumber && target <= ImportFieldMap::kLastName &&
         m_map.Assign(target, row) == Msg::Ok) {
         ShowRow(row, target);
-        return;
+    } else {
+        ShowRow(row, ImportFieldMap::kNotImported);
     }
-    ShowRow(row, ImportFieldMap::kNotImported);
+    Remake();
 }
 
 void ImportMappingPage::OnChangeMap()
@@ -100,12 +274,13 @@ void ImportMappingPage::OnChangeMap()
     const int row = m_list->indexOfTopLevelItem(current);
     const int own = RowTarget(row);
     ChangeMapDialog dialog(m_headers.value(row), this);
-    for (int t = ImportFieldMap::kPhoneNumber; t <= ImportFieldMap::kLastName; ++t)
-        dialog.SetEnabled(t, m_map.Column(t) < 0);
-    if (own != ImportFieldMap::kNotImported) {
-        dialog.SetEnabled(own, true);
-        dialog.SetChecked(own, true);
+    for (int t = ImportFieldMap::kPhoneNumber; t <= ImportFieldMap::kLastName; ++t) {
+        const int holder = m_map.Column(t);
+        if (holder >= 0 && t != own)
+            dialog.SetTaken(t, m_headers.value(holder));
     }
+    if (own != ImportFieldMap::kNotImported)
+        dialog.SetChecked(own, true);
     if (dialog.exec() == QDialog::Accepted)
         ChangeRow(row, dialog.CheckedTarget());
 }

@@ -541,7 +541,7 @@ void PhonebookPage::OnImportExport()
 {
     if (IsBusy())
         return;
-    ImportExportWizard wizard(this);
+    ImportExportWizard wizard(this, static_cast<int>(MAX_PHONEBOOK_ENTRIES) - m_model->Count());
     if (wizard.exec() == QDialog::Accepted)
         FinishImportExport(wizard.Choices());
 }
@@ -549,6 +549,7 @@ void PhonebookPage::OnImportExport()
 ImportOutcome PhonebookPage::FinishImportExport(const ImportExportChoices& choices)
 {
     ImportOutcome outcome;
+    ContactList read;
     if (choices.operation == ImportExportChoices::kExport) {
         std::vector<const PhonebookEntry*> entries;
         if (choices.exportScope == ImportExportChoices::kAll) {
@@ -560,19 +561,26 @@ ImportOutcome PhonebookPage::FinishImportExport(const ImportExportChoices& choic
         }
         outcome.result = ExportContacts(choices.exportFile, entries);
     } else {
+        const auto add = [this](const std::string& name, const std::string& number) { AddEntry(name, number); };
         // The whole import is one step.
         RecordChange(tr("Import"), BookStateCommand::Kind::kEntries, [&] {
-            outcome = ImportContacts(choices.importFile, choices.map, m_model->Count(),
-                                     [this](const std::string& name, const std::string& number) {
-                                         AddEntry(name, number);
-                                     });
+            if (choices.importOptions.map.Empty() && choices.importOptions.phoneOrder.empty())
+                outcome.result = Msg::NoColumnsSelected;
+            else if (choices.contacts)
+                outcome = AddContacts(*choices.contacts, choices.chosen, m_model->Count(), add);
+            else
+                outcome = ImportContacts(choices.importFile, choices.importOptions, m_model->Count(), add, &read);
         });
     }
     if (outcome.result != Msg::Ok)
         ShowWarning(this, ToId(outcome.result));
-    if (outcome.droppedCharacters > 0)
-        UserPrompts::Current().Ask(this, DroppedCharactersText(outcome.droppedCharacters), UserPrompts::Buttons::Ok,
-                                   UserPrompts::Icon::Information);
+    // What the import changed on the way: numbers taken from another column or rewritten,
+    // names made or left out, letters dropped, a quote that never closed.
+    if (outcome.result == Msg::Ok && choices.operation == ImportExportChoices::kImport) {
+        const QStringList notes = ImportNotes(choices.contacts ? *choices.contacts : read);
+        if (!notes.isEmpty())
+            UserPrompts::Current().Ask(this, notes.join(u'\n'), UserPrompts::Buttons::Ok, UserPrompts::Icon::Information);
+    }
     UpdateButtons();
     return outcome;
 }

@@ -3,10 +3,11 @@
 #include "core/common/StringTable.h"
 #include "core/phonebook/PhonebookBackups.h"
 
-#include <QFileDialog>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
 
@@ -80,6 +81,11 @@ public:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !askBeforeReplacing);
         dialog.setDefaultSuffix(defaultSuffix);
+        // "Save as vCard" with a bare name writes NAME.vcf, not NAME.txt.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, defaultSuffix](const QString& f) {
+            const QString suffix = FirstSuffixOfFilter(f);
+            dialog.setDefaultSuffix(suffix.isEmpty() ? defaultSuffix : suffix);
+        });
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();
@@ -120,4 +126,10 @@ QString QtFileFilter(std::uint32_t stringId)
         names.append(name);
     }
     return names.join(QStringLiteral(";;"));
+}
+
+QString FirstSuffixOfFilter(const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    return pattern.match(filter).captured(1);
 }

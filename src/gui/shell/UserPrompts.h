@@ -20,8 +20,9 @@ public:
     virtual Answer Ask(QWidget* owner, const QString& text, Buttons buttons, Icon icon) = 0;
     // Empty when the user cancels.
     virtual QString OpenFileName(QWidget* owner, const QString& folder, const QString& filter) = 0;
-    // A name typed without an extension gets `defaultSuffix` before the dialog asks whether to
-    // replace an existing file, so that it asks about the file that will really be written.
+    // A name typed without an extension gets `defaultSuffix` (or, once the user picks another
+    // filter, that filter's first extension) before the dialog asks whether to replace an
+    // existing file, so that it asks about the file that will really be written.
     // Without `askBeforeReplacing` the caller asks later itself.
     virtual QString SaveFileName(QWidget* owner, const QString& proposed, const QString& filter,
                                  const QString& defaultSuffix = {}, bool askBeforeReplacing = true) = 0;
@@ -34,6 +35,9 @@ public:
 
 // The warning box of the pages: the text of a string-table entry, an OK button.
 void ShowWarning(QWidget* owner, std::uint32_t stringId);
+
+// The first extension of one filter, "vCard File (*.vcf)" giving "vcf"; empty for "(*)".
+QString FirstSuffixOfFilter(const QString& filter);
 
 // A file-dialog filter of the string table, "Name (*.a;*.b)|*.a;*.b|All (*.*)|*.*||", as Qt
 // takes it: "Name (*.a *.b);;All (*)".

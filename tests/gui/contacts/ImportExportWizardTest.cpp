@@ -3,7 +3,9 @@
 #include "support/PhonebookHelpers.h"
 #include "support/ScriptedPrompts.h"
 
+#include "gui/contacts/ChangeMapDialog.h"
 #include "gui/contacts/ChooseOperationPage.h"
+#include "gui/contacts/ContactChoiceModel.h"
 #include "gui/contacts/ExportPage.h"
 #include "gui/contacts/ImportExportWizard.h"
 #include "gui/contacts/ImportFilePage.h"
@@ -13,6 +15,10 @@
 
 #include "core/common/StringTable.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -79,7 +85,7 @@ TEST_F(Wizard, ImportPagesRefuseBadFilesAndGuessAfreshEachTime)
     w.MappingPage()->ChangeRow(2, -1);
     w.MappingPage()->ChangeRow(3, ImportFieldMap::kPhoneNumber);
     EXPECT_EQ(Labels(w), QStringList({"Orvak Name (First)", "Orvak Name (Last)", " ", "Orvak Phone Number"}));
-    EXPECT_EQ(w.Choices().map.Column(ImportFieldMap::kPhoneNumber), 3);
+    EXPECT_EQ(w.Choices().importOptions.map.Column(ImportFieldMap::kPhoneNumber), 3);
 
     // Back, another file, Next: a fresh guess.
     w.back();
@@ -88,7 +94,7 @@ TEST_F(Wizard, ImportPagesRefuseBadFilesAndGuessAfreshEachTime)
     EXPECT_EQ(Labels(w), QStringList({"Orvak Name (First)", "Orvak Phone Number"}));
     const ImportExportChoices c = w.Choices();
     EXPECT_EQ(c.operation, ImportExportChoices::kImport);
-    EXPECT_EQ(c.map.Column(ImportFieldMap::kPhoneNumber), 1);
+    EXPECT_EQ(c.importOptions.map.Column(ImportFieldMap::kPhoneNumber), 1);
 }
 
 TEST_F(Wizard, ExportAsksBeforeReplacingAFileAndThePageExportsAndImportsBack)
@@ -128,11 +134,79 @@ TEST_F(Wizard, ExportAsksBeforeReplacingAFileAndThePageExportsAndImportsBack)
     ASSERT_EQ(page.FinishImportExport(choices).result, Msg::Ok);
     choices.operation = ImportExportChoices::kImport;
     choices.importFile = out;
-    choices.map = ImportFieldMap::Guess({"\"name\"", "\"phone\""});
+    choices.importOptions.map = ImportFieldMap::Guess({"name", "phone"});
     ASSERT_EQ(page.FinishImportExport(choices).added, 2);
     ASSERT_EQ(page.Model().Count(), 4);
     EXPECT_EQ(page.Model().Entry(3).name, "Bo");
     EXPECT_TRUE(page.Modified());
+}
+
+TEST_F(Wizard, AFileOfMoreContactsThanFitIsAChoiceNotARefusal)
+{
+    // Google's export: labels beside values, several labels in one cell, the mobile number
+    // sometimes only in the second phone column; 120 contacts for a book of 3.
+    QByteArray csv = "First Name,Last Name,Labels,Phone 1 - Label,Phone 1 - Value,Phone 2 - Label,Phone 2 - Value\r\n";
+    for (int i = 0; i < 120; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        const QByteArray labels = i < 30 ? "* myContacts ::: Friends" : "* myContacts ::: Work";
+        if (i % 10 == 0)
+            csv += "Given" + n + ",Family" + n + "," + labels + ",,,Mobile,+44 7700 900" + n + "\r\n";
+        else
+            csv += "Given" + n + ",Family" + n + "," + labels + ",Mobile,+44 7700 900" + n + " ::: +44 20 7946 0958,,\r\n";
+    }
+    ImportExportWizard w(nullptr, 97);
+    w.show();
+    w.next();
+    w.next();
+    w.FilePage()->SetFileName(Write("google.csv", csv));
+    w.next();
+    ASSERT_EQ(w.currentId(), W::kImportMappingPage);
+    ImportMappingPage* page = w.MappingPage();
+    EXPECT_TRUE(page->NumberNote()->text().contains(QStringLiteral("Phone 1 - Value"))) << page->NumberNote()->text().toStdString();
+    EXPECT_TRUE(page->NumberNote()->text().contains(QStringLiteral("Phone 2 - Value")));
+    EXPECT_TRUE(page->CountText()->text().startsWith(QStringLiteral("The file holds 120 contacts; the book has room for 97.")))
+        << page->CountText()->text().toStdString();
+    EXPECT_FALSE(page->isComplete()) << "nothing is chosen for the user when not all fit";
+
+    // The first that fit, then only the friends.
+    page->OnChooseFirstThatFit();
+    EXPECT_EQ(page->ContactModel()->Selection().ChosenCount(), 97);
+    EXPECT_TRUE(page->isComplete());
+    const int friends = page->CategoryBox()->findText(QStringLiteral("Friends"));
+    ASSERT_GT(friends, 0);
+    EXPECT_EQ(page->CategoryBox()->findText(QStringLiteral("* myContacts")), -1);
+    page->CategoryBox()->setCurrentIndex(friends);
+    EXPECT_EQ(page->ContactModel()->rowCount(), 30);
+    page->ContactModel()->ChooseNone();
+    EXPECT_FALSE(page->isComplete());
+    page->OnChooseFirstThatFit();
+    EXPECT_EQ(page->ContactModel()->Selection().ChosenCount(), 30);
+    // One unchecked by hand; a new prefix remakes the numbers and keeps the choice.
+    page->ContactModel()->setData(page->ContactModel()->index(1), Qt::Unchecked, Qt::CheckStateRole);
+    page->PrefixEdit()->setText(QStringLiteral("011"));
+    EXPECT_EQ(page->ContactModel()->Selection().ChosenCount(), 29);
+
+    PhonebookPage book;
+    book.SetBackgroundBitmapId(picture::kPhonebookBackground);
+    book.SetUpUi();
+    book.OnNewPhonebook();
+    for (const char* name : {"A", "B", "C"})
+        book.AddEntry(name, "1");
+    ASSERT_EQ(book.FinishImportExport(w.Choices()).added, 29);
+    ASSERT_EQ(book.Model().Count(), 32);
+    EXPECT_EQ(book.Model().Entry(3).name, "Given0 Family0");
+    EXPECT_EQ(book.Model().Entry(3).number, "0114477009000") << "from the second column, + as 011";
+    EXPECT_EQ(book.Model().Entry(4).name, "Given2 Family2");
+    EXPECT_EQ(book.Model().Entry(4).number, "0114477009002") << "the first of the two values";
+    EXPECT_TRUE(prompts.asked.last().contains(QStringLiteral("another column"))) << prompts.asked.last().toStdString();
+    EXPECT_TRUE(prompts.asked.last().contains(QStringLiteral("rewritten")));
+
+    // Change Map says why a target cannot be checked.
+    ChangeMapDialog dialog(QStringLiteral("Phone 2 - Value"), nullptr);
+    dialog.SetTaken(ImportFieldMap::kPhoneNumber, QStringLiteral("Phone 1 - Value"));
+    EXPECT_FALSE(dialog.Box(ImportFieldMap::kPhoneNumber)->isEnabled());
+    EXPECT_TRUE(dialog.TakenNote()->text().contains(QStringLiteral("Phone 1 - Value")));
+    EXPECT_EQ(FirstSuffixOfFilter(QStringLiteral("vCard File (*.vcf)")), QStringLiteral("vcf"));
 }
 
 }  // namespace

@@ -234,7 +234,7 @@ TEST_F(PhonebookPageTest, UndoAndRedoCoverEveryKindOfStepAndTheChangedFlagFollow
     WriteAll(Path("in.csv"), "name,phone\nAnn,1\nBea,2\nCid,3\n");
     ImportExportChoices import;
     import.importFile = Path("in.csv");
-    import.map = ImportFieldMap::Guess({"name", "phone"});
+    import.importOptions.map = ImportFieldMap::Guess({"name", "phone"});
     ASSERT_EQ(page->FinishImportExport(import).added, 3);
     EXPECT_TRUE(page->Modified());
     EXPECT_EQ(page->UndoButton()->toolTip(), QStringLiteral("Undo Import"));

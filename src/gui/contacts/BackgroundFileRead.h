@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class DelimitedFile;
+class QWidget;
+
+// Reads a contacts file on a worker thread while the window stays alive. A read that takes
+// longer than a moment shows the progress window over `owner`. Null when the file could not
+// be read.
+std::shared_ptr<DelimitedFile> ReadInBackground(QWidget* owner, const QString& path);
