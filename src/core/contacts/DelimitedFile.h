@@ -46,6 +46,11 @@ public:
     int RowCount() const { return static_cast<int>(m_rows.size()); }
     const QString& LastError() const { return m_lastError; }
     const QString& FileName() const { return m_fileName; }
+    // The line (from 1) that opened a quoted field that never closes; 0 when every one closed.
+    // The read goes on with what the field holds up to the end of the file.
+    int UnclosedQuoteLine() const { return m_unclosedQuoteLine; }
+    // For each column: whether some row has a cell in it that is not empty.
+    std::vector<bool> ColumnsWithValues() const;
 
     // For the vCard reader: a table built elsewhere.
     void SetTable(const QStringList& headers, const std::vector<QStringList>& rows);
@@ -69,6 +74,7 @@ private:
 
     QString m_delimiter = QStringLiteral(",");
     std::uint32_t m_readFlags = 1;
+    int m_unclosedQuoteLine = 0;
     QString m_fileName;
     QString m_lastError;
     std::string m_text;
