@@ -1,5 +1,6 @@
-// Comma-delimited contacts files of any shape: a read either fails with its error text or gives
-// columns that all have the same number of rows, every cell of which can be fetched.
+// Delimited contacts files of any shape, in any encoding: a read either fails with its error
+// text or gives columns that all have the same number of rows, every cell of which can be
+// fetched, and tells truly which columns have values.
 
 #include "core/contacts/DelimitedFile.h"
 
@@ -17,15 +18,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
         return 0;
     }
-    if (file.HeaderCount() < 1)
+    if (file.HeaderCount() < 1 || file.UnclosedQuoteLine() < 0)
+        __builtin_trap();
+    const std::vector<bool> withValues = file.ColumnsWithValues();
+    if (withValues.size() != static_cast<std::size_t>(file.HeaderCount()))
         __builtin_trap();
     QString cell;
     for (int c = 0; c < file.HeaderCount(); ++c) {
         if (file.GetHeader(c, cell) < 0)
             __builtin_trap();
-        for (int r = 0; r < file.RowCount(); ++r)
-            if (file.GetString(c, r, cell) < 0)
+        bool any = false;
+        for (int r = 0; r < file.RowCount(); ++r) {
+            const int length = file.GetString(c, r, cell);
+            if (length < 0 || length != cell.size())
                 __builtin_trap();
+            any = any || length > 0;
+        }
+        // Not the other way round: a cell of a lone U+FEFF is kept, but reads as empty.
+        if (any && !withValues[static_cast<std::size_t>(c)])
+            __builtin_trap();
         if (file.GetString(c, file.RowCount(), cell) >= 0)
             __builtin_trap();
     }

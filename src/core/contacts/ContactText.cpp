@@ -2,6 +2,8 @@
 
 #include "core/common/Cp1252.h"
 
+#include <QStringDecoder>
+
 #include <cstdint>
 #include <cstring>
 
@@ -9,9 +11,34 @@
 
 namespace ContactText {
 
+namespace {
+
+QString FromUtf16(QByteArrayView bytes)
+{
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    QByteArrayView body = bytes.sliced(2);
+    // A file cut short by one byte: the rest is still whole characters.
+    if (body.size() % 2 != 0)
+        body.chop(1);
+    QStringDecoder decoder(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+    return decoder.decode(body);
+}
+
+QString FromCp1252(QByteArrayView bytes)
+{
+    return Cp1252::ToUnicode(std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())));
+}
+
+}  // namespace
+
 QByteArrayView WithoutBom(QByteArrayView bytes)
 {
     return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+}
+
+bool IsUtf16(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
 }
 
 bool IsUtf8(QByteArrayView bytes)
@@ -64,18 +91,22 @@ bool IsUtf8(QByteArrayView bytes)
 
 QByteArray ToUtf8(QByteArrayView bytes)
 {
+    if (IsUtf16(bytes))
+        return FromUtf16(bytes).toUtf8();
     bytes = WithoutBom(bytes);
     if (IsUtf8(bytes))
         return bytes.toByteArray();
-    return Cp1252::ToUnicode(std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size()))).toUtf8();
+    return FromCp1252(bytes).toUtf8();
 }
 
 QString Decode(QByteArrayView bytes)
 {
+    if (IsUtf16(bytes))
+        return FromUtf16(bytes);
     bytes = WithoutBom(bytes);
     if (IsUtf8(bytes))
         return QString::fromUtf8(bytes);
-    return Cp1252::ToUnicode(std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())));
+    return FromCp1252(bytes);
 }
 
 }  // namespace ContactText

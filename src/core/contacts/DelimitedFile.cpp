@@ -8,8 +8,9 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
+#include <new>
+#include <span>
 
 const char* const DelimitedFile::kUnknownError = "ERROR 0000: UNKNOWN ERROR";
 const char* const DelimitedFile::kGetStringFailed = "ERROR 0001: An unknown error occurred in GetString()!";
@@ -21,26 +22,8 @@ const char* const DelimitedFile::kIndexOutOfRange = "invalid vector<T> subscript
 
 namespace {
 
-constexpr char kDelimiter = ',';
-
-// One physical line from `at`: its text without the line feed and without a carriage return
-// before it (files written on Windows end their lines with both), and where the next begins.
-QByteArrayView PhysicalLine(QByteArrayView text, qsizetype& at)
-{
-    const qsizetype start = at;
-    const void* found = std::memchr(text.data() + start, '\n', static_cast<std::size_t>(text.size() - start));
-    const qsizetype end = found ? static_cast<const char*>(found) - text.data() : text.size();
-    at = found ? end + 1 : text.size();
-    qsizetype length = end - start;
-    if (length > 0 && text[start + length - 1] == '\r')
-        --length;
-    return text.sliced(start, length);
-}
-
-qsizetype CountQuotes(QByteArrayView s)
-{
-    return std::count(s.begin(), s.end(), '"');
-}
+// Cells are placed in the buffer with 32-bit offsets.
+constexpr qsizetype kMaxBuffer = std::numeric_limits<std::uint32_t>::max();
 
 bool LooksLikeVCard(const QString& fileName, QByteArrayView bytes)
 {
@@ -52,16 +35,44 @@ bool LooksLikeVCard(const QString& fileName, QByteArrayView bytes)
     return start.size() >= 11 && start.first(11).compare("BEGIN:VCARD", Qt::CaseInsensitive) == 0;
 }
 
+// Excel writes a blank row as a line of delimiters, and some programs pad cells with spaces.
+bool IsBlank(QByteArrayView text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+// At most how many lines and fields the text has (CR LF counts twice here): each field ends at
+// a delimiter, a line end or the end of the text. Room reserved beyond what is used is never
+// touched, so it takes address space but no memory.
+std::pair<qsizetype, qsizetype> CountLinesAndFields(QByteArrayView text, char delimiter)
+{
+    // Counted in blocks that a byte-wide counter holds, which compilers turn into vector code.
+    constexpr qsizetype kBlock = 255;
+    qsizetype lineEnds = 0, delimiters = 0;
+    for (qsizetype at = 0; at < text.size(); at += kBlock) {
+        const char* const block = text.data() + at;
+        const qsizetype n = std::min(kBlock, text.size() - at);
+        std::uint8_t ends = 0, delims = 0;
+        for (qsizetype i = 0; i < n; ++i) {
+            ends += static_cast<std::uint8_t>((block[i] == '\n') | (block[i] == '\r'));
+            delims += static_cast<std::uint8_t>(block[i] == delimiter);
+        }
+        lineEnds += ends;
+        delimiters += delims;
+    }
+    return {lineEnds + 1, lineEnds + delimiters + 1};
+}
+
 }  // namespace
 
 void DelimitedFile::Clear()
 {
-    m_text.clear();
-    m_headers.clear();
-    m_headerFileNames.clear();
-    m_cells.clear();
-    m_rows.clear();
+    m_text = QByteArray();
+    m_headers = {};
+    m_cells = {};
+    m_rowStarts = {};
     m_lastError.clear();
+    m_unclosedQuoteLine = 0;
 }
 
 bool DelimitedFile::Fail(const char* text)
@@ -72,30 +83,28 @@ bool DelimitedFile::Fail(const char* text)
 
 bool DelimitedFile::Read(const QString& fileName, std::uint32_t flags)
 {
+    Clear();
+    m_fileName = fileName;
+    m_readFlags = flags;
+    // Looked at before it is opened: opening a pipe waits for a writer, and a device never ends.
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Clear();
-        m_fileName = fileName;
-        m_readFlags = flags;
+    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
         m_lastError = QString::fromLatin1(kFileNotFound) + QStringLiteral("\nDetails: ") + fileName;
         return false;
     }
-    if (file.size() > kMaxFileSize) {
-        Clear();
+    if (file.size() > kMaxFileSize)
         return Fail(kUnknownError);
-    }
     QByteArray bytes;
     try {
         bytes = file.readAll();
     } catch (const std::bad_alloc&) {
-        Clear();
         return Fail(kUnknownError);
     }
-    if (file.error() != QFileDevice::NoError) {
-        Clear();
+    // A file that grew while it was read is held to the same bound.
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize)
         return Fail(kUnknownError);
-    }
-    return ReadBytes(bytes, fileName, flags);
+    file.close();
+    return Load(std::move(bytes));
 }
 
 bool DelimitedFile::ReadBytes(const QByteArray& bytes, const QString& fileName, std::uint32_t flags)
@@ -103,110 +112,149 @@ bool DelimitedFile::ReadBytes(const QByteArray& bytes, const QString& fileName, 
     Clear();
     m_fileName = fileName;
     m_readFlags = flags;
-    if (ContactText::WithoutBom(bytes).isEmpty())
-        return Fail(kFileEmpty);
+    return Load(bytes);
+}
+
+bool DelimitedFile::Load(QByteArray bytes)
+{
     try {
-        if (LooksLikeVCard(fileName, bytes)) {
-            VCardReader cards;
-            if (!cards.Read(bytes))
-                return Fail(kUnknownError);
-            SetTable(cards.Headers(), cards.Rows());
-            return true;
-        }
-        // Parsed in place when it is UTF-8 already; converted first otherwise.
+        if (ContactText::IsUtf16(bytes))
+            bytes = ContactText::ToUtf8(bytes);
         const QByteArrayView body = ContactText::WithoutBom(bytes);
-        if (ContactText::IsUtf8(body))
-            return ParseDelimited(body);
-        return ParseDelimited(ContactText::ToUtf8(body));
+        if (body.isEmpty())
+            return Fail(kFileEmpty);
+        if (LooksLikeVCard(m_fileName, body)) {
+            // The cards' own character sets apply to the bytes as they are.
+            VCardReader cards;
+            return cards.Read(bytes, *this) || Fail(kUnknownError);
+        }
+        // UTF-8 is split where it lies; anything else is converted first, once. (The whole
+        // bytes go to the conversion: what follows a UTF-8 byte-order mark is never UTF-16.)
+        qsizetype begin = bytes.size() - body.size();
+        if (!ContactText::IsUtf8(body)) {
+            bytes = ContactText::ToUtf8(bytes);
+            begin = 0;
+        }
+        if (bytes.size() == begin)
+            return Fail(kFileEmpty);
+        if (bytes.size() > kMaxBuffer)
+            return Fail(kUnknownError);
+        m_text = std::move(bytes);
+        return ParseDelimited(begin);
     } catch (const std::bad_alloc&) {
         return Fail(kUnknownError);
     }
 }
 
-void DelimitedFile::AddColumn(QByteArrayView header)
+DelimitedFile::Text DelimitedFile::Place(qsizetype offset, qsizetype length) const
 {
-    m_headers.push_back(QString::fromUtf8(header));
-    m_headerFileNames.push_back(m_fileName);
+    return {static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(length)};
+}
+
+DelimitedFile::Text DelimitedFile::Append(QByteArrayView text)
+{
+    if (m_text.size() + text.size() > kMaxBuffer)
+        throw std::bad_alloc();
+    const Text placed = Place(m_text.size(), text.size());
+    m_text.append(text);
+    return placed;
+}
+
+int DelimitedFile::AddColumn(QByteArrayView header)
+{
+    m_headers.push_back(Append(header));
+    return HeaderCount() - 1;
 }
 
 void DelimitedFile::StartRow()
 {
-    m_rows.push_back({m_cells.size(), 0});
-}
-
-// Room for cells is made as rows come, not reserved up front for every column.
-void DelimitedFile::AppendCell(QByteArrayView text)
-{
-    if (static_cast<quint64>(m_text.size()) + static_cast<quint64>(text.size()) > std::numeric_limits<std::uint32_t>::max())
+    if (m_cells.size() >= static_cast<std::size_t>(kMaxBuffer))
         throw std::bad_alloc();
-    m_cells.push_back({static_cast<std::uint32_t>(m_text.size()), static_cast<std::uint32_t>(text.size())});
-    ++m_rows.back().cellCount;
-    m_text.append(text.data(), static_cast<std::size_t>(text.size()));
+    m_rowStarts.push_back(static_cast<std::uint32_t>(m_cells.size()));
 }
 
-bool DelimitedFile::ParseDelimited(QByteArrayView text)
+void DelimitedFile::AddCell(int column, QByteArrayView text)
 {
-    // The header count: one more than the delimiters outside quotes on the first line.
-    int count = 1;
-    bool quoted = false;
-    qsizetype i = 0;
-    for (; i < text.size() && text[i] != '\n' && text[i] != '\r'; ++i) {
-        if (text[i] == '"')
-            quoted = !quoted;
-        else if (text[i] == kDelimiter && !quoted)
-            ++count;
+    if (text.isEmpty() || m_rowStarts.empty() || column < 0 || column >= HeaderCount())
+        return;
+    const auto first = static_cast<std::ptrdiff_t>(m_rowStarts.back());
+    const auto at = static_cast<std::ptrdiff_t>(
+        std::lower_bound(m_cells.begin() + first, m_cells.end(), static_cast<std::uint32_t>(column),
+                         [](const Cell& cell, std::uint32_t c) { return cell.column < c; }) -
+        m_cells.begin());
+    if (at < static_cast<std::ptrdiff_t>(m_cells.size()) && m_cells[static_cast<std::size_t>(at)].column == static_cast<std::uint32_t>(column))
+        return;
+    const Text placed = Append(text);
+    m_cells.insert(m_cells.begin() + at, Cell{placed, static_cast<std::uint32_t>(column)});
+}
+
+bool DelimitedFile::ParseDelimited(qsizetype begin)
+{
+    const std::span<char> text(m_text.data() + begin, static_cast<std::size_t>(m_text.size() - begin));
+    const char delimiter = FieldSplitter::FindDelimiter(QByteArrayView(text.data(), m_text.size() - begin), kMaxLogicalLine);
+    FieldSplitter splitter(text, delimiter, kMaxLogicalLine);
+    FieldSplitter::Field field;
+    const auto viewOf = [&](const FieldSplitter::Field& f) { return QByteArrayView(text.data() + f.offset, f.length); };
+
+    // The header count: one more than the delimiters outside quotes on the first line. The
+    // headers lose their quotes as cells do, and the spaces around them.
+    FieldSplitter::Status status;
+    while ((status = splitter.Next(field)) == FieldSplitter::Status::Field) {
+        const QByteArrayView raw = viewOf(field);
+        const QByteArrayView header = raw.trimmed();
+        m_headers.push_back(Place(begin + field.offset + (header.data() - raw.data()), header.size()));
+        if (field.endsRecord)
+            break;
     }
-    // The headers are the raw texts between delimiters, quotes and all; the last runs to the
-    // end of the line.
-    qsizetype at = 0;
-    const QByteArrayView headerLine = PhysicalLine(text, at);
-    if (headerLine.size() > kMaxLogicalLine)
+    if (status == FieldSplitter::Status::TooLong)
         return Fail(kUnknownError);
-    qsizetype from = 0;
-    for (int k = 0; k < count; ++k) {
-        qsizetype to = headerLine.size();
-        if (k + 1 < count) {
-            const void* comma = std::memchr(headerLine.data() + from, kDelimiter, static_cast<std::size_t>(headerLine.size() - from));
-            if (!comma)
-                return Fail(kUnknownError);
-            to = static_cast<const char*>(comma) - headerLine.data();
-        }
-        AddColumn(headerLine.sliced(from, to - from));
-        from = to + 1;
+
+    // Room for as many rows and cells as the text can have, made at once: grown by doubling,
+    // the old and the new storage are held together, up to three times what the cells need.
+    // Room the system will not give for a text of odd shape is only a lost shortcut.
+    const auto [lines, fields] = CountLinesAndFields(QByteArrayView(text.data(), m_text.size() - begin), delimiter);
+    try {
+        m_rowStarts.reserve(static_cast<std::size_t>(lines));
+        m_cells.reserve(static_cast<std::size_t>(std::min(fields, lines * static_cast<qsizetype>(m_headers.size()))));
+    } catch (const std::bad_alloc&) {
     }
 
-    // The cells' text is never longer than the file's.
-    m_text.reserve(static_cast<std::size_t>(text.size()));
-    FieldSplitter splitter;
-    QByteArray joined;
-    while (at < text.size()) {
-        // A logical line: physical lines joined, without their breaks, until its quotes pair up.
-        QByteArrayView line = PhysicalLine(text, at);
-        qsizetype quotes = CountQuotes(line);
-        if (quotes % 2 != 0) {
-            joined = line.toByteArray();
-            while (quotes % 2 != 0 && at < text.size()) {
-                const QByteArrayView more = PhysicalLine(text, at);
-                quotes += CountQuotes(more);
-                joined.append(more);
-                if (joined.size() > kMaxLogicalLine)
-                    return Fail(kUnknownError);
-            }
-            line = joined;
+    // Fields past the last column are dropped; missing and empty ones are not kept, and read as
+    // empty.
+    const auto columns = static_cast<std::uint32_t>(m_headers.size());
+    std::uint32_t column = 0;
+    std::size_t rowStart = m_cells.size();
+    bool blank = true;
+    while ((status = splitter.Next(field)) == FieldSplitter::Status::Field) {
+        if (column < columns && field.length > 0) {
+            m_cells.push_back({Place(begin + field.offset, field.length), column});
+            blank = blank && IsBlank(viewOf(field));
         }
-        if (line.size() > kMaxLogicalLine)
-            return Fail(kUnknownError);
-        // An empty line at the very end is no row; an empty line elsewhere is one.
-        if (line.isEmpty() && at >= text.size())
-            break;
-        splitter.SetLine(line);
-        // Fields past the last column are dropped; missing ones read as empty.
-        const int fields = std::min(splitter.Split(), HeaderCount());
-        StartRow();
-        for (int c = 0; c < fields; ++c)
-            AppendCell(splitter.Field(c));
+        ++column;
+        if (!field.endsRecord)
+            continue;
+        if (blank) {
+            m_cells.resize(rowStart);
+        } else {
+            if (rowStart >= static_cast<std::size_t>(kMaxBuffer))
+                throw std::bad_alloc();
+            m_rowStarts.push_back(static_cast<std::uint32_t>(rowStart));
+        }
+        column = 0;
+        rowStart = m_cells.size();
+        blank = true;
     }
+    if (status == FieldSplitter::Status::TooLong)
+        return Fail(kUnknownError);
+    m_unclosedQuoteLine = splitter.UnclosedQuoteLine();
     return true;
+}
+
+std::pair<std::size_t, std::size_t> DelimitedFile::CellsOf(int row) const
+{
+    const auto r = static_cast<std::size_t>(row);
+    const std::size_t end = r + 1 < m_rowStarts.size() ? m_rowStarts[r + 1] : m_cells.size();
+    return {m_rowStarts[r], end};
 }
 
 int DelimitedFile::GetHeader(int column, QString& out)
@@ -215,7 +263,8 @@ int DelimitedFile::GetHeader(int column, QString& out)
         m_lastError = QString::fromLatin1(kIndexOutOfRange);
         return -1;
     }
-    out = m_headers[static_cast<std::size_t>(column)];
+    const Text header = m_headers[static_cast<std::size_t>(column)];
+    out = QString::fromUtf8(m_text.constData() + header.offset, static_cast<qsizetype>(header.length));
     return static_cast<int>(out.size());
 }
 
@@ -229,26 +278,24 @@ int DelimitedFile::GetString(int column, int row, QString& out)
         m_lastError = QString::fromLatin1(kIndexOutOfRange);
         return -1;
     }
-    const Row& r = m_rows[static_cast<std::size_t>(row)];
-    if (static_cast<std::uint32_t>(column) >= r.cellCount) {
+    const auto [first, end] = CellsOf(row);
+    const auto cells = m_cells.begin();
+    const auto found = std::lower_bound(cells + static_cast<std::ptrdiff_t>(first), cells + static_cast<std::ptrdiff_t>(end),
+                                        static_cast<std::uint32_t>(column),
+                                        [](const Cell& cell, std::uint32_t c) { return cell.column < c; });
+    if (found == cells + static_cast<std::ptrdiff_t>(end) || found->column != static_cast<std::uint32_t>(column)) {
         out.clear();
         return 0;
     }
-    const Cell cell = m_cells[r.firstCell + static_cast<std::size_t>(column)];
-    out = QString::fromUtf8(m_text.data() + cell.offset, static_cast<qsizetype>(cell.length));
+    out = QString::fromUtf8(m_text.constData() + found->text.offset, static_cast<qsizetype>(found->text.length));
     return static_cast<int>(out.size());
 }
 
-void DelimitedFile::SetTable(const QStringList& headers, const std::vector<QStringList>& rows)
+std::vector<bool> DelimitedFile::ColumnsWithValues() const
 {
-    const QString error = m_lastError;
-    Clear();
-    m_lastError = error;
-    for (const QString& h : headers)
-        AddColumn(h.toUtf8());
-    for (const QStringList& row : rows) {
-        StartRow();
-        for (qsizetype c = 0; c < std::min<qsizetype>(row.size(), headers.size()); ++c)
-            AppendCell(row[c].toUtf8());
-    }
+    // Only cells that are not empty are kept.
+    std::vector<bool> with(m_headers.size(), false);
+    for (const Cell& cell : m_cells)
+        with[cell.column] = true;
+    return with;
 }

@@ -1,21 +1,24 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
-#include <string>
+#include <utility>
 #include <vector>
 
-// A contacts file held in memory as text cells addressed by column and row: a comma-delimited
-// file whose first line names the columns, or a vCard file turned into columns (VCardReader).
-// The import wizard reads the headers from it for the mapping, and the cells for the import.
+// A contacts file held in memory as text cells addressed by column and row: a delimited file
+// (comma, semicolon or tab, as its header line shows) whose first line names the columns, or a
+// vCard file turned into columns (VCardReader). The import wizard reads the headers from it for
+// the mapping, and the cells for the import.
 //
-// The cells of all columns share one UTF-8 buffer; a cell is its place in it, and a row is the
-// run of cells its line had (the missing ones at its end read as empty). A file of 10 000 rows
-// and 20 columns then takes about twice its own size, where a string per cell would take six
-// times as much, and no file, however it is made, takes more than a small multiple of its size.
+// The headers and cells all live in one UTF-8 buffer: for a UTF-8 file it is the file's own
+// bytes, its fields taken out in place; for any other it is the file converted once. A cell is
+// its place in that buffer and its column, and a row keeps only the cells that are not empty, so
+// no file takes more than a small multiple of its size, whatever its shape: beside the text, 12
+// bytes for each cell that is not empty and 4 for each row, nothing for an empty cell or a blank
+// line.
 class DelimitedFile {
 public:
     static constexpr std::uint32_t READ_AS_STRING = 2;
@@ -32,7 +35,8 @@ public:
     static const char* const kIndexOutOfRange;
 
     // False with LastError() set when the file cannot be read; what was added before a failure
-    // stays, and callers do not query further.
+    // stays, and callers do not query further. Only a regular file is read: a folder, a device
+    // or a pipe is refused at once as a file that cannot be opened.
     bool Read(const QString& fileName, std::uint32_t flags = READ_AS_STRING);
     // The same from bytes already in memory (the file name is only remembered).
     bool ReadBytes(const QByteArray& bytes, const QString& fileName, std::uint32_t flags = READ_AS_STRING);
@@ -42,8 +46,9 @@ public:
     // The cell's length, or -1 when there is no such cell or the last read was not as string.
     int GetString(int column, int row, QString& out);
     int HeaderCount() const { return static_cast<int>(m_headers.size()); }
-    // The rows of a column; every column has as many.
-    int RowCount() const { return static_cast<int>(m_rows.size()); }
+    // The rows of a column; every column has as many. A line with nothing in it but delimiters
+    // and spaces is no row.
+    int RowCount() const { return static_cast<int>(m_rowStarts.size()); }
     const QString& LastError() const { return m_lastError; }
     const QString& FileName() const { return m_fileName; }
     // The line (from 1) that opened a quoted field that never closes; 0 when every one closed.
@@ -52,34 +57,46 @@ public:
     // For each column: whether some row has a cell in it that is not empty.
     std::vector<bool> ColumnsWithValues() const;
 
-    // For the vCard reader: a table built elsewhere.
-    void SetTable(const QStringList& headers, const std::vector<QStringList>& rows);
+    // For readers that build the table themselves (VCardReader), on an empty one: a column
+    // named `header` (UTF-8), and its index.
+    int AddColumn(QByteArrayView header);
+    // A row after the last; its cells come with AddCell.
+    void StartRow();
+    // The cell of the last row in `column`, from UTF-8 text; an empty text is no cell, and a
+    // column that has a cell in this row already keeps the first.
+    void AddCell(int column, QByteArrayView text);
 
 private:
-    struct Cell {
+    // A piece of m_text.
+    struct Text {
         std::uint32_t offset;
         std::uint32_t length;
     };
-    struct Row {
-        std::size_t firstCell;
-        std::uint32_t cellCount;
+    struct Cell {
+        Text text;
+        std::uint32_t column;
     };
 
     void Clear();
     bool Fail(const char* text);
-    void AddColumn(QByteArrayView header);
-    void StartRow();
-    void AppendCell(QByteArrayView text);
-    bool ParseDelimited(QByteArrayView text);
+    bool Load(QByteArray bytes);
+    // Splits m_text from `begin` in place into headers and rows.
+    bool ParseDelimited(qsizetype begin);
+    Text Place(qsizetype offset, qsizetype length) const;
+    // Copies text to the end of m_text.
+    Text Append(QByteArrayView text);
+    // The cells of a row: [first, end).
+    std::pair<std::size_t, std::size_t> CellsOf(int row) const;
 
-    QString m_delimiter = QStringLiteral(",");
-    std::uint32_t m_readFlags = 1;
+    // A table built with AddColumn and AddCell is read as strings.
+    std::uint32_t m_readFlags = READ_AS_STRING;
     int m_unclosedQuoteLine = 0;
     QString m_fileName;
     QString m_lastError;
-    std::string m_text;
-    std::vector<QString> m_headers;
-    std::vector<QString> m_headerFileNames;
+    QByteArray m_text;
+    std::vector<Text> m_headers;
+    // Each row's cells, ordered by column.
     std::vector<Cell> m_cells;
-    std::vector<Row> m_rows;
+    // The index in m_cells of each row's first cell.
+    std::vector<std::uint32_t> m_rowStarts;
 };

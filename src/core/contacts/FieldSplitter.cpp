@@ -1,85 +1,149 @@
 #include "core/contacts/FieldSplitter.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
-qsizetype Find(QByteArrayView line, char c, qsizetype from)
+constexpr char kQuote = '"';
+
+bool IsLineBreak(char c)
 {
-    if (from >= line.size())
-        return line.size();
-    const void* found = std::memchr(line.data() + from, c, static_cast<std::size_t>(line.size() - from));
-    return found ? static_cast<const char*>(found) - line.data() : line.size();
+    return c == '\r' || c == '\n';
+}
+
+// The delimiters outside quotes in the first record of `text`, split on `delimiter`.
+qsizetype CountDelimiters(QByteArrayView text, char delimiter)
+{
+    qsizetype count = 0;
+    bool quoted = false;
+    bool fieldStart = true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == kQuote) {
+                if (i + 1 < text.size() && text[i + 1] == kQuote)
+                    ++i;
+                else
+                    quoted = false;
+            }
+            continue;
+        }
+        if (c == delimiter) {
+            ++count;
+            fieldStart = true;
+            continue;
+        }
+        if (IsLineBreak(c))
+            break;
+        quoted = c == kQuote && fieldStart;
+        fieldStart = false;
+    }
+    return count;
 }
 
 }  // namespace
 
-int FieldSplitter::Split()
+FieldSplitter::FieldSplitter(std::span<char> text, char delimiter, qsizetype maxRecord)
+    : m_text(text), m_delimiter(delimiter), m_maxRecord(maxRecord)
 {
-    m_count = 0;
-    const qsizetype n = m_line.size();
-    if (n == 0)
-        return 0;
-    qsizetype p = 0;
-    while (true) {
-        const auto index = static_cast<std::size_t>(m_count++);
-        if (index == m_fields.size()) {
-            m_fields.emplace_back();
-            m_buffers.emplace_back();
-        }
-        qsizetype end;
-        if (p < n && m_line[p] == '"') {
-            // Quoted: up to the quote that is not doubled. As long as the field is one piece of
-            // the line it stays a view; a doubled quote or text after the closing quote makes it
-            // a copy.
-            const qsizetype start = p + 1;
-            qsizetype quote = Find(m_line, '"', start);
-            end = quote >= n ? n : Find(m_line, kSeparator, quote + 1);
-            const bool plain = quote >= n || (quote + 1 == end);
-            if (plain) {
-                m_fields[index] = {false, start, quote - start};
-            } else {
-                std::string& buffer = m_buffers[index];
-                buffer.clear();
-                p = start;
-                while (true) {
-                    quote = Find(m_line, '"', p);
-                    buffer.append(m_line.data() + p, static_cast<std::size_t>(quote - p));
-                    p = quote;
-                    if (p >= n)
-                        break;  // no closing quote: the field ends with the line
-                    if (p + 1 < n && m_line[p + 1] == '"') {
-                        buffer += '"';
-                        p += 2;
-                        continue;
-                    }
-                    ++p;
-                    break;
-                }
-                // Whatever follows the closing quote up to the separator is kept as it is.
-                end = Find(m_line, kSeparator, p);
-                buffer.append(m_line.data() + p, static_cast<std::size_t>(end - p));
-                m_fields[index] = {true, 0, static_cast<qsizetype>(buffer.size())};
-            }
-        } else {
-            end = Find(m_line, kSeparator, p);
-            m_fields[index] = {false, p, end - p};
-        }
-        if (end >= n)
-            break;
-        p = end + 1;  // past the separator; a separator at the very end leaves one empty field
+    for (auto* ends : {&m_endsPlain, &m_endsQuoted}) {
+        (*ends)[static_cast<unsigned char>('\r')] = true;
+        (*ends)[static_cast<unsigned char>('\n')] = true;
     }
-    return m_count;
+    m_endsPlain[static_cast<unsigned char>(delimiter)] = true;
+    m_endsQuoted[static_cast<unsigned char>(kQuote)] = true;
 }
 
-QByteArrayView FieldSplitter::Field(int i) const
+void FieldSplitter::SkipLineBreak()
 {
-    if (i < 0 || i >= m_count)
-        return {};
-    const auto index = static_cast<std::size_t>(i);
-    const Piece& f = m_fields[index];
-    // Buffers may move while later fields are split, so a view is made only when asked for.
-    if (f.copied)
-        return QByteArrayView(m_buffers[index].data(), f.length);
-    return m_line.sliced(f.start, f.length);
+    const auto size = static_cast<qsizetype>(m_text.size());
+    if (m_text[static_cast<std::size_t>(m_read)] == '\r' && m_read + 1 < size &&
+        m_text[static_cast<std::size_t>(m_read + 1)] == '\n')
+        ++m_read;
+    ++m_read;
+    ++m_line;
+}
+
+FieldSplitter::Status FieldSplitter::Next(Field& field)
+{
+    const auto size = static_cast<qsizetype>(m_text.size());
+    if (!m_inRecord) {
+        if (m_read >= size)
+            return Status::End;
+        m_recordStart = m_read;
+    }
+    char* const text = m_text.data();
+    // The record may not be read past this; reaching it before the text's end is too long.
+    const qsizetype limit = std::min(size, m_recordStart + m_maxRecord + 1);
+    bool quoted = false;
+    int quoteLine = 0;
+    if (m_read < size && text[m_read] == kQuote) {
+        quoted = true;
+        quoteLine = m_line;
+        ++m_read;
+    }
+    const qsizetype start = m_read;
+    qsizetype write = start;
+    // Keeps the run [from, m_read) as the field's next piece.
+    const auto keep = [&](qsizetype from) {
+        const qsizetype n = m_read - from;
+        if (write != from)
+            std::memmove(text + write, text + from, static_cast<std::size_t>(n));
+        write += n;
+    };
+    const auto done = [&](bool endsRecord) {
+        field = {start, write - start, endsRecord};
+        m_inRecord = !endsRecord;
+        return Status::Field;
+    };
+
+    while (true) {
+        const qsizetype from = m_read;
+        const std::array<bool, 256>& stops = quoted ? m_endsQuoted : m_endsPlain;
+        while (m_read < limit && !stops[static_cast<unsigned char>(text[m_read])])
+            ++m_read;
+        keep(from);
+        if (m_read >= limit) {
+            if (m_read < size)
+                return Status::TooLong;
+            // The end of the text ends the field, quoted or not, and its record.
+            if (quoted)
+                m_unclosedQuoteLine = quoteLine;
+            return done(true);
+        }
+        const char c = text[m_read];
+        if (quoted) {
+            if (c == kQuote) {
+                if (m_read + 1 < size && text[m_read + 1] == kQuote) {
+                    text[write++] = kQuote;
+                    m_read += 2;
+                } else {
+                    quoted = false;  // what follows up to the delimiter stays in the field
+                    ++m_read;
+                }
+            } else {
+                SkipLineBreak();  // the lines of a quoted field are joined with nothing between
+            }
+            continue;
+        }
+        if (c == m_delimiter) {
+            ++m_read;
+            return done(false);
+        }
+        SkipLineBreak();
+        return done(true);
+    }
+}
+
+char FieldSplitter::FindDelimiter(QByteArrayView text, qsizetype maxRecord)
+{
+    text = text.first(std::min(text.size(), maxRecord));
+    if (CountDelimiters(text, ',') > 0)
+        return ',';
+    const qsizetype semicolons = CountDelimiters(text, ';');
+    const qsizetype tabs = CountDelimiters(text, '\t');
+    if (semicolons == 0 && tabs == 0)
+        return ',';
+    return tabs > semicolons ? '\t' : ';';
 }

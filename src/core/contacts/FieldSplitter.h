@@ -1,40 +1,56 @@
 #pragma once
 
-#include <QByteArray>
 #include <QByteArrayView>
 
-#include <string>
-#include <vector>
+#include <array>
+#include <span>
 
-// Splits one logical line of a comma-delimited file into its fields. A field that starts with a
-// double quote runs to the quote that is not doubled ("" stands for one quote), and whatever
-// follows that quote up to the next comma is kept as it is; any other field runs to the next
-// comma and keeps its quotes. A line that ends with a comma ends with one more, empty, field.
-// A field is a view into the line when it is a plain piece of it, and is copied into a buffer
-// of its own only when its quotes must be taken out; the buffers are reused from one line to
-// the next, so splitting costs no allocations once they have grown. The views last as long as
-// the line.
+// Splits a delimited file into records and their fields in one pass over its bytes, the way
+// spreadsheets write them. A double quote at the start of a field opens a quoted field, which
+// runs to the quote that is not doubled ("" stands for one quote) and may span lines; its line
+// breaks are left out. Whatever follows the closing quote up to the next delimiter is kept as it
+// is. A quote anywhere else is an ordinary character. CR alone, LF and CR LF all end a line.
+//
+// The fields are taken out in place: a field's text is moved down over its own quotes and line
+// breaks, so that every field ends up as one piece of the bytes, and a plain field is not
+// moved at all. Nothing is allocated.
 class FieldSplitter {
 public:
-    static constexpr char kSeparator = ',';
+    struct Field {
+        qsizetype offset = 0;  // in the bytes given
+        qsizetype length = 0;
+        bool endsRecord = false;
+    };
+    enum class Status { Field, End, TooLong };
 
-    void SetLine(QByteArrayView line) { m_line = line; }
-    // The number of fields; an empty line has none.
-    int Split();
-    int Count() const { return m_count; }
-    // The i-th field, or an empty one when i is outside the fields.
-    QByteArrayView Field(int i) const;
+    // Splits `text`, which it rewrites, on `delimiter`; a record of more than `maxRecord` bytes
+    // (as written, quotes and line breaks included) stops the splitting.
+    FieldSplitter(std::span<char> text, char delimiter, qsizetype maxRecord);
+
+    // The next field, or End after the last record, or TooLong. A record ending in a delimiter
+    // ends with one more, empty, field; an empty line is a record of one empty field.
+    Status Next(Field& field);
+    // The line (from 1) that opened a quoted field the text ended in; 0 while there is none.
+    int UnclosedQuoteLine() const { return m_unclosedQuoteLine; }
+
+    // The delimiter of a file that starts with `text`: a comma when its first record has one
+    // outside quotes (or has none of semicolons and tabs either), else whichever of semicolon and
+    // tab it has more of. Only the first `maxRecord` bytes are looked at.
+    static char FindDelimiter(QByteArrayView text, qsizetype maxRecord);
 
 private:
-    // A field: a piece of the line, or (when `copied`) the buffer of the same index.
-    struct Piece {
-        bool copied = false;
-        qsizetype start = 0;
-        qsizetype length = 0;
-    };
+    // Past a line break at m_read (CR LF counts as one).
+    void SkipLineBreak();
 
-    QByteArrayView m_line;
-    std::vector<Piece> m_fields;
-    std::vector<std::string> m_buffers;
-    int m_count = 0;
+    std::span<char> m_text;
+    char m_delimiter;
+    qsizetype m_maxRecord;
+    // The bytes that end a run of an unquoted and of a quoted field.
+    std::array<bool, 256> m_endsPlain{};
+    std::array<bool, 256> m_endsQuoted{};
+    qsizetype m_read = 0;
+    qsizetype m_recordStart = 0;
+    bool m_inRecord = false;
+    int m_line = 1;
+    int m_unclosedQuoteLine = 0;
 };

@@ -1,321 +1,473 @@
 #include "core/contacts/VCardReader.h"
 
 #include "core/contacts/ContactText.h"
+#include "core/contacts/DelimitedFile.h"
 
 #include "core/common/Cp1252.h"
 
-#include <QByteArray>
-#include <QHash>
-
-#include <optional>
+#include <algorithm>
+#include <limits>
+#include <new>
 #include <string_view>
 
 const QString VCardReader::kNameHeader = QStringLiteral("Name");
 const QString VCardReader::kPhoneHeader = QStringLiteral("Phone");
+const QString VCardReader::kOtherPhoneHeader = QStringLiteral("Other Phone");
+const QString VCardReader::kOrganizationHeader = QStringLiteral("Organization");
+const QString VCardReader::kCategoriesHeader = QStringLiteral("Categories");
 
 namespace {
 
-// One property of a card: "[group.]NAME;PARAM=VALUE;...:value".
-struct Property {
-    QByteArray name;           // upper case, without its group
-    QList<QByteArray> types;   // lower case, from TYPE= and from bare 2.1 parameters
-    QByteArray charset;        // lower case; empty when none is given
-    bool quotedPrintable = false;
-    bool preferred = false;
-    QByteArray value;          // still encoded and escaped
-};
+constexpr int kNameColumn = 0;
+constexpr int kPhoneColumn = 1;
+constexpr char kQuote = '"';
+constexpr char kOtherPhone[] = "Other Phone";
 
-struct Phone {
-    QString number;
-    QList<QByteArray> types;
-    bool preferred = false;
-};
-
-struct Card {
-    QString given, family, formatted, organisation;
-    std::vector<Phone> phones;
-};
-
-QList<QByteArray> SplitOutsideQuotes(QByteArrayView text, char separator)
+bool Is(QByteArrayView text, const char* word)
 {
-    QList<QByteArray> parts;
-    QByteArray part;
-    bool quoted = false;
-    for (char c : text) {
-        if (c == '"')
-            quoted = !quoted;
-        if (c == separator && !quoted) {
-            parts.append(part);
-            part.clear();
-        } else {
-            part += c;
-        }
-    }
-    parts.append(part);
-    return parts;
+    return text.compare(word, Qt::CaseInsensitive) == 0;
 }
 
-std::optional<Property> ParseProperty(QByteArrayView line)
+// The first colon outside quotes, where the value starts; -1 when there is none.
+qsizetype ValueColon(QByteArrayView line)
 {
-    // The value starts after the first colon outside quotes.
     bool quoted = false;
-    qsizetype colon = -1;
     for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line[i] == '"')
+        if (line[i] == kQuote)
             quoted = !quoted;
-        else if (line[i] == ':' && !quoted) {
-            colon = i;
-            break;
-        }
+        else if (line[i] == ':' && !quoted)
+            return i;
     }
-    if (colon < 0)
-        return std::nullopt;
-    Property p;
-    p.value = line.sliced(colon + 1).toByteArray();
-    const QList<QByteArray> head = SplitOutsideQuotes(line.first(colon), ';');
-    QByteArray name = head.front().trimmed().toUpper();
-    if (const qsizetype dot = name.lastIndexOf('.'); dot >= 0)
-        name = name.mid(dot + 1);
-    p.name = name;
-    for (qsizetype i = 1; i < head.size(); ++i) {
-        const QByteArray param = head[i].trimmed();
-        const qsizetype eq = param.indexOf('=');
-        const QByteArray key = (eq < 0 ? QByteArray("TYPE") : param.left(eq)).trimmed().toUpper();
-        QByteArray value = (eq < 0 ? param : param.mid(eq + 1)).trimmed();
-        if (value.startsWith('"') && value.endsWith('"') && value.size() >= 2)
-            value = value.mid(1, value.size() - 2);
-        if (key == "ENCODING") {
-            p.quotedPrintable = value.compare("QUOTED-PRINTABLE", Qt::CaseInsensitive) == 0;
-        } else if (key == "CHARSET") {
-            p.charset = value.toLower();
-        } else if (key == "PREF") {
-            p.preferred = true;  // 4.0: PREF=1 ... 100
-        } else if (key == "TYPE") {
-            for (const QByteArray& t : value.split(',')) {
-                const QByteArray type = t.trimmed().toLower();
-                if (type == "quoted-printable")
-                    p.quotedPrintable = true;
-                else if (type == "pref")
-                    p.preferred = true;
-                else if (!type.isEmpty())
-                    p.types.append(type);
-            }
-        }
-    }
-    return p;
+    return -1;
 }
 
-QByteArray DecodeQuotedPrintable(QByteArrayView in)
+// Calls `take` with each piece of `text` between separators outside quotes.
+template <typename Take>
+void ForEachPart(QByteArrayView text, char separator, Take take)
 {
-    const auto hex = [](char c) {
-        return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-    };
-    QByteArray out;
+    bool quoted = false;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || (text[i] == separator && !quoted)) {
+            take(text.sliced(from, i - from));
+            from = i + 1;
+        } else if (text[i] == kQuote) {
+            quoted = !quoted;
+        }
+    }
+}
+
+int Hex(char c)
+{
+    return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
+
+void DecodeQuotedPrintable(QByteArrayView in, QByteArray& out)
+{
+    out.resize(0);
     out.reserve(in.size());
     for (qsizetype i = 0; i < in.size(); ++i) {
-        if (in[i] == '=' && i + 2 < in.size() && hex(in[i + 1]) >= 0 && hex(in[i + 2]) >= 0) {
-            out += static_cast<char>(hex(in[i + 1]) * 16 + hex(in[i + 2]));
+        if (in[i] == '=' && i + 2 < in.size() && Hex(in[i + 1]) >= 0 && Hex(in[i + 2]) >= 0) {
+            out += static_cast<char>(Hex(in[i + 1]) * 16 + Hex(in[i + 2]));
             i += 2;
         } else {
             out += in[i];
         }
     }
-    return out;
 }
 
-QString DecodeText(const QByteArray& bytes, const QByteArray& charset, bool fileIsUtf8)
+// Appends the text without the escapes of 3.0 and 4.0 (commas, semicolons, backslashes and
+// line breaks).
+void AppendUnescaped(QByteArrayView text, QByteArray& out)
 {
-    if (charset == "utf-8" || charset == "utf8")
-        return QString::fromUtf8(bytes);
-    if (charset == "iso-8859-1" || charset == "latin1" || charset == "us-ascii")
-        return QString::fromLatin1(bytes);
-    if (charset == "windows-1252" || charset == "cp1252")
-        return Cp1252::ToUnicode(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (fileIsUtf8 || ContactText::IsUtf8(bytes))
-        return QString::fromUtf8(bytes);
-    return Cp1252::ToUnicode(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype slash = text.indexOf('\\', from);
+        if (slash < 0 || slash + 1 >= text.size()) {
+            out.append(text.sliced(from));
+            return;
+        }
+        out.append(text.sliced(from, slash - from));
+        const char next = text[slash + 1];
+        out += (next == 'n' || next == 'N') ? '\n' : next;
+        from = slash + 2;
+    }
 }
 
-// 3.0 and 4.0 escape commas, semicolons, backslashes and line breaks in text.
-QString Unescape(const QString& text)
+void SetUnescaped(QByteArrayView text, QByteArray& out)
 {
-    QString out;
-    out.reserve(text.size());
+    out.resize(0);
+    AppendUnescaped(text, out);
+}
+
+// The index-th of the components separated by semicolons that no backslash escapes.
+QByteArrayView Component(QByteArrayView text, int index)
+{
+    int n = 0;
+    qsizetype from = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\' && i + 1 < text.size()) {
-            const QChar next = text[++i];
-            out += (next == u'n' || next == u'N') ? QChar(u'\n') : next;
-        } else {
-            out += text[i];
+        if (text[i] == '\\') {
+            ++i;
+        } else if (text[i] == ';') {
+            if (n == index)
+                return text.sliced(from, i - from);
+            ++n;
+            from = i + 1;
         }
     }
-    return out;
+    return n == index ? text.sliced(from) : QByteArrayView();
 }
 
-// Components separated by unescaped semicolons, each unescaped.
-QStringList Components(const QString& text)
-{
-    QStringList parts;
-    QString part;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\' && i + 1 < text.size()) {
-            part += text[i];
-            part += text[++i];
-        } else if (text[i] == u';') {
-            parts.append(Unescape(part));
-            part.clear();
-        } else {
-            part += text[i];
-        }
-    }
-    parts.append(Unescape(part));
-    return parts;
-}
-
-QString NumberOf(QString value)
+// The number of a TEL value, plain or a tel: address.
+QByteArrayView NumberOf(QByteArrayView value)
 {
     value = value.trimmed();
-    if (value.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) {
-        value = value.mid(4);
-        if (const qsizetype semicolon = value.indexOf(u';'); semicolon >= 0)
-            value = value.left(semicolon);  // ;ext=..., ;phone-context=...
+    if (value.size() >= 4 && Is(value.first(4), "tel:")) {
+        value = value.sliced(4);
+        if (const qsizetype semicolon = value.indexOf(';'); semicolon >= 0)
+            value = value.first(semicolon);  // ;ext=..., ;phone-context=...
     }
     return value;
 }
 
-QString CardName(const Card& c)
+bool IsAscii(QByteArrayView text)
 {
-    const QString given = c.given.trimmed(), family = c.family.trimmed();
-    if (!given.isEmpty() || !family.isEmpty())
-        return (given + u' ' + family).trimmed();
-    if (!c.formatted.trimmed().isEmpty())
-        return c.formatted.trimmed();
-    return c.organisation.trimmed();
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-bool IsMobile(const Phone& p)
+QByteArray Cp1252ToUtf8(QByteArrayView bytes)
 {
-    return p.types.contains("cell") || p.types.contains("mobile");
+    return Cp1252::ToUnicode(std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size()))).toUtf8();
 }
 
-QString Label(const Phone& p)
+std::uint32_t Offset(qsizetype n)
 {
-    QStringList words;
-    for (const QByteArray& t : p.types) {
-        if (t == "voice" || t == "internet" || t == "pref")
-            continue;
-        QString w = QString::fromLatin1(t);
-        w[0] = w[0].toUpper();
-        words.append(w);
-    }
-    return words.isEmpty() ? QStringLiteral("Other Phone") : words.join(u' ') + QStringLiteral(" Phone");
+    if (n > std::numeric_limits<std::uint32_t>::max())
+        throw std::bad_alloc();
+    return static_cast<std::uint32_t>(n);
 }
 
 }  // namespace
 
-bool VCardReader::Read(QByteArrayView bytes)
+QByteArrayView VCardReader::NextPhysicalLine()
 {
-    m_headers = {kNameHeader, kPhoneHeader};
-    m_rows.clear();
-    bytes = ContactText::WithoutBom(bytes);
-    const bool fileIsUtf8 = ContactText::IsUtf8(bytes);
-
-    // Physical lines, without their line ends.
-    QList<QByteArray> lines;
-    for (QByteArrayView rest = bytes; !rest.isEmpty();) {
-        qsizetype end = rest.indexOf('\n');
-        QByteArrayView line = end < 0 ? rest : rest.first(end);
-        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines.append(line.toByteArray());
+    const char* const data = m_bytes.data();
+    const qsizetype size = m_bytes.size();
+    const qsizetype start = m_at;
+    qsizetype end = start;
+    while (end < size && data[end] != '\n' && data[end] != '\r')
+        ++end;
+    m_at = end;
+    if (m_at < size) {
+        if (data[m_at] == '\r' && m_at + 1 < size && data[m_at + 1] == '\n')
+            ++m_at;
+        ++m_at;
     }
+    return m_bytes.sliced(start, end - start);
+}
 
-    std::vector<Card> cards;
-    std::optional<Card> card;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QByteArray line = lines[i];
-        // Folded lines continue with a space or a tab.
-        while (i + 1 < lines.size() && !lines[i + 1].isEmpty() && (lines[i + 1][0] == ' ' || lines[i + 1][0] == '\t'))
-            line += lines[++i].mid(1);
-        std::optional<Property> p = ParseProperty(line);
-        // Quoted-printable values go on past a line that ends with "=" (a soft break).
-        while (p && p->quotedPrintable && p->value.endsWith('=') && i + 1 < lines.size()) {
-            line.chop(1);
-            line += lines[++i];
-            p = ParseProperty(line);
-        }
-        if (!p)
-            continue;
-        if (p->name == "BEGIN" && p->value.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
-            if (card)
-                cards.push_back(*card);  // a card without its END
-            card = Card();
-            continue;
-        }
-        if (!card)
-            continue;
-        if (p->name == "END") {
-            cards.push_back(*card);
-            card.reset();
-            continue;
-        }
-        const QByteArray raw = p->quotedPrintable ? DecodeQuotedPrintable(p->value) : p->value;
-        const QString text = DecodeText(raw, p->charset, fileIsUtf8);
-        if (p->name == "N") {
-            const QStringList parts = Components(text);
-            card->family = parts.value(0);
-            card->given = parts.value(1);
-        } else if (p->name == "FN") {
-            card->formatted = Unescape(text);
-        } else if (p->name == "ORG") {
-            card->organisation = Components(text).value(0);
-        } else if (p->name == "TEL") {
-            Phone phone{NumberOf(Unescape(text)), p->types, p->preferred};
-            if (!phone.number.isEmpty())
-                card->phones.push_back(std::move(phone));
-        }
-    }
-    if (card)
-        cards.push_back(*card);
-    if (cards.empty())
+bool VCardReader::NextLine(QByteArrayView& line)
+{
+    if (m_at >= m_bytes.size())
         return false;
-
-    QHash<QString, qsizetype> columnOf;
-    for (const Card& c : cards) {
-        QStringList row(m_headers.size());
-        row[0] = CardName(c);
-        // The main number: preferred, else mobile, else the first.
-        std::size_t main = c.phones.size();
-        for (std::size_t k = 0; k < c.phones.size() && main == c.phones.size(); ++k)
-            if (c.phones[k].preferred)
-                main = k;
-        for (std::size_t k = 0; k < c.phones.size() && main == c.phones.size(); ++k)
-            if (IsMobile(c.phones[k]))
-                main = k;
-        if (main == c.phones.size() && !c.phones.empty())
-            main = 0;
-        if (main < c.phones.size())
-            row[1] = c.phones[main].number;
-        QHash<QString, int> seen;
-        for (std::size_t k = 0; k < c.phones.size(); ++k) {
-            if (k == main)
-                continue;
-            QString label = Label(c.phones[k]);
-            if (const int n = ++seen[label]; n > 1)
-                label += QStringLiteral(" %1").arg(n);
-            auto it = columnOf.find(label);
-            if (it == columnOf.end()) {
-                it = columnOf.insert(label, m_headers.size());
-                m_headers.append(label);
-            }
-            if (row.size() < m_headers.size())
-                row.resize(m_headers.size());
-            row[*it] = c.phones[k].number;
+    line = NextPhysicalLine();
+    bool copied = false;
+    int quotedPrintable = -1;  // not known until a line ends with "="
+    while (m_at < m_bytes.size()) {
+        // A quoted-printable value goes on past a line that ends with "=" (a soft break);
+        // any line goes on on a line that starts with a space or a tab (folding).
+        bool softBreak = false;
+        if (line.endsWith('=')) {
+            if (quotedPrintable < 0)
+                quotedPrintable = IsQuotedPrintable(line) ? 1 : 0;
+            softBreak = quotedPrintable == 1;
         }
-        m_rows.push_back(row);
+        const char next = m_bytes[m_at];
+        if (!softBreak && next != ' ' && next != '\t')
+            break;
+        QByteArrayView more = NextPhysicalLine();
+        if (!copied) {
+            m_line.resize(0);
+            m_line.append(line);
+            copied = true;
+        }
+        if (softBreak)
+            m_line.chop(1);
+        else
+            more = more.sliced(1);
+        m_line.append(more);
+        line = m_line;
     }
-    for (QStringList& row : m_rows)
-        row.resize(m_headers.size());
     return true;
+}
+
+VCardReader::Parameters VCardReader::ParseParameters(QByteArrayView head, bool label)
+{
+    Parameters p;
+    if (label)
+        m_label.resize(0);
+    const auto takeType = [&](QByteArrayView type) {
+        type = type.trimmed();
+        if (type.isEmpty())
+            return;
+        if (Is(type, "quoted-printable")) {
+            p.quotedPrintable = true;
+        } else if (Is(type, "pref")) {
+            p.preferred = true;
+        } else {
+            if (Is(type, "cell") || Is(type, "mobile"))
+                p.mobile = true;
+            if (!label || Is(type, "voice") || Is(type, "internet"))
+                return;
+            // "HOME,VOICE" and "home" alike make "Home Phone".
+            if (!m_label.isEmpty())
+                m_label += ' ';
+            const qsizetype word = m_label.size();
+            for (const char c : type)
+                m_label += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+            if (m_label[word] >= 'a' && m_label[word] <= 'z')
+                m_label[word] = static_cast<char>(m_label[word] - 'a' + 'A');
+        }
+    };
+    bool name = true;
+    ForEachPart(head, ';', [&](QByteArrayView param) {
+        if (std::exchange(name, false))
+            return;
+        param = param.trimmed();
+        const qsizetype eq = param.indexOf('=');
+        // 2.1 writes a type alone: "TEL;HOME;VOICE:...".
+        const QByteArrayView key = eq < 0 ? QByteArrayView("TYPE") : param.first(eq).trimmed();
+        QByteArrayView value = eq < 0 ? param : param.sliced(eq + 1).trimmed();
+        if (value.size() >= 2 && value.startsWith(kQuote) && value.endsWith(kQuote))
+            value = value.sliced(1, value.size() - 2);
+        if (Is(key, "ENCODING")) {
+            p.quotedPrintable = Is(value, "QUOTED-PRINTABLE");
+        } else if (Is(key, "CHARSET")) {
+            p.charset = value;
+        } else if (Is(key, "PREF")) {
+            p.preferred = true;  // 4.0: PREF=1 ... 100
+        } else if (Is(key, "TYPE")) {
+            qsizetype from = 0;
+            for (qsizetype comma; (comma = value.indexOf(',', from)) >= 0; from = comma + 1)
+                takeType(value.sliced(from, comma - from));
+            takeType(value.sliced(from));
+        }
+    });
+    if (label) {
+        m_label += m_label.isEmpty() ? QByteArrayView(kOtherPhone) : QByteArrayView(" Phone");
+        if (!m_fileIsUtf8 && !ContactText::IsUtf8(m_label))
+            m_label = Cp1252ToUtf8(m_label);
+    }
+    return p;
+}
+
+bool VCardReader::IsQuotedPrintable(QByteArrayView line)
+{
+    const qsizetype colon = ValueColon(line);
+    return colon >= 0 && ParseParameters(line.first(colon), false).quotedPrintable;
+}
+
+QByteArrayView VCardReader::DecodeValue(QByteArrayView value, const Parameters& p)
+{
+    QByteArrayView raw = value;
+    if (p.quotedPrintable) {
+        DecodeQuotedPrintable(value, m_decoded);
+        raw = m_decoded;
+    }
+    if (IsAscii(raw))
+        return raw;
+    if (Is(p.charset, "iso-8859-1") || Is(p.charset, "latin1") || Is(p.charset, "us-ascii")) {
+        m_converted = QString::fromLatin1(raw).toUtf8();
+        return m_converted;
+    }
+    if (Is(p.charset, "windows-1252") || Is(p.charset, "cp1252")) {
+        m_converted = Cp1252ToUtf8(raw);
+        return m_converted;
+    }
+    // Any other charset, or none: a piece of a UTF-8 file is UTF-8 as it is; decoded bytes are
+    // when they are valid.
+    if ((m_fileIsUtf8 && !p.quotedPrintable) || ContactText::IsUtf8(raw))
+        return raw;
+    m_converted = Cp1252ToUtf8(raw);
+    return m_converted;
+}
+
+void VCardReader::StartCard()
+{
+    m_inCard = true;
+    m_card.given.resize(0);
+    m_card.family.resize(0);
+    m_card.formatted.resize(0);
+    m_card.organisation.resize(0);
+    m_card.categories.resize(0);
+    m_card.phones.clear();
+    m_card.phoneText.resize(0);
+}
+
+void VCardReader::Take(QByteArrayView line, DelimitedFile& into)
+{
+    const qsizetype colon = ValueColon(line);
+    if (colon < 0)
+        return;
+    const QByteArrayView head = line.first(colon);
+    const QByteArrayView value = line.sliced(colon + 1);
+    const qsizetype semicolon = head.indexOf(';');
+    QByteArrayView name = (semicolon < 0 ? head : head.first(semicolon)).trimmed();
+    if (const qsizetype dot = name.lastIndexOf('.'); dot >= 0)
+        name = name.sliced(dot + 1);  // without its group
+
+    if (Is(name, "BEGIN")) {
+        if (Is(value.trimmed(), "VCARD")) {
+            if (m_inCard)
+                EndCard(into);  // a card without its END
+            StartCard();
+        }
+        return;
+    }
+    if (!m_inCard)
+        return;
+    if (Is(name, "END")) {
+        EndCard(into);
+        return;
+    }
+    const bool tel = Is(name, "TEL");
+    if (!tel && !Is(name, "N") && !Is(name, "FN") && !Is(name, "ORG") && !Is(name, "CATEGORIES"))
+        return;
+    const Parameters p = ParseParameters(head, tel);
+    const QByteArrayView text = DecodeValue(value, p);
+    if (Is(name, "N")) {
+        SetUnescaped(Component(text, 0), m_card.family);
+        SetUnescaped(Component(text, 1), m_card.given);
+    } else if (Is(name, "FN")) {
+        SetUnescaped(text, m_card.formatted);
+    } else if (Is(name, "ORG")) {
+        SetUnescaped(Component(text, 0), m_card.organisation);
+    } else if (Is(name, "CATEGORIES")) {
+        // A card may list its categories on more than one line.
+        if (!m_card.categories.isEmpty() && !text.trimmed().isEmpty())
+            m_card.categories += ',';
+        AppendUnescaped(text.trimmed(), m_card.categories);
+    } else {
+        m_cell.resize(0);
+        AppendUnescaped(text, m_cell);
+        const QByteArrayView number = NumberOf(m_cell);
+        if (number.isEmpty())
+            return;
+        // The card's numbers and labels share one buffer, which the next card reuses.
+        QByteArray& store = m_card.phoneText;
+        const std::uint32_t at = Offset(store.size() + number.size() + m_label.size()) - number.size() - m_label.size();
+        store.append(number);
+        store.append(m_label);
+        m_card.phones.push_back({at, static_cast<std::uint32_t>(number.size()), at + static_cast<std::uint32_t>(number.size()),
+                                 static_cast<std::uint32_t>(m_label.size()), p.preferred, p.mobile});
+    }
+}
+
+int VCardReader::OtherColumn(DelimitedFile& into)
+{
+    if (m_otherColumn < 0)
+        m_otherColumn = into.AddColumn(kOtherPhoneHeader.toUtf8());
+    return m_otherColumn;
+}
+
+int VCardReader::CountOf(QByteArrayView label)
+{
+    // Only labels that have a column come here, so the list stays short.
+    for (auto& [seen, count] : m_seen)
+        if (QByteArrayView(seen) == label)
+            return ++count;
+    m_seen.emplace_back(label.toByteArray(), 1);
+    return 1;
+}
+
+int VCardReader::PhoneColumn(QByteArrayView label, DelimitedFile& into)
+{
+    const bool other = label == QByteArrayView(kOtherPhone);
+    const QByteArray key = QByteArray::fromRawData(label.data(), label.size());
+    if (!other && !m_columnOf.contains(key) && m_typedColumns >= kMaxTypedColumns)
+        return OtherColumn(into);
+    const int n = CountOf(label);
+    if (n == 1 && other)
+        return OtherColumn(into);
+    const QByteArray name = n == 1 ? key : label.toByteArray() + ' ' + QByteArray::number(n);
+    if (const auto found = m_columnOf.constFind(name); found != m_columnOf.constEnd())
+        return *found;
+    if (m_typedColumns >= kMaxTypedColumns)
+        return OtherColumn(into);
+    const int column = into.AddColumn(name);
+    ++m_typedColumns;
+    m_columnOf.insert(QByteArray(name.data(), name.size()), column);
+    return column;
+}
+
+void VCardReader::EndCard(DelimitedFile& into)
+{
+    m_inCard = false;
+    ++m_cards;
+    into.StartRow();
+    const Card& c = m_card;
+    const QByteArrayView given = QByteArrayView(c.given).trimmed();
+    const QByteArrayView family = QByteArrayView(c.family).trimmed();
+    const QByteArrayView organisation = QByteArrayView(c.organisation).trimmed();
+    m_cell.resize(0);
+    if (!given.isEmpty() || !family.isEmpty()) {
+        m_cell.append(given);
+        if (!given.isEmpty() && !family.isEmpty())
+            m_cell += ' ';
+        m_cell.append(family);
+    } else if (const QByteArrayView formatted = QByteArrayView(c.formatted).trimmed(); !formatted.isEmpty()) {
+        m_cell.append(formatted);
+    } else {
+        m_cell.append(organisation);
+    }
+    into.AddCell(kNameColumn, m_cell);
+
+    const auto text = [&c](std::uint32_t offset, std::uint32_t length) {
+        return QByteArrayView(c.phoneText).sliced(offset, length);
+    };
+    // The main number: preferred, else mobile, else the first.
+    const auto phones = c.phones.begin(), end = c.phones.end();
+    auto main = std::find_if(phones, end, [](const Phone& p) { return p.preferred; });
+    if (main == end)
+        main = std::find_if(phones, end, [](const Phone& p) { return p.mobile; });
+    if (main == end)
+        main = phones;
+    if (main != end)
+        into.AddCell(kPhoneColumn, text(main->number, main->numberLength));
+    m_seen.clear();
+    for (auto p = phones; p != end; ++p)
+        if (p != main)
+            into.AddCell(PhoneColumn(text(p->label, p->labelLength), into), text(p->number, p->numberLength));
+
+    if (!organisation.isEmpty()) {
+        if (m_organizationColumn < 0)
+            m_organizationColumn = into.AddColumn(kOrganizationHeader.toUtf8());
+        into.AddCell(m_organizationColumn, organisation);
+    }
+    if (const QByteArrayView categories = QByteArrayView(c.categories).trimmed(); !categories.isEmpty()) {
+        if (m_categoriesColumn < 0)
+            m_categoriesColumn = into.AddColumn(kCategoriesHeader.toUtf8());
+        into.AddCell(m_categoriesColumn, categories);
+    }
+}
+
+bool VCardReader::Read(QByteArrayView bytes, DelimitedFile& into)
+{
+    m_bytes = ContactText::WithoutBom(bytes);
+    m_at = 0;
+    m_fileIsUtf8 = ContactText::IsUtf8(m_bytes);
+    m_inCard = false;
+    m_cards = 0;
+    m_columnOf.clear();
+    m_typedColumns = 0;
+    m_otherColumn = m_organizationColumn = m_categoriesColumn = -1;
+    into.AddColumn(kNameHeader.toUtf8());
+    into.AddColumn(kPhoneHeader.toUtf8());
+
+    QByteArrayView line;
+    while (NextLine(line))
+        Take(line, into);
+    if (m_inCard)
+        EndCard(into);
+    return m_cards > 0;
 }

@@ -1,30 +1,97 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
-#include <QStringList>
+#include <QHash>
+#include <QString>
 
+#include <cstdint>
+#include <utility>
 #include <vector>
+
+class DelimitedFile;
 
 // Turns a vCard file (versions 2.1, 3.0 and 4.0) into the columns the import wizard maps, one
 // row per card: "Name" (the given and family names joined by a space, else the formatted name,
 // else the organisation), "Phone" (the number marked preferred, else the mobile number, else
 // the first), then the card's other numbers in columns named after their type ("Home Phone",
-// "Work Phone", ...).
+// "Work Phone", "Cell Phone", ...; a card's second number of a type goes to "Home Phone 2"), so
+// that each number keeps its type. Phones name any types they like, so after kMaxTypedColumns
+// such columns a number of a further type goes to "Other Phone" (the card's first such number
+// does), where numbers without a type go too. "Organization" (the first part of ORG) and
+// "Categories" (CATEGORIES as written) come with the first card that has them.
 //
 // Folded lines are unfolded, quoted-printable values decoded (soft line breaks included), and
-// CHARSET= honoured; text without a charset is UTF-8 when the whole file is, else
-// Windows-1252. Numbers may be plain or tel: addresses.
+// CHARSET= honoured; text without a charset is UTF-8 when it is valid UTF-8, else
+// Windows-1252. Numbers may be plain or tel: addresses. Each line is looked at once, where it
+// lies or unfolded into one buffer that is reused, and each card goes straight into the table.
 class VCardReader {
 public:
     static const QString kNameHeader;
     static const QString kPhoneHeader;
+    static const QString kOtherPhoneHeader;
+    static const QString kOrganizationHeader;
+    static const QString kCategoriesHeader;
+    static constexpr int kMaxTypedColumns = 16;
 
-    // False when the bytes hold no card at all.
-    bool Read(QByteArrayView bytes);
-    const QStringList& Headers() const { return m_headers; }
-    const std::vector<QStringList>& Rows() const { return m_rows; }
+    // Adds the cards of `bytes` to `into`, an empty table, as its columns and rows; false when
+    // the bytes hold no card at all.
+    bool Read(QByteArrayView bytes, DelimitedFile& into);
 
 private:
-    QStringList m_headers;
-    std::vector<QStringList> m_rows;
+    // A number and its column's label, as pieces of m_phoneText.
+    struct Phone {
+        std::uint32_t number, numberLength;
+        std::uint32_t label, labelLength;
+        bool preferred;
+        bool mobile;
+    };
+    // What a card gives the table, gathered until its end.
+    struct Card {
+        QByteArray given, family, formatted, organisation, categories;
+        std::vector<Phone> phones;
+        QByteArray phoneText;
+    };
+    // One property's parameters that matter here.
+    struct Parameters {
+        QByteArrayView charset;
+        bool quotedPrintable = false;
+        bool preferred = false;
+        bool mobile = false;
+    };
+
+    // The next line, unfolded; false at the end of the bytes.
+    bool NextLine(QByteArrayView& line);
+    QByteArrayView NextPhysicalLine();
+    // The parameters in `head` (the property's name and parameters); the phone's label goes to
+    // m_label when `label` is set.
+    Parameters ParseParameters(QByteArrayView head, bool label);
+    bool IsQuotedPrintable(QByteArrayView line);
+    // The value as UTF-8, decoded; a view of the line or of a buffer of this reader.
+    QByteArrayView DecodeValue(QByteArrayView value, const Parameters& p);
+    void Take(QByteArrayView line, DelimitedFile& into);
+    void StartCard();
+    void EndCard(DelimitedFile& into);
+    int PhoneColumn(QByteArrayView label, DelimitedFile& into);
+    int OtherColumn(DelimitedFile& into);
+    // The count of numbers of `label` the card has given so far, this one included.
+    int CountOf(QByteArrayView label);
+
+    QByteArrayView m_bytes;
+    qsizetype m_at = 0;
+    bool m_fileIsUtf8 = true;
+    QByteArray m_line;
+    QByteArray m_decoded;
+    QByteArray m_converted;
+    QByteArray m_label;
+    QByteArray m_cell;
+    bool m_inCard = false;
+    int m_cards = 0;
+    Card m_card;
+    QHash<QByteArray, int> m_columnOf;
+    std::vector<std::pair<QByteArray, int>> m_seen;
+    int m_typedColumns = 0;
+    int m_otherColumn = -1;
+    int m_organizationColumn = -1;
+    int m_categoriesColumn = -1;
 };
