@@ -252,3 +252,18 @@ void DelimitedFile::SetTable(const QStringList& headers, const std::vector<QStri
             AppendCell(row[c].toUtf8());
     }
 }
+
+// (stand-in until the reader's rework lands)
+std::vector<bool> DelimitedFile::ColumnsWithValues() const
+{
+    std::vector<bool> with(m_headers.size(), false);
+    for (const Row& r : m_rows) {
+        for (std::uint32_t c = 0; c < r.cellCount && c < with.size(); ++c) {
+            const Cell cell = m_cells[r.firstCell + c];
+            const char* text = m_text.data() + cell.offset;
+            if (std::any_of(text, text + cell.length, [](char ch) { return ch != ' ' && ch != '\t'; }))
+                with[c] = true;
+        }
+    }
+    return with;
+}

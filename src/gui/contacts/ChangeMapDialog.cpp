@@ -1,5 +1,7 @@
 #include "gui/contacts/ChangeMapDialog.h"
 
+#include "core/contacts/ImportFieldMap.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -12,10 +14,8 @@ ChangeMapDialog::ChangeMapDialog(const QString& header, QWidget* parent) : QDial
     auto* field = new QLabel(QStringLiteral("Text Field: ") + header, this);
     field->setTextFormat(Qt::PlainText);
     layout->addWidget(field);
-    const char* const labels[] = {"Orvak Phone Number", "Orvak Contact Name (First Part)",
-                                  "Orvak Contact Name (Last Part)"};
-    for (int t = 0; t < 3; ++t) {
-        auto* box = new QCheckBox(QString::fromLatin1(labels[t]), this);
+    for (int t = ImportFieldMap::kPhoneNumber; t <= ImportFieldMap::kLastName; ++t) {
+        auto* box = new QCheckBox(ImportFieldMap::ChoiceLabel(t), this);
         m_boxes[static_cast<std::size_t>(t)] = box;
         layout->addWidget(box);
         connect(box, &QCheckBox::toggled, this, [this, t](bool on) { OnToggled(t, on); });

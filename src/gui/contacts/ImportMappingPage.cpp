@@ -3,15 +3,13 @@
 #include "gui/contacts/ChangeMapDialog.h"
 #include "gui/shell/UserPrompts.h"
 
+#include "core/contacts/ContactImport.h"
 #include "core/contacts/DelimitedFile.h"
 
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-const char* const ImportMappingPage::kCouldNotRead =
-    "Error: Could not read the import file.  Check that it is formatted correctly.";
 
 namespace {
 
@@ -48,7 +46,7 @@ bool ImportMappingPage::LoadFile(const QString& path)
     DelimitedFile file;
     const bool read = file.Read(path, DelimitedFile::READ_AS_STRING);
     if (!read || file.HeaderCount() == 0 || file.HeaderCount() > ImportFieldMap::kMaxColumn) {
-        UserPrompts::Current().Ask(this, QString::fromLatin1(kCouldNotRead), UserPrompts::Buttons::Ok,
+        UserPrompts::Current().Ask(this, CouldNotReadText(), UserPrompts::Buttons::Ok,
                                    UserPrompts::Icon::Warning);
         return false;
     }
@@ -59,7 +57,7 @@ bool ImportMappingPage::LoadFile(const QString& path)
         new QTreeWidgetItem(m_list, {header, QString()});
     }
     // When several columns look alike, the first wins and the rest stay out.
-    m_map = ImportFieldMap::Guess(m_headers);
+    m_map = ImportFieldMap::Guess(m_headers, file.ColumnsWithValues());
     for (int i = 0; i < file.HeaderCount(); ++i)
         ShowRow(i, m_map.TargetOf(i));
     return true;

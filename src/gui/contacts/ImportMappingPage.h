@@ -12,8 +12,6 @@ class QTreeWidget;
 class ImportMappingPage : public QWizardPage {
     Q_OBJECT
 public:
-    static const char* const kCouldNotRead;
-
     explicit ImportMappingPage(QWidget* parent = nullptr);
 
     // Reads the file's headers and guesses the mapping. False, after telling the user, when

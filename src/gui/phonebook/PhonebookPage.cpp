@@ -412,8 +412,8 @@ void PhonebookPage::SelectRows(const QList<int>& rows)
 int PhonebookPage::AddEntry(const std::string& name, const std::string& number)
 {
     auto entry = std::make_unique<PhonebookEntry>();
-    entry->name = name.substr(0, MAX_NAME_LENGTH);
-    entry->number = number.substr(0, MAX_NUMBER_LENGTH);
+    entry->name = FitName(name);
+    entry->number = FitNumber(number);
     int row = 0;
     RecordChange(tr("New Entry"), BookStateCommand::Kind::kEntries,
                  [&] { row = m_model->Append(std::move(entry)); });
@@ -549,6 +549,7 @@ void PhonebookPage::OnImportExport()
 ImportOutcome PhonebookPage::FinishImportExport(const ImportExportChoices& choices)
 {
     ImportOutcome outcome;
+    ContactList read;
     if (choices.operation == ImportExportChoices::kExport) {
         std::vector<const PhonebookEntry*> entries;
         if (choices.exportScope == ImportExportChoices::kAll) {
@@ -561,18 +562,22 @@ ImportOutcome PhonebookPage::FinishImportExport(const ImportExportChoices& choic
         outcome.result = ExportContacts(choices.exportFile, entries);
     } else {
         // The whole import is one step.
+        ImportOptions options;
+        options.map = choices.map;
         RecordChange(tr("Import"), BookStateCommand::Kind::kEntries, [&] {
-            outcome = ImportContacts(choices.importFile, choices.map, m_model->Count(),
+            outcome = ImportContacts(choices.importFile, options, m_model->Count(),
                                      [this](const std::string& name, const std::string& number) {
                                          AddEntry(name, number);
-                                     });
+                                     },
+                                     &read);
         });
     }
     if (outcome.result != Msg::Ok)
         ShowWarning(this, ToId(outcome.result));
-    if (outcome.droppedCharacters > 0)
-        UserPrompts::Current().Ask(this, DroppedCharactersText(outcome.droppedCharacters), UserPrompts::Buttons::Ok,
-                                   UserPrompts::Icon::Information);
+    if (outcome.result == Msg::Ok) {
+        if (const QStringList said = ImportNotes(read); !said.isEmpty())
+            UserPrompts::Current().Ask(this, said.join(u'\n'), UserPrompts::Buttons::Ok, UserPrompts::Icon::Information);
+    }
     UpdateButtons();
     return outcome;
 }
