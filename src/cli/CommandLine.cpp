@@ -12,6 +12,7 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <map>
@@ -49,10 +50,19 @@ const char* const kHelp =
     "  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]\n"
     "                   Append the contacts of a comma-delimited (CSV) or vCard file to\n"
     "                   BOOK.opbk, made when missing, as the phone-book page's import does.\n"
-    "                   Prints the mapping used, then how many entries it added. COL is a\n"
-    "                   header text or a column number from 1; none clears a target; targets\n"
-    "                   not named keep the guessed column. --dry-run prints the entries and\n"
+    "                   Prints the mapping used, then how many entries it added, and on\n"
+    "                   stderr what it changed on the way (numbers taken from another\n"
+    "                   column or rewritten, contacts without a name left out, ...). COL is\n"
+    "                   a header text or a column number from 1; none clears a target;\n"
+    "                   targets not named keep the guessed column. A number comes from the\n"
+    "                   phone column, or when that is empty from the file's other phone\n"
+    "                   columns, mobile ones first; phone=COL1|COL2|... gives the whole order.\n"
+    "                   When more contacts are asked for than BOOK.opbk has room for (100\n"
+    "                   entries in all), nothing is written. --dry-run prints the entries and\n"
     "                   writes nothing.\n"
+    "    --international-prefix P   what a leading + becomes (digits; default 00)\n"
+    "    --category NAME  only contacts with this category or label (may be repeated: any)\n"
+    "    --first N        only the first N contacts (of those of the categories)\n"
     "  export BOOK.opbk OUT.csv|OUT.vcf\n"
     "                   Write every entry of BOOK.opbk as comma-delimited text, or as vCard\n"
     "                   when OUT ends in .vcf.\n"
@@ -126,6 +136,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     const QCommandLineOption dryRun(QStringLiteral("dry-run"), QString());
     const QCommandLineOption noBackup(QStringLiteral("no-backup"), QString());
     const QCommandLineOption map(QStringLiteral("map"), QString(), QStringLiteral("targets"));
+    const QCommandLineOption internationalPrefix(QStringLiteral("international-prefix"), QString(),
+                                                 QStringLiteral("digits"));
+    const QCommandLineOption category(QStringLiteral("category"), QString(), QStringLiteral("name"));
+    const QCommandLineOption first(QStringLiteral("first"), QString(), QStringLiteral("count"));
     const QStringList valued = {QStringLiteral("rotate"), QStringLiteral("zoom-in"),  QStringLiteral("zoom-out"),
                                 QStringLiteral("frame"),  QStringLiteral("brightness"), QStringLiteral("contrast"),
                                 QStringLiteral("red"),    QStringLiteral("green"),    QStringLiteral("blue")};
@@ -135,6 +149,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     parser.addOption(dryRun);
     parser.addOption(noBackup);
     parser.addOption(map);
+    parser.addOption(internationalPrefix);
+    parser.addOption(category);
+    parser.addOption(first);
     for (const QString& name : valued)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
     if (!parser.parse(arguments))
@@ -150,9 +167,23 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     CommandLine& line = r.line;
     line.simulate = parser.isSet(simulate);
     line.assumeYes = parser.isSet(yes);
-    line.dryRun = parser.isSet(dryRun);
     line.noBackup = parser.isSet(noBackup);
-    line.importMap = parser.value(map);
+    ImportRequest& request = line.importRequest;
+    request.dryRun = parser.isSet(dryRun);
+    request.mapTargets = parser.value(map);
+    if (parser.isSet(internationalPrefix)) {
+        request.internationalPrefix = parser.value(internationalPrefix);
+        static const QRegularExpression digits(QStringLiteral("^[0-9]{1,8}$"));
+        if (!digits.match(request.internationalPrefix).hasMatch())
+            return Usage(QStringLiteral("--international-prefix takes digits, such as 00 or 011"));
+    }
+    request.categories = parser.values(category);
+    if (parser.isSet(first)) {
+        const auto n = Number(parser.value(first), 1, 1000000);
+        if (!n)
+            return Usage(QStringLiteral("--first takes a number of contacts, 1 or more"));
+        request.first = *n;
+    }
 
     // The rotations and zoom steps apply in the order given, so walk the options as they came.
     std::map<QString, int> seen;
@@ -219,7 +250,7 @@ int RunCommandLine(const CommandLine& line, CommandConsole console)
         switch (line.command) {
         case Command::Show: return RunShowCommand(console, line.files[0]);
         case Command::Import:
-            return RunImportCommand(console, line.files[0], line.files[1], line.importMap, line.dryRun);
+            return RunImportCommand(console, line.files[0], line.files[1], line.importRequest);
         case Command::Export: return RunExportCommand(console, line.files[0], line.files[1]);
         case Command::Backups: return RunBackupsCommand(console);
         default: return RunPictureCommand(console, line.files[0], line.files[1], line.picture);

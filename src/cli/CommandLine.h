@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/ContactCommands.h"
 #include "cli/PictureCommands.h"
 
 #include <QString>
@@ -20,9 +21,8 @@ struct CommandLine {
     PictureSteps picture;
     // push: --no-backup.
     bool noBackup = false;
-    // import: the --map targets, and --dry-run.
-    QString importMap;
-    bool dryRun = false;
+    // import: --map, --international-prefix, --category, --first and --dry-run.
+    ImportRequest importRequest;
 
     // Commands that work on files alone start no device watch and touch no handset folder.
     bool NeedsHandset() const

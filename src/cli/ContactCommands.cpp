@@ -11,11 +11,10 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
-
-const char* const kCouldNotRead = "Error: Could not read the import file.  Check that it is formatted correctly.";
 
 int UsageFailure(const CommandConsole& console, const QString& text)
 {
@@ -33,61 +32,117 @@ std::optional<int> FindColumn(const QStringList& headers, const QString& name)
     for (qsizetype i = 0; i < headers.size(); ++i)
         if (headers[i].compare(name, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
-    // Headers written in quotes keep them; "Name" finds "\"name\"" too.
-    for (qsizetype i = 0; i < headers.size(); ++i)
-        if (QString(headers[i]).remove(u'"').trimmed().compare(name, Qt::CaseInsensitive) == 0)
-            return static_cast<int>(i);
     return std::nullopt;
+}
+
+int TargetNamed(const QString& key)
+{
+    for (int t = ImportFieldMap::kPhoneNumber; t <= ImportFieldMap::kLastName; ++t)
+        if (key == ImportFieldMap::CommandLineName(t))
+            return t;
+    return -1;
 }
 
 // The guess, with the targets that --map names changed. Empty string on success, else the
 // complaint.
-QString ApplyMapOption(const QString& targets, const QStringList& headers, ImportFieldMap& map)
+QString ApplyMapOption(const QString& targets, const QStringList& headers, ImportOptions& options)
 {
+    ImportFieldMap& map = options.map;
     for (const QString& part : targets.split(u',', Qt::SkipEmptyParts)) {
         const qsizetype eq = part.indexOf(u'=');
         const QString key = part.left(eq).trimmed().toLower();
         const QString value = eq < 0 ? QString() : part.mid(eq + 1).trimmed();
-        const int target = key == QLatin1String("phone")   ? ImportFieldMap::kPhoneNumber
-                           : key == QLatin1String("first") ? ImportFieldMap::kFirstName
-                           : key == QLatin1String("last")  ? ImportFieldMap::kLastName
-                                                           : -1;
+        const int target = TargetNamed(key);
         if (target < 0 || eq < 0 || value.isEmpty())
             return QStringLiteral("--map takes phone=COL,first=COL,last=COL");
         map.Clear(target);
+        if (target == ImportFieldMap::kPhoneNumber)
+            options.phoneOrder.clear();
         if (value.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0)
             continue;
-        const auto column = FindColumn(headers, value);
-        if (!column)
-            return QStringLiteral("--map: the file has no column \"%1\"").arg(value);
+        // phone=A|B|C: the whole order numbers are looked for in; phone=A: A first, then the
+        // default order.
+        const QStringList names = value.split(u'|', Qt::SkipEmptyParts);
+        if (names.size() > 1 && target != ImportFieldMap::kPhoneNumber)
+            return QStringLiteral("--map: only phone takes several columns");
+        std::vector<int> columns;
+        for (const QString& name : names) {
+            const auto column = FindColumn(headers, name.trimmed());
+            if (!column)
+                return QStringLiteral("--map: the file has no column \"%1\"").arg(name.trimmed());
+            columns.push_back(*column);
+        }
+        if (columns.empty())
+            return QStringLiteral("--map takes phone=COL,first=COL,last=COL");
         // A column goes to one target only.
-        if (const int other = map.TargetOf(*column); other != ImportFieldMap::kNotImported)
+        if (const int other = map.TargetOf(columns[0]); other != ImportFieldMap::kNotImported) {
             map.Clear(other);
-        map.Assign(target, *column);
+            if (other == ImportFieldMap::kPhoneNumber)
+                options.phoneOrder.clear();
+        }
+        map.Assign(target, columns[0]);
+        if (columns.size() > 1)
+            options.phoneOrder = columns;
     }
     return {};
 }
 
-void PrintMap(const CommandConsole& console, const ImportFieldMap& map, const QStringList& headers)
+// The order numbers are looked for in, as the import will use it.
+std::vector<int> EffectivePhoneOrder(const ImportOptions& options, const QStringList& headers)
+{
+    if (!options.phoneOrder.empty())
+        return options.phoneOrder;
+    const int phone = options.map.Column(ImportFieldMap::kPhoneNumber);
+    return phone < 0 ? std::vector<int>() : ImportFieldMap::PhoneOrder(headers, phone);
+}
+
+void PrintMap(const CommandConsole& console, const ImportOptions& options, const QStringList& headers)
 {
     const char* const names[] = {"Phone number", "Name, first part", "Name, last part"};
+    const std::vector<int> order = EffectivePhoneOrder(options, headers);
     for (int t = ImportFieldMap::kPhoneNumber; t <= ImportFieldMap::kLastName; ++t) {
-        const int c = map.Column(t);
-        if (c < 0)
+        const int c = t == ImportFieldMap::kPhoneNumber ? (order.empty() ? -1 : order.front()) : options.map.Column(t);
+        if (c < 0) {
             std::fprintf(console.out, "%-17s (none)\n", names[t]);
-        else
-            std::fprintf(console.out, "%-17s column %d, %s\n", names[t], c + 1, qPrintable(headers.value(c)));
+            continue;
+        }
+        QString line = QStringLiteral("column %1, %2").arg(c + 1).arg(headers.value(c));
+        if (t == ImportFieldMap::kPhoneNumber && order.size() > 1) {
+            QStringList then;
+            for (std::size_t k = 1; k < order.size(); ++k)
+                then.append(headers.value(order[k]));
+            line += QStringLiteral("; then ") + then.join(QStringLiteral(", "));
+        }
+        std::fprintf(console.out, "%-17s %s\n", names[t], qPrintable(line));
     }
+}
+
+// The contacts asked for: those with any of the categories, then the first so many.
+std::vector<int> Select(const ContactList& list, const ImportRequest& request)
+{
+    std::vector<int> chosen;
+    for (std::size_t i = 0; i < list.contacts.size(); ++i) {
+        const QStringList& has = list.contacts[i].categories;
+        const bool wanted = request.categories.isEmpty() ||
+                            std::any_of(request.categories.begin(), request.categories.end(), [&](const QString& c) {
+                                return has.contains(c, Qt::CaseInsensitive);
+                            });
+        if (wanted)
+            chosen.push_back(static_cast<int>(i));
+    }
+    if (request.first >= 0 && static_cast<int>(chosen.size()) > request.first)
+        chosen.resize(static_cast<std::size_t>(request.first));
+    return chosen;
 }
 
 }  // namespace
 
 int RunImportCommand(const CommandConsole& console, const QString& contacts, const QString& bookPath,
-                     const QString& mapTargets, bool dryRun)
+                     const ImportRequest& request)
 {
     DelimitedFile file;
     if (!file.Read(contacts) || file.HeaderCount() == 0 || file.HeaderCount() > ImportFieldMap::kMaxColumn) {
-        std::fprintf(console.err, "%s\n", kCouldNotRead);
+        std::fprintf(console.err, "%s\n", qPrintable(CouldNotReadText()));
         return 1;
     }
     QStringList headers;
@@ -96,29 +151,47 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
         file.GetHeader(i, h);
         headers.append(h);
     }
-    ImportFieldMap map = ImportFieldMap::Guess(headers);
-    if (const QString complaint = ApplyMapOption(mapTargets, headers, map); !complaint.isEmpty())
+    ImportOptions options;
+    options.map = ImportFieldMap::Guess(headers, file.ColumnsWithValues());
+    options.internationalPrefix = request.internationalPrefix;
+    if (const QString complaint = ApplyMapOption(request.mapTargets, headers, options); !complaint.isEmpty())
         return UsageFailure(console, complaint);
+    if (options.map.Empty() && options.phoneOrder.empty())
+        return ReportFailure(console, Msg::NoColumnsSelected);
 
     Phonebook book;
     if (QFileInfo::exists(bookPath)) {
         if (const Msg m = PhonebookFile::Load(bookPath, book); m != Msg::Ok)
             return ReportFailure(console, m);
     }
-    PrintMap(console, map, headers);
+    PrintMap(console, options, headers);
+    const ContactList list = ReadContacts(file, options);
+    const std::vector<int> chosen = Select(list, request);
+    // What the import changes of the contacts it takes.
+    for (const QString& note : ImportNotes(ChosenContacts(list, chosen)))
+        std::fprintf(console.err, "%s\n", qPrintable(note));
+    if (chosen.empty() && !request.categories.isEmpty()) {
+        std::fprintf(console.err, "dialbook: no contact has the category %s; the file's categories: %s\n",
+                     qPrintable(request.categories.join(QStringLiteral(", "))),
+                     list.categories.isEmpty() ? "none" : qPrintable(list.categories.join(QStringLiteral(", "))));
+        return 1;
+    }
+
     const std::size_t before = book.Count();
-    const ImportOutcome outcome = ImportContacts(
-        contacts, map, static_cast<int>(book.Count()), [&book](const std::string& name, const std::string& number) {
+    const ImportOutcome outcome =
+        AddContacts(list, chosen, static_cast<int>(book.Count()), [&book](const std::string& name, const std::string& number) {
             PhonebookEntry entry;
-            entry.name = name.substr(0, MAX_NAME_LENGTH);
-            entry.number = number.substr(0, MAX_NUMBER_LENGTH);
+            entry.name = FitName(name);
+            entry.number = FitNumber(number);
             book.Append(std::move(entry));
         });
-    if (outcome.droppedCharacters > 0)
-        std::fprintf(console.err, "%s\n", qPrintable(DroppedCharactersText(outcome.droppedCharacters)));
+    if (outcome.result == Msg::MaxEntriesReached) {
+        std::fprintf(console.err, "%s\n", qPrintable(NoRoomText(outcome.asked, outcome.room)));
+        return 1;
+    }
     if (outcome.result != Msg::Ok)
         return ReportFailure(console, outcome.result);
-    if (dryRun) {
+    if (request.dryRun) {
         for (std::size_t i = before; i < book.Count(); ++i) {
             const PhonebookEntry* e = book.Entry(i);
             std::fprintf(console.out, "%s\t%s\n", qPrintable(Cp1252::ToUnicode(e->name)),

@@ -66,9 +66,86 @@ TEST_F(ContactCommands, ImportGuessesOrTakesAMapAndLeavesTheBookWholeOnFailure)
     WriteAll(three, "Name,Phone\na,1\nb,2\nc,3\n");
     EXPECT_EQ(Run({"import", three, book}), 1);
     EXPECT_EQ(ReadAll(book), before);
-    EXPECT_NE(err.Text().find("Maximum phonebook records reached."), std::string::npos);
+    EXPECT_NE(err.Text().find("The file holds 3 contacts; the book has room for 2."), std::string::npos) << err.Text();
     EXPECT_EQ(Run({"import", Path("missing.csv"), book}), 1);
     EXPECT_EQ(ReadAll(book), before);
+}
+
+TEST_F(ContactCommands, ImportOfMoreThanFitsIsRefusedUnlessTheFirstOrACategoryIsAsked)
+{
+    // Google's export of a large address book: a few groups, some numbers only in the second
+    // slot, numbers written with "+".
+    QByteArray csv = "First Name,Middle Name,Last Name,Organization Name,Labels,Phone 1 - Label,Phone 1 - Value,"
+                     "Phone 2 - Label,Phone 2 - Value\r\n";
+    for (int i = 0; i < 5000; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        const QByteArray labels = i % 100 == 0 ? "* myContacts ::: Friends" : i % 250 == 1 ? "Choir ::: * starred" : "* myContacts";
+        const QByteArray phone1 = i % 3 == 0 ? "" : "+44 7700 9" + n.rightJustified(5, '0');
+        csv += "Person,," + n + "," + (i % 7 == 0 ? "Acme" : "") + "," + labels + ",Mobile," + phone1 +
+               ",Work,020 7946 " + n.rightJustified(4, '0') + "\r\n";
+    }
+    const QString big = Path("contacts.csv");
+    WriteAll(big, csv);
+    const auto bookOfThree = [this](const char* name) {
+        Phonebook three;
+        FillBook(three, 3);
+        EXPECT_EQ(PhonebookFile::Save(Path(name), three), Msg::Ok);
+        return Path(name);
+    };
+
+    const QString book = bookOfThree("book.opbk");
+    const QByteArray before = ReadAll(book);
+    EXPECT_EQ(Run({"import", big, book}), 1);
+    EXPECT_NE(err.Text().find("The file holds 5000 contacts; the book has room for 97."), std::string::npos)
+        << err.Text();
+    EXPECT_NE(err.Text().find("1667 numbers came from another column, as the mapped one was empty."),
+              std::string::npos);
+    EXPECT_NE(err.Text().find("3333 numbers were rewritten to dial as written"), std::string::npos);
+    EXPECT_EQ(ReadAll(book), before) << "nothing written";
+
+    ASSERT_EQ(Run({"import", big, book, "--first", "97"}), 0);
+    EXPECT_NE(out.Text().find("Phone number      column 7, Phone 1 - Value; then Phone 2 - Value"), std::string::npos)
+        << out.Text();
+    EXPECT_NE(out.Text().find("Added 97 entries"), std::string::npos);
+    Phonebook read;
+    ASSERT_EQ(PhonebookFile::Load(book, read), Msg::Ok);
+    ASSERT_EQ(read.Count(), 100u);
+    EXPECT_EQ(read.Entry(3)->name, "Person 0");
+    EXPECT_EQ(read.Entry(3)->number, "02079460000");
+    EXPECT_EQ(read.Entry(4)->number, "00447700900001");
+    EXPECT_EQ(Run({"import", big, book, "--first", "1"}), 1);
+    EXPECT_NE(err.Text().find("The file holds 1 contact; the book has room for 0."), std::string::npos);
+
+    // Groups: the contacts of any category named, however it is written.
+    const QString friends = bookOfThree("friends.opbk");
+    ASSERT_EQ(Run({"import", big, friends, "--category", "Friends", "--category", "choir"}), 0);
+    ASSERT_EQ(PhonebookFile::Load(friends, read), Msg::Ok);
+    ASSERT_EQ(read.Count(), 3u + 50u + 20u);
+    EXPECT_EQ(read.Entry(3)->name, "Person 0");
+    EXPECT_EQ(read.Entry(4)->name, "Person 1");
+    EXPECT_EQ(read.Entry(5)->name, "Person 100");
+    EXPECT_EQ(Run({"import", big, friends, "--category", "Family"}), 1);
+    EXPECT_NE(err.Text().find("Choir, Friends"), std::string::npos) << err.Text();
+
+    // The order numbers are looked for in, a prefix for North America, and no number at all.
+    const QString order = bookOfThree("order.opbk");
+    const QByteArray orderBefore = ReadAll(order);
+    ASSERT_EQ(Run({"import", big, order, "--first", "2", "--international-prefix", "011", "--dry-run", "--map",
+                   "phone=Phone 2 - Value|7"}),
+              0);
+    EXPECT_NE(out.Text().find("Phone number      column 9, Phone 2 - Value; then Phone 1 - Value\n"), std::string::npos);
+    EXPECT_NE(out.Text().find("Person 1\t02079460001\n"), std::string::npos) << out.Text();
+    ASSERT_EQ(Run({"import", big, order, "--first", "2", "--international-prefix", "011", "--dry-run", "--map",
+                   "phone=7|last=none"}),
+              2) << "only phone takes several columns";
+    ASSERT_EQ(Run({"import", big, order, "--first", "2", "--international-prefix", "011", "--dry-run"}), 0);
+    EXPECT_NE(out.Text().find("Person 1\t011447700900001\n"), std::string::npos) << out.Text();
+    ASSERT_EQ(Run({"import", big, order, "--first", "2", "--dry-run", "--map", "phone=none"}), 0);
+    EXPECT_NE(out.Text().find("Phone number      (none)"), std::string::npos);
+    EXPECT_NE(out.Text().find("Person 1\t\n"), std::string::npos) << out.Text();
+    EXPECT_EQ(Run({"import", big, order, "--international-prefix", "+1"}), kExitUsage);
+    EXPECT_EQ(Run({"import", big, order, "--first", "0"}), kExitUsage);
+    EXPECT_EQ(ReadAll(order), orderBefore) << "dry runs and usage errors write nothing";
 }
 
 TEST_F(ContactCommands, ExportWritesCsvOrVCardByTheName)

@@ -1,32 +1,227 @@
 #include "core/contacts/ContactImport.h"
 
 #include "core/contacts/DelimitedFile.h"
+#include "core/contacts/DialNumber.h"
 
 #include "core/common/Cp1252.h"
+#include "core/common/Transliteration.h"
 #include "core/phonebook/PhonebookLimits.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+QString Tr(const char* text, int n = -1)
+{
+    return QCoreApplication::translate("ContactImport", text, nullptr, n);
+}
 
 QString DroppedCharactersText(int count)
 {
-    return count == 1 ? QStringLiteral("1 character that the handset cannot store was left out of the imported names.")
-                      : QStringLiteral("%1 characters that the handset cannot store were left out of the imported names.")
-                            .arg(count);
+    return count == 1 ? Tr("1 character that the handset cannot store was left out of the imported names.")
+                      : Tr("%n characters that the handset cannot store were left out of the imported names.", count);
 }
 
-std::string DialCharacters(const QString& cell)
+// Google joins labels with " ::: ", Outlook with ";", a vCard's CATEGORIES with ",".
+const QRegularExpression& CategorySeparator()
 {
-    std::string out;
-    for (QChar c : cell) {
-        const char16_t u = c.unicode();
-        if ((u >= u'0' && u <= u'9') || u == u'#' || u == u'*' || u == u'P')
-            out += static_cast<char>(u);
+    static const QRegularExpression re(QStringLiteral(R"(\s*(?::::|;|,)\s*)"));
+    return re;
+}
+
+// Google's groups of every contact and of the starred ones: "* myContacts" and "* starred" in
+// its export, "* My Contacts" and "* Starred in Android" in the older one.
+bool IsGoogleSystemLabel(const QString& label)
+{
+    const QString bare = QString(label).remove(u' ').toLower();
+    return bare == QLatin1String("*mycontacts") || bare == QLatin1String("*starred") ||
+           bare == QLatin1String("*starredinandroid");
+}
+
+QStringList SplitCategories(const QString& cell)
+{
+    QStringList out;
+    for (QString label : cell.split(CategorySeparator(), Qt::SkipEmptyParts)) {
+        label = label.trimmed();
+        if (label.isEmpty() || IsGoogleSystemLabel(label))
+            continue;
+        // Google marks its own groups ("* Friends"); the group is the same as one named by hand.
+        if (label.startsWith(QLatin1String("* ")))
+            label = label.sliced(2).trimmed();
+        if (!label.isEmpty() && !out.contains(label))
+            out.append(label);
     }
     return out;
 }
 
-ImportOutcome ImportContacts(const QString& path, const ImportFieldMap& map, int entriesNow, const AddEntryFunction& add)
+QString Cell(DelimitedFile& file, int column, int row)
+{
+    QString text;
+    if (column < 0 || file.GetString(column, row, text) < 0)
+        return {};
+    return text;
+}
+
+bool RowIsBlank(DelimitedFile& file, int row)
+{
+    for (int c = 0; c < file.HeaderCount(); ++c)
+        if (!Cell(file, c, row).trimmed().isEmpty())
+            return false;
+    return true;
+}
+
+// A name as the handset stores it: in letters Windows-1252 has, without what it still cannot
+// hold, with one space between words, cut to the entry's length.
+std::string StoredName(const QString& text, int& dropped)
+{
+    const std::string encoded = Cp1252::FromUnicodeDropping(Transliteration::ToCp1252Letters(text), dropped);
+    // What was left out may leave two spaces together, or one at an end.
+    const QString spaced = Cp1252::ToUnicode(encoded).simplified();
+    std::string name = FitName(*Cp1252::FromUnicode(spaced));
+    while (!name.empty() && name.back() == ' ')
+        name.pop_back();
+    return name;
+}
+
+QStringList HeadersOf(DelimitedFile& file)
+{
+    QStringList headers;
+    for (int c = 0; c < file.HeaderCount(); ++c) {
+        QString h;
+        file.GetHeader(c, h);
+        headers.append(h);
+    }
+    return headers;
+}
+
+std::vector<int> NumberOrder(const QStringList& headers, const ImportOptions& options)
+{
+    if (!options.phoneOrder.empty())
+        return options.phoneOrder;
+    const int phone = options.map.Column(ImportFieldMap::kPhoneNumber);
+    if (phone < 0)
+        return {};
+    return ImportFieldMap::PhoneOrder(headers, phone);
+}
+
+void Count(ContactList& list, const ImportedContact& contact)
+{
+    list.droppedCharacters += contact.droppedCharacters;
+    list.namesFromOrganisation += contact.nameFromOrganisation ? 1 : 0;
+    list.numbersFromOtherColumn += contact.numberFromOtherColumn ? 1 : 0;
+    list.numbersRewritten += contact.numberRewritten ? 1 : 0;
+}
+
+}  // namespace
+
+ContactList ReadContacts(DelimitedFile& file, const ImportOptions& options)
+{
+    ContactList list;
+    list.unclosedQuoteLine = file.UnclosedQuoteLine();
+    const QStringList headers = HeadersOf(file);
+    const std::vector<int> order = NumberOrder(headers, options);
+    const int first = options.map.Column(ImportFieldMap::kFirstName);
+    const int last = options.map.Column(ImportFieldMap::kLastName);
+    const int organisation = ImportFieldMap::OrganisationColumn(headers);
+    const int category = ImportFieldMap::CategoryColumn(headers);
+
+    for (int row = 0; row < file.RowCount(); ++row) {
+        ImportedContact contact;
+        contact.row = row;
+        bool numberFromOther = false;
+        bool numberRewritten = false;
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            const DialNumber number = DialNumber::FromCell(Cell(file, order[k], row), options.internationalPrefix);
+            if (number.digits.empty())
+                continue;
+            contact.number = number.digits;
+            numberFromOther = k > 0;
+            numberRewritten = number.rewritten;
+            break;
+        }
+
+        QStringList parts;
+        for (int column : {first, last})
+            if (const QString part = Cell(file, column, row).simplified(); !part.isEmpty())
+                parts.append(part);
+        int dropped = 0;
+        contact.name = StoredName(parts.join(u' '), dropped);
+        bool fromOrganisation = false;
+        if (contact.name.empty()) {
+            dropped = 0;
+            contact.name = StoredName(Cell(file, organisation, row).simplified(), dropped);
+            fromOrganisation = !contact.name.empty();
+        }
+        if (contact.name.empty()) {
+            // A row with nothing in it at all is no contact, and not one left out either.
+            if (!RowIsBlank(file, row))
+                ++list.namesLeftOut;
+            continue;
+        }
+
+        contact.droppedCharacters = dropped;
+        contact.nameFromOrganisation = fromOrganisation;
+        contact.numberFromOtherColumn = numberFromOther;
+        contact.numberRewritten = numberRewritten;
+        Count(list, contact);
+        contact.categories = SplitCategories(Cell(file, category, row));
+        for (const QString& c : contact.categories)
+            if (!list.categories.contains(c))
+                list.categories.append(c);
+        list.contacts.push_back(std::move(contact));
+    }
+    list.categories.sort(Qt::CaseInsensitive);
+    return list;
+}
+
+ContactList ChosenContacts(const ContactList& list, const std::vector<int>& chosen)
+{
+    ContactList part;
+    part.namesLeftOut = list.namesLeftOut;
+    part.unclosedQuoteLine = list.unclosedQuoteLine;
+    for (int index : chosen) {
+        if (index < 0 || index >= static_cast<int>(list.contacts.size()))
+            continue;
+        const ImportedContact& c = list.contacts[static_cast<std::size_t>(index)];
+        Count(part, c);
+        part.contacts.push_back(c);
+        for (const QString& category : c.categories)
+            if (!part.categories.contains(category))
+                part.categories.append(category);
+    }
+    part.categories.sort(Qt::CaseInsensitive);
+    return part;
+}
+
+ImportOutcome AddContacts(const ContactList& list, const std::vector<int>& chosen, int entriesNow,
+                          const AddEntryFunction& add)
 {
     ImportOutcome outcome;
-    if (map.Empty()) {
+    const int room = std::max(0, static_cast<int>(MAX_PHONEBOOK_ENTRIES) - entriesNow);
+    if (static_cast<int>(chosen.size()) > room) {
+        outcome.result = Msg::MaxEntriesReached;
+        outcome.asked = static_cast<int>(chosen.size());
+        outcome.room = room;
+        return outcome;
+    }
+    for (int index : chosen) {
+        if (index < 0 || index >= static_cast<int>(list.contacts.size()))
+            continue;
+        const ImportedContact& c = list.contacts[static_cast<std::size_t>(index)];
+        add(c.name, c.number);
+        ++outcome.added;
+    }
+    return outcome;
+}
+
+ImportOutcome ImportContacts(const QString& path, const ImportOptions& options, int entriesNow,
+                             const AddEntryFunction& add, ContactList* list)
+{
+    ImportOutcome outcome;
+    if (options.map.Empty() && options.phoneOrder.empty()) {
         outcome.result = Msg::NoColumnsSelected;
         return outcome;
     }
@@ -35,43 +230,59 @@ ImportOutcome ImportContacts(const QString& path, const ImportFieldMap& map, int
         outcome.result = Msg::CouldNotImportFile;
         return outcome;
     }
-    QString cell;
-    int rows = 0;
-    while (file.GetString(0, rows, cell) >= 0)
-        ++rows;
-    if (entriesNow + rows > static_cast<int>(MAX_PHONEBOOK_ENTRIES)) {
-        outcome.result = Msg::MaxEntriesReached;
-        return outcome;
-    }
-    const int phone = map.Column(ImportFieldMap::kPhoneNumber);
-    const int first = map.Column(ImportFieldMap::kFirstName);
-    const int last = map.Column(ImportFieldMap::kLastName);
-    for (int r = 0; r < rows; ++r) {
-        std::string number;
-        QString name;
-        if (phone >= 0) {
-            if (file.GetString(phone, r, cell) < 0) {
-                outcome.result = Msg::CouldNotImportFile;
-                return outcome;
-            }
-            number = DialCharacters(cell);
+    // A map made for another file names columns this one lacks.
+    std::vector<int> named = options.phoneOrder;
+    for (int t = ImportFieldMap::kPhoneNumber; t <= ImportFieldMap::kLastName; ++t)
+        named.push_back(options.map.Column(t));
+    for (int column : named)
+        if (column >= file.HeaderCount()) {
+            outcome.result = Msg::CouldNotImportFile;
+            return outcome;
         }
-        if (first >= 0) {
-            if (file.GetString(first, r, cell) < 0) {
-                outcome.result = Msg::CouldNotImportFile;
-                return outcome;
-            }
-            name = cell;
-        }
-        if (last >= 0) {
-            if (file.GetString(last, r, cell) < 0) {
-                outcome.result = Msg::CouldNotImportFile;
-                return outcome;
-            }
-            name += u' ' + cell;
-        }
-        add(Cp1252::FromUnicodeDropping(name, outcome.droppedCharacters), number);
-        ++outcome.added;
-    }
+    ContactList read = ReadContacts(file, options);
+    std::vector<int> all(read.contacts.size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = static_cast<int>(i);
+    outcome = AddContacts(read, all, entriesNow, add);
+    if (list)
+        *list = std::move(read);
     return outcome;
+}
+
+QStringList ImportNotes(const ContactList& list)
+{
+    QStringList notes;
+    if (list.unclosedQuoteLine > 0)
+        notes << Tr("Line %1 opens a quoted field that never closes; the rest of the file was read as part of "
+                    "that field.")
+                     .arg(list.unclosedQuoteLine);
+    if (const int n = list.numbersFromOtherColumn)
+        notes << (n == 1 ? Tr("1 number came from another column, as the mapped one was empty.")
+                         : Tr("%n numbers came from another column, as the mapped one was empty.", n));
+    if (const int n = list.numbersRewritten)
+        notes << (n == 1 ? Tr("1 number was rewritten to dial as written (a \"+\" made the international prefix, "
+                              "a \"(0)\" dropped, an extension made a pause).")
+                         : Tr("%n numbers were rewritten to dial as written (a \"+\" made the international prefix, "
+                              "a \"(0)\" dropped, an extension made a pause).",
+                              n));
+    if (const int n = list.namesLeftOut)
+        notes << (n == 1 ? Tr("1 contact had no name and was left out.")
+                         : Tr("%n contacts had no name and were left out.", n));
+    if (const int n = list.namesFromOrganisation)
+        notes << (n == 1 ? Tr("1 contact was named after its organisation.")
+                         : Tr("%n contacts were named after their organisation.", n));
+    if (list.droppedCharacters > 0)
+        notes << DroppedCharactersText(list.droppedCharacters);
+    return notes;
+}
+
+QString NoRoomText(int holds, int room)
+{
+    return (holds == 1 ? Tr("The file holds 1 contact; the book has room for %1.").arg(room)
+                       : Tr("The file holds %1 contacts; the book has room for %2.").arg(holds).arg(room));
+}
+
+QString CouldNotReadText()
+{
+    return Tr("Error: Could not read the import file.  Check that it is formatted correctly.");
 }

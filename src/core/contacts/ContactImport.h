@@ -28,9 +28,16 @@ struct ImportOptions {
 // One contact of the file, as it would be added.
 struct ImportedContact {
     std::string name;    // Windows-1252, at most 16 characters
-    std::string number;  // dial characters, at most 32
-    int row = 0;         // the row of the file it came from
+    std::string number;  // dial characters, at most 32; empty when the row has none
+    int row = 0;         // the row of the file it came from, from 0 (the line after the headers)
+    // Trimmed, each once; Google's "* myContacts" and "* starred" left out, the "* " of its
+    // other system groups ("* Friends") too.
     QStringList categories;
+    // What was done to make it, for the counts of ContactList.
+    bool numberFromOtherColumn = false;
+    bool numberRewritten = false;
+    bool nameFromOrganisation = false;
+    int droppedCharacters = 0;
 };
 
 // Every contact of a file that can be added, and what was done to get there.
@@ -64,8 +71,13 @@ struct ImportOutcome {
 // Appends one entry: its name and number as the handset stores them (Windows-1252).
 using AddEntryFunction = std::function<void(const std::string& name, const std::string& number)>;
 
-// The contacts of a file that has been read, under `options`. No I/O.
-ContactList ReadContacts(const DelimitedFile& file, const ImportOptions& options);
+// The contacts of a file that has been read, under `options`. No I/O. (Not const: the file's
+// getters keep their last error.) Columns the file does not have read as empty.
+ContactList ReadContacts(DelimitedFile& file, const ImportOptions& options);
+
+// The contacts of `list` at `chosen`, with the counts of those alone; the rows left out for
+// want of a name and the unclosed quote belong to the file and stay.
+ContactList ChosenContacts(const ContactList& list, const std::vector<int>& chosen);
 
 // Adds the contacts of `list` at `chosen` (indices into list.contacts, in that order) to a book
 // of `entriesNow` entries: nothing when more are chosen than there is room for
@@ -74,8 +86,9 @@ ImportOutcome AddContacts(const ContactList& list, const std::vector<int>& chose
                           const AddEntryFunction& add);
 
 // Reads `path` and adds every contact (Msg::NoColumnsSelected when the map is empty and no phone
-// order is given, Msg::CouldNotImportFile when the file cannot be read). `list`, when given,
-// receives the contacts and the counts for the notes.
+// order is given, Msg::CouldNotImportFile when the file cannot be read or lacks a column the
+// map or the order names). `list`, when given, receives the contacts and the counts for the
+// notes, also when they did not fit.
 ImportOutcome ImportContacts(const QString& path, const ImportOptions& options, int entriesNow,
                              const AddEntryFunction& add, ContactList* list = nullptr);
 
@@ -86,3 +99,6 @@ QStringList ImportNotes(const ContactList& list);
 
 // "The file holds 5000 contacts; the book has room for 97."
 QString NoRoomText(int holds, int room);
+
+// "Error: Could not read the import file.  Check that it is formatted correctly."
+QString CouldNotReadText();

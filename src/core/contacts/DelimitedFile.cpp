@@ -293,9 +293,13 @@ int DelimitedFile::GetString(int column, int row, QString& out)
 
 std::vector<bool> DelimitedFile::ColumnsWithValues() const
 {
-    // Only cells that are not empty are kept.
+    // Only cells that are not empty are kept; one of spaces alone holds no value either.
     std::vector<bool> with(m_headers.size(), false);
-    for (const Cell& cell : m_cells)
-        with[cell.column] = true;
+    for (const Cell& cell : m_cells) {
+        const char* text = m_text.constData() + cell.text.offset;
+        if (cell.column < with.size() &&
+            std::any_of(text, text + cell.text.length, [](char ch) { return ch != ' ' && ch != '\t'; }))
+            with[cell.column] = true;
+    }
     return with;
 }

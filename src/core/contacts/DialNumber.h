@@ -11,10 +11,12 @@
 // - a leading "+": the international prefix;
 // - "(0)" right after a country code ("+49 (0)30 ..."): dropped, as it is not dialled from abroad;
 // - an extension ("ext.", "ext", "x", "extension", "Durchwahl"): a pause, then its digits.
-// Everything else that is not a dial character is left out.
+// Everything else that is not a dial character is left out, a lower-case 'p' too. The result
+// is cut to the 32 characters an entry keeps.
 struct DialNumber {
     std::string digits;
-    // True when one of the changes above was made (not for spaces, dashes or brackets).
+    // True when a "+", a "(0)" or an extension was rewritten (not for the first of several
+    // values, nor for spaces, dashes or brackets left out).
     bool rewritten = false;
 
     static DialNumber FromCell(QStringView cell, QStringView internationalPrefix = u"00");

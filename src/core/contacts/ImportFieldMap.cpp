@@ -1,5 +1,9 @@
 #include "core/contacts/ImportFieldMap.h"
 
+#include "core/contacts/HeaderWords.h"
+
+#include <algorithm>
+
 Msg ImportFieldMap::Assign(int target, int column)
 {
     if (target < kPhoneNumber || target > kLastName)
@@ -42,39 +46,131 @@ int ImportFieldMap::TargetOf(int column) const
     return kNotImported;
 }
 
-ImportFieldMap::Target ImportFieldMap::Classify(const QString& header)
+namespace {
+
+using HeaderWords::Kind;
+
+// The labels of the targets, in one place: the mapping list, the Change Map dialog, the
+// command line.
+struct TargetLabels {
+    const char* list;
+    const char* choice;
+    const char* commandLine;
+};
+
+constexpr std::array<TargetLabels, 3> kLabels = {{
+    {"Orvak Phone Number", "Orvak Phone Number", "phone"},
+    {"Orvak Name (First)", "Orvak Contact Name (First Part)", "first"},
+    {"Orvak Name (Last)", "Orvak Contact Name (Last Part)", "last"},
+}};
+
+bool IsPhoneKind(Kind k)
 {
-    const QString h = header.toLower();
-    const bool name = h.contains(QLatin1String("name"));
-    if (h.contains(QLatin1String("first")) && name)
-        return kFirstName;
-    if (h.contains(QLatin1String("last")) && name)
-        return kLastName;
-    if (name)
-        return kFirstName;
-    // "Phone 1 - Type" or "Phone 1 - Label" beside "Phone 1 - Value": the kind of number, not one.
-    if (h.contains(QLatin1String("phone")) && !h.contains(QLatin1String("type")) && !h.contains(QLatin1String("label")))
-        return kPhoneNumber;
-    return kNotImported;
+    return k == Kind::kPhone || k == Kind::kMobilePhone;
 }
 
-ImportFieldMap ImportFieldMap::Guess(const QStringList& headers)
+int FirstOfKind(const QStringList& headers, Kind kind)
 {
+    for (qsizetype i = 0; i < headers.size() && i <= ImportFieldMap::kMaxColumn; ++i)
+        if (HeaderWords::Classify(headers[i]) == kind)
+            return static_cast<int>(i);
+    return -1;
+}
+
+}  // namespace
+
+ImportFieldMap::Target ImportFieldMap::Classify(const QString& header)
+{
+    switch (HeaderWords::Classify(header)) {
+    case Kind::kFirstName:
+    case Kind::kName: return kFirstName;
+    case Kind::kLastName: return kLastName;
+    case Kind::kPhone:
+    case Kind::kMobilePhone: return kPhoneNumber;
+    default: return kNotImported;
+    }
+}
+
+ImportFieldMap ImportFieldMap::Guess(const QStringList& headers, const std::vector<bool>& withValues)
+{
+    const qsizetype count = std::min<qsizetype>(headers.size(), kMaxColumn + 1);
+    std::vector<Kind> kinds;
+    for (qsizetype i = 0; i < count; ++i)
+        kinds.push_back(HeaderWords::Classify(headers[i]));
+    const auto has = [&](qsizetype i) { return withValues.empty() || (i < qsizetype(withValues.size()) && withValues[i]); };
+    const bool anyPhoneWithValues = [&] {
+        for (qsizetype i = 0; i < count; ++i)
+            if (IsPhoneKind(kinds[i]) && has(i))
+                return true;
+        return false;
+    }();
+    const bool splitName = std::find(kinds.begin(), kinds.end(), Kind::kFirstName) != kinds.end() &&
+                           std::find(kinds.begin(), kinds.end(), Kind::kLastName) != kinds.end();
+
     ImportFieldMap map;
-    for (qsizetype i = 0; i < headers.size() && i <= kMaxColumn; ++i) {
-        const Target target = Classify(headers[i]);
-        if (target != kNotImported)
-            map.Assign(target, static_cast<int>(i));  // a later column of a kind taken stays out
+    for (qsizetype i = 0; i < count; ++i) {
+        const Kind k = kinds[i];
+        const int column = static_cast<int>(i);
+        if (IsPhoneKind(k)) {
+            // Outlook writes "Assistant's Phone" first, empty for nearly everyone.
+            if (has(i) || !anyPhoneWithValues)
+                map.Assign(kPhoneNumber, column);
+        } else if (k == Kind::kFirstName || (k == Kind::kName && !splitName)) {
+            map.Assign(kFirstName, column);  // a later column of a kind taken stays out
+        } else if (k == Kind::kLastName) {
+            map.Assign(kLastName, column);
+        }
     }
     return map;
 }
 
+std::vector<int> ImportFieldMap::PhoneOrder(const QStringList& headers, int first)
+{
+    std::vector<int> order;
+    if (first >= 0)
+        order.push_back(first);
+    std::vector<int> others;
+    for (qsizetype i = 0; i < headers.size(); ++i) {
+        const int column = static_cast<int>(i);
+        if (column == first)
+            continue;
+        const Kind k = HeaderWords::Classify(headers[i]);
+        if (k == Kind::kMobilePhone)
+            order.push_back(column);
+        else if (k == Kind::kPhone)
+            others.push_back(column);
+    }
+    order.insert(order.end(), others.begin(), others.end());
+    return order;
+}
+
+int ImportFieldMap::OrganisationColumn(const QStringList& headers)
+{
+    return FirstOfKind(headers, Kind::kOrganisation);
+}
+
+int ImportFieldMap::CategoryColumn(const QStringList& headers)
+{
+    return FirstOfKind(headers, Kind::kCategories);
+}
+
 QString ImportFieldMap::Label(int target)
 {
-    switch (target) {
-    case kPhoneNumber: return QStringLiteral("Orvak Phone Number");
-    case kFirstName: return QStringLiteral("Orvak Name (First)");
-    case kLastName: return QStringLiteral("Orvak Name (Last)");
-    default: return QStringLiteral(" ");
-    }
+    if (target < kPhoneNumber || target > kLastName)
+        return QStringLiteral(" ");
+    return QString::fromLatin1(kLabels[static_cast<std::size_t>(target)].list);
+}
+
+QString ImportFieldMap::ChoiceLabel(int target)
+{
+    if (target < kPhoneNumber || target > kLastName)
+        return {};
+    return QString::fromLatin1(kLabels[static_cast<std::size_t>(target)].choice);
+}
+
+QString ImportFieldMap::CommandLineName(int target)
+{
+    if (target < kPhoneNumber || target > kLastName)
+        return {};
+    return QString::fromLatin1(kLabels[static_cast<std::size_t>(target)].commandLine);
 }

@@ -28,12 +28,14 @@ public:
     // The target a column holds, or kNotImported.
     int TargetOf(int column) const;
 
-    // The guess from a column's header: "first" with "name", "last" with "name", then "name",
-    // then "phone" (but not a header that names a phone's type or label, which holds no number).
+    // The target a column's header suggests (HeaderWords::Classify): a first or last name, a
+    // name that is neither (the first part), a number or mobile number (the phone number).
     static Target Classify(const QString& header);
     // The guessed map of a file's headers: each header classified in file order, the first
-    // column of each kind winning. With `withValues` (one flag per column), a phone column
-    // empty in every row is not taken while another phone column has values.
+    // column of each kind winning, except that a file with both a first-name and a last-name
+    // column takes those two for the name (Google's older export puts the whole name first,
+    // then the given and the family name). With `withValues` (one flag per column), a phone
+    // column empty in every row is not taken while another phone column has values.
     static ImportFieldMap Guess(const QStringList& headers, const std::vector<bool>& withValues = {});
     // The order numbers are looked for in: `first` (when not -1), then the file's other
     // phone-number columns, mobile ones first, then the rest in file order. Never a column

@@ -5,6 +5,7 @@
 #include "gui/contacts/ContactChoiceModel.h"
 #include "gui/shell/UserPrompts.h"
 
+#include "core/contacts/ContactImport.h"
 #include "core/contacts/DelimitedFile.h"
 #include "core/phonebook/PhonebookLimits.h"
 
@@ -20,9 +21,6 @@
 #include <QRegularExpressionValidator>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-const char* const ImportMappingPage::kCouldNotRead =
-    "Error: Could not read the import file.  Check that it is formatted correctly.";
 
 namespace {
 
@@ -116,7 +114,7 @@ bool ImportMappingPage::LoadFile(const QString& path)
     std::shared_ptr<DelimitedFile> file = ReadInBackground(this, path);
     if (!file || file->HeaderCount() == 0 || file->HeaderCount() > ImportFieldMap::kMaxColumn) {
         Remake();
-        UserPrompts::Current().Ask(this, QString::fromLatin1(kCouldNotRead), UserPrompts::Buttons::Ok,
+        UserPrompts::Current().Ask(this, CouldNotReadText(), UserPrompts::Buttons::Ok,
                                    UserPrompts::Icon::Warning);
         return false;
     }

@@ -26,8 +26,6 @@ class QTreeWidget;
 class ImportMappingPage : public QWizardPage {
     Q_OBJECT
 public:
-    static const char* const kCouldNotRead;
-
     explicit ImportMappingPage(QWidget* parent = nullptr);
     ~ImportMappingPage() override;
 
@@ -78,6 +76,6 @@ private:
     ContactChoiceModel* m_contactModel = nullptr;
     ImportFieldMap m_map;
     QStringList m_headers;
-    std::shared_ptr<const DelimitedFile> m_file;
+    std::shared_ptr<DelimitedFile> m_file;
     int m_room = static_cast<int>(MAX_PHONEBOOK_ENTRIES);
 };

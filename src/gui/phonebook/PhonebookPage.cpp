@@ -412,8 +412,8 @@ void PhonebookPage::SelectRows(const QList<int>& rows)
 int PhonebookPage::AddEntry(const std::string& name, const std::string& number)
 {
     auto entry = std::make_unique<PhonebookEntry>();
-    entry->name = name.substr(0, MAX_NAME_LENGTH);
-    entry->number = number.substr(0, MAX_NUMBER_LENGTH);
+    entry->name = FitName(name);
+    entry->number = FitNumber(number);
     int row = 0;
     RecordChange(tr("New Entry"), BookStateCommand::Kind::kEntries,
                  [&] { row = m_model->Append(std::move(entry)); });
@@ -577,7 +577,7 @@ ImportOutcome PhonebookPage::FinishImportExport(const ImportExportChoices& choic
     // What the import changed on the way: numbers taken from another column or rewritten,
     // names made or left out, letters dropped, a quote that never closed.
     if (outcome.result == Msg::Ok && choices.operation == ImportExportChoices::kImport) {
-        const QStringList notes = ImportNotes(choices.contacts ? *choices.contacts : read);
+        const QStringList notes = ImportNotes(choices.contacts ? ChosenContacts(*choices.contacts, choices.chosen) : read);
         if (!notes.isEmpty())
             UserPrompts::Current().Ask(this, notes.join(u'\n'), UserPrompts::Buttons::Ok, UserPrompts::Icon::Information);
     }

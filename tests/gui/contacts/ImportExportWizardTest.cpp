@@ -14,6 +14,7 @@
 #include "gui/shell/PictureIds.h"
 
 #include "core/common/StringTable.h"
+#include "core/contacts/ContactImport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -72,7 +73,7 @@ TEST_F(Wizard, ImportPagesRefuseBadFilesAndGuessAfreshEachTime)
     ASSERT_EQ(prompts.asked.size(), 3);
     EXPECT_TRUE(prompts.asked[0].startsWith(QStringLiteral("No file specified.")));
     EXPECT_EQ(prompts.asked[1], QStringLiteral("Error: File does not exist."));
-    EXPECT_EQ(prompts.asked[2], QString::fromLatin1(ImportMappingPage::kCouldNotRead));
+    EXPECT_EQ(prompts.asked[2], CouldNotReadText());
 
     w.FilePage()->SetFileName(Write("a.csv", "First Name,Last Name,Phone,Phone\n"));
     w.next();

@@ -163,12 +163,20 @@ TEST_F(PhonebookPageTest, EditingTheSelectedRow)
     EXPECT_FALSE(page->NumberEdit()->isEnabled());
     EXPECT_TRUE(page->NameEdit()->text().isEmpty());
 
-    // The name edit refuses what the handset cannot store, and counts 16 characters.
+    // The name edit writes what the handset cannot store in letters it can (Ł as L, Ω as O),
+    // refuses what has no such letters (an emoji), and counts 16 characters.
     page->SelectRows({1});
     page->NameEdit()->clear();
-    Type(page->NameEdit(), QStringLiteral(u"Zoë Ω 12345678901234"));
-    EXPECT_EQ(page->NameEdit()->text(), QStringLiteral(u"Zoë  12345678901"));
-    EXPECT_EQ(page->Model().Entry(1).name, std::string("Zo\xEB  12345678901"));
+    Type(page->NameEdit(), QStringLiteral(u"Zoë Łu Ω\U0001F600 12345678901234"));
+    EXPECT_EQ(page->NameEdit()->text(), QStringLiteral(u"Zoë Lu O 1234567"));
+    EXPECT_EQ(page->Model().Entry(1).name, std::string("Zo\xEB Lu O 1234567"));
+    // A name pasted in Greek letters, with the cursor after its first word.
+    page->NameEdit()->clear();
+    page->NameEdit()->insert(QStringLiteral(u"Ελένη"));
+    page->NameEdit()->setCursorPosition(0);
+    page->NameEdit()->insert(QStringLiteral(u"Δρ "));
+    EXPECT_EQ(page->NameEdit()->text(), QStringLiteral(u"Dr Elene"));
+    EXPECT_EQ(page->NameEdit()->cursorPosition(), 3);
 }
 
 TEST_F(PhonebookPageTest, UndoAndRedoCoverEveryKindOfStepAndTheChangedFlagFollows)
