@@ -15,10 +15,14 @@
 #include "gui/picture/PictureCanvas.h"
 #include "gui/picture/PicturePage.h"
 
+#include "core/common/Cp1252.h"
 #include "core/common/StringTable.h"
+#include "core/phonebook/PhonebookLimits.h"
 #include "core/picture/PictureDecoder.h"
 
 #include <QCommandLineParser>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSlider>
@@ -70,24 +74,35 @@ void ShootPicturePage(MainWindow* window, PicturePage* page, const QString& fold
 // The phone book exported to CSV, then the import wizard's mapping page reading it back.
 void ShootImportWizard(MainWindow* window, PhonebookPage* book, const QString& folder, int& n)
 {
-    ImportExportChoices out;
-    out.operation = ImportExportChoices::kExport;
-    out.exportScope = ImportExportChoices::kAll;
-    out.exportFile = folder + QStringLiteral("/contacts.csv");
-    if (book->FinishImportExport(out).result != Msg::Ok)
+    // The received book as Google Contacts exports it, with the mobile number in the second
+    // phone column for some, so that the page shows the order numbers are looked for in.
+    QTemporaryDir dir;
+    const QString contacts = dir.filePath(QStringLiteral("contacts.csv"));
+    QFile file(contacts);
+    if (!dir.isValid() || !file.open(QIODevice::WriteOnly))
         return;
-    ImportExportWizard wizard(window);
+    QByteArray csv = "First Name,Last Name,Labels,Phone 1 - Label,Phone 1 - Value,Phone 2 - Label,Phone 2 - Value\r\n";
+    for (int row = 0; row < book->Model().Count(); ++row) {
+        const PhonebookEntry& e = book->Model().Entry(row);
+        const QByteArray name = Cp1252::ToUnicode(e.name).toUtf8();
+        const QByteArray number = Cp1252::ToUnicode(e.number).toUtf8();
+        csv += name + ",,* myContacts ::: " + (row % 2 ? "Family" : "Work") +
+               (row % 3 ? ",Work," + number + ",," : ",,,Mobile," + number) + "\r\n";
+    }
+    file.write(csv);
+    file.close();
+    ImportExportWizard wizard(window, static_cast<int>(MAX_PHONEBOOK_ENTRIES) - book->Model().Count());
     wizard.show();
     wizard.next();
     wizard.next();
-    wizard.FilePage()->SetFileName(out.exportFile);
+    wizard.FilePage()->SetFileName(contacts);
     wizard.next();
     QCoreApplication::processEvents();
     QThread::msleep(200);
     QCoreApplication::processEvents();
-    const QString file = QStringLiteral("%1/%2-import-mapping.png").arg(folder).arg(++n);
-    QGuiApplication::primaryScreen()->grabWindow(0).save(file);
-    std::printf("%s\n", qPrintable(file));
+    const QString shot = QStringLiteral("%1/%2-import-mapping.png").arg(folder).arg(++n);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(shot);
+    std::printf("%s\n", qPrintable(shot));
     wizard.reject();
 }
 

@@ -32,7 +32,7 @@ public:
 
 private:
     static constexpr int kMinimumWidth = 620;
-    static constexpr int kMinimumHeight = 600;
+    static constexpr int kMinimumHeight = 720;
 
     ChooseOperationPage* m_operation;
     ExportPage* m_export;

@@ -28,6 +28,7 @@ const char* const kNoRowSelected = "No row selected.";
 constexpr int kTargetRole = Qt::UserRole;
 // Longer than any country's prefix for calls abroad.
 constexpr int kMaxPrefixDigits = 6;
+constexpr int kMappingRowsShown = 10;
 
 QString Quoted(const QString& header)
 {
@@ -48,7 +49,9 @@ ImportMappingPage::ImportMappingPage(QWidget* parent) : QWizardPage(parent)
     m_list->setAllColumnsShowFocus(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->header()->setSectionResizeMode(QHeaderView::Stretch);
-    layout->addWidget(m_list, 3);
+    // Room for the columns of a Google or Outlook export to be seen a good part at a time.
+    m_list->setMinimumHeight(m_list->fontMetrics().height() * kMappingRowsShown);
+    layout->addWidget(m_list, 1);
     auto* change = new QPushButton(QStringLiteral("Change Map"), this);
     connect(change, &QPushButton::clicked, this, &ImportMappingPage::OnChangeMap);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &ImportMappingPage::OnChangeMap);
@@ -89,7 +92,7 @@ ImportMappingPage::ImportMappingPage(QWidget* parent) : QWizardPage(parent)
     m_contacts->setUniformItemSizes(true);
     m_contacts->setAccessibleName(tr("Contacts to import"));
     chooserLayout->addWidget(m_contacts);
-    layout->addWidget(chooser, 4);
+    layout->addWidget(chooser, 1);
 
     connect(m_category, &QComboBox::currentIndexChanged, this, [this](int index) {
         m_contactModel->SetCategory(index <= 0 ? QString() : m_category->itemText(index));
@@ -197,6 +200,11 @@ void ImportMappingPage::ShowNumberOrder()
         m_numberNote->setText(tr("Numbers are taken from %1.").arg(Quoted(m_headers.value(phone))));
         return;
     }
+    if (others.size() == 1) {
+        m_numberNote->setText(tr("Numbers are taken from %1; where it is empty, from %2.")
+                                  .arg(Quoted(m_headers.value(phone)), others.constFirst()));
+        return;
+    }
     m_numberNote->setText(tr("Numbers are taken from %1; where it is empty, from the first of %2 that has one.")
                               .arg(Quoted(m_headers.value(phone)), others.join(tr(", "))));
 }
@@ -211,8 +219,9 @@ void ImportMappingPage::ShowCount()
         m_countText->clear();
         return;
     }
-    QString text = fits ? tr("The file holds %n contact(s); all of them fit in the book.", nullptr, s.Count())
-                        : NoRoomText(s.Count(), s.Room());
+    QString text = !fits            ? NoRoomText(s.Count(), s.Room())
+                   : s.Count() == 1 ? tr("The file holds 1 contact; it fits in the book.")
+                                    : tr("The file holds %1 contacts; all of them fit in the book.").arg(s.Count());
     text += u' ';
     text += tr("%1 chosen, room for %2.").arg(s.ChosenCount()).arg(s.Room());
     if (s.ChosenCount() > s.Room())
