@@ -167,9 +167,6 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
     PrintMap(console, options, headers);
     const ContactList list = ReadContacts(file, options);
     const std::vector<int> chosen = Select(list, request);
-    // What the import changes of the contacts it takes.
-    for (const QString& note : ImportNotes(ChosenContacts(list, chosen)))
-        std::fprintf(console.err, "%s\n", qPrintable(note));
     if (chosen.empty() && !request.categories.isEmpty()) {
         std::fprintf(console.err, "dialbook: no contact has the category %s; the file's categories: %s\n",
                      qPrintable(request.categories.join(QStringLiteral(", "))),
@@ -186,11 +183,15 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
             book.Append(std::move(entry));
         });
     if (outcome.result == Msg::MaxEntriesReached) {
-        std::fprintf(console.err, "%s\n", qPrintable(NoRoomText(outcome.asked, outcome.room)));
+        std::fprintf(console.err, "%s\n%s\n", qPrintable(NoRoomText(outcome.asked, outcome.room)),
+                     "Choose which with --category NAME or --first N; nothing was written.");
         return 1;
     }
     if (outcome.result != Msg::Ok)
         return ReportFailure(console, outcome.result);
+    // What the import changed of the contacts it took.
+    for (const QString& note : ImportNotes(ChosenContacts(list, chosen)))
+        std::fprintf(console.err, "%s\n", qPrintable(note));
     if (request.dryRun) {
         for (std::size_t i = before; i < book.Count(); ++i) {
             const PhonebookEntry* e = book.Entry(i);
