@@ -145,12 +145,7 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
         std::fprintf(console.err, "%s\n", qPrintable(CouldNotReadText()));
         return 1;
     }
-    QStringList headers;
-    for (int i = 0; i < file.HeaderCount(); ++i) {
-        QString h;
-        file.GetHeader(i, h);
-        headers.append(h);
-    }
+    const QStringList headers = file.Headers();
     ImportOptions options;
     options.map = ImportFieldMap::Guess(headers, file.ColumnsWithValues());
     options.internationalPrefix = request.internationalPrefix;

@@ -86,17 +86,6 @@ std::string StoredName(const QString& text, int& dropped)
     return name;
 }
 
-QStringList HeadersOf(DelimitedFile& file)
-{
-    QStringList headers;
-    for (int c = 0; c < file.HeaderCount(); ++c) {
-        QString h;
-        file.GetHeader(c, h);
-        headers.append(h);
-    }
-    return headers;
-}
-
 std::vector<int> NumberOrder(const QStringList& headers, const ImportOptions& options)
 {
     if (!options.phoneOrder.empty())
@@ -121,7 +110,7 @@ ContactList ReadContacts(DelimitedFile& file, const ImportOptions& options)
 {
     ContactList list;
     list.unclosedQuoteLine = file.UnclosedQuoteLine();
-    const QStringList headers = HeadersOf(file);
+    const QStringList headers = file.Headers();
     const std::vector<int> order = NumberOrder(headers, options);
     const int first = options.map.Column(ImportFieldMap::kFirstName);
     const int last = options.map.Column(ImportFieldMap::kLastName);

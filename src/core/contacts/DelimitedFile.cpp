@@ -268,6 +268,15 @@ int DelimitedFile::GetHeader(int column, QString& out)
     return static_cast<int>(out.size());
 }
 
+QStringList DelimitedFile::Headers() const
+{
+    QStringList headers;
+    headers.reserve(HeaderCount());
+    for (const Text& header : m_headers)
+        headers.append(QString::fromUtf8(m_text.constData() + header.offset, static_cast<qsizetype>(header.length)));
+    return headers;
+}
+
 int DelimitedFile::GetString(int column, int row, QString& out)
 {
     if (m_readFlags != READ_AS_STRING) {

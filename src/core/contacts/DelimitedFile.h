@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <utility>
@@ -46,6 +47,8 @@ public:
     // The cell's length, or -1 when there is no such cell or the last read was not as string.
     int GetString(int column, int row, QString& out);
     int HeaderCount() const { return static_cast<int>(m_headers.size()); }
+    // Every header, in file order.
+    QStringList Headers() const;
     // The rows of a column; every column has as many. A line with nothing in it but delimiters
     // and spaces is no row.
     int RowCount() const { return static_cast<int>(m_rowStarts.size()); }

@@ -41,15 +41,17 @@ void ContactChoiceModel::SetCategory(const QString& category)
 void ContactChoiceModel::ChooseFirstThatFit()
 {
     m_selection.ChooseFirstThatFit();
-    m_userChose = true;
-    if (!m_shown.empty())
-        emit dataChanged(index(0), index(static_cast<int>(m_shown.size()) - 1), {Qt::CheckStateRole});
-    emit choiceChanged();
+    ChoseAll();
 }
 
 void ContactChoiceModel::ChooseNone()
 {
     m_selection.ChooseNone();
+    ChoseAll();
+}
+
+void ContactChoiceModel::ChoseAll()
+{
     m_userChose = true;
     if (!m_shown.empty())
         emit dataChanged(index(0), index(static_cast<int>(m_shown.size()) - 1), {Qt::CheckStateRole});

@@ -34,6 +34,8 @@ signals:
 
 private:
     void RebuildShown();
+    // After a choice made for every contact at once.
+    void ChoseAll();
 
     ContactList m_list;
     ContactSelection m_selection;

@@ -121,12 +121,9 @@ bool ImportMappingPage::LoadFile(const QString& path)
                                    UserPrompts::Icon::Warning);
         return false;
     }
-    for (int i = 0; i < file->HeaderCount(); ++i) {
-        QString header;
-        file->GetHeader(i, header);
-        m_headers.append(header);
+    m_headers = file->Headers();
+    for (const QString& header : m_headers)
         new QTreeWidgetItem(m_list, {header, QString()});
-    }
     m_file = std::move(file);
     // When several columns look alike, the first wins and the rest stay out; a phone column
     // that nobody filled in is passed over for one that has numbers.

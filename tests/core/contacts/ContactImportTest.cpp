@@ -75,17 +75,6 @@ QByteArray HeaderLine(const QStringList& headers, bool quoteAll)
     return fields.join(',') + "\r\n";
 }
 
-QStringList HeadersOf(DelimitedFile& f)
-{
-    QStringList h;
-    for (int c = 0; c < f.HeaderCount(); ++c) {
-        QString text;
-        f.GetHeader(c, text);
-        h.append(text);
-    }
-    return h;
-}
-
 // The header a column has, quotes left out (Outlook writes its headers in quotes).
 QString Named(const QStringList& headers, int column)
 {
@@ -108,7 +97,7 @@ protected:
         const QString path = dir.filePath(QString::fromLatin1(name));
         WriteAll(path, bytes);
         EXPECT_TRUE(file.Read(path)) << file.LastError().toStdString();
-        headers = HeadersOf(file);
+        headers = file.Headers();
         ImportOptions options;
         options.map = M::Guess(headers, file.ColumnsWithValues());
         options.internationalPrefix = prefix;

@@ -6,6 +6,7 @@
 #include "core/contacts/VCardReader.h"
 
 #include "core/common/Cp1252.h"
+#include "support/ContactRow.h"
 #include "support/PhonebookHelpers.h"
 
 #include <QDir>
@@ -16,29 +17,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QStringList Headers(DelimitedFile& f)
-{
-    QStringList h;
-    for (int c = 0; c < f.HeaderCount(); ++c) {
-        QString text;
-        f.GetHeader(c, text);
-        h.append(text);
-    }
-    return h;
-}
-
-QStringList Row(DelimitedFile& f, int row)
-{
-    QStringList cells;
-    for (int c = 0; c < f.HeaderCount(); ++c) {
-        QString text;
-        if (f.GetString(c, row, text) < 0)
-            return {};
-        cells.append(text);
-    }
-    return cells;
-}
 
 QByteArray Windows1252(const QString& text)
 {
@@ -80,7 +58,7 @@ TEST_F(ContactReader, ExportsInOtherLanguagesAndEncodingsReadAsTheirColumns)
         "\"Ruft \"\"gern\"\" an; 5 \u20ac Rabatt\"\r\n"
         "\"\";\"\u00c4nne\";\"Wei\u00df\";\"\";\"\";\"0160 9876543\";\"\"\r\n");
     ASSERT_TRUE(f.Read(Write("Kontakte.CSV", Windows1252(outlook)))) << f.LastError().toStdString();
-    EXPECT_EQ(Headers(f), QStringList({"Anrede", "Vorname", "Nachname", "Firma", QString::fromUtf8("Telefon gesch\u00e4ftlich"),
+    EXPECT_EQ(f.Headers(), QStringList({"Anrede", "Vorname", "Nachname", "Firma", QString::fromUtf8("Telefon gesch\u00e4ftlich"),
                                        "Mobiltelefon", "Notizen"}));
     ASSERT_EQ(f.RowCount(), 2);
     EXPECT_EQ(Row(f, 0), QStringList({"Herr", QString::fromUtf8("J\u00fcrgen"), QString::fromUtf8("Gro\u00df"),
@@ -103,7 +81,7 @@ TEST_F(ContactReader, ExportsInOtherLanguagesAndEncodingsReadAsTheirColumns)
         // Written on Windows in little-endian order, elsewhere sometimes big; a file cut short
         // by one byte loses nothing of its whole characters.
         ASSERT_TRUE(f.Read(Write("unicode.txt", Utf16(unicodeText, littleEndian) + QByteArray(1, '\0')))) << f.LastError().toStdString();
-        EXPECT_EQ(Headers(f), QStringList({"Vorname", "Nachname", "Firma", "Mobiltelefon", "Notizen"}));
+        EXPECT_EQ(f.Headers(), QStringList({"Vorname", "Nachname", "Firma", "Mobiltelefon", "Notizen"}));
         ASSERT_EQ(f.RowCount(), 2) << littleEndian;
         EXPECT_EQ(Row(f, 0), unicodeRows[0]);
         EXPECT_EQ(Row(f, 1), unicodeRows[1]);
@@ -159,7 +137,7 @@ TEST_F(ContactReader, QuotesOpenOnlyAtAFieldsStartAndOneLeftOpenIsReported)
     EXPECT_EQ(Row(f, 1), QStringList({"Bob,222Carol,333", ""}));
     ASSERT_TRUE(f.Read(Write("open-header.csv", "Name,\"Phone\nAnn,1\n")));
     EXPECT_EQ(f.UnclosedQuoteLine(), 1);
-    EXPECT_EQ(Headers(f), QStringList({"Name", "PhoneAnn,1"}));
+    EXPECT_EQ(f.Headers(), QStringList({"Name", "PhoneAnn,1"}));
     EXPECT_EQ(f.RowCount(), 0);
 }
 
@@ -209,7 +187,7 @@ TEST_F(ContactReader, PhoneExportsWithManyNumberTypesKeepEveryNumberInBoundedCol
     DelimitedFile f;
     ASSERT_TRUE(f.Read(Write("contacts.vcf", file))) << f.LastError().toStdString();
     ASSERT_EQ(f.RowCount(), 1 + kCustom);
-    const QStringList headers = Headers(f);
+    const QStringList headers = f.Headers();
     // Name, Phone, 16 typed columns (Home Phone, Home Phone 2 and 14 of the labels), then Other
     // Phone (for the first card's number without a type), Organization and Categories.
     ASSERT_EQ(headers.size(), 2 + VCardReader::kMaxTypedColumns + 3);

@@ -7,6 +7,7 @@
 #include "core/contacts/ImportFieldMap.h"
 
 #include "core/common/Cp1252.h"
+#include "support/ContactRow.h"
 #include "support/PhonebookHelpers.h"
 
 #include <QFile>
@@ -17,29 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-QStringList Headers(DelimitedFile& f)
-{
-    QStringList h;
-    for (int c = 0; c < f.HeaderCount(); ++c) {
-        QString text;
-        f.GetHeader(c, text);
-        h.append(text);
-    }
-    return h;
-}
-
-QStringList Row(DelimitedFile& f, int row)
-{
-    QStringList cells;
-    for (int c = 0; c < f.HeaderCount(); ++c) {
-        QString text;
-        if (f.GetString(c, row, text) < 0)
-            return {};
-        cells.append(text);
-    }
-    return cells;
-}
 
 // The memory the process holds now.
 qint64 ResidentBytes()
@@ -65,7 +43,7 @@ protected:
         if (!map) {
             DelimitedFile f;
             f.Read(path);
-            map = ImportFieldMap::Guess(Headers(f));
+            map = ImportFieldMap::Guess(f.Headers());
         }
         added.clear();
         ImportOptions options;
@@ -95,7 +73,7 @@ TEST_F(Contacts, TheReaderSplitsAsDesignedAndMendsLineEndsAndTheByteOrderMark)
                                         "a,b,c,d,e\r\n");
     DelimitedFile f;
     ASSERT_TRUE(f.Read(path)) << f.LastError().toStdString();
-    EXPECT_EQ(Headers(f), QStringList({"name", "phone", "note"}));
+    EXPECT_EQ(f.Headers(), QStringList({"name", "phone", "note"}));
     EXPECT_EQ(Row(f, 0), QStringList({"Office, Main", "555", "say \"hi\""}));
     EXPECT_EQ(Row(f, 1), QStringList({"abcd", "e", "twolines"}));
     EXPECT_EQ(Row(f, 2), QStringList({"short", "", ""}));
@@ -150,7 +128,7 @@ TEST_F(Contacts, VCardsOfEachVersionBecomeNamePhoneAndTypedColumns)
                                "TEL;VALUE=uri;TYPE=fax:tel:+1-555-555-0101\r\nEND:VCARD\r\n");
     DelimitedFile f;
     ASSERT_TRUE(f.Read(path));
-    EXPECT_EQ(Headers(f), QStringList({"Name", "Phone", "Home Phone", "Work Phone", "Fax Phone", "Organization"}));
+    EXPECT_EQ(f.Headers(), QStringList({"Name", "Phone", "Home Phone", "Work Phone", "Fax Phone", "Organization"}));
     EXPECT_EQ(Row(f, 0), QStringList({QString::fromUtf8("J\u00f6rg M\u00fcller"), "0170 555 66", "+49 30 1234", "", "", ""}));
     EXPECT_EQ(Row(f, 1), QStringList({"Ada Lovelace", "07700 900123", "", "020 7946 0000", "", ""}));
     EXPECT_EQ(Row(f, 2), QStringList({"Acme, Ltd", "+1-555-555-0100", "", "", "+1-555-555-0101", "Acme Ltd"}));
