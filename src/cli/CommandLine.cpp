@@ -7,6 +7,7 @@
 
 #include "sim/SimulatedHandset.h"
 
+#include "core/contacts/ContactImport.h"
 #include "core/handset/HandsetIds.h"
 #include "core/handset/HandsetLink.h"
 
@@ -48,7 +49,8 @@ const char* const kHelp =
     "                   middle, on white.\n"
     "  send-picture IN  Make the handset picture of IN and download it to the handset.\n"
     "  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]\n"
-    "                   Append the contacts of a comma-delimited (CSV) or vCard file to\n"
+    "                   Append the contacts of a delimited text file (commas, semicolons\n"
+    "                   or tabs; UTF-8, UTF-16 or Windows-1252) or a vCard file to\n"
     "                   BOOK.opbk, made when missing, as the phone-book page's import does.\n"
     "                   Prints the mapping used, then how many entries it added, and on\n"
     "                   stderr what it changed on the way (numbers taken from another\n"
@@ -173,7 +175,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     request.mapTargets = parser.value(map);
     if (parser.isSet(internationalPrefix)) {
         request.internationalPrefix = parser.value(internationalPrefix);
-        static const QRegularExpression digits(QStringLiteral("^[0-9]{1,8}$"));
+        static const QRegularExpression digits(QStringLiteral("^[0-9]{1,%1}$").arg(ImportOptions::kMaxPrefixDigits));
         if (!digits.match(request.internationalPrefix).hasMatch())
             return Usage(QStringLiteral("--international-prefix takes digits, such as 00 or 011"));
     }

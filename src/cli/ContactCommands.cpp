@@ -88,18 +88,10 @@ QString ApplyMapOption(const QString& targets, const QStringList& headers, Impor
 }
 
 // The order numbers are looked for in, as the import will use it.
-std::vector<int> EffectivePhoneOrder(const ImportOptions& options, const QStringList& headers)
-{
-    if (!options.phoneOrder.empty())
-        return options.phoneOrder;
-    const int phone = options.map.Column(ImportFieldMap::kPhoneNumber);
-    return phone < 0 ? std::vector<int>() : ImportFieldMap::PhoneOrder(headers, phone);
-}
-
 void PrintMap(const CommandConsole& console, const ImportOptions& options, const QStringList& headers)
 {
     const char* const names[] = {"Phone number", "Name, first part", "Name, last part"};
-    const std::vector<int> order = EffectivePhoneOrder(options, headers);
+    const std::vector<int> order = options.NumberOrder(headers);
     for (int t = ImportFieldMap::kPhoneNumber; t <= ImportFieldMap::kLastName; ++t) {
         const int c = t == ImportFieldMap::kPhoneNumber ? (order.empty() ? -1 : order.front()) : options.map.Column(t);
         if (c < 0) {
@@ -161,6 +153,12 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
     }
     PrintMap(console, options, headers);
     const ContactList list = ReadContacts(file, options);
+    if (list.contacts.empty()) {
+        std::fprintf(console.err, "dialbook: %s holds no contacts to import; nothing was written.\n", qPrintable(contacts));
+        for (const QString& note : ImportNotes(list))
+            std::fprintf(console.err, "%s\n", qPrintable(note));
+        return 1;
+    }
     const std::vector<int> chosen = Select(list, request);
     if (chosen.empty() && !request.categories.isEmpty()) {
         std::fprintf(console.err, "dialbook: no contact has the category %s; the file's categories: %s\n",
@@ -178,8 +176,16 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
             book.Append(std::move(entry));
         });
     if (outcome.result == Msg::MaxEntriesReached) {
-        std::fprintf(console.err, "%s\n%s\n", qPrintable(NoRoomText(outcome.asked, outcome.room)),
-                     "Choose which with --category NAME or --first N; nothing was written.");
+        if (outcome.room == 0) {
+            std::fprintf(console.err, "dialbook: %s is full (%zu entries); nothing was written.\n",
+                         qPrintable(bookPath), MAX_PHONEBOOK_ENTRIES);
+        } else if (request.categories.isEmpty() && request.first < 0) {
+            std::fprintf(console.err, "%s\nChoose which with --category NAME or --first N; nothing was written.\n",
+                         qPrintable(NoRoomText(static_cast<int>(list.contacts.size()), outcome.room)));
+        } else {
+            std::fprintf(console.err, "dialbook: %d contacts are asked for; the book has room for %d. Nothing was written.\n",
+                         outcome.asked, outcome.room);
+        }
         return 1;
     }
     if (outcome.result != Msg::Ok)

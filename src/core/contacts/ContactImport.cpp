@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 
@@ -57,6 +58,9 @@ QStringList SplitCategories(const QString& cell)
     return out;
 }
 
+// Enough of a cell for any name the handset keeps, however its letters are transcribed.
+constexpr qsizetype kNameSource = 4 * MAX_NAME_LENGTH;
+
 QString Cell(DelimitedFile& file, int column, int row)
 {
     QString text;
@@ -75,8 +79,17 @@ bool RowIsBlank(DelimitedFile& file, int row)
 
 // A name as the handset stores it: in letters Windows-1252 has, without what it still cannot
 // hold, with one space between words, cut to the entry's length.
-std::string StoredName(const QString& text, int& dropped)
+std::string StoredName(QString text, int& dropped)
 {
+    // Only the start of a name can reach the handset; transcribing a whole cell of Han text
+    // would take time that grows faster than the cell.
+    if (text.size() > kNameSource)
+        text.truncate(kNameSource);
+    // Control characters (a NUL, a bell) are nothing a name shows; they go as letters it
+    // cannot store do.
+    const qsizetype before = text.size();
+    text.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    dropped += static_cast<int>(before - text.size());
     const std::string encoded = Cp1252::FromUnicodeDropping(Transliteration::ToCp1252Letters(text), dropped);
     // What was left out may leave two spaces together, or one at an end.
     const QString spaced = Cp1252::ToUnicode(encoded).simplified();
@@ -84,16 +97,6 @@ std::string StoredName(const QString& text, int& dropped)
     while (!name.empty() && name.back() == ' ')
         name.pop_back();
     return name;
-}
-
-std::vector<int> NumberOrder(const QStringList& headers, const ImportOptions& options)
-{
-    if (!options.phoneOrder.empty())
-        return options.phoneOrder;
-    const int phone = options.map.Column(ImportFieldMap::kPhoneNumber);
-    if (phone < 0)
-        return {};
-    return ImportFieldMap::PhoneOrder(headers, phone);
 }
 
 void Count(ContactList& list, const ImportedContact& contact)
@@ -106,16 +109,27 @@ void Count(ContactList& list, const ImportedContact& contact)
 
 }  // namespace
 
+std::vector<int> ImportOptions::NumberOrder(const QStringList& headers) const
+{
+    if (!phoneOrder.empty())
+        return phoneOrder;
+    const int phone = map.Column(ImportFieldMap::kPhoneNumber);
+    if (phone < 0)
+        return {};
+    return ImportFieldMap::PhoneOrder(headers, phone);
+}
+
 ContactList ReadContacts(DelimitedFile& file, const ImportOptions& options)
 {
     ContactList list;
     list.unclosedQuoteLine = file.UnclosedQuoteLine();
     const QStringList headers = file.Headers();
-    const std::vector<int> order = NumberOrder(headers, options);
+    const std::vector<int> order = options.NumberOrder(headers);
     const int first = options.map.Column(ImportFieldMap::kFirstName);
     const int last = options.map.Column(ImportFieldMap::kLastName);
     const int organisation = ImportFieldMap::OrganisationColumn(headers);
     const int category = ImportFieldMap::CategoryColumn(headers);
+    QSet<QString> categories;
 
     for (int row = 0; row < file.RowCount(); ++row) {
         ImportedContact contact;
@@ -158,10 +172,10 @@ ContactList ReadContacts(DelimitedFile& file, const ImportOptions& options)
         Count(list, contact);
         contact.categories = SplitCategories(Cell(file, category, row));
         for (const QString& c : contact.categories)
-            if (!list.categories.contains(c))
-                list.categories.append(c);
+            categories.insert(c);
         list.contacts.push_back(std::move(contact));
     }
+    list.categories = QStringList(categories.begin(), categories.end());
     list.categories.sort(Qt::CaseInsensitive);
     return list;
 }
@@ -171,6 +185,8 @@ ContactList ChosenContacts(const ContactList& list, const std::vector<int>& chos
     ContactList part;
     part.namesLeftOut = list.namesLeftOut;
     part.unclosedQuoteLine = list.unclosedQuoteLine;
+    part.stoppedAtLine = list.stoppedAtLine;
+    QSet<QString> categories;
     for (int index : chosen) {
         if (index < 0 || index >= static_cast<int>(list.contacts.size()))
             continue;
@@ -178,9 +194,9 @@ ContactList ChosenContacts(const ContactList& list, const std::vector<int>& chos
         Count(part, c);
         part.contacts.push_back(c);
         for (const QString& category : c.categories)
-            if (!part.categories.contains(category))
-                part.categories.append(category);
+            categories.insert(category);
     }
+    part.categories = QStringList(categories.begin(), categories.end());
     part.categories.sort(Qt::CaseInsensitive);
     return part;
 }

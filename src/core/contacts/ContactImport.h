@@ -23,6 +23,11 @@ struct ImportOptions {
     std::vector<int> phoneOrder;
     // What a leading "+" becomes: the prefix dialled before a country code.
     QString internationalPrefix = QStringLiteral("00");
+    // Longer than any country's prefix for calls abroad.
+    static constexpr int kMaxPrefixDigits = 6;
+
+    // The columns a number is looked for in, for a file with these headers.
+    std::vector<int> NumberOrder(const QStringList& headers) const;
 };
 
 // One contact of the file, as it would be added.
@@ -57,6 +62,9 @@ struct ContactList {
     int droppedCharacters = 0;
     // The line that opened a quoted field that never closes; 0 when none did.
     int unclosedQuoteLine = 0;
+    // The line the file was read up to, when it holds more than an import can use; 0 when it
+    // was read whole.
+    int stoppedAtLine = 0;
 };
 
 // What an import did.

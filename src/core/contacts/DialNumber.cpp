@@ -6,14 +6,37 @@
 
 namespace {
 
+// Far longer than any written number with its extension; the rest of a cell is not looked at.
+constexpr qsizetype kLongestCell = 256;
+
 // Google joins the numbers of one label with " ::: ".
 constexpr QStringView kValueSeparator = u":::";
 
-// "+49 (0)30 ...": the "(0)" is dialled only from inside the country.
+// "+49 (0)30 ...": the "(0)" is dialled only from inside the country. Matched after the "+".
 const QRegularExpression& TrunkZero()
 {
-    static const QRegularExpression re(QStringLiteral(R"(^\+\s*(\d{1,3})[\s.\-]*\(\s*0\s*\))"));
+    static const QRegularExpression re(QStringLiteral(R"(^\s*(\d{1,3})[\s.\-)\]]*\(\s*0\s*\))"));
     return re;
+}
+
+// Phones wrap numbers in direction marks so that they read right in right-to-left text.
+bool IsDirectionMark(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
+
+// Where the "+" of an international number is: first, but for spaces and an opening bracket
+// ("(+44) 20 ..."); -1 when there is none.
+qsizetype InternationalPlus(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'+')
+            return i;
+        if (!text[i].isSpace() && text[i] != u'(' && text[i] != u'[')
+            return -1;
+    }
+    return -1;
 }
 
 // The word before an extension, not inside a longer word, with digits after it.
@@ -44,14 +67,15 @@ DialNumber DialNumber::FromCell(QStringView cell, QStringView internationalPrefi
             break;
     }
 
-    QString text = first.toString();
+    // Full-width digits and plus signs (＋４９) are the ordinary ones.
+    QString text = first.left(kLongestCell).toString().normalized(QString::NormalizationForm_KC);
+    text.removeIf(IsDirectionMark);
     bool international = false;
-    if (text.startsWith(u'+')) {
+    if (const qsizetype plus = InternationalPlus(text); plus >= 0) {
         international = true;
+        text.remove(0, plus + 1);
         if (const QRegularExpressionMatch m = TrunkZero().match(text); m.hasMatch())
             text.replace(0, m.capturedLength(), m.captured(1));
-        else
-            text.remove(0, 1);
     }
     QStringView main = text;
     QStringView extension;

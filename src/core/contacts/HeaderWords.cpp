@@ -215,9 +215,27 @@ Kind EnglishSubstrings(const QString& header)
     return Kind::kOther;
 }
 
+// Words of the number columns that are someone else's or the company's, in the same languages.
+constexpr std::array kSecondaryWords = {
+    "assistant",  "assistent", "assistente", "asistente",  "callback",   "ruckmeldung", "rappel",
+    "devolucion", "richiamata", "terugbellen", "retorno",  "car",        "auto",        "autotelefon",
+    "autotelefoon", "voiture", "automovil",   "carro",     "company",    "firma",       "societe",
+    "empresa",    "azienda",   "bedrijf",     "radio",     "radiotelephone", "radiotelefon", "telex",
+    "tty",        "tdd",       "isdn",        "pager",     "piepser",    "funkruf",     "buscapersonas",
+    "cercapersone", "pieper",
+};
+
 }  // namespace
 
 namespace HeaderWords {
+
+bool IsSecondaryPhone(const QString& header)
+{
+    const QStringList words = Words(header);
+    return std::any_of(kSecondaryWords.begin(), kSecondaryWords.end(),
+                       [&](const char* w) { return words.contains(QLatin1String(w)); });
+}
+
 
 Kind Classify(const QString& header)
 {

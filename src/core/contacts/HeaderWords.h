@@ -22,4 +22,8 @@ enum class Kind {
 
 Kind Classify(const QString& header);
 
+// A number column that rarely holds the contact's own number: an assistant's, a callback, a
+// car's, the company's switchboard, a radio, telex, TTY, ISDN or pager number. Taken last.
+bool IsSecondaryPhone(const QString& header);
+
 }  // namespace HeaderWords

@@ -107,40 +107,51 @@ ImportFieldMap ImportFieldMap::Guess(const QStringList& headers, const std::vect
     const bool splitName = std::find(kinds.begin(), kinds.end(), Kind::kFirstName) != kinds.end() &&
                            std::find(kinds.begin(), kinds.end(), Kind::kLastName) != kinds.end();
 
+    // The number: the first phone column with values that is the contact's own, else the
+    // first with values at all, else the first. Outlook writes "Assistant's Phone" first, empty
+    // for nearly everyone and someone else's number for the rest.
+    int phone = -1;
+    for (int pass = 0; pass < 3 && phone < 0; ++pass) {
+        for (qsizetype i = 0; i < count && phone < 0; ++i) {
+            if (!IsPhoneKind(kinds[i]))
+                continue;
+            if ((pass == 0 && has(i) && !HeaderWords::IsSecondaryPhone(headers[i])) || (pass == 1 && has(i)) ||
+                (pass == 2 && !anyPhoneWithValues))
+                phone = static_cast<int>(i);
+        }
+    }
     ImportFieldMap map;
+    if (phone >= 0)
+        map.Assign(kPhoneNumber, phone);
     for (qsizetype i = 0; i < count; ++i) {
         const Kind k = kinds[i];
         const int column = static_cast<int>(i);
-        if (IsPhoneKind(k)) {
-            // Outlook writes "Assistant's Phone" first, empty for nearly everyone.
-            if (has(i) || !anyPhoneWithValues)
-                map.Assign(kPhoneNumber, column);
-        } else if (k == Kind::kFirstName || (k == Kind::kName && !splitName)) {
+        if (k == Kind::kFirstName || (k == Kind::kName && !splitName))
             map.Assign(kFirstName, column);  // a later column of a kind taken stays out
-        } else if (k == Kind::kLastName) {
+        else if (k == Kind::kLastName)
             map.Assign(kLastName, column);
-        }
     }
     return map;
 }
 
 std::vector<int> ImportFieldMap::PhoneOrder(const QStringList& headers, int first)
 {
+    // Mobile numbers first, then the contact's other own numbers, then those that are rarely
+    // theirs, each in file order.
+    std::array<std::vector<int>, 3> ranks;
+    for (qsizetype i = 0; i < headers.size(); ++i) {
+        const int column = static_cast<int>(i);
+        const Kind k = HeaderWords::Classify(headers[i]);
+        if (column == first || !IsPhoneKind(k))
+            continue;
+        const bool secondary = HeaderWords::IsSecondaryPhone(headers[i]);
+        ranks[secondary ? 2 : k == Kind::kMobilePhone ? 0 : 1].push_back(column);
+    }
     std::vector<int> order;
     if (first >= 0)
         order.push_back(first);
-    std::vector<int> others;
-    for (qsizetype i = 0; i < headers.size(); ++i) {
-        const int column = static_cast<int>(i);
-        if (column == first)
-            continue;
-        const Kind k = HeaderWords::Classify(headers[i]);
-        if (k == Kind::kMobilePhone)
-            order.push_back(column);
-        else if (k == Kind::kPhone)
-            others.push_back(column);
-    }
-    order.insert(order.end(), others.begin(), others.end());
+    for (const std::vector<int>& rank : ranks)
+        order.insert(order.end(), rank.begin(), rank.end());
     return order;
 }
 

@@ -36,6 +36,10 @@ void ContactChoiceModel::SetCategory(const QString& category)
     m_selection.SetCategory(category);
     RebuildShown();
     endResetModel();
+    // A category picked is what to import: its contacts, as many as fit, and no others. All
+    // categories again shows everything and keeps the choice.
+    if (!category.isEmpty())
+        ChooseFirstThatFit();
 }
 
 void ContactChoiceModel::ChooseFirstThatFit()

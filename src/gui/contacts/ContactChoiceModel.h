@@ -20,6 +20,8 @@ public:
     const ContactList& Contacts() const { return m_list; }
     const ContactSelection& Selection() const { return m_selection; }
 
+    // Shows the contacts of `category` and chooses them, as many as fit; empty: all, the
+    // choice kept.
     void SetCategory(const QString& category);
     void ChooseFirstThatFit();
     void ChooseNone();

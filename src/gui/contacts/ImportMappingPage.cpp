@@ -26,8 +26,6 @@ namespace {
 
 const char* const kNoRowSelected = "No row selected.";
 constexpr int kTargetRole = Qt::UserRole;
-// Longer than any country's prefix for calls abroad.
-constexpr int kMaxPrefixDigits = 6;
 constexpr int kMappingRowsShown = 10;
 
 QString Quoted(const QString& header)
@@ -64,7 +62,7 @@ ImportMappingPage::ImportMappingPage(QWidget* parent) : QWizardPage(parent)
     auto* prefixRow = new QFormLayout;
     m_prefix = new QLineEdit(QStringLiteral("00"), this);
     m_prefix->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(kMaxPrefixDigits)), m_prefix));
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(ImportOptions::kMaxPrefixDigits)), m_prefix));
     m_prefix->setMaximumWidth(m_prefix->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     m_prefix->setToolTip(tr("What a leading \u201c+\u201d is dialled as: 00 in most of the world, 011 in North America."));
     prefixRow->addRow(tr("&Prefix for \u201c+\u201d:"), m_prefix);

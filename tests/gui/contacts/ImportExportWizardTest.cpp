@@ -178,6 +178,7 @@ TEST_F(Wizard, AFileOfMoreContactsThanFitIsAChoiceNotARefusal)
     EXPECT_EQ(page->CategoryBox()->findText(QStringLiteral("* myContacts")), -1);
     page->CategoryBox()->setCurrentIndex(friends);
     EXPECT_EQ(page->ContactModel()->rowCount(), 30);
+    EXPECT_EQ(page->ContactModel()->Selection().ChosenCount(), 30) << "the category is the choice";
     page->ContactModel()->ChooseNone();
     EXPECT_FALSE(page->isComplete());
     page->OnChooseFirstThatFit();
