@@ -240,6 +240,10 @@ TEST_F(ContactImport, NumbersDialAsWrittenAndTheChangesAreCounted)
         {u"n/a", "", false},
         {u"+", "", false},
         {u"123456789012345678901234567890123456", "12345678901234567890123456789012", false},
+        // As phones and web forms write them: in brackets, inside direction marks, full width.
+        {u"(+44) 20 7946 0000", "00442079460000", true},
+        {u"\u202a+49 30 1234\u202c", "0049301234", true},
+        {u"\uff0b\uff14\uff19 30 1", "0049301", true},
     };
     for (const Case& c : cases) {
         const DialNumber n = DialNumber::FromCell(QStringView(c.cell));
@@ -280,16 +284,18 @@ TEST_F(ContactImport, NamesInAnyScriptBecomeLettersTheHandsetStores)
                                          ",,,0171 555\r\n"
                                          ",Smith,,3\r\n"
                                          ",,,\r\n"
-                                         "Ann-Kathrin,Rosenthal-Schneider,,4\r\n");
+                                         "Ann-Kathrin,Rosenthal-Schneider,,4\r\n"
+                                         "B\x07o,,,5\r\n");
     EXPECT_EQ(Entries(list), QStringList({"Jan Lukasiewicz|600100200", "Nikos Pappas|6971234567",
                                           "Xiao Ming Wang|13800138000", "Ol'ga Petrova|9161234567",
                                           QString::fromUtf8("Zo\u00eb Mu\u00f1oz-M\u00fcller|1"), "Stefan Erdos|2",
-                                          "Acme GmbH|089123", "Smith|3", "Ann-Kathrin Rose|4"}));
+                                          "Acme GmbH|089123", "Smith|3", "Ann-Kathrin Rose|4", "Bo|5"}));
     EXPECT_EQ(list.namesFromOrganisation, 1);
     EXPECT_EQ(list.namesLeftOut, 1) << "the row of commas alone is no contact";
-    EXPECT_EQ(list.droppedCharacters, 0);
+    EXPECT_EQ(list.droppedCharacters, 1) << "the bell";
     EXPECT_EQ(ImportNotes(list), QStringList({"1 contact had no name and was left out.",
-                                              "1 contact was named after its organisation."}));
+                                              "1 contact was named after its organisation.",
+                                              "1 character that the handset cannot store was left out of the imported names."}));
 
     // Each thread has its own transliterator.
     QString elsewhere;
