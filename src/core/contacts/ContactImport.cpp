@@ -261,6 +261,9 @@ QStringList ImportNotes(const ContactList& list)
         notes << Tr("Line %1 opens a quoted field that never closes; the rest of the file was read as part of "
                     "that field.")
                      .arg(list.unclosedQuoteLine);
+    if (list.stoppedAtLine > 0)
+        notes << Tr("The file holds more than any phone book import can use; it was read up to line %1.")
+                     .arg(list.stoppedAtLine);
     if (const int n = list.numbersFromOtherColumn)
         notes << (n == 1 ? Tr("1 number came from another column, as the mapped one was empty.")
                          : Tr("%n numbers came from another column, as the mapped one was empty.", n));
