@@ -1,7 +1,8 @@
 // Delimited contacts files of any shape, in any encoding: a read either fails with its error
-// text or gives columns that all have the same number of rows, every cell of which can be
-// fetched, and tells truly which columns have values; and the import makes of it contacts
-// the handset can store: names of at most 16 characters, numbers of dial characters only.
+// text or gives columns that all have the same number of rows, no more than are kept, every
+// cell of which can be fetched, and tells truly which columns have values; and the import
+// makes of it contacts the handset can store: names of at most 16 characters, numbers of dial
+// characters only.
 
 #include "core/contacts/ContactImport.h"
 #include "core/contacts/DelimitedFile.h"
@@ -22,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
         return 0;
     }
-    if (file.HeaderCount() < 1 || file.UnclosedQuoteLine() < 0)
+    if (file.HeaderCount() < 1 || file.UnclosedQuoteLine() < 0 || file.StoppedAtLine() < 0 ||
+        file.RowCount() > DelimitedFile::kMaxRows)
         __builtin_trap();
     const std::vector<bool> withValues = file.ColumnsWithValues();
     if (withValues.size() != static_cast<std::size_t>(file.HeaderCount()))

@@ -1,6 +1,7 @@
 // vCard files of any shape: a read gives headers that start with "Name" and "Phone", no more
 // than the typed phone columns allowed besides "Other Phone", "Organization" and "Categories",
-// no header twice, every cell fetchable, and the same table through the contacts reader.
+// no header twice, no more rows than are kept, every cell fetchable, and the same table
+// through the contacts reader.
 
 #include "core/contacts/ContactText.h"
 #include "core/contacts/DelimitedFile.h"
@@ -20,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool read = reader.Read(bytes, cards);
     if (read) {
         QString header;
-        if (cards.HeaderCount() < 2 || cards.GetHeader(0, header) < 0 || header != VCardReader::kNameHeader ||
+        if (cards.RowCount() > DelimitedFile::kMaxRows || cards.HeaderCount() < 2 || cards.GetHeader(0, header) < 0 || header != VCardReader::kNameHeader ||
             cards.GetHeader(1, header) < 0 || header != VCardReader::kPhoneHeader)
             __builtin_trap();
         const QSet<QString> untyped = {VCardReader::kNameHeader, VCardReader::kPhoneHeader, VCardReader::kOtherPhoneHeader,

@@ -41,6 +41,26 @@ bool IsBlank(QByteArrayView text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
 }
 
+// Where the first line with more than spaces and tabs in it starts (the text's end when there
+// is none), and how many lines come before it.
+std::pair<qsizetype, int> FirstLineWithText(QByteArrayView text)
+{
+    qsizetype start = 0;
+    int lines = 0;
+    while (true) {
+        qsizetype at = start;
+        while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+            ++at;
+        if (at == text.size())
+            return {at, lines};
+        if (text[at] != '\r' && text[at] != '\n')
+            return {start, lines};
+        at += text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n' ? 2 : 1;
+        start = at;
+        ++lines;
+    }
+}
+
 // At most how many lines and fields the text has (CR LF counts twice here): each field ends at
 // a delimiter, a line end or the end of the text. Room reserved beyond what is used is never
 // touched, so it takes address space but no memory.
@@ -73,6 +93,7 @@ void DelimitedFile::Clear()
     m_rowStarts = {};
     m_lastError.clear();
     m_unclosedQuoteLine = 0;
+    m_stoppedAtLine = 0;
 }
 
 bool DelimitedFile::Fail(const char* text)
@@ -86,6 +107,28 @@ bool DelimitedFile::Read(const QString& fileName, std::uint32_t flags)
     Clear();
     m_fileName = fileName;
     m_readFlags = flags;
+    // Memory the system will not give fails the read, wherever it runs short.
+    try {
+        return ReadFile(fileName);
+    } catch (const std::bad_alloc&) {
+        return Fail(kUnknownError);
+    }
+}
+
+bool DelimitedFile::ReadBytes(const QByteArray& bytes, const QString& fileName, std::uint32_t flags)
+{
+    Clear();
+    m_fileName = fileName;
+    m_readFlags = flags;
+    try {
+        return Load(bytes);
+    } catch (const std::bad_alloc&) {
+        return Fail(kUnknownError);
+    }
+}
+
+bool DelimitedFile::ReadFile(const QString& fileName)
+{
     // Looked at before it is opened: opening a pipe waits for a writer, and a device never ends.
     QFile file(fileName);
     if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
@@ -94,12 +137,7 @@ bool DelimitedFile::Read(const QString& fileName, std::uint32_t flags)
     }
     if (file.size() > kMaxFileSize)
         return Fail(kUnknownError);
-    QByteArray bytes;
-    try {
-        bytes = file.readAll();
-    } catch (const std::bad_alloc&) {
-        return Fail(kUnknownError);
-    }
+    QByteArray bytes = file.readAll();
     // A file that grew while it was read is held to the same bound.
     if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize)
         return Fail(kUnknownError);
@@ -107,43 +145,31 @@ bool DelimitedFile::Read(const QString& fileName, std::uint32_t flags)
     return Load(std::move(bytes));
 }
 
-bool DelimitedFile::ReadBytes(const QByteArray& bytes, const QString& fileName, std::uint32_t flags)
-{
-    Clear();
-    m_fileName = fileName;
-    m_readFlags = flags;
-    return Load(bytes);
-}
-
 bool DelimitedFile::Load(QByteArray bytes)
 {
-    try {
-        if (ContactText::IsUtf16(bytes))
-            bytes = ContactText::ToUtf8(bytes);
-        const QByteArrayView body = ContactText::WithoutBom(bytes);
-        if (body.isEmpty())
-            return Fail(kFileEmpty);
-        if (LooksLikeVCard(m_fileName, body)) {
-            // The cards' own character sets apply to the bytes as they are.
-            VCardReader cards;
-            return cards.Read(bytes, *this) || Fail(kUnknownError);
-        }
-        // UTF-8 is split where it lies; anything else is converted first, once. (The whole
-        // bytes go to the conversion: what follows a UTF-8 byte-order mark is never UTF-16.)
-        qsizetype begin = bytes.size() - body.size();
-        if (!ContactText::IsUtf8(body)) {
-            bytes = ContactText::ToUtf8(bytes);
-            begin = 0;
-        }
-        if (bytes.size() == begin)
-            return Fail(kFileEmpty);
-        if (bytes.size() > kMaxBuffer)
-            return Fail(kUnknownError);
-        m_text = std::move(bytes);
-        return ParseDelimited(begin);
-    } catch (const std::bad_alloc&) {
-        return Fail(kUnknownError);
+    if (ContactText::IsUtf16(bytes))
+        bytes = ContactText::ToUtf8(bytes);
+    const QByteArrayView body = ContactText::WithoutBom(bytes);
+    if (body.isEmpty())
+        return Fail(kFileEmpty);
+    if (LooksLikeVCard(m_fileName, body)) {
+        // The cards' own character sets apply to the bytes as they are.
+        VCardReader cards;
+        return cards.Read(bytes, *this) || Fail(kUnknownError);
     }
+    // UTF-8 is split where it lies; anything else is converted first, once. (The whole
+    // bytes go to the conversion: what follows a UTF-8 byte-order mark is never UTF-16.)
+    qsizetype begin = bytes.size() - body.size();
+    if (!ContactText::IsUtf8(body)) {
+        bytes = ContactText::ToUtf8(bytes);
+        begin = 0;
+    }
+    if (bytes.size() == begin)
+        return Fail(kFileEmpty);
+    if (bytes.size() > kMaxBuffer)
+        return Fail(kUnknownError);
+    m_text = std::move(bytes);
+    return ParseDelimited(begin);
 }
 
 DelimitedFile::Text DelimitedFile::Place(qsizetype offset, qsizetype length) const
@@ -166,11 +192,14 @@ int DelimitedFile::AddColumn(QByteArrayView header)
     return HeaderCount() - 1;
 }
 
-void DelimitedFile::StartRow()
+bool DelimitedFile::StartRow(int line)
 {
-    if (m_cells.size() >= static_cast<std::size_t>(kMaxBuffer))
-        throw std::bad_alloc();
+    if (RowCount() >= kMaxRows || m_cells.size() >= static_cast<std::size_t>(kMaxCells)) {
+        m_stoppedAtLine = line;
+        return false;
+    }
     m_rowStarts.push_back(static_cast<std::uint32_t>(m_cells.size()));
+    return true;
 }
 
 void DelimitedFile::AddCell(int column, QByteArrayView text)
@@ -190,9 +219,15 @@ void DelimitedFile::AddCell(int column, QByteArrayView text)
 
 bool DelimitedFile::ParseDelimited(qsizetype begin)
 {
+    // Some exports start with an empty line; the header is the first line with text in it.
+    const auto [header, linesBefore] = FirstLineWithText(QByteArrayView(m_text).sliced(begin));
+    begin += header;
+    if (begin == m_text.size())
+        return Fail(kFileEmpty);
     const std::span<char> text(m_text.data() + begin, static_cast<std::size_t>(m_text.size() - begin));
-    const char delimiter = FieldSplitter::FindDelimiter(QByteArrayView(text.data(), m_text.size() - begin), kMaxLogicalLine);
-    FieldSplitter splitter(text, delimiter, kMaxLogicalLine);
+    const QByteArrayView all(text.data(), m_text.size() - begin);
+    const char delimiter = FieldSplitter::FindDelimiter(all, kMaxLogicalLine);
+    FieldSplitter splitter(text, delimiter, kMaxLogicalLine, 1 + linesBefore);
     FieldSplitter::Field field;
     const auto viewOf = [&](const FieldSplitter::Field& f) { return QByteArrayView(text.data() + f.offset, f.length); };
 
@@ -201,51 +236,68 @@ bool DelimitedFile::ParseDelimited(qsizetype begin)
     FieldSplitter::Status status;
     while ((status = splitter.Next(field)) == FieldSplitter::Status::Field) {
         const QByteArrayView raw = viewOf(field);
-        const QByteArrayView header = raw.trimmed();
-        m_headers.push_back(Place(begin + field.offset + (header.data() - raw.data()), header.size()));
+        const QByteArrayView trimmed = raw.trimmed();
+        m_headers.push_back(Place(begin + field.offset + (trimmed.data() - raw.data()), trimmed.size()));
         if (field.endsRecord)
             break;
     }
     if (status == FieldSplitter::Status::TooLong)
         return Fail(kUnknownError);
 
-    // Room for as many rows and cells as the text can have, made at once: grown by doubling,
-    // the old and the new storage are held together, up to three times what the cells need.
-    // Room the system will not give for a text of odd shape is only a lost shortcut.
-    const auto [lines, fields] = CountLinesAndFields(QByteArrayView(text.data(), m_text.size() - begin), delimiter);
+    // Room for as many rows and cells as the text can have, up to the bounds, made at once:
+    // grown by doubling, the old and the new storage are held together, up to three times what
+    // the cells need. Room the system will not give for a text of odd shape is only a lost
+    // shortcut.
+    const auto [lines, fields] = CountLinesAndFields(all, delimiter);
     try {
-        m_rowStarts.reserve(static_cast<std::size_t>(lines));
-        m_cells.reserve(static_cast<std::size_t>(std::min(fields, lines * static_cast<qsizetype>(m_headers.size()))));
+        m_rowStarts.reserve(static_cast<std::size_t>(std::min(lines, qsizetype(kMaxRows))));
+        m_cells.reserve(static_cast<std::size_t>(
+            std::min({fields, lines * static_cast<qsizetype>(m_headers.size()), qsizetype(kMaxCells)})));
     } catch (const std::bad_alloc&) {
     }
 
     // Fields past the last column are dropped; missing and empty ones are not kept, and read as
-    // empty.
+    // empty. A record is a row or a blank line only at its end, so one past the bounds is read
+    // to its end before the reading stops at its line.
     const auto columns = static_cast<std::uint32_t>(m_headers.size());
     std::uint32_t column = 0;
     std::size_t rowStart = m_cells.size();
     bool blank = true;
+    bool tooManyCells = false;
+    const auto stop = [&] {
+        m_cells.resize(rowStart);
+        m_stoppedAtLine = splitter.RecordLine();
+        return true;
+    };
     while ((status = splitter.Next(field)) == FieldSplitter::Status::Field) {
         if (column < columns && field.length > 0) {
-            m_cells.push_back({Place(begin + field.offset, field.length), column});
             blank = blank && IsBlank(viewOf(field));
+            if (m_cells.size() < static_cast<std::size_t>(kMaxCells))
+                m_cells.push_back({Place(begin + field.offset, field.length), column});
+            else
+                tooManyCells = true;
         }
         ++column;
         if (!field.endsRecord)
             continue;
         if (blank) {
             m_cells.resize(rowStart);
+        } else if (tooManyCells || RowCount() >= kMaxRows) {
+            return stop();
         } else {
-            if (rowStart >= static_cast<std::size_t>(kMaxBuffer))
-                throw std::bad_alloc();
             m_rowStarts.push_back(static_cast<std::uint32_t>(rowStart));
         }
         column = 0;
         rowStart = m_cells.size();
         blank = true;
+        tooManyCells = false;
     }
-    if (status == FieldSplitter::Status::TooLong)
+    if (status == FieldSplitter::Status::TooLong) {
+        // Past the bounds no line is read, however long.
+        if (tooManyCells || RowCount() >= kMaxRows)
+            return stop();
         return Fail(kUnknownError);
+    }
     m_unclosedQuoteLine = splitter.UnclosedQuoteLine();
     return true;
 }

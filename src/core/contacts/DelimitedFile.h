@@ -16,10 +16,10 @@
 //
 // The headers and cells all live in one UTF-8 buffer: for a UTF-8 file it is the file's own
 // bytes, its fields taken out in place; for any other it is the file converted once. A cell is
-// its place in that buffer and its column, and a row keeps only the cells that are not empty, so
-// no file takes more than a small multiple of its size, whatever its shape: beside the text, 12
-// bytes for each cell that is not empty and 4 for each row, nothing for an empty cell or a blank
-// line.
+// its place in that buffer and its column, and a row keeps only the cells that are not empty:
+// beside the text, 12 bytes for each cell that is not empty and 4 for each row, nothing for an
+// empty cell or a blank line. The reading stops at kMaxRows rows or kMaxCells cells, so that
+// beside the text no file takes more than about 50 MB, whatever its shape.
 class DelimitedFile {
 public:
     static constexpr std::uint32_t READ_AS_STRING = 2;
@@ -27,6 +27,10 @@ public:
     static constexpr qsizetype kMaxLogicalLine = qsizetype(1) << 20;
     // Far beyond any contacts export; a larger file is refused before it is read.
     static constexpr qint64 kMaxFileSize = qint64(256) << 20;
+    // No phone book takes more than a few thousand contacts, so a file's rows beyond these are
+    // of no use to an import; the reading stops before them, and keeps what it has read.
+    static constexpr int kMaxRows = 100'000;
+    static constexpr int kMaxCells = 4'000'000;
 
     static const char* const kUnknownError;
     static const char* const kGetStringFailed;
@@ -57,14 +61,20 @@ public:
     // The line (from 1) that opened a quoted field that never closes; 0 when every one closed.
     // The read goes on with what the field holds up to the end of the file.
     int UnclosedQuoteLine() const { return m_unclosedQuoteLine; }
+    // The line (from 1) where the reading stopped, at kMaxRows rows or kMaxCells cells: the
+    // line that starts the first row, or card, not read. 0 when the whole file was read.
+    int StoppedAtLine() const { return m_stoppedAtLine; }
     // For each column: whether some row has a cell in it that is not empty.
     std::vector<bool> ColumnsWithValues() const;
 
     // For readers that build the table themselves (VCardReader), on an empty one: a column
     // named `header` (UTF-8), and its index.
     int AddColumn(QByteArrayView header);
-    // A row after the last; its cells come with AddCell.
-    void StartRow();
+    // A row after the last, for the record that starts on `line` (from 1); its cells come with
+    // AddCell. False, and no row, when the table holds kMaxRows rows or kMaxCells cells: the
+    // reader stops there, and StoppedAtLine() tells `line`. The cells of a row started are all
+    // kept, so a reader whose rows have many cells bounds them itself.
+    bool StartRow(int line);
     // The cell of the last row in `column`, from UTF-8 text; an empty text is no cell, and a
     // column that has a cell in this row already keeps the first.
     void AddCell(int column, QByteArrayView text);
@@ -82,6 +92,7 @@ private:
 
     void Clear();
     bool Fail(const char* text);
+    bool ReadFile(const QString& fileName);
     bool Load(QByteArray bytes);
     // Splits m_text from `begin` in place into headers and rows.
     bool ParseDelimited(qsizetype begin);
@@ -94,6 +105,7 @@ private:
     // A table built with AddColumn and AddCell is read as strings.
     std::uint32_t m_readFlags = READ_AS_STRING;
     int m_unclosedQuoteLine = 0;
+    int m_stoppedAtLine = 0;
     QString m_fileName;
     QString m_lastError;
     QByteArray m_text;

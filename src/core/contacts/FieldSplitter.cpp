@@ -44,8 +44,8 @@ qsizetype CountDelimiters(QByteArrayView text, char delimiter)
 
 }  // namespace
 
-FieldSplitter::FieldSplitter(std::span<char> text, char delimiter, qsizetype maxRecord)
-    : m_text(text), m_delimiter(delimiter), m_maxRecord(maxRecord)
+FieldSplitter::FieldSplitter(std::span<char> text, char delimiter, qsizetype maxRecord, int firstLine)
+    : m_text(text), m_delimiter(delimiter), m_maxRecord(maxRecord), m_line(firstLine), m_recordLine(firstLine)
 {
     for (auto* ends : {&m_endsPlain, &m_endsQuoted}) {
         (*ends)[static_cast<unsigned char>('\r')] = true;
@@ -72,6 +72,7 @@ FieldSplitter::Status FieldSplitter::Next(Field& field)
         if (m_read >= size)
             return Status::End;
         m_recordStart = m_read;
+        m_recordLine = m_line;
     }
     char* const text = m_text.data();
     // The record may not be read past this; reaching it before the text's end is too long.
@@ -139,11 +140,14 @@ FieldSplitter::Status FieldSplitter::Next(Field& field)
 char FieldSplitter::FindDelimiter(QByteArrayView text, qsizetype maxRecord)
 {
     text = text.first(std::min(text.size(), maxRecord));
-    if (CountDelimiters(text, ',') > 0)
-        return ',';
-    const qsizetype semicolons = CountDelimiters(text, ';');
-    const qsizetype tabs = CountDelimiters(text, '\t');
-    if (semicolons == 0 && tabs == 0)
-        return ',';
-    return tabs > semicolons ? '\t' : ';';
+    // In the order that wins a tie; a later one must have more to win.
+    char best = ',';
+    qsizetype most = CountDelimiters(text, best);
+    for (const char delimiter : {';', '\t'}) {
+        if (const qsizetype count = CountDelimiters(text, delimiter); count > most) {
+            best = delimiter;
+            most = count;
+        }
+    }
+    return best;
 }

@@ -24,18 +24,24 @@ public:
     enum class Status { Field, End, TooLong };
 
     // Splits `text`, which it rewrites, on `delimiter`; a record of more than `maxRecord` bytes
-    // (as written, quotes and line breaks included) stops the splitting.
-    FieldSplitter(std::span<char> text, char delimiter, qsizetype maxRecord);
+    // (as written, quotes and line breaks included) stops the splitting. The text starts on
+    // line `firstLine` of its file, which the lines told count from.
+    FieldSplitter(std::span<char> text, char delimiter, qsizetype maxRecord, int firstLine);
 
     // The next field, or End after the last record, or TooLong. A record ending in a delimiter
     // ends with one more, empty, field; an empty line is a record of one empty field.
     Status Next(Field& field);
     // The line (from 1) that opened a quoted field the text ended in; 0 while there is none.
     int UnclosedQuoteLine() const { return m_unclosedQuoteLine; }
+    // The line that the record of the last field starts on.
+    int RecordLine() const { return m_recordLine; }
 
-    // The delimiter of a file that starts with `text`: a comma when its first record has one
-    // outside quotes (or has none of semicolons and tabs either), else whichever of semicolon and
-    // tab it has more of. Only the first `maxRecord` bytes are looked at.
+    // The delimiter of a file that starts with `text`: whichever of comma, semicolon and tab its
+    // first record has most of outside quotes, a comma before a semicolon before a tab when
+    // they are as many; a comma when it has none of them (one column). Headers name columns
+    // such as "Phone, private" or "Phone (home, work)" with a comma in them unquoted, but seldom
+    // more of them than there are delimiters between the columns. Only the first `maxRecord`
+    // bytes are looked at.
     static char FindDelimiter(QByteArrayView text, qsizetype maxRecord);
 
 private:
@@ -51,6 +57,7 @@ private:
     qsizetype m_read = 0;
     qsizetype m_recordStart = 0;
     bool m_inRecord = false;
-    int m_line = 1;
+    int m_line;
+    int m_recordLine;
     int m_unclosedQuoteLine = 0;
 };

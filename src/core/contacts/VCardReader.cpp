@@ -22,6 +22,17 @@ constexpr int kNameColumn = 0;
 constexpr int kPhoneColumn = 1;
 constexpr char kQuote = '"';
 constexpr char kOtherPhone[] = "Other Phone";
+// Name, Phone, the typed columns, Other Phone, Organization and Categories.
+constexpr int kMaxCellsPerCard = 2 + VCardReader::kMaxTypedColumns + 3;
+static_assert(qint64(DelimitedFile::kMaxRows) * kMaxCellsPerCard <= DelimitedFile::kMaxCells,
+              "the cards' rows bound their cells");
+
+// Apple's own labels ("_$!<HomeFAX>!$_") that are more than one type or another word for
+// one; any other of its labels is the type it names ("_$!<Main>!$_", "_$!<Pager>!$_").
+constexpr std::pair<const char*, const char*> kAppleLabelTypes[] = {
+    {"Mobile", "cell"}, {"HomeFAX", "home,fax"}, {"WorkFAX", "work,fax"}, {"OtherFAX", "fax"}};
+constexpr char kAppleLabelStart[] = "_$!<";
+constexpr char kAppleLabelEnd[] = ">!$_";
 
 bool Is(QByteArrayView text, const char* word)
 {
@@ -118,16 +129,33 @@ QByteArrayView Component(QByteArrayView text, int index)
     return n == index ? text.sliced(from) : QByteArrayView();
 }
 
-// The number of a TEL value, plain or a tel: address.
-QByteArrayView NumberOf(QByteArrayView value)
+// The number of a TEL value, plain or a tel: address; a view of the value or of `out`. A tel:
+// address's extension follows its number as people write one ("+1-555-555-5555 ext. 102"),
+// which the import dials after a pause; its other parameters (phone-context, isub) are no part
+// of what is dialled.
+QByteArrayView NumberOf(QByteArrayView value, QByteArray& out)
 {
     value = value.trimmed();
-    if (value.size() >= 4 && Is(value.first(4), "tel:")) {
-        value = value.sliced(4);
-        if (const qsizetype semicolon = value.indexOf(';'); semicolon >= 0)
-            value = value.first(semicolon);  // ;ext=..., ;phone-context=...
-    }
-    return value;
+    if (value.size() < 4 || !Is(value.first(4), "tel:"))
+        return value;
+    value = value.sliced(4);
+    const qsizetype semicolon = value.indexOf(';');
+    if (semicolon < 0)
+        return value;
+    const QByteArrayView number = value.first(semicolon).trimmed();
+    QByteArrayView extension;
+    ForEachPart(value.sliced(semicolon + 1), ';', [&](QByteArrayView parameter) {
+        const qsizetype eq = parameter.indexOf('=');
+        if (eq > 0 && extension.isEmpty() && Is(parameter.first(eq).trimmed(), "ext"))
+            extension = parameter.sliced(eq + 1).trimmed();
+    });
+    if (number.isEmpty() || extension.isEmpty())
+        return number;
+    out.resize(0);
+    out.append(number);
+    out.append(" ext. ");
+    out.append(extension);
+    return out;
 }
 
 bool IsAscii(QByteArrayView text)
@@ -154,6 +182,7 @@ QByteArrayView VCardReader::NextPhysicalLine()
     const char* const data = m_bytes.data();
     const qsizetype size = m_bytes.size();
     const qsizetype start = m_at;
+    ++m_physicalLines;
     qsizetype end = start;
     while (end < size && data[end] != '\n' && data[end] != '\r')
         ++end;
@@ -171,6 +200,7 @@ bool VCardReader::NextLine(QByteArrayView& line)
     if (m_at >= m_bytes.size())
         return false;
     line = NextPhysicalLine();
+    m_lineStart = m_physicalLines;
     bool copied = false;
     int quotedPrintable = -1;  // not known until a line ends with "="
     while (m_at < m_bytes.size()) {
@@ -201,34 +231,46 @@ bool VCardReader::NextLine(QByteArrayView& line)
     return true;
 }
 
+void VCardReader::TakeType(QByteArrayView type, Parameters& p, bool label)
+{
+    type = type.trimmed();
+    if (type.isEmpty())
+        return;
+    if (Is(type, "quoted-printable")) {
+        p.quotedPrintable = true;
+        return;
+    }
+    if (Is(type, "pref")) {
+        p.preferred = true;
+        return;
+    }
+    p.mobile = p.mobile || Is(type, "cell") || Is(type, "mobile");
+    p.fax = p.fax || Is(type, "fax");
+    p.pager = p.pager || Is(type, "pager");
+    if (!label || Is(type, "voice") || Is(type, "internet"))
+        return;
+    // "HOME,VOICE" and "home" alike make "Home Phone".
+    if (!m_label.isEmpty())
+        m_label += ' ';
+    const qsizetype word = m_label.size();
+    for (const char c : type)
+        m_label += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    if (m_label[word] >= 'a' && m_label[word] <= 'z')
+        m_label[word] = static_cast<char>(m_label[word] - 'a' + 'A');
+}
+
+void VCardReader::FinishLabel()
+{
+    m_label += m_label.isEmpty() ? QByteArrayView(kOtherPhone) : QByteArrayView(" Phone");
+    if (!m_fileIsUtf8 && !ContactText::IsUtf8(m_label))
+        m_label = Cp1252ToUtf8(m_label);
+}
+
 VCardReader::Parameters VCardReader::ParseParameters(QByteArrayView head, bool label)
 {
     Parameters p;
     if (label)
         m_label.resize(0);
-    const auto takeType = [&](QByteArrayView type) {
-        type = type.trimmed();
-        if (type.isEmpty())
-            return;
-        if (Is(type, "quoted-printable")) {
-            p.quotedPrintable = true;
-        } else if (Is(type, "pref")) {
-            p.preferred = true;
-        } else {
-            if (Is(type, "cell") || Is(type, "mobile"))
-                p.mobile = true;
-            if (!label || Is(type, "voice") || Is(type, "internet"))
-                return;
-            // "HOME,VOICE" and "home" alike make "Home Phone".
-            if (!m_label.isEmpty())
-                m_label += ' ';
-            const qsizetype word = m_label.size();
-            for (const char c : type)
-                m_label += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-            if (m_label[word] >= 'a' && m_label[word] <= 'z')
-                m_label[word] = static_cast<char>(m_label[word] - 'a' + 'A');
-        }
-    };
     bool name = true;
     ForEachPart(head, ';', [&](QByteArrayView param) {
         if (std::exchange(name, false))
@@ -249,15 +291,12 @@ VCardReader::Parameters VCardReader::ParseParameters(QByteArrayView head, bool l
         } else if (Is(key, "TYPE")) {
             qsizetype from = 0;
             for (qsizetype comma; (comma = value.indexOf(',', from)) >= 0; from = comma + 1)
-                takeType(value.sliced(from, comma - from));
-            takeType(value.sliced(from));
+                TakeType(value.sliced(from, comma - from), p, label);
+            TakeType(value.sliced(from), p, label);
         }
     });
-    if (label) {
-        m_label += m_label.isEmpty() ? QByteArrayView(kOtherPhone) : QByteArrayView(" Phone");
-        if (!m_fileIsUtf8 && !ContactText::IsUtf8(m_label))
-            m_label = Cp1252ToUtf8(m_label);
-    }
+    if (label)
+        FinishLabel();
     return p;
 }
 
@@ -301,7 +340,23 @@ void VCardReader::StartCard()
     m_card.organisation.resize(0);
     m_card.categories.resize(0);
     m_card.phones.clear();
-    m_card.phoneText.resize(0);
+    m_card.labels.clear();
+    m_card.text.resize(0);
+    m_card.line = m_lineStart;
+}
+
+VCardReader::Piece VCardReader::Store(QByteArrayView text)
+{
+    // The card's numbers, labels and groups share one buffer, which the next card reuses.
+    QByteArray& store = m_card.text;
+    const std::uint32_t at = Offset(store.size() + text.size()) - static_cast<std::uint32_t>(text.size());
+    store.append(text);
+    return {at, static_cast<std::uint32_t>(text.size())};
+}
+
+QByteArrayView VCardReader::TextOf(Piece piece) const
+{
+    return QByteArrayView(m_card.text).sliced(piece.offset, piece.length);
 }
 
 void VCardReader::Take(QByteArrayView line, DelimitedFile& into)
@@ -313,8 +368,11 @@ void VCardReader::Take(QByteArrayView line, DelimitedFile& into)
     const QByteArrayView value = line.sliced(colon + 1);
     const qsizetype semicolon = head.indexOf(';');
     QByteArrayView name = (semicolon < 0 ? head : head.first(semicolon)).trimmed();
-    if (const qsizetype dot = name.lastIndexOf('.'); dot >= 0)
-        name = name.sliced(dot + 1);  // without its group
+    QByteArrayView group;
+    if (const qsizetype dot = name.lastIndexOf('.'); dot >= 0) {
+        group = name.first(dot);
+        name = name.sliced(dot + 1);
+    }
 
     if (Is(name, "BEGIN")) {
         if (Is(value.trimmed(), "VCARD")) {
@@ -331,7 +389,11 @@ void VCardReader::Take(QByteArrayView line, DelimitedFile& into)
         return;
     }
     const bool tel = Is(name, "TEL");
-    if (!tel && !Is(name, "N") && !Is(name, "FN") && !Is(name, "ORG") && !Is(name, "CATEGORIES"))
+    const bool groupLabel = !group.isEmpty() && Is(name, "X-ABLABEL");
+    if (!tel && !groupLabel && !Is(name, "N") && !Is(name, "FN") && !Is(name, "ORG") && !Is(name, "CATEGORIES"))
+        return;
+    if ((tel && m_card.phones.size() >= std::size_t{kMaxCardNumbers}) ||
+        (groupLabel && m_card.labels.size() >= std::size_t{kMaxCardNumbers}))
         return;
     const Parameters p = ParseParameters(head, tel);
     const QByteArrayView text = DecodeValue(value, p);
@@ -347,19 +409,52 @@ void VCardReader::Take(QByteArrayView line, DelimitedFile& into)
         if (!m_card.categories.isEmpty() && !text.trimmed().isEmpty())
             m_card.categories += ',';
         AppendUnescaped(text.trimmed(), m_card.categories);
+    } else if (groupLabel) {
+        m_cell.resize(0);
+        AppendUnescaped(text.trimmed(), m_cell);
+        if (!m_cell.isEmpty())
+            m_card.labels.push_back({Store(group), Store(m_cell)});
     } else {
         m_cell.resize(0);
         AppendUnescaped(text, m_cell);
-        const QByteArrayView number = NumberOf(m_cell);
+        const QByteArrayView number = NumberOf(m_cell, m_number);
         if (number.isEmpty())
             return;
-        // The card's numbers and labels share one buffer, which the next card reuses.
-        QByteArray& store = m_card.phoneText;
-        const std::uint32_t at = Offset(store.size() + number.size() + m_label.size()) - number.size() - m_label.size();
-        store.append(number);
-        store.append(m_label);
-        m_card.phones.push_back({at, static_cast<std::uint32_t>(number.size()), at + static_cast<std::uint32_t>(number.size()),
-                                 static_cast<std::uint32_t>(m_label.size()), p.preferred, p.mobile});
+        m_card.phones.push_back({Store(number), Store(m_label), Store(group), p.preferred, p.mobile, !p.fax && !p.pager});
+    }
+}
+
+void VCardReader::ApplyGroupLabels()
+{
+    for (Phone& phone : m_card.phones) {
+        if (phone.group.length == 0)
+            continue;
+        const auto found = std::find_if(m_card.labels.begin(), m_card.labels.end(), [&](const GroupLabel& l) {
+            return TextOf(l.group).compare(TextOf(phone.group), Qt::CaseInsensitive) == 0;
+        });
+        if (found == m_card.labels.end())
+            continue;
+        QByteArrayView label = TextOf(found->label);
+        Parameters p;
+        m_label.resize(0);
+        if (label.size() >= 8 && label.startsWith(kAppleLabelStart) && label.endsWith(kAppleLabelEnd)) {
+            label = label.sliced(4, label.size() - 8);
+            const auto known = std::find_if(std::begin(kAppleLabelTypes), std::end(kAppleLabelTypes),
+                                            [&](const auto& apple) { return Is(label, apple.first); });
+            if (known == std::end(kAppleLabelTypes))
+                TakeType(label, p, true);
+            else
+                ForEachPart(QByteArrayView(known->second), ',', [&](QByteArrayView type) { TakeType(type, p, true); });
+        } else {
+            // The user's own label names the column as it is written; one that says "Fax" is
+            // still a fax.
+            TakeType(label, p, false);
+            m_label.append(label);
+        }
+        FinishLabel();
+        phone.label = Store(m_label);
+        phone.mobile = phone.mobile || p.mobile;
+        phone.voice = phone.voice && !p.fax && !p.pager;
     }
 }
 
@@ -403,8 +498,12 @@ int VCardReader::PhoneColumn(QByteArrayView label, DelimitedFile& into)
 void VCardReader::EndCard(DelimitedFile& into)
 {
     m_inCard = false;
+    if (!into.StartRow(m_card.line)) {
+        m_full = true;
+        return;
+    }
     ++m_cards;
-    into.StartRow();
+    ApplyGroupLabels();
     const Card& c = m_card;
     const QByteArrayView given = QByteArrayView(c.given).trimmed();
     const QByteArrayView family = QByteArrayView(c.family).trimmed();
@@ -422,22 +521,20 @@ void VCardReader::EndCard(DelimitedFile& into)
     }
     into.AddCell(kNameColumn, m_cell);
 
-    const auto text = [&c](std::uint32_t offset, std::uint32_t length) {
-        return QByteArrayView(c.phoneText).sliced(offset, length);
-    };
-    // The main number: preferred, else mobile, else the first.
+    // The main number is one to call: the preferred, else the mobile, else the first. A fax
+    // marked preferred is the one to send faxes to, and a pager takes no calls.
     const auto phones = c.phones.begin(), end = c.phones.end();
-    auto main = std::find_if(phones, end, [](const Phone& p) { return p.preferred; });
+    auto main = std::find_if(phones, end, [](const Phone& p) { return p.voice && p.preferred; });
     if (main == end)
-        main = std::find_if(phones, end, [](const Phone& p) { return p.mobile; });
+        main = std::find_if(phones, end, [](const Phone& p) { return p.voice && p.mobile; });
     if (main == end)
-        main = phones;
+        main = std::find_if(phones, end, [](const Phone& p) { return p.voice; });
     if (main != end)
-        into.AddCell(kPhoneColumn, text(main->number, main->numberLength));
+        into.AddCell(kPhoneColumn, TextOf(main->number));
     m_seen.clear();
     for (auto p = phones; p != end; ++p)
         if (p != main)
-            into.AddCell(PhoneColumn(text(p->label, p->labelLength), into), text(p->number, p->numberLength));
+            into.AddCell(PhoneColumn(TextOf(p->label), into), TextOf(p->number));
 
     if (!organisation.isEmpty()) {
         if (m_organizationColumn < 0)
@@ -455,6 +552,8 @@ bool VCardReader::Read(QByteArrayView bytes, DelimitedFile& into)
 {
     m_bytes = ContactText::WithoutBom(bytes);
     m_at = 0;
+    m_physicalLines = m_lineStart = 0;
+    m_full = false;
     m_fileIsUtf8 = ContactText::IsUtf8(m_bytes);
     m_inCard = false;
     m_cards = 0;
@@ -465,9 +564,9 @@ bool VCardReader::Read(QByteArrayView bytes, DelimitedFile& into)
     into.AddColumn(kPhoneHeader.toUtf8());
 
     QByteArrayView line;
-    while (NextLine(line))
+    while (!m_full && NextLine(line))
         Take(line, into);
-    if (m_inCard)
+    if (m_inCard && !m_full)
         EndCard(into);
     return m_cards > 0;
 }

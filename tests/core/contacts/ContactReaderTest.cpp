@@ -94,13 +94,84 @@ TEST_F(ContactReader, ExportsInOtherLanguagesAndEncodingsReadAsTheirColumns)
     ASSERT_EQ(f.RowCount(), 2);
     EXPECT_EQ(Row(f, 0), QStringList({"Ann Lee", "555 0101"}));
     EXPECT_EQ(Row(f, 1), QStringList({"BoDahl", "555 0102"}));
+}
 
-    // A header with semicolons and tabs is split on the one it has more of, and one with a
-    // comma stays a comma file.
+TEST_F(ContactReader, TheHeaderSplitsOnTheDelimiterItHasMostOfAfterAnyBlankLines)
+{
+    DelimitedFile f;
+    // Excel in German saves "CSV (Trennzeichen-getrennt)" with semicolons, and leaves the
+    // commas of the column names unquoted; this one starts with an empty line.
+    ASSERT_TRUE(f.Read(Write("Telefonliste.csv", Windows1252(QString::fromUtf8(
+                                                     "\r\nName;Telefon, privat;Telefon, gesch\u00e4ftlich;Mobil\r\n"
+                                                     "Ann Lee;030 1111;030 2222;0170 3333\r\n")))));
+    EXPECT_EQ(f.Headers(), QStringList({"Name", "Telefon, privat", QString::fromUtf8("Telefon, gesch\u00e4ftlich"), "Mobil"}));
+    EXPECT_EQ(Row(f, 0), QStringList({"Ann Lee", "030 1111", "030 2222", "0170 3333"}));
+
+    // Excel's "Unicode text" with a comma in a column's name, after a line of spaces.
+    ASSERT_TRUE(f.Read(Write("unicode.txt", Utf16(QStringLiteral("  \r\nName\tPhone (home, work)\tE-mail\r\n"
+                                                                "Ann Lee\t555 0101\tann@example.com\r\n"),
+                                                 true))));
+    EXPECT_EQ(f.Headers(), QStringList({"Name", "Phone (home, work)", "E-mail"}));
+    EXPECT_EQ(Row(f, 0), QStringList({"Ann Lee", "555 0101", "ann@example.com"}));
+
+    // A header with as many commas as semicolons is a comma file, and one with more tabs than
+    // semicolons a tab file.
+    ASSERT_TRUE(f.Read(Write("commas.csv", "Name,Notes; misc\nAnn,a;b\n")));
+    EXPECT_EQ(Row(f, 0), QStringList({"Ann", "a;b"}));
     ASSERT_TRUE(f.Read(Write("tabs.txt", "Name\tPhone\tNote; short\nAnn\t1\ta;b\n")));
     EXPECT_EQ(Row(f, 0), QStringList({"Ann", "1", "a;b"}));
-    ASSERT_TRUE(f.Read(Write("commas.csv", "Name,Phone;Fax;Mobile\nAnn,1;2;3\n")));
-    EXPECT_EQ(Row(f, 0), QStringList({"Ann", "1;2;3"}));
+
+    // The lines told count the blank lines before the header.
+    ASSERT_TRUE(f.Read(Write("open.csv", "\n \t\nName,Phone\nAnn,\"111\n")));
+    EXPECT_EQ(f.Headers(), QStringList({"Name", "Phone"}));
+    EXPECT_EQ(f.UnclosedQuoteLine(), 4);
+    EXPECT_FALSE(f.Read(Write("blank.csv", "\r\n  \r\n")));
+    EXPECT_EQ(f.LastError(), QString::fromLatin1(DelimitedFile::kFileEmpty));
+}
+
+TEST_F(ContactReader, LongFilesAreReadUpToTheRowsAndCellsAnImportCanUse)
+{
+    DelimitedFile f;
+    // A column of 150 000 lines: the header on line 1, rows from line 2; the row after the
+    // last one kept starts on line 100 002.
+    QByteArray column;
+    for (int i = 0; i < 150'000; ++i)
+        column += "a\n";
+    ASSERT_TRUE(f.Read(Write("column.csv", column))) << f.LastError().toStdString();
+    EXPECT_EQ(f.RowCount(), DelimitedFile::kMaxRows);
+    EXPECT_EQ(f.StoppedAtLine(), 100'002);
+    EXPECT_EQ(Row(f, DelimitedFile::kMaxRows - 1), QStringList({"a"}));
+
+    // As many rows as are kept, then blank lines: the whole file is read.
+    column.truncate(2 * (1 + DelimitedFile::kMaxRows));
+    ASSERT_TRUE(f.Read(Write("exact.csv", column + "\n  \n")));
+    EXPECT_EQ(f.RowCount(), DelimitedFile::kMaxRows);
+    EXPECT_EQ(f.StoppedAtLine(), 0);
+
+    // 1000 columns of one-character cells: 4000 rows hold all the cells kept, and the reading
+    // stops at the next one's line.
+    constexpr int kColumns = 1000;
+    const int keptRows = DelimitedFile::kMaxCells / kColumns;
+    QByteArray line = "a";
+    for (int c = 1; c < kColumns; ++c)
+        line += ",a";
+    line += "\r\n";
+    QByteArray wide;
+    for (int r = 0; r < keptRows + 500; ++r)
+        wide += line;
+    ASSERT_TRUE(f.Read(Write("wide.csv", wide)));
+    EXPECT_EQ(f.RowCount(), keptRows);
+    EXPECT_EQ(f.StoppedAtLine(), keptRows + 2);
+    EXPECT_EQ(Row(f, keptRows - 1).size(), kColumns);
+
+    // A phone's export of more cards than rows are kept: one card of four lines each.
+    QByteArray cards;
+    for (int i = 0; i <= DelimitedFile::kMaxRows; ++i)
+        cards += "BEGIN:VCARD\r\nFN:Pat " + QByteArray::number(i) + "\r\nTEL:555 " + QByteArray::number(i) + "\r\nEND:VCARD\r\n";
+    ASSERT_TRUE(f.Read(Write("all.vcf", cards)));
+    EXPECT_EQ(f.RowCount(), DelimitedFile::kMaxRows);
+    EXPECT_EQ(f.StoppedAtLine(), 4 * DelimitedFile::kMaxRows + 1);
+    EXPECT_EQ(Row(f, DelimitedFile::kMaxRows - 1), QStringList({"Pat 99999", "555 99999"}));
 }
 
 TEST_F(ContactReader, QuotesOpenOnlyAtAFieldsStartAndOneLeftOpenIsReported)
@@ -224,6 +295,45 @@ TEST_F(ContactReader, PhoneExportsWithManyNumberTypesKeepEveryNumberInBoundedCol
     ASSERT_EQ(f.RowCount(), 1);
     EXPECT_EQ(Row(f, 0).value(0), QStringLiteral("Hans ") + expected.trimmed());
     EXPECT_EQ(Row(f, 0).value(1), QStringLiteral("555"));
+}
+
+TEST_F(ContactReader, CardsGiveANumberToCallNeverAFaxAndKeepExtensionsAndApplesLabels)
+{
+    // An iPhone's export: a work fax marked preferred beside a mobile; a number of a label of
+    // the user's own and one of Apple's (X-ABLabel of the same group), an e-mail's label that
+    // is no number's; a company with a fax alone.
+    const QByteArray iphone =
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nPRODID:-//Apple Inc.//iPhone OS 17.4//EN\r\n"
+        "N:Berg;Lena;;;\r\nFN:Lena Berg\r\nORG:Nordlicht GmbH;\r\n"
+        "TEL;type=WORK;type=FAX;type=pref:+49 40 555 0190\r\n"
+        "TEL;type=CELL;type=VOICE:+49 170 555 0101\r\n"
+        "item1.TEL:+49 40 555 0102\r\nitem1.X-ABLabel:Mum\r\n"
+        "item2.EMAIL;type=INTERNET:lena@example.com\r\nitem2.X-ABLabel:_$!<Other>!$_\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Okafor;Chidi;;;\r\nFN:Chidi Okafor\r\n"
+        "TEL;type=HOME;type=VOICE:+1 555 0111\r\n"
+        "item1.TEL:+1 555 0100\r\nitem1.X-ABLabel:_$!<Mobile>!$_\r\n"
+        "item2.TEL;type=pref:+1 555 0112\r\nitem2.X-ABLabel:_$!<HomeFAX>!$_\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:;;;;\r\nFN:\r\nORG:Hafen Logistik;\r\n"
+        "TEL;type=WORK;type=FAX:+49 40 555 0199\r\nEND:VCARD\r\n";
+    DelimitedFile f;
+    ASSERT_TRUE(f.Read(Write("Contacts.vcf", iphone))) << f.LastError().toStdString();
+    EXPECT_EQ(f.Headers(), QStringList({"Name", "Phone", "Work Fax Phone", "Mum Phone", "Organization", "Home Phone",
+                                       "Home Fax Phone"}));
+    ASSERT_EQ(f.RowCount(), 3);
+    EXPECT_EQ(Row(f, 0), QStringList({"Lena Berg", "+49 170 555 0101", "+49 40 555 0190", "+49 40 555 0102",
+                                      "Nordlicht GmbH", "", ""}));
+    EXPECT_EQ(Row(f, 1), QStringList({"Chidi Okafor", "+1 555 0100", "", "", "", "+1 555 0111", "+1 555 0112"}));
+    EXPECT_EQ(Row(f, 2), QStringList({"Hafen Logistik", "", "+49 40 555 0199", "", "Hafen Logistik", "", ""}));
+
+    // Version 4.0 writes numbers as tel: addresses, an extension among their parameters; a
+    // pager is no number to call either.
+    ASSERT_TRUE(f.Read(Write("v4.vcf", "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Front Desk\r\n"
+                                       "TEL;VALUE=uri;TYPE=pager;PREF=1:tel:+1-555-555-0199\r\n"
+                                       "TEL;VALUE=uri;TYPE=\"voice,work\":tel:+1-555-555-5555;ext=102\r\n"
+                                       "TEL;VALUE=uri;TYPE=home:tel:555-0123;phone-context=example.com\r\n"
+                                       "END:VCARD\r\n")));
+    EXPECT_EQ(f.Headers(), QStringList({"Name", "Phone", "Pager Phone", "Home Phone"}));
+    EXPECT_EQ(Row(f, 0), QStringList({"Front Desk", "+1-555-555-5555 ext. 102", "+1-555-555-0199", "555-0123"}));
 }
 
 TEST_F(ContactReader, FoldersPipesAndDevicesAreRefusedAtOnce)

@@ -131,7 +131,7 @@ TEST_F(Contacts, VCardsOfEachVersionBecomeNamePhoneAndTypedColumns)
     EXPECT_EQ(f.Headers(), QStringList({"Name", "Phone", "Home Phone", "Work Phone", "Fax Phone", "Organization"}));
     EXPECT_EQ(Row(f, 0), QStringList({QString::fromUtf8("J\u00f6rg M\u00fcller"), "0170 555 66", "+49 30 1234", "", "", ""}));
     EXPECT_EQ(Row(f, 1), QStringList({"Ada Lovelace", "07700 900123", "", "020 7946 0000", "", ""}));
-    EXPECT_EQ(Row(f, 2), QStringList({"Acme, Ltd", "+1-555-555-0100", "", "", "+1-555-555-0101", "Acme Ltd"}));
+    EXPECT_EQ(Row(f, 2), QStringList({"Acme, Ltd", "+1-555-555-0100 ext. 102", "", "", "+1-555-555-0101", "Acme Ltd"}));
     ASSERT_EQ(Import(path).result, Msg::Ok);
     EXPECT_EQ(added.value(0), QString::fromUtf8("J\u00f6rg M\u00fcller|017055566"));
 }
