@@ -123,6 +123,7 @@ ContactList ReadContacts(DelimitedFile& file, const ImportOptions& options)
 {
     ContactList list;
     list.unclosedQuoteLine = file.UnclosedQuoteLine();
+    list.stoppedAtLine = file.StoppedAtLine();
     const QStringList headers = file.Headers();
     const std::vector<int> order = options.NumberOrder(headers);
     const int first = options.map.Column(ImportFieldMap::kFirstName);

@@ -153,7 +153,9 @@ TEST_F(ContactImport, GoogleContactsWithSeveralNumbersInACellLabelsAndOrganisati
                            "1 contact was named after its organisation."}));
     ContactList broken = list;
     broken.unclosedQuoteLine = 12;
+    broken.stoppedAtLine = 100002;
     EXPECT_TRUE(ImportNotes(broken).front().startsWith("Line 12 opens a quoted field that never closes;"));
+    EXPECT_TRUE(ImportNotes(broken).value(1).endsWith("it was read up to line 100002."));
 
     // Google's older export: the whole name first, then its parts; groups in "Group Membership",
     // its own marked with "* ".
