@@ -180,8 +180,11 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
             std::fprintf(console.err, "dialbook: %s is full (%zu entries); nothing was written.\n",
                          qPrintable(bookPath), MAX_PHONEBOOK_ENTRIES);
         } else if (request.categories.isEmpty() && request.first < 0) {
-            std::fprintf(console.err, "%s\nChoose which with --category NAME or --first N; nothing was written.\n",
-                         qPrintable(NoRoomText(static_cast<int>(list.contacts.size()), outcome.room)));
+            std::fprintf(console.err, "%s\n", qPrintable(NoRoomText(static_cast<int>(list.contacts.size()), outcome.room)));
+            // Of a file too long to read whole, what was read is what is counted.
+            if (list.stoppedAtLine > 0)
+                std::fprintf(console.err, "%s\n", qPrintable(ImportNotes(ChosenContacts(list, {})).join(u'\n')));
+            std::fprintf(console.err, "Choose which with --category NAME or --first N; nothing was written.\n");
         } else {
             std::fprintf(console.err, "dialbook: %d contacts are asked for; the book has room for %d. Nothing was written.\n",
                          outcome.asked, outcome.room);

@@ -219,6 +219,8 @@ void ImportMappingPage::ShowCount()
                                     : tr("The file holds %1 contacts; all of them fit in the book.").arg(s.Count());
     text += u' ';
     text += tr("%1 chosen, room for %2.").arg(s.ChosenCount()).arg(s.Room());
+    if (const int line = m_contactModel->Contacts().stoppedAtLine; line > 0)
+        text += u' ' + tr("The file was read up to line %1; the rest is more than an import can use.").arg(line);
     if (s.ChosenCount() > s.Room())
         text += u' ' + tr("Uncheck some, or choose a category, to go on.");
     m_countText->setText(text);
