@@ -202,12 +202,14 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
             std::fprintf(console.out, "%s\t%s\n", qPrintable(Cp1252::ToUnicode(e->name)),
                          qPrintable(Cp1252::ToUnicode(e->number)));
         }
-        std::fprintf(console.out, "Would add %d entries to %s (nothing written)\n", outcome.added, qPrintable(bookPath));
+        std::fprintf(console.out, "Would add %d %s to %s (nothing written)\n", outcome.added,
+                     outcome.added == 1 ? "entry" : "entries", qPrintable(bookPath));
         return 0;
     }
     if (const Msg saved = PhonebookFile::Save(bookPath, book); saved != Msg::Ok)
         return ReportFailure(console, saved);
-    std::fprintf(console.out, "Added %d entries to %s\n", outcome.added, qPrintable(bookPath));
+    std::fprintf(console.out, "Added %d %s to %s\n", outcome.added, outcome.added == 1 ? "entry" : "entries",
+                 qPrintable(bookPath));
     return 0;
 }
 

@@ -68,6 +68,12 @@ TEST_F(ContactCommands, ImportGuessesOrTakesAMapAndLeavesTheBookWholeOnFailure)
     EXPECT_EQ(ReadAll(book), before);
     EXPECT_NE(err.Text().find("The file holds 3 contacts; the book has room for 2."), std::string::npos) << err.Text();
     EXPECT_EQ(Run({"import", Path("missing.csv"), book}), 1);
+    // Headers and no contacts: nothing to add, and no book made for it.
+    const QString headersOnly = Path("headers.csv");
+    WriteAll(headersOnly, "First Name,Last Name,Mobile Phone\r\n");
+    EXPECT_EQ(Run({"import", headersOnly, Path("none.opbk")}), 1);
+    EXPECT_NE(err.Text().find("holds no contacts to import; nothing was written."), std::string::npos);
+    EXPECT_FALSE(QFile::exists(Path("none.opbk")));
     EXPECT_EQ(ReadAll(book), before);
 }
 

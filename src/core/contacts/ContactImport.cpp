@@ -26,6 +26,9 @@ QString DroppedCharactersText(int count)
                       : Tr("%n characters that the handset cannot store were left out of the imported names.", count);
 }
 
+// The start of a category cell that is looked at.
+constexpr qsizetype kCategorySource = 4096;
+
 // Google joins labels with " ::: ", Outlook with ";", a vCard's CATEGORIES with ",".
 const QRegularExpression& CategorySeparator()
 {
@@ -42,9 +45,13 @@ bool IsGoogleSystemLabel(const QString& label)
            bare == QLatin1String("*starredinandroid");
 }
 
-QStringList SplitCategories(const QString& cell)
+QStringList SplitCategories(QString cell)
 {
+    // A contact belongs to a few groups; a cell of thousands is cut, not searched through.
+    if (cell.size() > kCategorySource)
+        cell.truncate(kCategorySource);
     QStringList out;
+    QSet<QString> seen;
     for (QString label : cell.split(CategorySeparator(), Qt::SkipEmptyParts)) {
         label = label.trimmed();
         if (label.isEmpty() || IsGoogleSystemLabel(label))
@@ -52,8 +59,10 @@ QStringList SplitCategories(const QString& cell)
         // Google marks its own groups ("* Friends"); the group is the same as one named by hand.
         if (label.startsWith(QLatin1String("* ")))
             label = label.sliced(2).trimmed();
-        if (!label.isEmpty() && !out.contains(label))
+        if (!label.isEmpty() && !seen.contains(label)) {
+            seen.insert(label);
             out.append(label);
+        }
     }
     return out;
 }
@@ -85,8 +94,9 @@ std::string StoredName(QString text, int& dropped)
     // would take time that grows faster than the cell.
     if (text.size() > kNameSource)
         text.truncate(kNameSource);
-    // Control characters (a NUL, a bell) are nothing a name shows; they go as letters it
-    // cannot store do.
+    // Marks that show nothing (direction marks, zero-width spaces, a byte-order mark) go
+    // without a word; control characters (a NUL, a bell) go as letters it cannot store do.
+    text.removeIf([](QChar c) { return c.category() == QChar::Other_Format; });
     const qsizetype before = text.size();
     text.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
     dropped += static_cast<int>(before - text.size());
@@ -97,6 +107,17 @@ std::string StoredName(QString text, int& dropped)
     while (!name.empty() && name.back() == ' ')
         name.pop_back();
     return name;
+}
+
+// In the order a person looks for them: without regard to case, "Friends" before "friends".
+QStringList SortedCategories(const QSet<QString>& categories)
+{
+    QStringList sorted(categories.begin(), categories.end());
+    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return sorted;
 }
 
 void Count(ContactList& list, const ImportedContact& contact)
@@ -176,8 +197,7 @@ ContactList ReadContacts(DelimitedFile& file, const ImportOptions& options)
             categories.insert(c);
         list.contacts.push_back(std::move(contact));
     }
-    list.categories = QStringList(categories.begin(), categories.end());
-    list.categories.sort(Qt::CaseInsensitive);
+    list.categories = SortedCategories(categories);
     return list;
 }
 
@@ -197,8 +217,7 @@ ContactList ChosenContacts(const ContactList& list, const std::vector<int>& chos
         for (const QString& category : c.categories)
             categories.insert(category);
     }
-    part.categories = QStringList(categories.begin(), categories.end());
-    part.categories.sort(Qt::CaseInsensitive);
+    part.categories = SortedCategories(categories);
     return part;
 }
 
@@ -263,7 +282,7 @@ QStringList ImportNotes(const ContactList& list)
                     "that field.")
                      .arg(list.unclosedQuoteLine);
     if (list.stoppedAtLine > 0)
-        notes << Tr("The file holds more than any phone book import can use; it was read up to line %1.")
+        notes << Tr("The file holds more than any phone book import can use; only its lines before line %1 were read.")
                      .arg(list.stoppedAtLine);
     if (const int n = list.numbersFromOtherColumn)
         notes << (n == 1 ? Tr("1 number came from another column, as the mapped one was empty.")

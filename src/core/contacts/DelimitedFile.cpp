@@ -41,15 +41,15 @@ bool IsBlank(QByteArrayView text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
 }
 
-// Where the first line with more than spaces and tabs in it starts (the text's end when there
-// is none), and how many lines come before it.
+// Where the first line with more than spaces, tabs and delimiters in it starts (the text's end
+// when there is none), and how many lines come before it: Excel writes a blank top row as ",,".
 std::pair<qsizetype, int> FirstLineWithText(QByteArrayView text)
 {
     qsizetype start = 0;
     int lines = 0;
     while (true) {
         qsizetype at = start;
-        while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+        while (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == ',' || text[at] == ';'))
             ++at;
         if (at == text.size())
             return {at, lines};
@@ -294,7 +294,7 @@ bool DelimitedFile::ParseDelimited(qsizetype begin)
     }
     if (status == FieldSplitter::Status::TooLong) {
         // Past the bounds no line is read, however long.
-        if (tooManyCells || RowCount() >= kMaxRows)
+        if (tooManyCells || RowCount() >= kMaxRows || m_cells.size() >= static_cast<std::size_t>(kMaxCells))
             return stop();
         return Fail(kUnknownError);
     }

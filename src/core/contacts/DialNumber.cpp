@@ -42,17 +42,42 @@ qsizetype InternationalPlus(QStringView text)
 // The word before an extension, not inside a longer word, with digits after it.
 const QRegularExpression& ExtensionMark()
 {
-    static const QRegularExpression re(QStringLiteral(R"((?<![a-z])(?:extension|durchwahl|ext\.?|x)(?![a-z])\s*[:.]?\s*(?=\d))"),
+    static const QRegularExpression re(QStringLiteral(R"((?<![a-z])(?:extension|durchwahl|ext\.?|x)(?![a-z])\s*[:.=]?\s*(?=\d))"),
                                        QRegularExpression::CaseInsensitiveOption);
     return re;
 }
 
-void AppendDialCharacters(QStringView text, std::string& out)
+// Digits as the handset has them: full-width forms (＋４９) and the decimal digits of other
+// scripts (٤٩) become ASCII; circled or fractional numbers (①, ½) are no digits.
+QString WithAsciiDigits(QStringView text)
 {
+    QString out;
+    out.reserve(text.size());
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        if ((u >= u'0' && u <= u'9') || u == u'#' || u == u'*' || u == u'P')
+        if (u >= 0xFF01 && u <= 0xFF5E)
+            out += QChar(static_cast<char16_t>(u - 0xFEE0));
+        else if (c.category() == QChar::Number_DecimalDigit)
+            out += QChar(static_cast<char16_t>(u'0' + c.digitValue()));
+        else
+            out += c;
+    }
+    return out;
+}
+
+// The dial characters of `text`. A "p" or "w" between digits is a pause (phones write the
+// pause and the wait so); only the handset's "P" is kept, and a "p" at the end means nothing.
+void AppendDialCharacters(QStringView text, std::string& out, bool& rewritten)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if ((u >= u'0' && u <= u'9') || u == u'#' || u == u'*' || u == u'P') {
             out += static_cast<char>(u);
+        } else if ((u == u'p' || u == u'w' || u == u'W') && !out.empty() && i + 1 < text.size() &&
+                   text.sliced(i + 1).trimmed().size() > 0 && text.sliced(i + 1).trimmed().front().isDigit()) {
+            out += 'P';
+            rewritten = true;
+        }
     }
 }
 
@@ -67,8 +92,7 @@ DialNumber DialNumber::FromCell(QStringView cell, QStringView internationalPrefi
             break;
     }
 
-    // Full-width digits and plus signs (＋４９) are the ordinary ones.
-    QString text = first.left(kLongestCell).toString().normalized(QString::NormalizationForm_KC);
+    QString text = WithAsciiDigits(first.left(kLongestCell));
     text.removeIf(IsDirectionMark);
     bool international = false;
     if (const qsizetype plus = InternationalPlus(text); plus >= 0) {
@@ -86,18 +110,21 @@ DialNumber DialNumber::FromCell(QStringView cell, QStringView internationalPrefi
 
     DialNumber number;
     std::string dialled;
-    AppendDialCharacters(main, dialled);
+    bool paused = false;
+    AppendDialCharacters(main, dialled, paused);
     // A cell with nothing to dial stays empty, whatever marks it has.
     if (dialled.empty())
         return number;
+    bool ignored = false;
     if (international) {
-        AppendDialCharacters(internationalPrefix, number.digits);
+        AppendDialCharacters(internationalPrefix, number.digits, ignored);
         number.rewritten = true;
     }
     number.digits += dialled;
+    number.rewritten = number.rewritten || paused;
     if (!extension.isEmpty()) {
         number.digits += 'P';
-        AppendDialCharacters(extension, number.digits);
+        AppendDialCharacters(extension, number.digits, ignored);
         number.rewritten = true;
     }
     number.digits = FitNumber(number.digits);

@@ -12,10 +12,16 @@ bool IsLineBreak(char c)
     return c == '\r' || c == '\n';
 }
 
-// The delimiters outside quotes in the first record of `text`, split on `delimiter`.
-qsizetype CountDelimiters(QByteArrayView text, char delimiter)
-{
+// The delimiters outside quotes in the first record of `text`, split on `delimiter`, and where
+// that record's line break is (the text's end when it has none).
+struct Counted {
     qsizetype count = 0;
+    qsizetype end = 0;
+};
+
+Counted CountDelimiters(QByteArrayView text, char delimiter)
+{
+    Counted counted{0, text.size()};
     bool quoted = false;
     bool fieldStart = true;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -30,16 +36,38 @@ qsizetype CountDelimiters(QByteArrayView text, char delimiter)
             continue;
         }
         if (c == delimiter) {
-            ++count;
+            ++counted.count;
             fieldStart = true;
             continue;
         }
-        if (IsLineBreak(c))
+        if (IsLineBreak(c)) {
+            counted.end = i;
             break;
+        }
         quoted = c == kQuote && fieldStart;
         fieldStart = false;
     }
-    return count;
+    return counted;
+}
+
+// The text from the first line after `from` that holds more than spaces, tabs and delimiters:
+// a spreadsheet's blank row (",,,") says nothing about the columns.
+QByteArrayView NextLineWithText(QByteArrayView text, qsizetype from)
+{
+    qsizetype at = from;
+    while (at < text.size()) {
+        while (at < text.size() && IsLineBreak(text[at]))
+            ++at;
+        const qsizetype start = at;
+        bool blank = true;
+        while (at < text.size() && !IsLineBreak(text[at])) {
+            const char c = text[at++];
+            blank = blank && (c == ' ' || c == '\t' || c == ',' || c == ';');
+        }
+        if (!blank)
+            return text.sliced(start);
+    }
+    return {};
 }
 
 }  // namespace
@@ -140,13 +168,19 @@ FieldSplitter::Status FieldSplitter::Next(Field& field)
 char FieldSplitter::FindDelimiter(QByteArrayView text, qsizetype maxRecord)
 {
     text = text.first(std::min(text.size(), maxRecord));
-    // In the order that wins a tie; a later one must have more to win.
+    // A delimiter the next line has as many of as the header beats one it has not; then the
+    // one the header has most of; a tie goes to the earlier in this order.
     char best = ',';
-    qsizetype most = CountDelimiters(text, best);
-    for (const char delimiter : {';', '\t'}) {
-        if (const qsizetype count = CountDelimiters(text, delimiter); count > most) {
+    bool bestAgrees = false;
+    qsizetype most = -1;
+    for (const char delimiter : {',', ';', '\t'}) {
+        const Counted header = CountDelimiters(text, delimiter);
+        const bool agrees =
+            header.count > 0 && CountDelimiters(NextLineWithText(text, header.end), delimiter).count == header.count;
+        if (agrees > bestAgrees || (agrees == bestAgrees && header.count > most)) {
             best = delimiter;
-            most = count;
+            bestAgrees = agrees;
+            most = header.count;
         }
     }
     return best;

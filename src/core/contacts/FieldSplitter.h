@@ -36,12 +36,13 @@ public:
     // The line that the record of the last field starts on.
     int RecordLine() const { return m_recordLine; }
 
-    // The delimiter of a file that starts with `text`: whichever of comma, semicolon and tab its
-    // first record has most of outside quotes, a comma before a semicolon before a tab when
-    // they are as many; a comma when it has none of them (one column). Headers name columns
-    // such as "Phone, private" or "Phone (home, work)" with a comma in them unquoted, but seldom
-    // more of them than there are delimiters between the columns. Only the first `maxRecord`
-    // bytes are looked at.
+    // The delimiter of a file that starts with `text`: of comma, semicolon and tab, one that the
+    // first line with text after the header has as many of as the header, outside quotes, beats
+    // one it has not; then the one the header has most of; a tie goes to the comma, then the
+    // semicolon; a comma when the header has none of them (one column). Headers name columns
+    // such as "Phone, private" or "Phone (home, work)" with a comma in them unquoted, and the
+    // rows under them show which character really parts the columns. Only the first
+    // `maxRecord` bytes are looked at.
     static char FindDelimiter(QByteArrayView text, qsizetype maxRecord);
 
 private:

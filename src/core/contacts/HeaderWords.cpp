@@ -221,13 +221,23 @@ constexpr std::array kSecondaryWords = {
     "devolucion", "richiamata", "terugbellen", "retorno",  "car",        "auto",        "autotelefon",
     "autotelefoon", "voiture", "automovil",   "carro",     "company",    "firma",       "societe",
     "empresa",    "azienda",   "bedrijf",     "radio",     "radiotelephone", "radiotelefon", "telex",
-    "tty",        "tdd",       "isdn",        "pager",     "piepser",    "funkruf",     "buscapersonas",
-    "cercapersone", "pieper",
+    "tty",        "tdd",       "isdn",
 };
+
+// Pagers take no call; their numbers are never dialled, as a fax's are not.
+constexpr std::array kPagerWords = {"pager", "piepser", "funkruf", "buscapersonas", "cercapersone", "pieper", "beeper",
+                                    "semafoon"};
 
 }  // namespace
 
 namespace HeaderWords {
+
+bool IsPager(const QString& header)
+{
+    const QStringList words = Words(header);
+    return std::any_of(kPagerWords.begin(), kPagerWords.end(),
+                       [&](const char* w) { return words.contains(QLatin1String(w)); });
+}
 
 bool IsSecondaryPhone(const QString& header)
 {
@@ -237,7 +247,18 @@ bool IsSecondaryPhone(const QString& header)
 }
 
 
+// What the words say, before a pager's number is set apart.
+Kind ClassifyWords(const QString& header);
+
 Kind Classify(const QString& header)
+{
+    const Kind kind = ClassifyWords(header);
+    if ((kind == Kind::kPhone || kind == Kind::kMobilePhone) && IsPager(header))
+        return Kind::kFax;
+    return kind;
+}
+
+Kind ClassifyWords(const QString& header)
 {
     const QStringList words = Words(header);
     const QString whole = words.join(u' ');

@@ -15,15 +15,17 @@ enum class Kind {
     kPhone,
     kMobilePhone,
     kPhoneKind,     // the type or label of a number beside it ("Phone 1 - Type"): never a number
-    kFax,
+    kFax,           // a fax or a pager: a number that is never dialled
     kOrganisation,
     kCategories,
 };
 
 Kind Classify(const QString& header);
+// A pager's number column ("Pager", "Pager Phone", "Piepser").
+bool IsPager(const QString& header);
 
 // A number column that rarely holds the contact's own number: an assistant's, a callback, a
-// car's, the company's switchboard, a radio, telex, TTY, ISDN or pager number. Taken last.
+// car's, the company's switchboard, a radio, telex, TTY or ISDN number. Taken last.
 bool IsSecondaryPhone(const QString& header);
 
 }  // namespace HeaderWords

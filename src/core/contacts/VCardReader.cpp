@@ -405,10 +405,13 @@ void VCardReader::Take(QByteArrayView line, DelimitedFile& into)
     } else if (Is(name, "ORG")) {
         SetUnescaped(Component(text, 0), m_card.organisation);
     } else if (Is(name, "CATEGORIES")) {
-        // A card may list its categories on more than one line.
-        if (!m_card.categories.isEmpty() && !text.trimmed().isEmpty())
-            m_card.categories += ',';
-        AppendUnescaped(text.trimmed(), m_card.categories);
+        // A card may list its categories on more than one line; more than a few thousand
+        // characters of them is no list anyone chooses from.
+        if (m_card.categories.size() < kMaxCategoryText) {
+            if (!m_card.categories.isEmpty() && !text.trimmed().isEmpty())
+                m_card.categories += ',';
+            AppendUnescaped(text.trimmed(), m_card.categories);
+        }
     } else if (groupLabel) {
         m_cell.resize(0);
         AppendUnescaped(text.trimmed(), m_cell);

@@ -40,6 +40,8 @@ public:
     // A card keeps its first numbers, and its first group labels, up to this many each: more
     // than any phone stores for one contact, and more than the columns take already.
     static constexpr int kMaxCardNumbers = 100;
+    // The CATEGORIES text of a card kept, at most (beyond it, further lines are left out).
+    static constexpr qsizetype kMaxCategoryText = 4096;
 
     // Adds the cards of `bytes` to `into`, an empty table, as its columns and rows; false when
     // the bytes hold no card at all.

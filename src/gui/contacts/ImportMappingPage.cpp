@@ -220,7 +220,7 @@ void ImportMappingPage::ShowCount()
     text += u' ';
     text += tr("%1 chosen, room for %2.").arg(s.ChosenCount()).arg(s.Room());
     if (const int line = m_contactModel->Contacts().stoppedAtLine; line > 0)
-        text += u' ' + tr("The file was read up to line %1; the rest is more than an import can use.").arg(line);
+        text += u' ' + tr("Only the file's lines before line %1 were read: the rest is more than an import can use.").arg(line);
     if (s.ChosenCount() > s.Room())
         text += u' ' + tr("Uncheck some, or choose a category, to go on.");
     m_countText->setText(text);

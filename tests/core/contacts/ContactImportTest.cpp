@@ -155,7 +155,7 @@ TEST_F(ContactImport, GoogleContactsWithSeveralNumbersInACellLabelsAndOrganisati
     broken.unclosedQuoteLine = 12;
     broken.stoppedAtLine = 100002;
     EXPECT_TRUE(ImportNotes(broken).front().startsWith("Line 12 opens a quoted field that never closes;"));
-    EXPECT_TRUE(ImportNotes(broken).value(1).endsWith("it was read up to line 100002."));
+    EXPECT_TRUE(ImportNotes(broken).value(1).endsWith("only its lines before line 100002 were read."));
 
     // Google's older export: the whole name first, then its parts; groups in "Group Membership",
     // its own marked with "* ".
@@ -205,8 +205,12 @@ TEST_F(ContactImport, OutlookTakesTheFirstPhoneColumnWithNumbersAndEveryContactG
     };
     EXPECT_LT(at("Home Phone"), at("Assistant's Phone"));
     EXPECT_LT(at("Other Phone"), at("Company Main Phone"));
-    for (int column : order)
+    for (int column : order) {
         EXPECT_FALSE(Named(headers, column).contains(QStringLiteral("Fax"))) << column;
+        EXPECT_NE(Named(headers, column), QStringLiteral("Pager"));
+    }
+    // A vCard's pager column is no number to call either.
+    EXPECT_EQ(M::PhoneOrder({"Name", "Phone", "Pager Phone", "Home Phone"}, 1), std::vector<int>({1, 3}));
 
     EXPECT_EQ(Entries(list), QStringList({"John Smith|5550100101", "Maria Garcia|0015550100177",
                                           "Contoso Ltd|5550100000", "Ken|5550100123", "Ann|5550100301"}));
@@ -246,6 +250,13 @@ TEST_F(ContactImport, NumbersDialAsWrittenAndTheChangesAreCounted)
         {u"(+44) 20 7946 0000", "00442079460000", true},
         {u"\u202a+49 30 1234\u202c", "0049301234", true},
         {u"\uff0b\uff14\uff19 30 1", "0049301", true},
+        // Pauses and extensions as phones and vCards write them; digits that are not digits.
+        {u"+1 555 0100;ext=12", "0015550100P12", true},
+        {u"555 0100p12", "5550100P12", true},
+        {u"555 0100w 12", "5550100P12", true},
+        {u"\u2460\u2461\u2462", "", false},
+        {u"555 \u00bd", "555", false},
+        {u"\u0660\u0661\u0662", "012", false},
     };
     for (const Case& c : cases) {
         const DialNumber n = DialNumber::FromCell(QStringView(c.cell));

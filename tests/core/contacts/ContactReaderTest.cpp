@@ -96,7 +96,7 @@ TEST_F(ContactReader, ExportsInOtherLanguagesAndEncodingsReadAsTheirColumns)
     EXPECT_EQ(Row(f, 1), QStringList({"BoDahl", "555 0102"}));
 }
 
-TEST_F(ContactReader, TheHeaderSplitsOnTheDelimiterItHasMostOfAfterAnyBlankLines)
+TEST_F(ContactReader, TheHeaderSplitsOnTheDelimiterItsRowsAgreeOnAfterAnyBlankLines)
 {
     DelimitedFile f;
     // Excel in German saves "CSV (Trennzeichen-getrennt)" with semicolons, and leaves the
@@ -120,6 +120,13 @@ TEST_F(ContactReader, TheHeaderSplitsOnTheDelimiterItHasMostOfAfterAnyBlankLines
     EXPECT_EQ(Row(f, 0), QStringList({"Ann", "a;b"}));
     ASSERT_TRUE(f.Read(Write("tabs.txt", "Name\tPhone\tNote; short\nAnn\t1\ta;b\n")));
     EXPECT_EQ(Row(f, 0), QStringList({"Ann", "1", "a;b"}));
+
+    // As many commas as semicolons in the header, but the row under it has the semicolon; and
+    // Excel's blank top row of delimiters alone before the header.
+    ASSERT_TRUE(f.Read(Write("tie.csv", "Name;Phone, mobile\r\nAnn Lee;555 0101\r\n")));
+    EXPECT_EQ(Row(f, 0), QStringList({"Ann Lee", "555 0101"}));
+    ASSERT_TRUE(f.Read(Write("top.csv", ",,\r\nName,Phone,Note\r\nAnn,1,x\r\n")));
+    EXPECT_EQ(f.Headers(), QStringList({"Name", "Phone", "Note"}));
 
     // The lines told count the blank lines before the header.
     ASSERT_TRUE(f.Read(Write("open.csv", "\n \t\nName,Phone\nAnn,\"111\n")));

@@ -61,7 +61,7 @@ protected:
     ContactList list;
 };
 
-TEST_F(Contacts, TheReaderSplitsAsDesignedAndMendsLineEndsAndTheByteOrderMark)
+TEST_F(Contacts, TheReaderSplitsQuotedFieldsAndMendsLineEndsAndTheByteOrderMark)
 {
     // A byte-order mark, CR LF line ends, quoted headers, quotes, doubled quotes, text after a
     // closing quote, a quoted line break, an empty line (no row), short and long rows.
@@ -191,7 +191,7 @@ TEST_F(Contacts, TheImportRunChecksTheLimitFiltersNumbersAndCountsWhatItDrops)
     EXPECT_EQ(Import(dir.filePath(QStringLiteral("gone.csv")), 0, firstOnly).result, Msg::CouldNotImportFile);
 }
 
-TEST_F(Contacts, ExportWritesTheDesignedBytesAndReadsBackInBothFormats)
+TEST_F(Contacts, ExportWritesTheExactBytesAndReadsBackInBothFormats)
 {
     Phonebook book;
     book.Append(MakeEntry("Home", "5551234"));
