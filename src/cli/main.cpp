@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 
+#include "core/common/Translations.h"
 #include "core/picture/PictureDecoder.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Orvak"));
     QCoreApplication::setApplicationName(QStringLiteral("dialbook"));
     PictureDecoder::SetAllocationLimit();
+    const Translations translations;
 
     const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());
     if (parsed.exitStatus >= 0) {

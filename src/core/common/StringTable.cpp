@@ -1,9 +1,22 @@
 #include "core/common/StringTable.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 
+#include <algorithm>
+#include <array>
+
 namespace {
+
+// Folder names and the product's name: a file kept in "My Phonebooks" is found there in every
+// language. The build leaves them out of the texts it gives the translators.
+constexpr std::array<Msg, 4> kKeptAsTheyAre = {Msg::MyPictures, Msg::SampleImages, Msg::MyPhonebooks, Msg::AppTitle};
+
+struct Text {
+    QByteArray source;  // what the translations are keyed by
+    QString english;
+};
 
 QString Unescape(QStringView text)
 {
@@ -26,9 +39,9 @@ QString Unescape(QStringView text)
     return out;
 }
 
-QHash<std::uint32_t, QString> LoadTable()
+QHash<std::uint32_t, Text> LoadTable()
 {
-    QHash<std::uint32_t, QString> table;
+    QHash<std::uint32_t, Text> table;
     QFile file(QStringLiteral(":/strings/strings.txt"));
     if (!file.open(QIODevice::ReadOnly))
         return table;
@@ -41,8 +54,10 @@ QHash<std::uint32_t, QString> LoadTable()
             continue;
         bool ok = false;
         const std::uint32_t id = line.first(tab).toUInt(&ok);
-        if (ok)
-            table.insert(id, Unescape(line.sliced(tab + 1)));
+        if (ok) {
+            QString english = Unescape(line.sliced(tab + 1));
+            table.insert(id, Text{english.toUtf8(), english});
+        }
     }
     return table;
 }
@@ -52,6 +67,11 @@ QHash<std::uint32_t, QString> LoadTable()
 QString LoadString(std::uint32_t id)
 {
     // Built once, on first use, and only read afterwards: safe from any thread.
-    static const QHash<std::uint32_t, QString> table = LoadTable();
-    return table.value(id);
+    static const QHash<std::uint32_t, Text> table = LoadTable();
+    const auto found = table.constFind(id);
+    if (found == table.constEnd())
+        return {};
+    if (std::find(kKeptAsTheyAre.begin(), kKeptAsTheyAre.end(), static_cast<Msg>(id)) != kKeptAsTheyAre.end())
+        return found->english;
+    return QCoreApplication::translate("StringTable", found->source.constData());
 }

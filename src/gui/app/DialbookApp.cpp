@@ -149,6 +149,7 @@ DialbookApp::DialbookApp(int& argc, char** argv) : QApplication(argc, argv)
     // The menu entry this window belongs to, for its icon in the task bar.
     setDesktopFileName(QStringLiteral("orvak-dialbook"));
     PictureDecoder::SetAllocationLimit();
+    m_translations = std::make_unique<Translations>();
 }
 
 int DialbookApp::InitInstance()
