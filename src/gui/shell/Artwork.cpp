@@ -2,6 +2,8 @@
 
 #include "gui/shell/PictureIds.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
@@ -28,6 +30,21 @@ QFont Face(int pixelSize, bool bold = false)
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     return f;
+}
+
+// Draws `text` in `rect`, the font made smaller as far as needed for it to fit: the pictures
+// have fixed sizes, and a longer word in another language must not be cut off.
+void DrawFitted(QPainter& p, const QRectF& rect, int flags, const QString& text, QFont font)
+{
+    constexpr int kSmallest = 6;
+    for (int size = font.pixelSize(); size > kSmallest; --size) {
+        const QRectF needed = QFontMetricsF(font).boundingRect(rect, flags, text);
+        if (needed.width() <= rect.width() + 0.5 && needed.height() <= rect.height() + 0.5)
+            break;
+        font.setPixelSize(size - 1);
+    }
+    p.setFont(font);
+    p.drawText(rect, flags, text);
 }
 
 QPixmap Canvas(int w, int h, const std::function<void(QPainter&)>& draw)
@@ -74,10 +91,9 @@ QPixmap MainBackground()
         p.setPen(Qt::white);
         p.setFont(Face(24, true));
         p.drawText(QRectF(58, 6, 300, 32), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Orvak Dialbook"));
-        p.setFont(Face(12));
         p.setPen(kSky);
-        p.drawText(QRectF(60, 36, 225, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Your handset, on your computer"));
+        DrawFitted(p, QRectF(60, 36, 225, 20), Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("Artwork", "Your handset, on your computer"),
+                   Face(12));
     });
 }
 
@@ -91,15 +107,12 @@ QPixmap PageBackground(const QString& title, const QString& line1, const QString
         if (title.isEmpty())
             return;
         p.setPen(kNavy);
-        p.setFont(Face(22, true));
-        p.drawText(QRectF(40, 40, 560, 36), Qt::AlignLeft | Qt::AlignVCenter, title);
+        DrawFitted(p, QRectF(40, 40, 560, 36), Qt::AlignLeft | Qt::AlignVCenter, title, Face(22, true));
         p.fillRect(QRectF(40, 80, 80, 3), kBlue);
         p.setPen(kInk);
-        p.setFont(Face(14));
-        p.drawText(QRectF(40, 100, 380, 200), Qt::AlignLeft | Qt::TextWordWrap, line1);
+        DrawFitted(p, QRectF(40, 100, 380, 125), Qt::AlignLeft | Qt::TextWordWrap, line1, Face(14));
         p.setPen(kMuted);
-        p.setFont(Face(12));
-        p.drawText(QRectF(40, 230, 380, 120), Qt::AlignLeft | Qt::TextWordWrap, line2);
+        DrawFitted(p, QRectF(40, 230, 380, 120), Qt::AlignLeft | Qt::TextWordWrap, line2, Face(12));
         // A large, faint handset on the right.
         DrawHandset(p, QRectF(430, 70, 170, 280), kSky, Qt::white);
     });
@@ -111,15 +124,12 @@ QPixmap PhonebookBackground()
     QPainter p(&pm);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(kNavy);
-    p.setFont(Face(16, true));
-    p.drawText(QRectF(170, 14, 300, 26), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Phone Book"));
+    DrawFitted(p, QRectF(170, 14, 300, 26), Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("Artwork", "Phone Book"), Face(16, true));
     p.setPen(kMuted);
-    p.setFont(Face(11, true));
-    p.drawText(QRectF(40, 50, 100, 16), Qt::AlignCenter, QStringLiteral("Handset"));
+    DrawFitted(p, QRectF(40, 50, 100, 16), Qt::AlignCenter, QCoreApplication::translate("Artwork", "Handset"), Face(11, true));
     p.setPen(kInk);
-    p.setFont(Face(12));
-    p.drawText(QRectF(170, 82, 80, 23), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Name"));
-    p.drawText(QRectF(170, 112, 80, 23), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Number"));
+    DrawFitted(p, QRectF(170, 82, 80, 23), Qt::AlignRight | Qt::AlignVCenter, QCoreApplication::translate("Artwork", "Name"), Face(12));
+    DrawFitted(p, QRectF(170, 112, 80, 23), Qt::AlignRight | Qt::AlignVCenter, QCoreApplication::translate("Artwork", "Number"), Face(12));
     return pm;
 }
 
@@ -130,12 +140,10 @@ QPixmap PictureBackground()
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(kNavy);
-    p.setFont(Face(16, true));
-    p.drawText(QRectF(400, 14, 220, 26), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Pictures"));
+    DrawFitted(p, QRectF(400, 14, 220, 26), Qt::AlignRight | Qt::AlignVCenter, QCoreApplication::translate("Artwork", "Pictures"), Face(16, true));
     p.setPen(kMuted);
-    p.setFont(Face(11, true));
-    p.drawText(QRectF(40, 50, 100, 16), Qt::AlignCenter, QStringLiteral("Handset"));
-    p.drawText(QRectF(6, 256, 128, 16), Qt::AlignCenter, QStringLiteral("On the handset"));
+    DrawFitted(p, QRectF(40, 50, 100, 16), Qt::AlignCenter, QCoreApplication::translate("Artwork", "Handset"), Face(11, true));
+    DrawFitted(p, QRectF(6, 256, 128, 16), Qt::AlignCenter, QCoreApplication::translate("Artwork", "On the handset"), Face(11, true));
     // A thin rule around the canvas and the preview.
     p.setPen(QPen(kSky, 1));
     p.setBrush(Qt::NoBrush);
@@ -154,8 +162,7 @@ QPixmap Tab(int w, int h, const QString& label, bool in)
         p.setBrush(in ? QColor(Qt::white) : kNavy.lighter(135));
         p.drawPath(path);
         p.setPen(in ? kNavy : Qt::white);
-        p.setFont(Face(12, in));
-        p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, label);
+        DrawFitted(p, QRectF(2, 0, w - 4, h), Qt::AlignCenter, label, Face(12, in));
     });
 }
 
@@ -167,8 +174,7 @@ QPixmap Button(int w, int h, const QString& label, bool in)
         p.setBrush(in ? kBlue.lighter(115) : kNavy.lighter(120));
         p.drawRoundedRect(r, 6, 6);
         p.setPen(Qt::white);
-        p.setFont(Face(13, true));
-        p.drawText(r, Qt::AlignCenter, label);
+        DrawFitted(p, r.adjusted(2, 0, -2, 0), Qt::AlignCenter, label, Face(13, true));
     });
 }
 
@@ -190,12 +196,10 @@ QPixmap Command(int w, int h, const QString& label, Look look)
         if (parts.size() == 2) {
             p.setFont(Face(14, true));
             p.drawText(QRectF(0, 1, w, h * 0.6), Qt::AlignCenter, parts[0]);
-            p.setFont(Face(8, true));
-            p.drawText(QRectF(0, h * 0.55, w, h * 0.42), Qt::AlignCenter, parts[1]);
+            DrawFitted(p, QRectF(0, h * 0.55, w, h * 0.42), Qt::AlignCenter, parts[1], Face(8, true));
             return;
         }
-        p.setFont(Face(11, true));
-        p.drawText(r, Qt::AlignCenter, label);
+        DrawFitted(p, r.adjusted(2, 0, -2, 0), Qt::AlignCenter, label, Face(11, true));
     });
 }
 
@@ -209,8 +213,7 @@ QPixmap WebLink(bool in)
         p.setPen(kBlue);
         QFont f = Face(14, true);
         f.setUnderline(in);
-        p.setFont(f);
-        p.drawText(r, Qt::AlignCenter, QStringLiteral("Visit the Orvak web site  \u2192"));
+        DrawFitted(p, r.adjusted(4, 0, -4, 0), Qt::AlignCenter, QCoreApplication::translate("Artwork", "Visit the Orvak web site") + QStringLiteral("  \u2192"), f);
     });
 }
 
@@ -253,80 +256,80 @@ QPixmap Draw(int id)
     case kMainBackground: return MainBackground();
     case kWelcomeBackground:
         return PageBackground(
-            QStringLiteral("Welcome"),
-            QStringLiteral("Keep your handset's phone book and pictures on your computer. Receive the "
-                           "phone book, edit it, save it, and send it back; frame a picture and "
-                           "download it to the handset."),
-            QStringLiteral("Connect the handset with its USB cable. The status bar below shows its "
-                           "name once it is found. Press Help for how to set up a handset on Linux."));
+            QCoreApplication::translate("Artwork", "Welcome"),
+            QCoreApplication::translate("Artwork", "Keep your handset's phone book and pictures on your computer. Receive the "
+               "phone book, edit it, save it, and send it back; frame a picture and "
+               "download it to the handset."),
+            QCoreApplication::translate("Artwork", "Connect the handset with its USB cable. The status bar below shows its "
+               "name once it is found. Press Help for how to set up a handset on Linux."));
     case kImageBackground: return PictureBackground();
     case kPhonebookBackground: return PhonebookBackground();
-    case kWelcomeTabIn: return Tab(112, 19, QStringLiteral("Welcome"), true);
-    case kWelcomeTabOut: return Tab(112, 19, QStringLiteral("Welcome"), false);
-    case kImageTabIn: return Tab(113, 19, QStringLiteral("Pictures"), true);
-    case kImageTabOut: return Tab(113, 19, QStringLiteral("Pictures"), false);
-    case kPhonebookTabIn: return Tab(114, 19, QStringLiteral("Phone Book"), true);
-    case kPhonebookTabOut: return Tab(114, 19, QStringLiteral("Phone Book"), false);
-    case kHelpIn: return Button(62, 28, QStringLiteral("? Help"), true);
-    case kHelpOut: return Button(62, 28, QStringLiteral("? Help"), false);
+    case kWelcomeTabIn: return Tab(112, 19, QCoreApplication::translate("Artwork", "Welcome"), true);
+    case kWelcomeTabOut: return Tab(112, 19, QCoreApplication::translate("Artwork", "Welcome"), false);
+    case kImageTabIn: return Tab(113, 19, QCoreApplication::translate("Artwork", "Pictures"), true);
+    case kImageTabOut: return Tab(113, 19, QCoreApplication::translate("Artwork", "Pictures"), false);
+    case kPhonebookTabIn: return Tab(114, 19, QCoreApplication::translate("Artwork", "Phone Book"), true);
+    case kPhonebookTabOut: return Tab(114, 19, QCoreApplication::translate("Artwork", "Phone Book"), false);
+    case kHelpIn: return Button(62, 28, QStringLiteral("? ") + QCoreApplication::translate("Artwork", "Help"), true);
+    case kHelpOut: return Button(62, 28, QStringLiteral("? ") + QCoreApplication::translate("Artwork", "Help"), false);
     case kWebLinkIn: return WebLink(true);
     case kWebLinkOut: return WebLink(false);
     case kHandsetConnected: return StatusPicture(true);
     case kNoHandset: return StatusPicture(false);
     case kProgramIcon: return Icon(64);
-    case kOpenIn: return Command(105, 18, QStringLiteral("Open"), Look::In);
-    case kOpenOut: return Command(105, 18, QStringLiteral("Open"), Look::Out);
-    case kOpenDisabled: return Command(105, 18, QStringLiteral("Open"), Look::Disabled);
-    case kSaveIn: return Command(105, 18, QStringLiteral("Save"), Look::In);
-    case kSaveOut: return Command(105, 18, QStringLiteral("Save"), Look::Out);
-    case kSaveDisabled: return Command(105, 18, QStringLiteral("Save"), Look::Disabled);
-    case kNewBookIn: return Command(117, 18, QStringLiteral("New Phonebook"), Look::In);
-    case kNewBookOut: return Command(117, 18, QStringLiteral("New Phonebook"), Look::Out);
-    case kNewBookDisabled: return Command(117, 18, QStringLiteral("New Phonebook"), Look::Disabled);
-    case kReceiveIn: return Command(32, 31, QStringLiteral("\u2193|Get"), Look::In);
-    case kReceiveOut: return Command(32, 31, QStringLiteral("\u2193|Get"), Look::Out);
-    case kReceiveDisabled: return Command(32, 31, QStringLiteral("\u2193|Get"), Look::Disabled);
-    case kSendIn: return Command(34, 31, QStringLiteral("\u2191|Send"), Look::In);
-    case kSendOut: return Command(34, 31, QStringLiteral("\u2191|Send"), Look::Out);
-    case kSendDisabled: return Command(34, 31, QStringLiteral("\u2191|Send"), Look::Disabled);
-    case kImportExportIn: return Command(34, 33, QStringLiteral("\u21C5|I/E"), Look::In);
-    case kImportExportOut: return Command(34, 33, QStringLiteral("\u21C5|I/E"), Look::Out);
-    case kImportExportDisabled: return Command(34, 33, QStringLiteral("\u21C5|I/E"), Look::Disabled);
-    case kNewEntryIn: return Command(34, 32, QStringLiteral("+|New"), Look::In);
-    case kNewEntryOut: return Command(34, 32, QStringLiteral("+|New"), Look::Out);
-    case kNewEntryDisabled: return Command(34, 32, QStringLiteral("+|New"), Look::Disabled);
-    case kSelectAllIn: return Command(105, 19, QStringLiteral("Select All"), Look::In);
-    case kSelectAllOut: return Command(105, 19, QStringLiteral("Select All"), Look::Out);
-    case kSelectAllDisabled: return Command(105, 19, QStringLiteral("Select All"), Look::Disabled);
-    case kDeselectAllIn: return Command(105, 19, QStringLiteral("Deselect All"), Look::In);
-    case kDeselectAllOut: return Command(105, 19, QStringLiteral("Deselect All"), Look::Out);
-    case kDeselectAllDisabled: return Command(105, 19, QStringLiteral("Deselect All"), Look::Disabled);
-    case kPictureOpenIn: return Command(105, 19, QStringLiteral("Open"), Look::In);
-    case kPictureOpenOut: return Command(105, 19, QStringLiteral("Open"), Look::Out);
-    case kPictureSaveIn: return Command(105, 19, QStringLiteral("Save"), Look::In);
-    case kPictureSaveOut: return Command(105, 19, QStringLiteral("Save"), Look::Out);
-    case kPictureSaveDisabled: return Command(105, 19, QStringLiteral("Save"), Look::Disabled);
-    case kZoomInIn: return Command(35, 31, QStringLiteral("+|Zoom"), Look::In);
-    case kZoomInOut: return Command(35, 31, QStringLiteral("+|Zoom"), Look::Out);
-    case kZoomInDisabled: return Command(35, 31, QStringLiteral("+|Zoom"), Look::Disabled);
-    case kZoomOutIn: return Command(35, 31, QStringLiteral("\u2212|Zoom"), Look::In);
-    case kZoomOutOut: return Command(35, 31, QStringLiteral("\u2212|Zoom"), Look::Out);
-    case kZoomOutDisabled: return Command(35, 31, QStringLiteral("\u2212|Zoom"), Look::Disabled);
-    case kRotateLeftIn: return Command(35, 31, QStringLiteral("\u21BA|Left"), Look::In);
-    case kRotateLeftOut: return Command(35, 31, QStringLiteral("\u21BA|Left"), Look::Out);
-    case kRotateLeftDisabled: return Command(35, 31, QStringLiteral("\u21BA|Left"), Look::Disabled);
-    case kRotateRightIn: return Command(36, 31, QStringLiteral("\u21BB|Right"), Look::In);
-    case kRotateRightOut: return Command(36, 31, QStringLiteral("\u21BB|Right"), Look::Out);
-    case kRotateRightDisabled: return Command(36, 31, QStringLiteral("\u21BB|Right"), Look::Disabled);
-    case kBrightnessIn: return Command(36, 30, QStringLiteral("\u263C|Light"), Look::In);
-    case kBrightnessOut: return Command(36, 30, QStringLiteral("\u263C|Light"), Look::Out);
-    case kBrightnessDisabled: return Command(36, 30, QStringLiteral("\u263C|Light"), Look::Disabled);
-    case kColorBalanceIn: return Command(36, 30, QStringLiteral("\u25D1|Colour"), Look::In);
-    case kColorBalanceOut: return Command(36, 30, QStringLiteral("\u25D1|Colour"), Look::Out);
-    case kColorBalanceDisabled: return Command(36, 30, QStringLiteral("\u25D1|Colour"), Look::Disabled);
-    case kDeleteIn: return Command(182, 19, QStringLiteral("Delete Selected"), Look::In);
-    case kDeleteOut: return Command(182, 19, QStringLiteral("Delete Selected"), Look::Out);
-    case kDeleteDisabled: return Command(182, 19, QStringLiteral("Delete Selected"), Look::Disabled);
+    case kOpenIn: return Command(105, 18, QCoreApplication::translate("Artwork", "Open"), Look::In);
+    case kOpenOut: return Command(105, 18, QCoreApplication::translate("Artwork", "Open"), Look::Out);
+    case kOpenDisabled: return Command(105, 18, QCoreApplication::translate("Artwork", "Open"), Look::Disabled);
+    case kSaveIn: return Command(105, 18, QCoreApplication::translate("Artwork", "Save"), Look::In);
+    case kSaveOut: return Command(105, 18, QCoreApplication::translate("Artwork", "Save"), Look::Out);
+    case kSaveDisabled: return Command(105, 18, QCoreApplication::translate("Artwork", "Save"), Look::Disabled);
+    case kNewBookIn: return Command(117, 18, QCoreApplication::translate("Artwork", "New Phonebook"), Look::In);
+    case kNewBookOut: return Command(117, 18, QCoreApplication::translate("Artwork", "New Phonebook"), Look::Out);
+    case kNewBookDisabled: return Command(117, 18, QCoreApplication::translate("Artwork", "New Phonebook"), Look::Disabled);
+    case kReceiveIn: return Command(32, 31, QStringLiteral("\u2193|") + QCoreApplication::translate("Artwork", "Get"), Look::In);
+    case kReceiveOut: return Command(32, 31, QStringLiteral("\u2193|") + QCoreApplication::translate("Artwork", "Get"), Look::Out);
+    case kReceiveDisabled: return Command(32, 31, QStringLiteral("\u2193|") + QCoreApplication::translate("Artwork", "Get"), Look::Disabled);
+    case kSendIn: return Command(34, 31, QStringLiteral("\u2191|") + QCoreApplication::translate("Artwork", "Send"), Look::In);
+    case kSendOut: return Command(34, 31, QStringLiteral("\u2191|") + QCoreApplication::translate("Artwork", "Send"), Look::Out);
+    case kSendDisabled: return Command(34, 31, QStringLiteral("\u2191|") + QCoreApplication::translate("Artwork", "Send"), Look::Disabled);
+    case kImportExportIn: return Command(34, 33, QStringLiteral("\u21C5|") + QCoreApplication::translate("Artwork", "I/E"), Look::In);
+    case kImportExportOut: return Command(34, 33, QStringLiteral("\u21C5|") + QCoreApplication::translate("Artwork", "I/E"), Look::Out);
+    case kImportExportDisabled: return Command(34, 33, QStringLiteral("\u21C5|") + QCoreApplication::translate("Artwork", "I/E"), Look::Disabled);
+    case kNewEntryIn: return Command(34, 32, QStringLiteral("+|") + QCoreApplication::translate("Artwork", "New"), Look::In);
+    case kNewEntryOut: return Command(34, 32, QStringLiteral("+|") + QCoreApplication::translate("Artwork", "New"), Look::Out);
+    case kNewEntryDisabled: return Command(34, 32, QStringLiteral("+|") + QCoreApplication::translate("Artwork", "New"), Look::Disabled);
+    case kSelectAllIn: return Command(105, 19, QCoreApplication::translate("Artwork", "Select All"), Look::In);
+    case kSelectAllOut: return Command(105, 19, QCoreApplication::translate("Artwork", "Select All"), Look::Out);
+    case kSelectAllDisabled: return Command(105, 19, QCoreApplication::translate("Artwork", "Select All"), Look::Disabled);
+    case kDeselectAllIn: return Command(105, 19, QCoreApplication::translate("Artwork", "Deselect All"), Look::In);
+    case kDeselectAllOut: return Command(105, 19, QCoreApplication::translate("Artwork", "Deselect All"), Look::Out);
+    case kDeselectAllDisabled: return Command(105, 19, QCoreApplication::translate("Artwork", "Deselect All"), Look::Disabled);
+    case kPictureOpenIn: return Command(105, 19, QCoreApplication::translate("Artwork", "Open"), Look::In);
+    case kPictureOpenOut: return Command(105, 19, QCoreApplication::translate("Artwork", "Open"), Look::Out);
+    case kPictureSaveIn: return Command(105, 19, QCoreApplication::translate("Artwork", "Save"), Look::In);
+    case kPictureSaveOut: return Command(105, 19, QCoreApplication::translate("Artwork", "Save"), Look::Out);
+    case kPictureSaveDisabled: return Command(105, 19, QCoreApplication::translate("Artwork", "Save"), Look::Disabled);
+    case kZoomInIn: return Command(35, 31, QStringLiteral("+|") + QCoreApplication::translate("Artwork", "Zoom"), Look::In);
+    case kZoomInOut: return Command(35, 31, QStringLiteral("+|") + QCoreApplication::translate("Artwork", "Zoom"), Look::Out);
+    case kZoomInDisabled: return Command(35, 31, QStringLiteral("+|") + QCoreApplication::translate("Artwork", "Zoom"), Look::Disabled);
+    case kZoomOutIn: return Command(35, 31, QStringLiteral("\u2212|") + QCoreApplication::translate("Artwork", "Zoom"), Look::In);
+    case kZoomOutOut: return Command(35, 31, QStringLiteral("\u2212|") + QCoreApplication::translate("Artwork", "Zoom"), Look::Out);
+    case kZoomOutDisabled: return Command(35, 31, QStringLiteral("\u2212|") + QCoreApplication::translate("Artwork", "Zoom"), Look::Disabled);
+    case kRotateLeftIn: return Command(35, 31, QStringLiteral("\u21BA|") + QCoreApplication::translate("Artwork", "Left"), Look::In);
+    case kRotateLeftOut: return Command(35, 31, QStringLiteral("\u21BA|") + QCoreApplication::translate("Artwork", "Left"), Look::Out);
+    case kRotateLeftDisabled: return Command(35, 31, QStringLiteral("\u21BA|") + QCoreApplication::translate("Artwork", "Left"), Look::Disabled);
+    case kRotateRightIn: return Command(36, 31, QStringLiteral("\u21BB|") + QCoreApplication::translate("Artwork", "Right"), Look::In);
+    case kRotateRightOut: return Command(36, 31, QStringLiteral("\u21BB|") + QCoreApplication::translate("Artwork", "Right"), Look::Out);
+    case kRotateRightDisabled: return Command(36, 31, QStringLiteral("\u21BB|") + QCoreApplication::translate("Artwork", "Right"), Look::Disabled);
+    case kBrightnessIn: return Command(36, 30, QStringLiteral("\u263C|") + QCoreApplication::translate("Artwork", "Light"), Look::In);
+    case kBrightnessOut: return Command(36, 30, QStringLiteral("\u263C|") + QCoreApplication::translate("Artwork", "Light"), Look::Out);
+    case kBrightnessDisabled: return Command(36, 30, QStringLiteral("\u263C|") + QCoreApplication::translate("Artwork", "Light"), Look::Disabled);
+    case kColorBalanceIn: return Command(36, 30, QStringLiteral("\u25D1|") + QCoreApplication::translate("Artwork", "Colour"), Look::In);
+    case kColorBalanceOut: return Command(36, 30, QStringLiteral("\u25D1|") + QCoreApplication::translate("Artwork", "Colour"), Look::Out);
+    case kColorBalanceDisabled: return Command(36, 30, QStringLiteral("\u25D1|") + QCoreApplication::translate("Artwork", "Colour"), Look::Disabled);
+    case kDeleteIn: return Command(182, 19, QCoreApplication::translate("Artwork", "Delete Selected"), Look::In);
+    case kDeleteOut: return Command(182, 19, QCoreApplication::translate("Artwork", "Delete Selected"), Look::Out);
+    case kDeleteDisabled: return Command(182, 19, QCoreApplication::translate("Artwork", "Delete Selected"), Look::Disabled);
     default: return {};
     }
 }
