@@ -5,159 +5,159 @@
     <name>ChangeMapDialog</name>
     <message>
         <source>“%1” is mapped from “%2”. Set that row to none first to map it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya está asignado desde «%2». Quite primero la asignación de esa fila para asignarlo aquí.</translation>
     </message>
 </context>
 <context>
     <name>ContactChoiceModel</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>ImportMappingPage</name>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1...</translation>
     </message>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>What a leading “+” is dialled as: 00 in most of the world, 011 in North America.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se marca un «+» inicial: 00 en la mayor parte del mundo, 011 en Norteamérica.</translation>
     </message>
     <message>
         <source>&amp;Prefix for “+”:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prefijo para «+»:</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contactos</translation>
     </message>
     <message>
         <source>C&amp;ategory:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Categoría:</translation>
     </message>
     <message>
         <source>&amp;Select the First That Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar los primeros que quepan</translation>
     </message>
     <message>
         <source>Contacts to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Contactos que importar</translation>
     </message>
     <message>
         <source>No column is mapped to the phone number: the contacts are imported without numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna columna asignada al número de teléfono: los contactos se importan sin número.</translation>
     </message>
     <message>
         <source>Numbers are taken from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los números se toman de %1.</translation>
     </message>
     <message>
         <source>Numbers are taken from %1; where it is empty, from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los números se toman de %1 y, donde esté vacía, de %2.</translation>
     </message>
     <message>
         <source>Numbers are taken from %1; where it is empty, from the first of %2 that has one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los números se toman de %1 y, donde esté vacía, de la primera de %2 que tenga uno.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>The file holds 1 contact; it fits in the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene 1 contacto; cabe en la agenda.</translation>
     </message>
     <message>
         <source>The file holds %1 contacts; all of them fit in the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene %1 contactos; caben todos en la agenda.</translation>
     </message>
     <message>
         <source>%1 chosen, room for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 elegidos, espacio para %2.</translation>
     </message>
     <message>
         <source>Only the file&apos;s lines before line %1 were read: the rest is more than an import can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se han leído las líneas del archivo anteriores a la línea %1: el resto supera lo que puede usar una importación.</translation>
     </message>
     <message>
         <source>Uncheck some, or choose a category, to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desmarque algunos o elija una categoría para continuar.</translation>
     </message>
     <message>
         <source>All categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las categorías</translation>
     </message>
 </context>
 <context>
     <name>PhonebookPage</name>
     <message>
         <source>Name Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>edición del nombre</translation>
     </message>
     <message>
         <source>Number Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>edición del número</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>restauración</translation>
     </message>
     <message>
         <source>New Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>nueva entrada</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminación</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>ordenación</translation>
     </message>
     <message>
         <source>New Phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>nueva agenda</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>importación</translation>
     </message>
     <message>
         <source>Get Phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>recepción de la agenda</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>apertura</translation>
     </message>
     <message>
         <source>Send the phone book it had before (kept in %1) back to it?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Enviar de nuevo al terminal la agenda que tenía antes (guardada en %1)?</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message>
         <source>Not Permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>No permitido</translation>
     </message>
 </context>
 <context>
@@ -165,479 +165,483 @@
     <message>
         <source>&amp;About the Orvak Dialbook...</source>
         <extracomment>String 101</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Orvak Dialbook...</translation>
     </message>
     <message>
         <source>Slide to adjust Red color of phone image.</source>
         <extracomment>String 102</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deslice para ajustar el rojo de la imagen del teléfono.</translation>
     </message>
     <message>
         <source>Error: Could not send data to phone.</source>
         <extracomment>String 103
 ----------
 String 57354</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudieron enviar los datos al teléfono.</translation>
     </message>
     <message>
         <source>Open a graphic file on your computer.</source>
         <extracomment>String 105</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un archivo de imagen de su equipo.</translation>
     </message>
     <message>
         <source>Save the Phone Graphic file.</source>
         <extracomment>String 106</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el archivo de imagen del teléfono.</translation>
     </message>
     <message>
         <source>Learn more about the<byte value="xd"/>
 Orvak Dialbook.</source>
         <extracomment>String 107</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Más información sobre<byte value="xd"/>
+Orvak Dialbook.</translation>
     </message>
     <message>
         <source>Zoom in on the picture.</source>
         <extracomment>String 108</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acercar la imagen.</translation>
     </message>
     <message>
         <source>Zoom out on the picture.</source>
         <extracomment>String 109</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alejar la imagen.</translation>
     </message>
     <message>
         <source>Rotate the picture to the Left.</source>
         <extracomment>String 110</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Girar la imagen a la izquierda.</translation>
     </message>
     <message>
         <source>Rotate the picture to the Right.</source>
         <extracomment>String 111</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Girar la imagen a la derecha.</translation>
     </message>
     <message>
         <source>Adjust Brightness and Contrast.</source>
         <extracomment>String 112</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar el brillo y el contraste.</translation>
     </message>
     <message>
         <source>Edit Red, Green and Blue Colors.</source>
         <extracomment>String 113</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Editar los colores rojo, verde y azul.</translation>
     </message>
     <message>
         <source>Download the selected
 <byte value="xd"/>image to the phone.</source>
         <extracomment>String 114</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enviar la imagen seleccionada
+<byte value="xd"/>al teléfono.</translation>
     </message>
     <message>
         <source>Slide to adjust Green color of phone image.</source>
         <extracomment>String 115</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deslice para ajustar el verde de la imagen del teléfono.</translation>
     </message>
     <message>
         <source>All Graphic Files (*.bmp;*.gif;*.jpg;*.tif;*.png)|*.bmp;*.gif;*.jpg;*.tif;*.png|Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*||</source>
         <extracomment>String 116</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos de imagen (*.bmp;*.gif;*.jpg;*.tif;*.png)|*.bmp;*.gif;*.jpg;*.tif;*.png|Mapas de bits (*.bmp)|*.bmp|Todos los archivos (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Slide to adjust Blue color of phone image.</source>
         <extracomment>String 117</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deslice para ajustar el azul de la imagen del teléfono.</translation>
     </message>
     <message>
         <source>Could not start the Graphics Interface.  Exiting.</source>
         <extracomment>String 118</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la interfaz gráfica. El programa se cerrará.</translation>
     </message>
     <message>
         <source>Starting Image Download...</source>
         <extracomment>String 132</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando el envío de la imagen...</translation>
     </message>
     <message>
         <source>Error: Could not retrieve image to download.</source>
         <extracomment>String 133</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo obtener la imagen que enviar.</translation>
     </message>
     <message>
         <source>Loading Image file.  Please wait...</source>
         <extracomment>String 135</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cargando el archivo de imagen. Espere, por favor...</translation>
     </message>
     <message>
         <source>Error: Can not write over currently opened image.  Please choose new image name or folder to save image to.</source>
         <extracomment>String 136</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se puede sobrescribir la imagen abierta. Elija otro nombre u otra carpeta para guardar la imagen.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Memory storage on handset is full.
 Please delete one or more pictures or sound clips on handset.</source>
         <extracomment>String 137</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede transferir! La memoria del terminal está llena.
+Elimine una o varias imágenes o clips de sonido del terminal.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Handset in use.</source>
         <extracomment>String 138</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede transferir! El terminal está en uso.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Incoming call on handset.</source>
         <extracomment>String 139</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede transferir! Llamada entrante en el terminal.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Low battery detected on handset.</source>
         <extracomment>String 140</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede transferir! Batería baja en el terminal.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Sound clip record/playback in progress on handset.</source>
         <extracomment>String 141</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede transferir! Grabación/reproducción de clip de sonido en curso en el terminal.</translation>
     </message>
     <message>
         <source>Can&apos;t download!  Handset canceled the image download.</source>
         <extracomment>String 142</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede transferir! El terminal canceló el envío de la imagen.</translation>
     </message>
     <message>
         <source>Press this TAB to open the Graphics Editor</source>
         <extracomment>String 144</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pulse esta pestaña para abrir el editor de imágenes</translation>
     </message>
     <message>
         <source>Error: The file was too large and was rejected by the phone.</source>
         <extracomment>String 155</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: el archivo era demasiado grande y el teléfono lo rechazó.</translation>
     </message>
     <message>
         <source>Image file could not be loaded.</source>
         <extracomment>String 156</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el archivo de imagen.</translation>
     </message>
     <message>
         <source> No File Loaded</source>
         <extracomment>String 157</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Ningún archivo cargado</translation>
     </message>
     <message>
         <source>Bitmap (*.bmp)|*.bmp||</source>
         <extracomment>String 159</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de bits (*.bmp)|*.bmp||</translation>
     </message>
     <message>
         <source>Image Failed to Save.</source>
         <extracomment>String 160</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la imagen.</translation>
     </message>
     <message>
         <source>Slide to adjust brightness of phone image.</source>
         <extracomment>String 162</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deslice para ajustar el brillo de la imagen del teléfono.</translation>
     </message>
     <message>
         <source>Slide to adjust contrast of phone image.</source>
         <extracomment>String 163</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deslice para ajustar el contraste de la imagen del teléfono.</translation>
     </message>
     <message>
         <source>Error: Could not read data from phone.</source>
         <extracomment>String 164</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudieron leer los datos del teléfono.</translation>
     </message>
     <message>
         <source>Canceling Phonebook Transfer...</source>
         <extracomment>String 165</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cancelando la transferencia de la agenda...</translation>
     </message>
     <message>
         <source>Data transfer canceled.</source>
         <extracomment>String 167</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia de datos cancelada.</translation>
     </message>
     <message>
         <source>Receiving phonebook from handset...</source>
         <extracomment>String 169</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Recibiendo la agenda del terminal...</translation>
     </message>
     <message>
         <source>Sending phonebook records to phone...</source>
         <extracomment>String 170</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enviando los registros de la agenda al teléfono...</translation>
     </message>
     <message>
         <source>Sending phonebook record:</source>
         <extracomment>String 172</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enviando registro de la agenda:</translation>
     </message>
     <message>
         <source>Press this tab to access the Phonebook Editor</source>
         <extracomment>String 174</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pulse esta pestaña para acceder al editor de la agenda</translation>
     </message>
     <message>
         <source>Press this tab to access the welcome dialog.</source>
         <extracomment>String 175</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pulse esta pestaña para acceder a la pantalla de bienvenida.</translation>
     </message>
     <message>
         <source>Maximum phonebook records reached.  Please delete some records and try again.</source>
         <extracomment>String 182</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se ha alcanzado el número máximo de registros de la agenda. Elimine algunos registros e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>String 184</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Phone Number</source>
         <extracomment>String 185</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Número de teléfono</translation>
     </message>
     <message>
         <source>Error: Bitmap does not exist.</source>
         <extracomment>String 188</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: el mapa de bits no existe.</translation>
     </message>
     <message>
         <source>Phonebook (*.opbk)|*.opbk||</source>
         <extracomment>String 191</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Agenda (*.opbk)|*.opbk||</translation>
     </message>
     <message>
         <source>Orvak Phonebook Files (*.opbk)|*.opbk|All Files (*.*)|*.*||</source>
         <extracomment>String 192</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de agenda Orvak (*.opbk)|*.opbk|Todos los archivos (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Error: Could not write to the file.</source>
         <extracomment>String 193</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo escribir en el archivo.</translation>
     </message>
     <message>
         <source>Error: Could not read file.</source>
         <extracomment>String 194</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo leer el archivo.</translation>
     </message>
     <message>
         <source>Warning: This will overwrite the phonebook on the handset.  Do you want to proceed?</source>
         <extracomment>String 195</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: se sobrescribirá la agenda del terminal. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>Error: No records to write.</source>
         <extracomment>String 199</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no hay registros que escribir.</translation>
     </message>
     <message>
         <source>Error: Could not open file.</source>
         <extracomment>String 201</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo abrir el archivo.</translation>
     </message>
     <message>
         <source>Error: Could not write to the file specified.</source>
         <extracomment>String 202</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo escribir en el archivo indicado.</translation>
     </message>
     <message>
         <source>Error: Map index out of range</source>
         <extracomment>String 214</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: índice de asignación fuera de rango</translation>
     </message>
     <message>
         <source>Error: Variable index is out of range</source>
         <extracomment>String 217</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: índice de variable fuera de rango</translation>
     </message>
     <message>
         <source>Error: Index is already assigned.</source>
         <extracomment>String 218</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: el índice ya está asignado.</translation>
     </message>
     <message>
         <source>Error: Could not import file.</source>
         <extracomment>String 219</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo importar el archivo.</translation>
     </message>
     <message>
         <source>Error: No columns selected for import.</source>
         <extracomment>String 221</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se ha seleccionado ninguna columna para importar.</translation>
     </message>
     <message>
         <source>Receiving handset information.</source>
         <extracomment>String 222</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Recibiendo información del terminal.</translation>
     </message>
     <message>
         <source>Error: Data returned from the handset is in error.</source>
         <extracomment>String 261</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: los datos devueltos por el terminal son erróneos.</translation>
     </message>
     <message>
         <source>Error:  Unable to complete data transfer.</source>
         <extracomment>String 262
 ----------
 String 370</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo completar la transferencia de datos.</translation>
     </message>
     <message>
         <source>Error: Could not read handset settings from handset.</source>
         <extracomment>String 263</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo leer la configuración del terminal.</translation>
     </message>
     <message>
         <source>Sending image to phone...</source>
         <extracomment>String 264</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enviando la imagen al teléfono...</translation>
     </message>
     <message>
         <source>Click this link to open the Orvak web site.</source>
         <extracomment>String 269</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en este enlace para abrir el sitio web de Orvak.</translation>
     </message>
     <message>
         <source>Open a phonebook from disk.</source>
         <extracomment>String 270</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una agenda del disco.</translation>
     </message>
     <message>
         <source>Save the phonebook to disk.</source>
         <extracomment>String 271</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la agenda en el disco.</translation>
     </message>
     <message>
         <source>Create a new phonebook.</source>
         <extracomment>String 272</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Crear una agenda nueva.</translation>
     </message>
     <message>
         <source>Transfer the phonebook from the handset.</source>
         <extracomment>String 273</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transferir la agenda desde el terminal.</translation>
     </message>
     <message>
         <source>Transfer the phonebook to the handset.</source>
         <extracomment>String 274</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transferir la agenda al terminal.</translation>
     </message>
     <message>
         <source>Select all phonebook entries.</source>
         <extracomment>String 275</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todas las entradas de la agenda.</translation>
     </message>
     <message>
         <source>De-select all phonebook entries.</source>
         <extracomment>String 276</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anular la selección de todas las entradas de la agenda.</translation>
     </message>
     <message>
         <source>Delete selected phonebook entries.</source>
         <extracomment>String 277</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar las entradas seleccionadas de la agenda.</translation>
     </message>
     <message>
         <source>Create a new phonebook entry.</source>
         <extracomment>String 278</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Crear una entrada nueva en la agenda.</translation>
     </message>
     <message>
         <source>Import/Export all or selected phonebook entries.</source>
         <extracomment>String 279</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importar/exportar todas las entradas de la agenda o las seleccionadas.</translation>
     </message>
     <message>
         <source>Preparing to receive phonebook from phone...</source>
         <extracomment>String 321</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Preparando la recepción de la agenda del teléfono...</translation>
     </message>
     <message>
         <source>Transferring phonebook record:</source>
         <extracomment>String 322</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transfiriendo registro de la agenda:</translation>
     </message>
     <message>
         <source>Version 2.0.1</source>
         <extracomment>String 324</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versión 2.0.1</translation>
     </message>
     <message>
         <source>Loading file.  Please wait...</source>
         <extracomment>String 371</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cargando el archivo. Espere, por favor...</translation>
     </message>
     <message>
         <source>Saving file.  Please wait...</source>
         <extracomment>String 372</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guardando el archivo. Espere, por favor...</translation>
     </message>
     <message>
         <source>Not Connected</source>
         <extracomment>String 373</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No conectado</translation>
     </message>
     <message>
         <source>Warning: some of the phonebook records contain empty names and/or phone numbers.  These records will not be transferred to the handset.  Do you want to continue with the phonebook transfer?</source>
         <extracomment>String 374</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: algunos registros de la agenda tienen el nombre o el número de teléfono vacíos. Estos registros no se transferirán al terminal. ¿Desea continuar con la transferencia de la agenda?</translation>
     </message>
     <message>
         <source>Error: No memory left.</source>
         <extracomment>String 57345</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no queda memoria.</translation>
     </message>
     <message>
         <source>Canceling Image Download...</source>
         <extracomment>String 57346</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cancelando el envío de la imagen...</translation>
     </message>
     <message>
         <source>Requesting to send image to phone...</source>
         <extracomment>String 57348</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Solicitando el envío de la imagen al teléfono...</translation>
     </message>
     <message>
         <source>Error: Phone not found.</source>
         <extracomment>String 57350</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se encontró el teléfono.</translation>
     </message>
     <message>
         <source>Error: Phone reported image report size too large.</source>
         <extracomment>String 57351</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: el teléfono indicó un tamaño de informe de imagen demasiado grande.</translation>
     </message>
     <message>
         <source>Error: CreateEvent failed.</source>
         <extracomment>String 57352</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: falló CreateEvent.</translation>
     </message>
     <message>
         <source>The handset plugged in now is not the one this phone book was kept from, so it was not sent to it.</source>
         <extracomment>String 57400</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El terminal conectado ahora no es aquel del que se guardó esta agenda, por lo que no se le ha enviado.</translation>
     </message>
 </context>
 <context>
     <name>TabPage</name>
     <message>
         <source>An Orvak handset is plugged in, but you may not open it yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay un terminal Orvak conectado, pero todavía no tiene permiso para abrirlo.</translation>
     </message>
     <message>
         <source>Unplug it and plug it in again, so that the udev rule %1 applies to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconéctelo y vuelva a conectarlo para que se le aplique la regla udev %1.</translation>
     </message>
     <message>
         <source>Install the orvak-dialbook package, whose udev rule %1 lets you open it, then unplug the handset and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Instale el paquete orvak-dialbook, cuya regla udev %1 le permite abrirlo; después, desconecte el terminal y vuelva a conectarlo.</translation>
     </message>
     <message>
         <source>To let you open it, install the udev rule from the source tree in a terminal:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Para poder abrirlo, instale en una terminal la regla udev del árbol de fuentes:
+%1</translation>
     </message>
 </context>
 </TS>

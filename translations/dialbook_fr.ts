@@ -5,159 +5,159 @@
     <name>ChangeMapDialog</name>
     <message>
         <source>“%1” is mapped from “%2”. Set that row to none first to map it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est déjà associé à « %2 ». Désassociez d’abord cette ligne pour l’associer ici.</translation>
     </message>
 </context>
 <context>
     <name>ContactChoiceModel</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>ImportMappingPage</name>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de %1...</translation>
     </message>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 »</translation>
     </message>
     <message>
         <source>What a leading “+” is dialled as: 00 in most of the world, 011 in North America.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicatif composé à la place d’un « + » initial : 00 presque partout dans le monde, 011 en Amérique du Nord.</translation>
     </message>
     <message>
         <source>&amp;Prefix for “+”:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pré&amp;fixe pour « + » :</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacts</translation>
     </message>
     <message>
         <source>C&amp;ategory:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;atégorie :</translation>
     </message>
     <message>
         <source>&amp;Select the First That Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cocher les premiers qui tiennent</translation>
     </message>
     <message>
         <source>Contacts to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacts à importer</translation>
     </message>
     <message>
         <source>No column is mapped to the phone number: the contacts are imported without numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune colonne n’est associée au numéro de téléphone : les contacts seront importés sans numéro.</translation>
     </message>
     <message>
         <source>Numbers are taken from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les numéros sont pris dans %1.</translation>
     </message>
     <message>
         <source>Numbers are taken from %1; where it is empty, from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les numéros sont pris dans %1 ; s’il est vide, dans %2.</translation>
     </message>
     <message>
         <source>Numbers are taken from %1; where it is empty, from the first of %2 that has one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les numéros sont pris dans %1 ; s’il est vide, dans le premier de %2 qui en contient un.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>The file holds 1 contact; it fits in the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient 1 contact ; il tient dans le répertoire.</translation>
     </message>
     <message>
         <source>The file holds %1 contacts; all of them fit in the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient %1 contacts ; ils tiennent tous dans le répertoire.</translation>
     </message>
     <message>
         <source>%1 chosen, room for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection : %1 ; place disponible : %2.</translation>
     </message>
     <message>
         <source>Only the file&apos;s lines before line %1 were read: the rest is more than an import can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seules les lignes du fichier précédant la ligne %1 ont été lues : le reste dépasse ce qu’une importation peut traiter.</translation>
     </message>
     <message>
         <source>Uncheck some, or choose a category, to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour continuer, décochez-en quelques-uns ou choisissez une catégorie.</translation>
     </message>
     <message>
         <source>All categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les catégories</translation>
     </message>
 </context>
 <context>
     <name>PhonebookPage</name>
     <message>
         <source>Name Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification du nom</translation>
     </message>
     <message>
         <source>Number Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification du numéro</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration</translation>
     </message>
     <message>
         <source>New Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle entrée</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri</translation>
     </message>
     <message>
         <source>New Phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau répertoire</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation</translation>
     </message>
     <message>
         <source>Get Phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Réception du répertoire</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture</translation>
     </message>
     <message>
         <source>Send the phone book it had before (kept in %1) back to it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Renvoyer au combiné le répertoire qu’il contenait auparavant (conservé dans %1) ?</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message>
         <source>Not Permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Non autorisé</translation>
     </message>
 </context>
 <context>
@@ -165,479 +165,483 @@
     <message>
         <source>&amp;About the Orvak Dialbook...</source>
         <extracomment>String 101</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos d’Orvak Dialbook...</translation>
     </message>
     <message>
         <source>Slide to adjust Red color of phone image.</source>
         <extracomment>String 102</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser pour régler le rouge de l’image du téléphone.</translation>
     </message>
     <message>
         <source>Error: Could not send data to phone.</source>
         <extracomment>String 103
 ----------
 String 57354</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible d’envoyer les données au téléphone.</translation>
     </message>
     <message>
         <source>Open a graphic file on your computer.</source>
         <extracomment>String 105</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier graphique de votre ordinateur.</translation>
     </message>
     <message>
         <source>Save the Phone Graphic file.</source>
         <extracomment>String 106</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier graphique du téléphone.</translation>
     </message>
     <message>
         <source>Learn more about the<byte value="xd"/>
 Orvak Dialbook.</source>
         <extracomment>String 107</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En savoir plus sur<byte value="xd"/>
+Orvak Dialbook.</translation>
     </message>
     <message>
         <source>Zoom in on the picture.</source>
         <extracomment>String 108</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Agrandir l’image.</translation>
     </message>
     <message>
         <source>Zoom out on the picture.</source>
         <extracomment>String 109</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Réduire l’image.</translation>
     </message>
     <message>
         <source>Rotate the picture to the Left.</source>
         <extracomment>String 110</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faire pivoter l’image vers la gauche.</translation>
     </message>
     <message>
         <source>Rotate the picture to the Right.</source>
         <extracomment>String 111</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faire pivoter l’image vers la droite.</translation>
     </message>
     <message>
         <source>Adjust Brightness and Contrast.</source>
         <extracomment>String 112</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Régler la luminosité et le contraste.</translation>
     </message>
     <message>
         <source>Edit Red, Green and Blue Colors.</source>
         <extracomment>String 113</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les couleurs rouge, vert et bleu.</translation>
     </message>
     <message>
         <source>Download the selected
 <byte value="xd"/>image to the phone.</source>
         <extracomment>String 114</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer l’image sélectionnée
+<byte value="xd"/>au téléphone.</translation>
     </message>
     <message>
         <source>Slide to adjust Green color of phone image.</source>
         <extracomment>String 115</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser pour régler le vert de l’image du téléphone.</translation>
     </message>
     <message>
         <source>All Graphic Files (*.bmp;*.gif;*.jpg;*.tif;*.png)|*.bmp;*.gif;*.jpg;*.tif;*.png|Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*||</source>
         <extracomment>String 116</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers graphiques (*.bmp;*.gif;*.jpg;*.tif;*.png)|*.bmp;*.gif;*.jpg;*.tif;*.png|Images bitmap (*.bmp)|*.bmp|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Slide to adjust Blue color of phone image.</source>
         <extracomment>String 117</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser pour régler le bleu de l’image du téléphone.</translation>
     </message>
     <message>
         <source>Could not start the Graphics Interface.  Exiting.</source>
         <extracomment>String 118</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer l’interface graphique. Fermeture du programme.</translation>
     </message>
     <message>
         <source>Starting Image Download...</source>
         <extracomment>String 132</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Début de l’envoi de l’image...</translation>
     </message>
     <message>
         <source>Error: Could not retrieve image to download.</source>
         <extracomment>String 133</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible de récupérer l’image à envoyer.</translation>
     </message>
     <message>
         <source>Loading Image file.  Please wait...</source>
         <extracomment>String 135</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chargement du fichier image. Veuillez patienter...</translation>
     </message>
     <message>
         <source>Error: Can not write over currently opened image.  Please choose new image name or folder to save image to.</source>
         <extracomment>String 136</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible d’écraser l’image actuellement ouverte. Choisissez un autre nom ou un autre dossier pour enregistrer l’image.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Memory storage on handset is full.
 Please delete one or more pictures or sound clips on handset.</source>
         <extracomment>String 137</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoi impossible ! La mémoire du combiné est pleine.
+Supprimez une ou plusieurs images ou séquences sonores du combiné.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Handset in use.</source>
         <extracomment>String 138</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoi impossible ! Combiné en cours d’utilisation.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Incoming call on handset.</source>
         <extracomment>String 139</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoi impossible ! Appel entrant sur le combiné.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Low battery detected on handset.</source>
         <extracomment>String 140</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoi impossible ! Batterie du combiné faible.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Sound clip record/playback in progress on handset.</source>
         <extracomment>String 141</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoi impossible ! Enregistrement ou lecture d’une séquence sonore en cours sur le combiné.</translation>
     </message>
     <message>
         <source>Can&apos;t download!  Handset canceled the image download.</source>
         <extracomment>String 142</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoi impossible ! Le combiné a annulé l’envoi de l’image.</translation>
     </message>
     <message>
         <source>Press this TAB to open the Graphics Editor</source>
         <extracomment>String 144</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur cet onglet pour ouvrir l’éditeur graphique</translation>
     </message>
     <message>
         <source>Error: The file was too large and was rejected by the phone.</source>
         <extracomment>String 155</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : le fichier était trop volumineux et a été refusé par le téléphone.</translation>
     </message>
     <message>
         <source>Image file could not be loaded.</source>
         <extracomment>String 156</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger le fichier image.</translation>
     </message>
     <message>
         <source> No File Loaded</source>
         <extracomment>String 157</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Aucun fichier chargé</translation>
     </message>
     <message>
         <source>Bitmap (*.bmp)|*.bmp||</source>
         <extracomment>String 159</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Image bitmap (*.bmp)|*.bmp||</translation>
     </message>
     <message>
         <source>Image Failed to Save.</source>
         <extracomment>String 160</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’enregistrement de l’image.</translation>
     </message>
     <message>
         <source>Slide to adjust brightness of phone image.</source>
         <extracomment>String 162</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser pour régler la luminosité de l’image du téléphone.</translation>
     </message>
     <message>
         <source>Slide to adjust contrast of phone image.</source>
         <extracomment>String 163</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser pour régler le contraste de l’image du téléphone.</translation>
     </message>
     <message>
         <source>Error: Could not read data from phone.</source>
         <extracomment>String 164</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible de lire les données du téléphone.</translation>
     </message>
     <message>
         <source>Canceling Phonebook Transfer...</source>
         <extracomment>String 165</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulation du transfert du répertoire...</translation>
     </message>
     <message>
         <source>Data transfer canceled.</source>
         <extracomment>String 167</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transfert de données annulé.</translation>
     </message>
     <message>
         <source>Receiving phonebook from handset...</source>
         <extracomment>String 169</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Réception du répertoire depuis le combiné...</translation>
     </message>
     <message>
         <source>Sending phonebook records to phone...</source>
         <extracomment>String 170</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoi des entrées du répertoire au téléphone...</translation>
     </message>
     <message>
         <source>Sending phonebook record:</source>
         <extracomment>String 172</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoi de l’entrée du répertoire :</translation>
     </message>
     <message>
         <source>Press this tab to access the Phonebook Editor</source>
         <extracomment>String 174</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur cet onglet pour accéder à l’éditeur de répertoire</translation>
     </message>
     <message>
         <source>Press this tab to access the welcome dialog.</source>
         <extracomment>String 175</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur cet onglet pour accéder à l’écran d’accueil.</translation>
     </message>
     <message>
         <source>Maximum phonebook records reached.  Please delete some records and try again.</source>
         <extracomment>String 182</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal d’entrées du répertoire atteint. Supprimez des entrées et réessayez.</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>String 184</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Phone Number</source>
         <extracomment>String 185</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de téléphone</translation>
     </message>
     <message>
         <source>Error: Bitmap does not exist.</source>
         <extracomment>String 188</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : l’image bitmap n’existe pas.</translation>
     </message>
     <message>
         <source>Phonebook (*.opbk)|*.opbk||</source>
         <extracomment>String 191</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire (*.opbk)|*.opbk||</translation>
     </message>
     <message>
         <source>Orvak Phonebook Files (*.opbk)|*.opbk|All Files (*.*)|*.*||</source>
         <extracomment>String 192</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de répertoire Orvak (*.opbk)|*.opbk|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Error: Could not write to the file.</source>
         <extracomment>String 193</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible d’écrire dans le fichier.</translation>
     </message>
     <message>
         <source>Error: Could not read file.</source>
         <extracomment>String 194</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible de lire le fichier.</translation>
     </message>
     <message>
         <source>Warning: This will overwrite the phonebook on the handset.  Do you want to proceed?</source>
         <extracomment>String 195</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attention : cette opération va remplacer le répertoire du combiné. Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Error: No records to write.</source>
         <extracomment>String 199</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : aucune entrée à écrire.</translation>
     </message>
     <message>
         <source>Error: Could not open file.</source>
         <extracomment>String 201</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible d’ouvrir le fichier.</translation>
     </message>
     <message>
         <source>Error: Could not write to the file specified.</source>
         <extracomment>String 202</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible d’écrire dans le fichier indiqué.</translation>
     </message>
     <message>
         <source>Error: Map index out of range</source>
         <extracomment>String 214</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : index d’association hors limites</translation>
     </message>
     <message>
         <source>Error: Variable index is out of range</source>
         <extracomment>String 217</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : index de variable hors limites</translation>
     </message>
     <message>
         <source>Error: Index is already assigned.</source>
         <extracomment>String 218</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : l’index est déjà attribué.</translation>
     </message>
     <message>
         <source>Error: Could not import file.</source>
         <extracomment>String 219</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible d’importer le fichier.</translation>
     </message>
     <message>
         <source>Error: No columns selected for import.</source>
         <extracomment>String 221</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : aucune colonne sélectionnée pour l’importation.</translation>
     </message>
     <message>
         <source>Receiving handset information.</source>
         <extracomment>String 222</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Réception des informations du combiné.</translation>
     </message>
     <message>
         <source>Error: Data returned from the handset is in error.</source>
         <extracomment>String 261</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : les données renvoyées par le combiné sont erronées.</translation>
     </message>
     <message>
         <source>Error:  Unable to complete data transfer.</source>
         <extracomment>String 262
 ----------
 String 370</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible de terminer le transfert de données.</translation>
     </message>
     <message>
         <source>Error: Could not read handset settings from handset.</source>
         <extracomment>String 263</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible de lire les paramètres du combiné.</translation>
     </message>
     <message>
         <source>Sending image to phone...</source>
         <extracomment>String 264</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoi de l’image au téléphone...</translation>
     </message>
     <message>
         <source>Click this link to open the Orvak web site.</source>
         <extracomment>String 269</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur ce lien pour ouvrir le site web d’Orvak.</translation>
     </message>
     <message>
         <source>Open a phonebook from disk.</source>
         <extracomment>String 270</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un répertoire enregistré sur le disque.</translation>
     </message>
     <message>
         <source>Save the phonebook to disk.</source>
         <extracomment>String 271</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le répertoire sur le disque.</translation>
     </message>
     <message>
         <source>Create a new phonebook.</source>
         <extracomment>String 272</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau répertoire.</translation>
     </message>
     <message>
         <source>Transfer the phonebook from the handset.</source>
         <extracomment>String 273</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transférer le répertoire depuis le combiné.</translation>
     </message>
     <message>
         <source>Transfer the phonebook to the handset.</source>
         <extracomment>String 274</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transférer le répertoire vers le combiné.</translation>
     </message>
     <message>
         <source>Select all phonebook entries.</source>
         <extracomment>String 275</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner toutes les entrées du répertoire.</translation>
     </message>
     <message>
         <source>De-select all phonebook entries.</source>
         <extracomment>String 276</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Désélectionner toutes les entrées du répertoire.</translation>
     </message>
     <message>
         <source>Delete selected phonebook entries.</source>
         <extracomment>String 277</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les entrées sélectionnées du répertoire.</translation>
     </message>
     <message>
         <source>Create a new phonebook entry.</source>
         <extracomment>String 278</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Créer une nouvelle entrée dans le répertoire.</translation>
     </message>
     <message>
         <source>Import/Export all or selected phonebook entries.</source>
         <extracomment>String 279</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importer/exporter toutes les entrées du répertoire ou la sélection.</translation>
     </message>
     <message>
         <source>Preparing to receive phonebook from phone...</source>
         <extracomment>String 321</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Préparation de la réception du répertoire depuis le téléphone...</translation>
     </message>
     <message>
         <source>Transferring phonebook record:</source>
         <extracomment>String 322</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Transfert de l’entrée du répertoire :</translation>
     </message>
     <message>
         <source>Version 2.0.1</source>
         <extracomment>String 324</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version 2.0.1</translation>
     </message>
     <message>
         <source>Loading file.  Please wait...</source>
         <extracomment>String 371</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chargement du fichier. Veuillez patienter...</translation>
     </message>
     <message>
         <source>Saving file.  Please wait...</source>
         <extracomment>String 372</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement du fichier. Veuillez patienter...</translation>
     </message>
     <message>
         <source>Not Connected</source>
         <extracomment>String 373</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté</translation>
     </message>
     <message>
         <source>Warning: some of the phonebook records contain empty names and/or phone numbers.  These records will not be transferred to the handset.  Do you want to continue with the phonebook transfer?</source>
         <extracomment>String 374</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attention : certaines entrées du répertoire n’ont pas de nom ou de numéro de téléphone. Elles ne seront pas transférées vers le combiné. Voulez-vous poursuivre le transfert du répertoire ?</translation>
     </message>
     <message>
         <source>Error: No memory left.</source>
         <extracomment>String 57345</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : mémoire insuffisante.</translation>
     </message>
     <message>
         <source>Canceling Image Download...</source>
         <extracomment>String 57346</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulation de l’envoi de l’image...</translation>
     </message>
     <message>
         <source>Requesting to send image to phone...</source>
         <extracomment>String 57348</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Demande d’envoi de l’image au téléphone...</translation>
     </message>
     <message>
         <source>Error: Phone not found.</source>
         <extracomment>String 57350</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : téléphone introuvable.</translation>
     </message>
     <message>
         <source>Error: Phone reported image report size too large.</source>
         <extracomment>String 57351</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : le téléphone a signalé une taille d’image trop grande.</translation>
     </message>
     <message>
         <source>Error: CreateEvent failed.</source>
         <extracomment>String 57352</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : échec de CreateEvent.</translation>
     </message>
     <message>
         <source>The handset plugged in now is not the one this phone book was kept from, so it was not sent to it.</source>
         <extracomment>String 57400</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le combiné branché n’est pas celui dont provient ce répertoire ; celui-ci ne lui a donc pas été envoyé.</translation>
     </message>
 </context>
 <context>
     <name>TabPage</name>
     <message>
         <source>An Orvak handset is plugged in, but you may not open it yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un combiné Orvak est branché, mais vous n’avez pas encore le droit d’y accéder.</translation>
     </message>
     <message>
         <source>Unplug it and plug it in again, so that the udev rule %1 applies to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Débranchez-le et rebranchez-le pour que la règle udev %1 s’y applique.</translation>
     </message>
     <message>
         <source>Install the orvak-dialbook package, whose udev rule %1 lets you open it, then unplug the handset and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installez le paquet orvak-dialbook, dont la règle udev %1 vous permet d’y accéder, puis débranchez le combiné et rebranchez-le.</translation>
     </message>
     <message>
         <source>To let you open it, install the udev rule from the source tree in a terminal:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour pouvoir y accéder, installez la règle udev depuis l’arborescence des sources dans un terminal :
+%1</translation>
     </message>
 </context>
 </TS>

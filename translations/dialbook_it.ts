@@ -5,159 +5,159 @@
     <name>ChangeMapDialog</name>
     <message>
         <source>“%1” is mapped from “%2”. Set that row to none first to map it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è già associato a «%2». Per associarlo qui, imposti prima quella riga su nessun campo.</translation>
     </message>
 </context>
 <context>
     <name>ContactChoiceModel</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>ImportMappingPage</name>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura di %1...</translation>
     </message>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>What a leading “+” is dialled as: 00 in most of the world, 011 in North America.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefisso composto al posto di un «+» iniziale: 00 in quasi tutto il mondo, 011 in Nord America.</translation>
     </message>
     <message>
         <source>&amp;Prefix for “+”:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prefisso per «+»:</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatti</translation>
     </message>
     <message>
         <source>C&amp;ategory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;tegoria:</translation>
     </message>
     <message>
         <source>&amp;Select the First That Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleziona i primi che rientrano</translation>
     </message>
     <message>
         <source>Contacts to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatti da importare</translation>
     </message>
     <message>
         <source>No column is mapped to the phone number: the contacts are imported without numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna colonna è associata al numero di telefono: i contatti verranno importati senza numero.</translation>
     </message>
     <message>
         <source>Numbers are taken from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>I numeri vengono presi da %1.</translation>
     </message>
     <message>
         <source>Numbers are taken from %1; where it is empty, from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>I numeri vengono presi da %1; se è vuoto, da %2.</translation>
     </message>
     <message>
         <source>Numbers are taken from %1; where it is empty, from the first of %2 that has one.</source>
-        <translation type="unfinished"></translation>
+        <translation>I numeri vengono presi da %1; se è vuoto, dal primo tra %2 che ne contiene uno.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>The file holds 1 contact; it fits in the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene 1 contatto; c’è posto nella rubrica.</translation>
     </message>
     <message>
         <source>The file holds %1 contacts; all of them fit in the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene %1 contatti; c’è posto per tutti nella rubrica.</translation>
     </message>
     <message>
         <source>%1 chosen, room for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionati: %1; posti liberi: %2.</translation>
     </message>
     <message>
         <source>Only the file&apos;s lines before line %1 were read: the rest is more than an import can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono state lette solo le righe del file precedenti la riga %1: il resto supera quanto un’importazione può gestire.</translation>
     </message>
     <message>
         <source>Uncheck some, or choose a category, to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per continuare, ne deselezioni alcuni o scelga una categoria.</translation>
     </message>
     <message>
         <source>All categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le categorie</translation>
     </message>
 </context>
 <context>
     <name>PhonebookPage</name>
     <message>
         <source>Name Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica nome</translation>
     </message>
     <message>
         <source>Number Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica numero</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristino</translation>
     </message>
     <message>
         <source>New Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova voce</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminazione</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinamento</translation>
     </message>
     <message>
         <source>New Phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova rubrica</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione</translation>
     </message>
     <message>
         <source>Get Phonebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricezione rubrica</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura</translation>
     </message>
     <message>
         <source>Send the phone book it had before (kept in %1) back to it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimandare al portatile la rubrica che conteneva prima (salvata in %1)?</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message>
         <source>Not Permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Non consentito</translation>
     </message>
 </context>
 <context>
@@ -165,479 +165,483 @@
     <message>
         <source>&amp;About the Orvak Dialbook...</source>
         <extracomment>String 101</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Orvak Dialbook...</translation>
     </message>
     <message>
         <source>Slide to adjust Red color of phone image.</source>
         <extracomment>String 102</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trascini per regolare il rosso dell’immagine del telefono.</translation>
     </message>
     <message>
         <source>Error: Could not send data to phone.</source>
         <extracomment>String 103
 ----------
 String 57354</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile inviare i dati al telefono.</translation>
     </message>
     <message>
         <source>Open a graphic file on your computer.</source>
         <extracomment>String 105</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apre un file grafico presente sul computer.</translation>
     </message>
     <message>
         <source>Save the Phone Graphic file.</source>
         <extracomment>String 106</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salva il file grafico del telefono.</translation>
     </message>
     <message>
         <source>Learn more about the<byte value="xd"/>
 Orvak Dialbook.</source>
         <extracomment>String 107</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ulteriori informazioni su<byte value="xd"/>
+Orvak Dialbook.</translation>
     </message>
     <message>
         <source>Zoom in on the picture.</source>
         <extracomment>String 108</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ingrandisce l’immagine.</translation>
     </message>
     <message>
         <source>Zoom out on the picture.</source>
         <extracomment>String 109</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riduce l’immagine.</translation>
     </message>
     <message>
         <source>Rotate the picture to the Left.</source>
         <extracomment>String 110</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ruota l’immagine verso sinistra.</translation>
     </message>
     <message>
         <source>Rotate the picture to the Right.</source>
         <extracomment>String 111</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ruota l’immagine verso destra.</translation>
     </message>
     <message>
         <source>Adjust Brightness and Contrast.</source>
         <extracomment>String 112</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regola luminosità e contrasto.</translation>
     </message>
     <message>
         <source>Edit Red, Green and Blue Colors.</source>
         <extracomment>String 113</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifica i colori rosso, verde e blu.</translation>
     </message>
     <message>
         <source>Download the selected
 <byte value="xd"/>image to the phone.</source>
         <extracomment>String 114</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invia l’immagine selezionata
+<byte value="xd"/>al telefono.</translation>
     </message>
     <message>
         <source>Slide to adjust Green color of phone image.</source>
         <extracomment>String 115</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trascini per regolare il verde dell’immagine del telefono.</translation>
     </message>
     <message>
         <source>All Graphic Files (*.bmp;*.gif;*.jpg;*.tif;*.png)|*.bmp;*.gif;*.jpg;*.tif;*.png|Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*||</source>
         <extracomment>String 116</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file grafici (*.bmp;*.gif;*.jpg;*.tif;*.png)|*.bmp;*.gif;*.jpg;*.tif;*.png|Immagini bitmap (*.bmp)|*.bmp|Tutti i file (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Slide to adjust Blue color of phone image.</source>
         <extracomment>String 117</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trascini per regolare il blu dell’immagine del telefono.</translation>
     </message>
     <message>
         <source>Could not start the Graphics Interface.  Exiting.</source>
         <extracomment>String 118</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare l’interfaccia grafica. Chiusura del programma.</translation>
     </message>
     <message>
         <source>Starting Image Download...</source>
         <extracomment>String 132</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avvio dell’invio dell’immagine...</translation>
     </message>
     <message>
         <source>Error: Could not retrieve image to download.</source>
         <extracomment>String 133</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile recuperare l’immagine da inviare.</translation>
     </message>
     <message>
         <source>Loading Image file.  Please wait...</source>
         <extracomment>String 135</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento del file immagine. Attendere...</translation>
     </message>
     <message>
         <source>Error: Can not write over currently opened image.  Please choose new image name or folder to save image to.</source>
         <extracomment>String 136</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile sovrascrivere l’immagine attualmente aperta. Scelga un altro nome o un’altra cartella in cui salvare l’immagine.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Memory storage on handset is full.
 Please delete one or more pictures or sound clips on handset.</source>
         <extracomment>String 137</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invio impossibile! La memoria del portatile è piena.
+Elimini una o più immagini o clip audio dal portatile.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Handset in use.</source>
         <extracomment>String 138</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invio impossibile! Portatile in uso.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Incoming call on handset.</source>
         <extracomment>String 139</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invio impossibile! Chiamata in arrivo sul portatile.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Low battery detected on handset.</source>
         <extracomment>String 140</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invio impossibile! Batteria del portatile scarica.</translation>
     </message>
     <message>
         <source>Can&apos;t download! Sound clip record/playback in progress on handset.</source>
         <extracomment>String 141</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invio impossibile! Registrazione o riproduzione di una clip audio in corso sul portatile.</translation>
     </message>
     <message>
         <source>Can&apos;t download!  Handset canceled the image download.</source>
         <extracomment>String 142</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invio impossibile! Il portatile ha annullato l’invio dell’immagine.</translation>
     </message>
     <message>
         <source>Press this TAB to open the Graphics Editor</source>
         <extracomment>String 144</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faccia clic su questa scheda per aprire l’editor grafico</translation>
     </message>
     <message>
         <source>Error: The file was too large and was rejected by the phone.</source>
         <extracomment>String 155</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: il file era troppo grande ed è stato rifiutato dal telefono.</translation>
     </message>
     <message>
         <source>Image file could not be loaded.</source>
         <extracomment>String 156</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare il file immagine.</translation>
     </message>
     <message>
         <source> No File Loaded</source>
         <extracomment>String 157</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Nessun file caricato</translation>
     </message>
     <message>
         <source>Bitmap (*.bmp)|*.bmp||</source>
         <extracomment>String 159</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Immagine bitmap (*.bmp)|*.bmp||</translation>
     </message>
     <message>
         <source>Image Failed to Save.</source>
         <extracomment>String 160</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio dell’immagine non riuscito.</translation>
     </message>
     <message>
         <source>Slide to adjust brightness of phone image.</source>
         <extracomment>String 162</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trascini per regolare la luminosità dell’immagine del telefono.</translation>
     </message>
     <message>
         <source>Slide to adjust contrast of phone image.</source>
         <extracomment>String 163</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trascini per regolare il contrasto dell’immagine del telefono.</translation>
     </message>
     <message>
         <source>Error: Could not read data from phone.</source>
         <extracomment>String 164</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile leggere i dati dal telefono.</translation>
     </message>
     <message>
         <source>Canceling Phonebook Transfer...</source>
         <extracomment>String 165</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annullamento del trasferimento della rubrica...</translation>
     </message>
     <message>
         <source>Data transfer canceled.</source>
         <extracomment>String 167</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trasferimento dati annullato.</translation>
     </message>
     <message>
         <source>Receiving phonebook from handset...</source>
         <extracomment>String 169</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ricezione della rubrica dal portatile...</translation>
     </message>
     <message>
         <source>Sending phonebook records to phone...</source>
         <extracomment>String 170</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invio delle voci della rubrica al telefono...</translation>
     </message>
     <message>
         <source>Sending phonebook record:</source>
         <extracomment>String 172</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invio della voce della rubrica:</translation>
     </message>
     <message>
         <source>Press this tab to access the Phonebook Editor</source>
         <extracomment>String 174</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faccia clic su questa scheda per accedere all’editor della rubrica</translation>
     </message>
     <message>
         <source>Press this tab to access the welcome dialog.</source>
         <extracomment>String 175</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faccia clic su questa scheda per accedere alla finestra di benvenuto.</translation>
     </message>
     <message>
         <source>Maximum phonebook records reached.  Please delete some records and try again.</source>
         <extracomment>String 182</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Numero massimo di voci della rubrica raggiunto. Elimini alcune voci e riprovi.</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>String 184</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Phone Number</source>
         <extracomment>String 185</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Numero di telefono</translation>
     </message>
     <message>
         <source>Error: Bitmap does not exist.</source>
         <extracomment>String 188</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: l’immagine bitmap non esiste.</translation>
     </message>
     <message>
         <source>Phonebook (*.opbk)|*.opbk||</source>
         <extracomment>String 191</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rubrica (*.opbk)|*.opbk||</translation>
     </message>
     <message>
         <source>Orvak Phonebook Files (*.opbk)|*.opbk|All Files (*.*)|*.*||</source>
         <extracomment>String 192</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>File rubrica Orvak (*.opbk)|*.opbk|Tutti i file (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Error: Could not write to the file.</source>
         <extracomment>String 193</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile scrivere nel file.</translation>
     </message>
     <message>
         <source>Error: Could not read file.</source>
         <extracomment>String 194</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile leggere il file.</translation>
     </message>
     <message>
         <source>Warning: This will overwrite the phonebook on the handset.  Do you want to proceed?</source>
         <extracomment>String 195</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione: questa operazione sovrascriverà la rubrica del portatile. Continuare?</translation>
     </message>
     <message>
         <source>Error: No records to write.</source>
         <extracomment>String 199</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: nessuna voce da scrivere.</translation>
     </message>
     <message>
         <source>Error: Could not open file.</source>
         <extracomment>String 201</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile aprire il file.</translation>
     </message>
     <message>
         <source>Error: Could not write to the file specified.</source>
         <extracomment>String 202</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile scrivere nel file specificato.</translation>
     </message>
     <message>
         <source>Error: Map index out of range</source>
         <extracomment>String 214</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: indice di associazione fuori intervallo</translation>
     </message>
     <message>
         <source>Error: Variable index is out of range</source>
         <extracomment>String 217</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: indice di variabile fuori intervallo</translation>
     </message>
     <message>
         <source>Error: Index is already assigned.</source>
         <extracomment>String 218</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: l’indice è già assegnato.</translation>
     </message>
     <message>
         <source>Error: Could not import file.</source>
         <extracomment>String 219</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile importare il file.</translation>
     </message>
     <message>
         <source>Error: No columns selected for import.</source>
         <extracomment>String 221</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: nessuna colonna selezionata per l’importazione.</translation>
     </message>
     <message>
         <source>Receiving handset information.</source>
         <extracomment>String 222</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ricezione delle informazioni dal portatile.</translation>
     </message>
     <message>
         <source>Error: Data returned from the handset is in error.</source>
         <extracomment>String 261</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: i dati restituiti dal portatile sono errati.</translation>
     </message>
     <message>
         <source>Error:  Unable to complete data transfer.</source>
         <extracomment>String 262
 ----------
 String 370</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile completare il trasferimento dati.</translation>
     </message>
     <message>
         <source>Error: Could not read handset settings from handset.</source>
         <extracomment>String 263</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile leggere le impostazioni dal portatile.</translation>
     </message>
     <message>
         <source>Sending image to phone...</source>
         <extracomment>String 264</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Invio dell’immagine al telefono...</translation>
     </message>
     <message>
         <source>Click this link to open the Orvak web site.</source>
         <extracomment>String 269</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faccia clic su questo collegamento per aprire il sito web di Orvak.</translation>
     </message>
     <message>
         <source>Open a phonebook from disk.</source>
         <extracomment>String 270</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apre una rubrica dal disco.</translation>
     </message>
     <message>
         <source>Save the phonebook to disk.</source>
         <extracomment>String 271</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salva la rubrica su disco.</translation>
     </message>
     <message>
         <source>Create a new phonebook.</source>
         <extracomment>String 272</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Crea una nuova rubrica.</translation>
     </message>
     <message>
         <source>Transfer the phonebook from the handset.</source>
         <extracomment>String 273</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trasferisce la rubrica dal portatile.</translation>
     </message>
     <message>
         <source>Transfer the phonebook to the handset.</source>
         <extracomment>String 274</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trasferisce la rubrica al portatile.</translation>
     </message>
     <message>
         <source>Select all phonebook entries.</source>
         <extracomment>String 275</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutte le voci della rubrica.</translation>
     </message>
     <message>
         <source>De-select all phonebook entries.</source>
         <extracomment>String 276</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deseleziona tutte le voci della rubrica.</translation>
     </message>
     <message>
         <source>Delete selected phonebook entries.</source>
         <extracomment>String 277</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elimina le voci selezionate della rubrica.</translation>
     </message>
     <message>
         <source>Create a new phonebook entry.</source>
         <extracomment>String 278</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Crea una nuova voce della rubrica.</translation>
     </message>
     <message>
         <source>Import/Export all or selected phonebook entries.</source>
         <extracomment>String 279</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importa/esporta tutte le voci della rubrica o quelle selezionate.</translation>
     </message>
     <message>
         <source>Preparing to receive phonebook from phone...</source>
         <extracomment>String 321</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Preparazione alla ricezione della rubrica dal telefono...</translation>
     </message>
     <message>
         <source>Transferring phonebook record:</source>
         <extracomment>String 322</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trasferimento della voce della rubrica:</translation>
     </message>
     <message>
         <source>Version 2.0.1</source>
         <extracomment>String 324</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versione 2.0.1</translation>
     </message>
     <message>
         <source>Loading file.  Please wait...</source>
         <extracomment>String 371</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento del file. Attendere...</translation>
     </message>
     <message>
         <source>Saving file.  Please wait...</source>
         <extracomment>String 372</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio del file. Attendere...</translation>
     </message>
     <message>
         <source>Not Connected</source>
         <extracomment>String 373</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non connesso</translation>
     </message>
     <message>
         <source>Warning: some of the phonebook records contain empty names and/or phone numbers.  These records will not be transferred to the handset.  Do you want to continue with the phonebook transfer?</source>
         <extracomment>String 374</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione: alcune voci della rubrica non hanno nome e/o numero di telefono. Queste voci non verranno trasferite al portatile. Continuare il trasferimento della rubrica?</translation>
     </message>
     <message>
         <source>Error: No memory left.</source>
         <extracomment>String 57345</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: memoria esaurita.</translation>
     </message>
     <message>
         <source>Canceling Image Download...</source>
         <extracomment>String 57346</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annullamento dell’invio dell’immagine...</translation>
     </message>
     <message>
         <source>Requesting to send image to phone...</source>
         <extracomment>String 57348</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta di invio dell’immagine al telefono...</translation>
     </message>
     <message>
         <source>Error: Phone not found.</source>
         <extracomment>String 57350</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: telefono non trovato.</translation>
     </message>
     <message>
         <source>Error: Phone reported image report size too large.</source>
         <extracomment>String 57351</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: il telefono ha segnalato una dimensione dell’immagine troppo grande.</translation>
     </message>
     <message>
         <source>Error: CreateEvent failed.</source>
         <extracomment>String 57352</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: CreateEvent non riuscito.</translation>
     </message>
     <message>
         <source>The handset plugged in now is not the one this phone book was kept from, so it was not sent to it.</source>
         <extracomment>String 57400</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il portatile collegato ora non è quello da cui proviene questa rubrica, che quindi non gli è stata inviata.</translation>
     </message>
 </context>
 <context>
     <name>TabPage</name>
     <message>
         <source>An Orvak handset is plugged in, but you may not open it yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>È collegato un portatile Orvak, ma non ha ancora l’autorizzazione per accedervi.</translation>
     </message>
     <message>
         <source>Unplug it and plug it in again, so that the udev rule %1 applies to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo scolleghi e lo ricolleghi, in modo che gli venga applicata la regola udev %1.</translation>
     </message>
     <message>
         <source>Install the orvak-dialbook package, whose udev rule %1 lets you open it, then unplug the handset and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installi il pacchetto orvak-dialbook, la cui regola udev %1 consente di accedervi, quindi scolleghi il portatile e lo ricolleghi.</translation>
     </message>
     <message>
         <source>To let you open it, install the udev rule from the source tree in a terminal:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Per potervi accedere, installi la regola udev dall’albero dei sorgenti in un terminale:
+%1</translation>
     </message>
 </context>
 </TS>
