@@ -321,9 +321,9 @@ QPixmap Draw(int id)
     case kBrightnessIn: return Command(36, 30, QStringLiteral("\u263C|Light"), Look::In);
     case kBrightnessOut: return Command(36, 30, QStringLiteral("\u263C|Light"), Look::Out);
     case kBrightnessDisabled: return Command(36, 30, QStringLiteral("\u263C|Light"), Look::Disabled);
-    case kColorBalanceIn: return Command(36, 30, QStringLiteral("\u25D1|Colour"), Look::In);
-    case kColorBalanceOut: return Command(36, 30, QStringLiteral("\u25D1|Colour"), Look::Out);
-    case kColorBalanceDisabled: return Command(36, 30, QStringLiteral("\u25D1|Colour"), Look::Disabled);
+    case kColorBalanceIn: return Command(36, 30, QStringLiteral("\u25D1|Color"), Look::In);
+    case kColorBalanceOut: return Command(36, 30, QStringLiteral("\u25D1|Color"), Look::Out);
+    case kColorBalanceDisabled: return Command(36, 30, QStringLiteral("\u25D1|Color"), Look::Disabled);
     case kDeleteIn: return Command(182, 19, QStringLiteral("Delete Selected"), Look::In);
     case kDeleteOut: return Command(182, 19, QStringLiteral("Delete Selected"), Look::Out);
     case kDeleteDisabled: return Command(182, 19, QStringLiteral("Delete Selected"), Look::Disabled);
