@@ -29,6 +29,7 @@
 #include <QThread>
 #include <QDir>
 #include <QTimer>
+#include <QTreeView>
 
 #include <cstdio>
 #include <memory>
@@ -135,6 +136,8 @@ void TakeScreenshots(MainWindow* window, const QString& folder)
         // The phone-book page once more, with the handset's phone book in it.
         if (auto* book = qobject_cast<PhonebookPage*>(row.page); book && book->HandsetReady()) {
             book->OnReceive();
+            // With the keyboard in the list, to show its focus ring.
+            book->findChild<QTreeView*>()->setFocus(Qt::TabFocusReason);
             QCoreApplication::processEvents();
             const QString loaded = QStringLiteral("%1/%2-phonebook-received.png").arg(folder).arg(++n);
             window->grab().save(loaded);

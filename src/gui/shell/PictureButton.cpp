@@ -15,9 +15,11 @@ constexpr int kSlotIn = 0;
 constexpr int kSlotOut = 1;
 constexpr int kSlotDisabled = 2;
 constexpr qsizetype kMaxUrl = 259;
-// The focus mark: a rounded ring just inside the button, wide enough to be seen on the page
-// pictures, in the palette's highlight colour.
+// The focus mark: a rounded ring just inside the button in the palette's highlight colour, with
+// a thin line of the highlighted-text colour inside it, so that it shows on light pictures and on
+// the lit ones that are themselves the highlight's blue.
 constexpr qreal kFocusPenWidth = 2.0;
+constexpr qreal kFocusInnerPenWidth = 1.0;
 constexpr qreal kFocusRadius = 3.0;
 
 }  // namespace
@@ -128,6 +130,9 @@ void PictureButton::paintEvent(QPaintEvent*)
         p.setBrush(Qt::NoBrush);
         const qreal inset = kFocusPenWidth / 2;
         p.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), kFocusRadius, kFocusRadius);
+        p.setPen(QPen(palette().color(QPalette::Active, QPalette::HighlightedText), kFocusInnerPenWidth));
+        const qreal inner = kFocusPenWidth + kFocusInnerPenWidth / 2;
+        p.drawRoundedRect(QRectF(rect()).adjusted(inner, inner, -inner, -inner), kFocusRadius - 1, kFocusRadius - 1);
     }
 }
 

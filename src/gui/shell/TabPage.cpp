@@ -133,6 +133,7 @@ void TabPage::BeginProgress(std::uint32_t cancelTextId, std::uint32_t statusText
         m_progressDialog.SetStatusText(statusTextId);
         return;
     }
+    m_focusBefore = QApplication::focusWidget();
     repaint();
     setEnabled(false);
     if (m_mainWindow)
@@ -154,7 +155,7 @@ void TabPage::EndProgress()
         // No bracket of this page is open: nothing of it to end, and another page's running
         // operation must keep the window disabled.
         if (s_busyDepth == 0)
-            setFocus();
+            RestoreFocus();
         return;
     }
     --s_busyDepth;
@@ -169,11 +170,21 @@ void TabPage::EndProgress()
         m_mainWindow->activateWindow();
         m_mainWindow->raise();
     }
-    setFocus();
+    RestoreFocus();
     // The notices that came while the window was busy, as one, once the ending code has run.
     if (std::exchange(s_handsetNoticeHeld, false))
         QCoreApplication::postEvent(m_mainWindow ? static_cast<QObject*>(m_mainWindow) : this,
                                     new QEvent(HandsetChangedEvent));
+}
+
+void TabPage::RestoreFocus()
+{
+    QWidget* before = m_focusBefore;
+    m_focusBefore = nullptr;
+    if (before && before->isVisible() && before->isEnabled() && isAncestorOf(before))
+        before->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus();
 }
 
 bool TabPage::IsBusy()

@@ -7,6 +7,7 @@
 #include "core/common/TimedSemaphore.h"
 
 #include <QPixmap>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -93,8 +94,13 @@ protected:
 private:
     void OnFocusChanged(QWidget* old, QWidget* now);
 
+    // After an operation the focus goes back to the control it came from (the button that
+    // started it), so that the keyboard carries on from there; the page takes it otherwise.
+    void RestoreFocus();
+
     int m_busyDepth = 0;
     std::vector<QWidget*> m_ringedControls;
+    QPointer<QWidget> m_focusBefore;
     static inline int s_busyDepth = 0;
     static inline bool s_handsetNoticeHeld = false;
 };

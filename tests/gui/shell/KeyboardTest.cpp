@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QImage>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTreeView>
 #include <QSlider>
@@ -210,6 +211,24 @@ TEST_F(Keyboard, EveryPageAndDialogIsWalkedInReadingOrderThroughNamedVisibleCont
     CheckChain(colourStops, colour.windowTitle());
     EXPECT_EQ(colourStops.size(), 5u);
     colour.reject();
+
+    // With a larger font the dialog grows: each label keeps its full height, clear of its slider.
+    const QFont font = QApplication::font();
+    QFont large = font;
+    large.setPointSize(14);
+    QApplication::setFont(large);
+    BrightnessContrastDialog big(0, 0, pictures->Preview(), &window);
+    big.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&big));
+    const QList<QLabel*> labels = big.findChildren<QLabel*>();
+    EXPECT_EQ(labels.size(), 2);
+    for (const QLabel* label : labels) {
+        ASSERT_TRUE(label->buddy());
+        EXPECT_GE(label->height(), label->sizeHint().height()) << label->text().toStdString();
+        EXPECT_FALSE(label->geometry().intersects(label->buddy()->geometry())) << label->text().toStdString();
+    }
+    big.reject();
+    QApplication::setFont(font);
 }
 
 TEST_F(Keyboard, ReturnPressesButtonsSpaceDoesNotAndCtrlTabAndAltLettersChangeTabs)
