@@ -4,6 +4,9 @@
 #include "support/SimFixture.h"
 
 #include "gui/app/MainWindow.h"
+#include "gui/contacts/ChangeMapDialog.h"
+#include "gui/contacts/ImportExportWizard.h"
+#include "gui/contacts/ImportFilePage.h"
 #include "gui/phonebook/PhonebookListModel.h"
 #include "gui/phonebook/PhonebookPage.h"
 #include "gui/picture/BrightnessContrastDialog.h"
@@ -15,6 +18,8 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -229,6 +234,37 @@ TEST_F(Keyboard, EveryPageAndDialogIsWalkedInReadingOrderThroughNamedVisibleCont
     }
     big.reject();
     QApplication::setFont(font);
+
+    // The import wizard, page by page, reading a Google Contacts export; and its mapping choice.
+    const QString csv = m_dir.filePath(QStringLiteral("contacts.csv"));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("First Name,Last Name,Labels,Phone 1 - Label,Phone 1 - Value\r\n"
+               "Anna,Berg,* myContacts ::: Family,Mobile,+46 70 123 45 67\r\n"
+               "Doctor,,* myContacts ::: Work,Work,5550199\r\n");
+    file.close();
+    ImportExportWizard wizard(&window, 100);
+    wizard.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&wizard));
+    for (int page = 0; page < 4; ++page) {
+        if (page == 2)
+            wizard.FilePage()->SetFileName(csv);
+        Pump();
+        QWidget* first = wizard.currentPage()->nextInFocusChain();
+        while (!(first->focusPolicy() & Qt::TabFocus) || !first->isVisible() || !first->isEnabled())
+            first = first->nextInFocusChain();
+        CheckChain(WalkTabChain(first), QStringLiteral("wizard page %1").arg(wizard.currentId()));
+        wizard.next();
+    }
+    EXPECT_EQ(wizard.currentId(), ImportExportWizard::kImportMappingPage);
+    wizard.reject();
+    ChangeMapDialog mapping(QStringLiteral("Phone 1 - Value"), &window);
+    mapping.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mapping));
+    const std::vector<QWidget*> mappingStops = WalkTabChain(mapping.findChild<QCheckBox*>());
+    CheckChain(mappingStops, mapping.windowTitle());
+    EXPECT_GE(mappingStops.size(), 5u);
+    mapping.reject();
 }
 
 TEST_F(Keyboard, ReturnPressesButtonsSpaceDoesNotAndCtrlTabAndAltLettersChangeTabs)
