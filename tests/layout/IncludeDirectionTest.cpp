@@ -108,8 +108,9 @@ TEST(Layout, FoldersIncludeOnlyFromBelow)
             ASSERT_TRUE(fromLayer) << from << " lies in no known folder";
             for (const Include& inc : IncludesOf(file)) {
                 const auto to = Target(inc, kTop);
-                if (!inc.angled)
+                if (!inc.angled) {
                     EXPECT_TRUE(to) << from << " includes \"" << inc.text << "\", which is not named from src/ or the top";
+                }
                 if (!to)
                     continue;
                 ++checked;

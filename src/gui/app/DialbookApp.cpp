@@ -29,6 +29,7 @@
 #include <QThread>
 #include <QDir>
 #include <QTimer>
+#include <QTreeView>
 
 #include <cstdio>
 #include <memory>
@@ -40,7 +41,7 @@ namespace {
 void ShootPicturePage(MainWindow* window, PicturePage* page, const QString& folder, int& n)
 {
     const QString sample = PicturePage::SampleImagesFolder() + QStringLiteral("/beach.jpg");
-    if (!page->OpenFile(sample))
+    if (!page->HasImage() && !page->OpenFile(sample))
         return;
     page->Canvas()->ZoomIn();
     page->Canvas()->ZoomIn();
@@ -106,32 +107,44 @@ void ShootImportWizard(MainWindow* window, PhonebookPage* book, const QString& f
     wizard.reject();
 }
 
-// Saves a picture of each tab into `folder`, then ends the program.
+// The name of a page's picture, saying what it shows.
+QString ShotName(const TabPage* page)
+{
+    if (qobject_cast<const PhonebookPage*>(page))
+        return QStringLiteral("phonebook-empty");
+    if (qobject_cast<const PicturePage*>(page))
+        return QStringLiteral("pictures-empty");
+    return QStringLiteral("welcome");
+}
+
+// Saves a picture of each tab into `folder`, named for what it shows, then ends the program.
 void TakeScreenshots(MainWindow* window, const QString& folder)
 {
     QDir().mkpath(folder);
     int n = 0;
-    // The window as it started, with a picture named on the command line if there was one.
-    const QString start = QStringLiteral("%1/0-start.png").arg(folder);
-    window->grab().save(start);
-    std::printf("%s\n", qPrintable(start));
     for (const TabPageEntry& row : window->TabPageTable()) {
         row.tabButton->click();
         QCoreApplication::processEvents();
         window->repaint();
-        const QString name = QStringLiteral("%1/%2-%3.png").arg(folder).arg(++n).arg(row.tabButton->objectName());
-        window->grab().save(name);
-        std::printf("%s\n", qPrintable(name));
+        auto* pictures = qobject_cast<PicturePage*>(row.page);
+        // A picture named on the command line is already loaded: the loaded page's shot shows it.
+        if (!pictures || !pictures->HasImage()) {
+            const QString name = QStringLiteral("%1/%2-%3.png").arg(folder).arg(++n).arg(ShotName(row.page));
+            window->grab().save(name);
+            std::printf("%s\n", qPrintable(name));
+        }
         // The phone-book page once more, with the handset's phone book in it.
         if (auto* book = qobject_cast<PhonebookPage*>(row.page); book && book->HandsetReady()) {
             book->OnReceive();
+            // With the keyboard in the list, to show its focus ring.
+            book->findChild<QTreeView*>()->setFocus(Qt::TabFocusReason);
             QCoreApplication::processEvents();
             const QString loaded = QStringLiteral("%1/%2-phonebook-received.png").arg(folder).arg(++n);
             window->grab().save(loaded);
             std::printf("%s\n", qPrintable(loaded));
             ShootImportWizard(window, book, folder, n);
         }
-        if (auto* pictures = qobject_cast<PicturePage*>(row.page))
+        if (pictures)
             ShootPicturePage(window, pictures, folder, n);
     }
     std::fflush(stdout);

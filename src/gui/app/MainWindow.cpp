@@ -2,6 +2,7 @@
 
 #include "gui/shell/Artwork.h"
 #include "gui/shell/AboutDialog.h"
+#include "gui/shell/FocusChain.h"
 #include "gui/shell/TabButton.h"
 #include "gui/shell/WelcomePage.h"
 #include "gui/shell/StatusBar.h"
@@ -20,8 +21,10 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QShortcut>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -85,7 +88,39 @@ void MainWindow::SetUpUi()
     m_helpButton->UseBalloonTooltip();
     m_helpButton->SetTooltipText(kHelpTip);
     m_helpButton->DrawFlatFocus(true);
+    m_helpButton->setAccessibleName(tr("Help"));
     connect(m_helpButton, &QAbstractButton::clicked, this, &MainWindow::OnHelpButton);
+
+    // Each tab is named for screen readers, and its name's marked letter with Alt selects it.
+    const QString tabNames[] = {tr("&Welcome"), tr("&Pictures"), tr("Phone &Book")};
+    for (std::size_t i = 0; i < m_table.size(); ++i) {
+        TabButton* tab = m_table[i].tabButton;
+        QString name = tabNames[i];
+        tab->setAccessibleName(name.remove(QLatin1Char('&')));
+        auto* mnemonic = new QShortcut(QKeySequence::mnemonic(tabNames[i]), this);
+        connect(mnemonic, &QShortcut::activated, tab, &QAbstractButton::click);
+    }
+    // Ctrl+Tab and Ctrl+Page Down go to the next tab, with Shift or Page Up to the one before.
+    const auto stepper = [this](std::initializer_list<QKeySequence> keys, int step) {
+        for (const QKeySequence& key : keys) {
+            auto* shortcut = new QShortcut(key, this);
+            connect(shortcut, &QShortcut::activated, this, [this, step] { StepTab(step); });
+        }
+    };
+    stepper({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
+    stepper({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+             QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+            -1);
+
+    // Help, the tabs, then the controls of whichever page shows.
+    std::vector<QWidget*> chain{m_helpButton};
+    for (const TabPageEntry& row : m_table)
+        chain.push_back(row.tabButton);
+    for (const TabPageEntry& row : m_table) {
+        const std::vector<QWidget*> stops = FocusChain::ByPlace(row.page);
+        chain.insert(chain.end(), stops.begin(), stops.end());
+    }
+    FocusChain::Apply(chain);
 
     TabButton::g_selectedTab = m_table[0].tabButton;
     m_table[0].page->show();
@@ -99,6 +134,15 @@ void MainWindow::OnTabCommand(int id)
         return;
     for (TabPageEntry& row : m_table)
         row.page->setVisible(row.commandId == id);
+}
+
+void MainWindow::StepTab(int step)
+{
+    const auto visible = std::find_if(m_table.begin(), m_table.end(), [](const auto& r) { return r.page->isVisible(); });
+    const int count = static_cast<int>(m_table.size());
+    const int current = visible == m_table.end() ? 0 : static_cast<int>(visible - m_table.begin());
+    // Pressed as if clicked: a tab that cannot be clicked now (an operation runs) stays unselected.
+    m_table[static_cast<std::size_t>((current + step + count) % count)].tabButton->click();
 }
 
 void MainWindow::OpenPicture(const QString& path)

@@ -28,6 +28,8 @@ struct TabPageEntry {
 
 // The program's one window: fixed size, a strip of three tabs along the top right, one page at
 // a time below them, and a help button. It passes handset notices on to the visible page.
+// Ctrl+Tab / Ctrl+Page Down and Ctrl+Shift+Tab / Ctrl+Page Up step through the tabs, Alt with a
+// tab's marked letter selects it.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -39,6 +41,8 @@ public:
 
     // Shows the pages whose command is `id`, hides the others; ids of no tab do nothing.
     void OnTabCommand(int id);
+    // The tab `step` places after the selected one (wrapping), selected as a click selects it.
+    void StepTab(int step);
     void OnHelpButton();
     // Shows the picture page with `path` loaded, as an image program opens a file it is given.
     void OpenPicture(const QString& path);

@@ -42,6 +42,7 @@ ImportMappingPage::ImportMappingPage(QWidget* parent) : QWizardPage(parent)
     auto* layout = new QVBoxLayout(this);
     m_list = new QTreeWidget(this);
     m_list->setColumnCount(2);
+    m_list->setAccessibleName(tr("Field mapping"));
     m_list->setHeaderLabels({QStringLiteral("Import Text Field"), QStringLiteral("Orvak Phonebook Field")});
     m_list->setRootIsDecorated(false);
     m_list->setAllColumnsShowFocus(true);

@@ -106,6 +106,17 @@ bool PhonebookListModel::SetField(int row, int column, std::string PhonebookEntr
     return true;
 }
 
+bool PhonebookListModel::IsSorted(int column, bool descending) const
+{
+    if (column != kNameColumn && column != kNumberColumn)
+        return false;
+    return std::is_sorted(m_rows.begin(), m_rows.end(), [&](const auto& a, const auto& b) {
+        const std::string& x = column == kNameColumn ? a->name : a->number;
+        const std::string& y = column == kNameColumn ? b->name : b->number;
+        return descending ? BytewiseLess(y, x) : BytewiseLess(x, y);
+    });
+}
+
 void PhonebookListModel::Sort(int column, bool descending)
 {
     if (column != kNameColumn && column != kNumberColumn)

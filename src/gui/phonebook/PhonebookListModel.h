@@ -39,6 +39,8 @@ public:
     // Sorts by a column's 8-bit strings, byte by byte as unsigned values (case-sensitive; a
     // string that begins a longer one comes first).
     void Sort(int column, bool descending);
+    // The rows are in the order Sort(column, descending) gives (always, for fewer than two).
+    bool IsSorted(int column, bool descending) const;
 
 private:
     // False when the row does not exist or already holds `text`.

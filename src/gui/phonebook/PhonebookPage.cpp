@@ -50,28 +50,33 @@ struct ButtonPlace {
     QRect place;
     int in, out, disabled;
     std::uint32_t tip;
+    const char* name;  // for screen readers
 };
 
 // Where each button goes, its pictures and its tool tip.
 const ButtonPlace kButtons[] = {
-    {PhonebookPage::kOpen, {170, 48, 105, 18}, picture::kOpenIn, picture::kOpenOut, picture::kOpenDisabled, 270},
-    {PhonebookPage::kSave, {285, 48, 105, 18}, picture::kSaveIn, picture::kSaveOut, picture::kSaveDisabled, 271},
+    {PhonebookPage::kOpen, {170, 48, 105, 18}, picture::kOpenIn, picture::kOpenOut, picture::kOpenDisabled, 270,
+     QT_TRANSLATE_NOOP("PhonebookPage", "Open phone book")},
+    {PhonebookPage::kSave, {285, 48, 105, 18}, picture::kSaveIn, picture::kSaveOut, picture::kSaveDisabled, 271,
+     QT_TRANSLATE_NOOP("PhonebookPage", "Save phone book")},
     {PhonebookPage::kNewPhonebook, {400, 48, 117, 18}, picture::kNewBookIn, picture::kNewBookOut,
-     picture::kNewBookDisabled, 272},
+     picture::kNewBookDisabled, 272, QT_TRANSLATE_NOOP("PhonebookPage", "New phone book")},
     {PhonebookPage::kReceive, {64, 68, 32, 31}, picture::kReceiveIn, picture::kReceiveOut, picture::kReceiveDisabled,
-     273},
-    {PhonebookPage::kSend, {96, 68, 34, 31}, picture::kSendIn, picture::kSendOut, picture::kSendDisabled, 274},
+     273, QT_TRANSLATE_NOOP("PhonebookPage", "Get the phone book from the handset")},
+    {PhonebookPage::kSend, {96, 68, 34, 31}, picture::kSendIn, picture::kSendOut, picture::kSendDisabled, 274,
+     QT_TRANSLATE_NOOP("PhonebookPage", "Send the phone book to the handset")},
     {PhonebookPage::kImportExport, {96, 106, 34, 33}, picture::kImportExportIn, picture::kImportExportOut,
-     picture::kImportExportDisabled, 279},
+     picture::kImportExportDisabled, 279, QT_TRANSLATE_NOOP("PhonebookPage", "Import or export contacts")},
     {PhonebookPage::kNewEntry, {96, 144, 34, 32}, picture::kNewEntryIn, picture::kNewEntryOut,
-     picture::kNewEntryDisabled, 278},
+     picture::kNewEntryDisabled, 278, QT_TRANSLATE_NOOP("PhonebookPage", "New entry")},
     {PhonebookPage::kSelectAll, {170, 350, 105, 19}, picture::kSelectAllIn, picture::kSelectAllOut,
-     picture::kSelectAllDisabled, 275},
+     picture::kSelectAllDisabled, 275, QT_TRANSLATE_NOOP("PhonebookPage", "Select all")},
     {PhonebookPage::kDeselectAll, {285, 350, 105, 19}, picture::kDeselectAllIn, picture::kDeselectAllOut,
-     picture::kDeselectAllDisabled, 276},
+     picture::kDeselectAllDisabled, 276, QT_TRANSLATE_NOOP("PhonebookPage", "Deselect all")},
     {PhonebookPage::kDelete, {435, 350, 182, 19}, picture::kDeleteIn, picture::kDeleteOut, picture::kDeleteDisabled,
-     277},
-    {PhonebookPage::kWebLink, {200, 390, 387, 33}, picture::kWebLinkIn, picture::kWebLinkOut, 0, kWebLinkTip},
+     277, QT_TRANSLATE_NOOP("PhonebookPage", "Delete selected entries")},
+    {PhonebookPage::kWebLink, {200, 390, 387, 33}, picture::kWebLinkIn, picture::kWebLinkOut, 0, kWebLinkTip,
+     QT_TRANSLATE_NOOP("PhonebookPage", "Orvak web site")},
 };
 
 }  // namespace
@@ -117,6 +122,7 @@ void PhonebookPage::SetUpUi()
     for (const ButtonPlace& place : kButtons) {
         SetUpButton(m_buttons[place.id], place.place, place.in, place.out, place.disabled, place.tip,
                     place.id == kWebLink);
+        m_buttons[place.id]->setAccessibleName(tr(place.name));
     }
     connect(m_buttons[kReceive], &QAbstractButton::clicked, this, &PhonebookPage::OnReceive);
     connect(m_buttons[kSend], &QAbstractButton::clicked, this, &PhonebookPage::OnSend);
@@ -139,15 +145,23 @@ void PhonebookPage::SetUpUi()
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->header()->setSectionsClickable(true);
-    m_list->header()->setSortIndicatorShown(false);
-    m_list->header()->setStretchLastSection(false);
-    // Half the list each; inside its frame, so that no horizontal scroll bar appears.
-    const int half = (m_list->width() - 2 * m_list->frameWidth()) / 2;
-    m_list->setColumnWidth(0, half);
-    m_list->setColumnWidth(1, half);
+    m_list->header()->setSortIndicatorShown(true);
+    // Half the room beside the scroll bar each, so that the columns always fit and no
+    // horizontal scroll bar appears.
+    m_list->header()->setSectionResizeMode(QHeaderView::Stretch);
+    m_list->setAccessibleName(tr("Phone book entries"));
+    MarkFocusAround(m_list);
     connect(m_list->header(), &QHeaderView::sectionClicked, this, &PhonebookPage::OnSort);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, &PhonebookPage::UpdateSortIndicator);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &PhonebookPage::UpdateSortIndicator);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &PhonebookPage::UpdateSortIndicator);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &PhonebookPage::UpdateSortIndicator);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &PhonebookPage::UpdateSortIndicator);
+    UpdateSortIndicator();
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &PhonebookPage::OnSelectionChanged);
 
+    m_nameEdit->setAccessibleName(tr("Name"));
+    m_numberEdit->setAccessibleName(tr("Number"));
     m_nameEdit->setGeometry(255, 82, 300, 23);
     m_numberEdit->setGeometry(255, 112, 300, 23);
     m_nameEdit->setMaxLength(static_cast<int>(MAX_NAME_LENGTH));
@@ -517,8 +531,26 @@ void PhonebookPage::OnSort(int column)
     RecordChange(tr("Sort"), BookStateCommand::Kind::kEntries, [this, column] {
         auto& descending = m_sortDescending[static_cast<std::size_t>(column)];
         descending = static_cast<std::uint8_t>(~descending);
+        m_lastSortColumn = column;
         m_model->Sort(column, descending != 0);
     });
+    UpdateSortIndicator();
+}
+
+void PhonebookPage::UpdateSortIndicator()
+{
+    const int other = m_lastSortColumn == PhonebookListModel::kNameColumn ? PhonebookListModel::kNumberColumn
+                                                                         : PhonebookListModel::kNameColumn;
+    for (int column : {m_lastSortColumn, other}) {
+        const bool lastDescending = m_sortDescending[static_cast<std::size_t>(column)] != 0;
+        for (bool descending : {lastDescending, !lastDescending}) {
+            if (m_model->IsSorted(column, descending)) {
+                m_list->header()->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+                return;
+            }
+        }
+    }
+    m_list->header()->setSortIndicator(-1, Qt::AscendingOrder);
 }
 
 void PhonebookPage::OnNewPhonebook()
@@ -740,6 +772,7 @@ bool PhonebookPage::LoadBook(const QString& path, bool sortByName)
         m_model->Append(std::move(copy));
     }
     m_sortDescending = {0, 0};
+    m_lastSortColumn = PhonebookListModel::kNameColumn;
     if (sortByName)
         m_model->Sort(PhonebookListModel::kNameColumn, false);
     if (m_model->Count() > 0) {

@@ -157,10 +157,15 @@ private:
     // unchanged unless `neverSaved`.
     void RecordNewBook(const QString& text, const std::function<void()>& change, bool neverSaved = false);
     void OnHistoryChanged();
+    // The header's arrow on the column the rows are sorted by, the way they are sorted; the
+    // column sorted last wins when the rows are in its order, and none shows when they are in
+    // no column's order.
+    void UpdateSortIndicator();
     void WriteRecoveryNow();
     void OnRecoveryTimer();
 
     std::array<std::uint8_t, 2> m_sortDescending{};
+    int m_lastSortColumn = 0;
     Phonebook m_book;
     std::map<int, PictureButton*> m_buttons;
     PhonebookListModel* m_model = nullptr;

@@ -2,66 +2,64 @@
 
 #include "core/common/StringTable.h"
 
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QToolTip>
+#include <QVBoxLayout>
 
 namespace {
 
-// Dialog units of the 8-point dialog font: a quarter of its average character width across, an
-// eighth of its height down.
-constexpr double kUnitX = 1.5;
-constexpr double kUnitY = 1.625;
 // As a trackbar's page: a fifth of the range.
 constexpr int kPageStep = 40;
-
-QRect Pixels(const QRect& units)
-{
-    return QRect(qRound(units.x() * kUnitX), qRound(units.y() * kUnitY), qRound(units.width() * kUnitX),
-                 qRound(units.height() * kUnitY));
-}
+// A slider is as wide as this many average characters, or its label if that is wider.
+constexpr int kSliderChars = 24;
 
 }  // namespace
 
-AdjustmentDialog::AdjustmentDialog(const Layout& layout, const std::vector<SliderPlace>& sliders,
+AdjustmentDialog::AdjustmentDialog(const QString& caption, const std::vector<SliderPlace>& sliders,
                                    const std::vector<int>& start, HandsetPreview* preview, QWidget* parent)
     : QDialog(parent), m_preview(preview)
 {
-    setWindowTitle(QString::fromLatin1(layout.caption));
-    setFixedSize(Pixels(QRect(QPoint(0, 0), layout.size)).size());
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     auto* frame = new QGroupBox(this);
-    frame->setGeometry(Pixels(layout.frame));
+    auto* frameLayout = new QVBoxLayout(frame);
     for (std::size_t i = 0; i < sliders.size(); ++i) {
         const SliderPlace& slide = sliders[i];
-        auto* slider = new QSlider(Qt::Horizontal, this);
+        auto* label = new QLabel(slide.label, frame);
+        auto* slider = new QSlider(Qt::Horizontal, frame);
         slider->setObjectName(QStringLiteral("slider%1").arg(slide.id));
         slider->setRange(kMinimum, kMaximum);
         slider->setTickInterval(kMaximum);
-        slider->setTickPosition(QSlider::TicksAbove);
+        // Below the groove, away from the label above it.
+        slider->setTickPosition(QSlider::TicksBelow);
         slider->setPageStep(kPageStep);
         slider->setValue(i < start.size() ? start[i] : 0);
         slider->setToolTip(LoadString(slide.tip));
-        slider->setAccessibleName(QString::fromLatin1(slide.label));
-        slider->setGeometry(Pixels(slide.place).adjusted(0, -6, 0, 6));
-        auto* label = new QLabel(QString::fromLatin1(slide.label), this);
-        label->setGeometry(Pixels(slide.labelPlace));
+        slider->setAccessibleName(QString(slide.label).remove(QLatin1Char('&')));
+        slider->setMinimumWidth(kSliderChars * slider->fontMetrics().averageCharWidth());
         label->setBuddy(slider);
+        frameLayout->addWidget(label);
+        frameLayout->addWidget(slider);
+        if (i + 1 < sliders.size())
+            frameLayout->addSpacing(label->fontMetrics().height() / 2);
         connect(slider, &QSlider::valueChanged, this, &AdjustmentDialog::OnValueChanged);
         connect(slider, &QSlider::sliderMoved, this, [this, slider](int v) { ShowValueTip(slider, v); });
         m_sliders.push_back(slider);
     }
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(Pixels(layout.ok));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setGeometry(Pixels(layout.cancel));
-    connect(ok, &QPushButton::clicked, this, [this] {
+    layout->addWidget(frame);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         Keep(Values());
         accept();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     if (!m_sliders.empty())
         m_sliders.front()->setFocus();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDialog>
-#include <QRect>
+#include <QString>
 
 #include <cstdint>
 #include <vector>
@@ -10,28 +10,18 @@ class HandsetPreview;
 class QSlider;
 
 // What the two adjustment dialogs share: a few sliders from -100 to 100 in a frame, each with
-// its label and tip, OK and Cancel. Moving a slider changes the preview at once; the page puts
+// its label and tip, OK and Cancel below. Laid out so that it grows with the font and the
+// texts. Moving a slider changes the preview at once; the page puts
 // the old values back when the dialog ends other than with OK.
 class AdjustmentDialog : public QDialog {
     Q_OBJECT
 public:
-    // One slider: its control id, its label, its tip (a string id) and where it goes, in dialog
-    // units, with its label 8 units above.
+    // One slider: its control id, its label (with the letter Alt selects it marked by &) and its
+    // tip (a string id). The sliders stand one below the other, each under its label.
     struct SliderPlace {
         int id;
-        const char* label;
+        QString label;
         std::uint32_t tip;
-        QRect place;
-        QRect labelPlace;
-    };
-    // The dialog's size, the frame around the sliders, and the OK and Cancel buttons, in dialog
-    // units.
-    struct Layout {
-        const char* caption;
-        QSize size;
-        QRect frame;
-        QRect ok;
-        QRect cancel;
     };
 
     static constexpr int kMinimum = -100;
@@ -42,7 +32,7 @@ public:
     std::vector<int> Values() const;
 
 protected:
-    AdjustmentDialog(const Layout& layout, const std::vector<SliderPlace>& sliders, const std::vector<int>& start,
+    AdjustmentDialog(const QString& caption, const std::vector<SliderPlace>& sliders, const std::vector<int>& start,
                      HandsetPreview* preview, QWidget* parent);
 
     // Hands the sliders' values to the preview.

@@ -7,16 +7,13 @@ namespace {
 constexpr std::uint32_t kBrightnessTip = 162;
 constexpr std::uint32_t kContrastTip = 163;
 
-const AdjustmentDialog::Layout kLayout{"Brightness/Contrast", {189, 82}, {7, 6, 106, 66}, {128, 45, 50, 14},
-                                       {128, 22, 50, 14}};
-
 }  // namespace
 
 BrightnessContrastDialog::BrightnessContrastDialog(int brightness, int contrast, HandsetPreview* preview,
                                                    QWidget* parent)
-    : AdjustmentDialog(kLayout,
-                       {{kBrightnessSlider, "Brightness", kBrightnessTip, {11, 24, 94, 12}, {21, 16, 71, 8}},
-                        {kContrastSlider, "Contrast", kContrastTip, {11, 53, 94, 12}, {21, 45, 71, 8}}},
+    : AdjustmentDialog(tr("Brightness/Contrast"),
+                       {{kBrightnessSlider, tr("&Brightness"), kBrightnessTip},
+                        {kContrastSlider, tr("&Contrast"), kContrastTip}},
                        {brightness, contrast}, preview, parent),
       m_brightness(brightness),
       m_contrast(contrast)

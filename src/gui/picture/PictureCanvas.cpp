@@ -21,9 +21,8 @@ PictureCanvas::PictureCanvas(const QRect& place, QRgb background, QWidget* paren
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Picture"));
-    setAccessibleDescription(
-        QStringLiteral("Drag the red frame, or move it with the arrow keys (Shift: faster); + and - zoom."));
+    setAccessibleName(tr("Picture"));
+    setAccessibleDescription(tr("Drag the red frame, or move it with the arrow keys (Shift: faster); + and - zoom."));
 }
 
 void PictureCanvas::SetFrame(int width, int height, QColor colour, float penWidth)

@@ -45,25 +45,26 @@ struct ButtonPlace {
 
 // Where each button goes, its pictures and its tool tip.
 const ButtonPlace kButtons[] = {
-    {PicturePage::kOpen, {170, 48, 105, 19}, picture::kPictureOpenIn, picture::kPictureOpenOut, 0, 105, "Open"},
+    {PicturePage::kOpen, {170, 48, 105, 19}, picture::kPictureOpenIn, picture::kPictureOpenOut, 0, 105,
+     QT_TRANSLATE_NOOP("PicturePage", "Open")},
     {PicturePage::kSave, {285, 48, 105, 19}, picture::kPictureSaveIn, picture::kPictureSaveOut,
-     picture::kPictureSaveDisabled, 106, "Save"},
+     picture::kPictureSaveDisabled, 106, QT_TRANSLATE_NOOP("PicturePage", "Save")},
     {PicturePage::kZoomIn, {96, 105, 35, 31}, picture::kZoomInIn, picture::kZoomInOut, picture::kZoomInDisabled, 108,
-     "Zoom in"},
+     QT_TRANSLATE_NOOP("PicturePage", "Zoom in")},
     {PicturePage::kZoomOut, {61, 105, 35, 31}, picture::kZoomOutIn, picture::kZoomOutOut, picture::kZoomOutDisabled,
-     109, "Zoom out"},
+     109, QT_TRANSLATE_NOOP("PicturePage", "Zoom out")},
     {PicturePage::kRotateLeft, {61, 144, 35, 31}, picture::kRotateLeftIn, picture::kRotateLeftOut,
-     picture::kRotateLeftDisabled, 110, "Rotate left"},
+     picture::kRotateLeftDisabled, 110, QT_TRANSLATE_NOOP("PicturePage", "Rotate left")},
     {PicturePage::kRotateRight, {96, 144, 36, 31}, picture::kRotateRightIn, picture::kRotateRightOut,
-     picture::kRotateRightDisabled, 111, "Rotate right"},
+     picture::kRotateRightDisabled, 111, QT_TRANSLATE_NOOP("PicturePage", "Rotate right")},
     {PicturePage::kBrightnessContrast, {96, 182, 36, 30}, picture::kBrightnessIn, picture::kBrightnessOut,
-     picture::kBrightnessDisabled, 112, "Brightness and contrast"},
+     picture::kBrightnessDisabled, 112, QT_TRANSLATE_NOOP("PicturePage", "Brightness and contrast")},
     {PicturePage::kColorBalance, {96, 220, 36, 30}, picture::kColorBalanceIn, picture::kColorBalanceOut,
-     picture::kColorBalanceDisabled, 113, "Colour balance"},
+     picture::kColorBalanceDisabled, 113, QT_TRANSLATE_NOOP("PicturePage", "Color balance")},
     {PicturePage::kSend, {96, 67, 34, 31}, picture::kSendIn, picture::kSendOut, picture::kSendDisabled, 114,
-     "Send to phone"},
+     QT_TRANSLATE_NOOP("PicturePage", "Send to phone")},
     {PicturePage::kWebLink, {200, 390, 387, 33}, picture::kWebLinkIn, picture::kWebLinkOut, 0, kWebLinkTip,
-     "Orvak web site"},
+     QT_TRANSLATE_NOOP("PicturePage", "Orvak web site")},
 };
 
 constexpr int kEditButtons[] = {PicturePage::kSave,         PicturePage::kZoomIn,      PicturePage::kZoomOut,
@@ -114,7 +115,7 @@ void PicturePage::SetUpUi()
     for (const ButtonPlace& place : kButtons) {
         SetUpButton(m_buttons[place.id], place.place, place.in, place.out, place.disabled, place.tip,
                     place.id == kWebLink);
-        m_buttons[place.id]->setAccessibleName(QString::fromLatin1(place.name));
+        m_buttons[place.id]->setAccessibleName(tr(place.name));
     }
     m_buttons[kSend]->setEnabled(false);
     EnableEditButtons(false);
@@ -130,6 +131,7 @@ void PicturePage::SetUpUi()
 
     m_canvas->SetFrame(ImageEditor::kHandsetSize, ImageEditor::kHandsetSize, QColor::fromRgba(kFrameColour),
                        kFramePenWidth);
+    MarkFocusAround(m_canvas);
     HandsetPreview* preview = m_canvas->CreatePreview(kPreviewPlace, this);
     preview->setObjectName(QStringLiteral("preview"));
     setAcceptDrops(true);

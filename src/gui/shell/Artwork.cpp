@@ -324,9 +324,9 @@ QPixmap Draw(int id)
     case kBrightnessIn: return Command(36, 30, QStringLiteral("\u263C|") + QCoreApplication::translate("Artwork", "Light"), Look::In);
     case kBrightnessOut: return Command(36, 30, QStringLiteral("\u263C|") + QCoreApplication::translate("Artwork", "Light"), Look::Out);
     case kBrightnessDisabled: return Command(36, 30, QStringLiteral("\u263C|") + QCoreApplication::translate("Artwork", "Light"), Look::Disabled);
-    case kColorBalanceIn: return Command(36, 30, QStringLiteral("\u25D1|") + QCoreApplication::translate("Artwork", "Colour"), Look::In);
-    case kColorBalanceOut: return Command(36, 30, QStringLiteral("\u25D1|") + QCoreApplication::translate("Artwork", "Colour"), Look::Out);
-    case kColorBalanceDisabled: return Command(36, 30, QStringLiteral("\u25D1|") + QCoreApplication::translate("Artwork", "Colour"), Look::Disabled);
+    case kColorBalanceIn: return Command(36, 30, QStringLiteral("\u25D1|") + QCoreApplication::translate("Artwork", "Color"), Look::In);
+    case kColorBalanceOut: return Command(36, 30, QStringLiteral("\u25D1|") + QCoreApplication::translate("Artwork", "Color"), Look::Out);
+    case kColorBalanceDisabled: return Command(36, 30, QStringLiteral("\u25D1|") + QCoreApplication::translate("Artwork", "Color"), Look::Disabled);
     case kDeleteIn: return Command(182, 19, QCoreApplication::translate("Artwork", "Delete Selected"), Look::In);
     case kDeleteOut: return Command(182, 19, QCoreApplication::translate("Artwork", "Delete Selected"), Look::Out);
     case kDeleteDisabled: return Command(182, 19, QCoreApplication::translate("Artwork", "Delete Selected"), Look::Disabled);

@@ -15,6 +15,12 @@ constexpr int kSlotIn = 0;
 constexpr int kSlotOut = 1;
 constexpr int kSlotDisabled = 2;
 constexpr qsizetype kMaxUrl = 259;
+// The focus mark: a rounded ring just inside the button in the palette's highlight colour, with
+// a thin line of the highlighted-text colour inside it, so that it shows on light pictures and on
+// the lit ones that are themselves the highlight's blue.
+constexpr qreal kFocusPenWidth = 2.0;
+constexpr qreal kFocusInnerPenWidth = 1.0;
+constexpr qreal kFocusRadius = 3.0;
 
 }  // namespace
 
@@ -118,6 +124,16 @@ void PictureButton::paintEvent(QPaintEvent*)
         return;
     QPainter p(this);
     p.drawPixmap(PictureOffset(), m_pictures[static_cast<std::size_t>(slot)]);
+    if (hasFocus()) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), kFocusPenWidth));
+        p.setBrush(Qt::NoBrush);
+        const qreal inset = kFocusPenWidth / 2;
+        p.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), kFocusRadius, kFocusRadius);
+        p.setPen(QPen(palette().color(QPalette::Active, QPalette::HighlightedText), kFocusInnerPenWidth));
+        const qreal inner = kFocusPenWidth + kFocusInnerPenWidth / 2;
+        p.drawRoundedRect(QRectF(rect()).adjusted(inner, inner, -inner, -inner), kFocusRadius - 1, kFocusRadius - 1);
+    }
 }
 
 void PictureButton::enterEvent(QEnterEvent* event)
@@ -163,6 +179,14 @@ void PictureButton::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space) {
         event->accept();
+        return;
+    }
+    // Return and Enter press the focused button, as a click does; held down, they press once.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        if (!event->isAutoRepeat() && isEnabled())
+            click();
         return;
     }
     QAbstractButton::keyPressEvent(event);

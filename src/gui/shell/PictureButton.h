@@ -10,7 +10,8 @@
 // A button that is only a picture: the "in" picture while hovered, pressed or (with flat focus)
 // focused, the "out" picture otherwise, and a disabled picture when disabled. The picture sits at
 // the top-left corner and moves one pixel right and down while pressed. A click can open a web
-// address. The space bar never presses it; a double click counts as two presses.
+// address. Return and Enter press the focused button; the space bar never does; a double click
+// counts as two presses. The focused button wears a ring in the highlight colour.
 class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:

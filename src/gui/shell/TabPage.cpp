@@ -31,12 +31,31 @@ constexpr std::uint32_t kNotConnected = 373;
 // Pane 1 holds 21 average characters; 55 pixels are left over for pane 2.
 constexpr int kPane1Chars = 21;
 constexpr int kPane2Room = 55;
+// The focus ring around a marked control: its width and its gap to the control.
+constexpr int kRingWidth = 2;
+constexpr int kRingGap = 1;
 
 }  // namespace
 
 TabPage::TabPage(QWidget* parent) : QWidget(parent)
 {
     m_statusBar = new StatusBar(this);
+    connect(qApp, &QApplication::focusChanged, this, &TabPage::OnFocusChanged);
+}
+
+void TabPage::MarkFocusAround(QWidget* control)
+{
+    m_ringedControls.push_back(control);
+}
+
+void TabPage::OnFocusChanged(QWidget* old, QWidget* now)
+{
+    for (QWidget* control : m_ringedControls) {
+        if (control == old || control == now) {
+            const int out = kRingWidth + kRingGap;
+            update(control->geometry().adjusted(-out, -out, out, out));
+        }
+    }
 }
 
 void TabPage::SetUpUi()
@@ -114,6 +133,7 @@ void TabPage::BeginProgress(std::uint32_t cancelTextId, std::uint32_t statusText
         m_progressDialog.SetStatusText(statusTextId);
         return;
     }
+    m_focusBefore = QApplication::focusWidget();
     repaint();
     setEnabled(false);
     if (m_mainWindow)
@@ -135,7 +155,7 @@ void TabPage::EndProgress()
         // No bracket of this page is open: nothing of it to end, and another page's running
         // operation must keep the window disabled.
         if (s_busyDepth == 0)
-            setFocus();
+            RestoreFocus();
         return;
     }
     --s_busyDepth;
@@ -150,11 +170,21 @@ void TabPage::EndProgress()
         m_mainWindow->activateWindow();
         m_mainWindow->raise();
     }
-    setFocus();
+    RestoreFocus();
     // The notices that came while the window was busy, as one, once the ending code has run.
     if (std::exchange(s_handsetNoticeHeld, false))
         QCoreApplication::postEvent(m_mainWindow ? static_cast<QObject*>(m_mainWindow) : this,
                                     new QEvent(HandsetChangedEvent));
+}
+
+void TabPage::RestoreFocus()
+{
+    QWidget* before = m_focusBefore;
+    m_focusBefore = nullptr;
+    if (before && before->isVisible() && before->isEnabled() && isAncestorOf(before))
+        before->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus();
 }
 
 bool TabPage::IsBusy()
@@ -215,6 +245,15 @@ void TabPage::paintEvent(QPaintEvent*)
         p.fillRect(rect(), Qt::white);
     else
         p.drawTiledPixmap(rect(), m_background);
+    for (const QWidget* control : m_ringedControls) {
+        if (!control->hasFocus() || !control->isVisible())
+            continue;
+        const qreal out = kRingGap + kRingWidth / 2.0;
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), kRingWidth));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(control->geometry()).adjusted(-out, -out, out, out), kRingWidth, kRingWidth);
+    }
 }
 
 void TabPage::resizeEvent(QResizeEvent* event)

@@ -7,10 +7,12 @@
 #include "core/common/TimedSemaphore.h"
 
 #include <QPixmap>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
 class PictureButton;
 
@@ -75,6 +77,9 @@ protected:
     // maker's site.
     static void SetUpButton(PictureButton* button, const QRect& place, int in, int out, int disabled,
                             std::uint32_t tip, bool webLink);
+    // The page draws the focus mark of `control` (a list, the picture) as a ring on the page
+    // around it, where the control's own drawing shows none or only on one of its rows.
+    void MarkFocusAround(QWidget* control);
     // A file's path in status pane 0, shortened in the middle to fit.
     void ShowPathInPane(const QString& path);
     static bool SupportedHandsetAttached();
@@ -87,7 +92,15 @@ protected:
     QPixmap m_background;
 
 private:
+    void OnFocusChanged(QWidget* old, QWidget* now);
+
+    // After an operation the focus goes back to the control it came from (the button that
+    // started it), so that the keyboard carries on from there; the page takes it otherwise.
+    void RestoreFocus();
+
     int m_busyDepth = 0;
+    std::vector<QWidget*> m_ringedControls;
+    QPointer<QWidget> m_focusBefore;
     static inline int s_busyDepth = 0;
     static inline bool s_handsetNoticeHeld = false;
 };

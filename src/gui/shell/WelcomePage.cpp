@@ -38,6 +38,7 @@ void WelcomePage::SetUpUi()
     m_webLinkButton->UseBalloonTooltip();
     m_webLinkButton->SetTooltipText(kWebLinkTip);
     m_webLinkButton->DrawFlatFocus(true);
+    m_webLinkButton->setAccessibleName(tr("Orvak web site"));
     m_accessLabel->setGeometry(40, 288, 560, 84);
 }
 
