@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -177,6 +178,30 @@ TEST_F(PicturePageTest, ButtonsFollowTheLoadsAndTheHandset)
     EXPECT_FALSE(Enabled(Page::kSend));
     for (int id : kEditButtons)
         EXPECT_FALSE(Enabled(id)) << id;
+}
+
+TEST_F(PicturePageTest, ADamagedPhotoOpensWithWhatCouldBeReadAndSaysSo)
+{
+    // Cut off halfway, as an interrupted copy leaves it.
+    QFile whole(photo);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    const QString cut = Path("cut.jpg");
+    QFile half(cut);
+    ASSERT_TRUE(half.open(QIODevice::WriteOnly));
+    half.write(bytes.left(bytes.size() / 2));
+    half.close();
+
+    ASSERT_TRUE(page->OpenFile(cut));
+    EXPECT_TRUE(page->HasImage());
+    EXPECT_TRUE(Enabled(Page::kSave));
+    EXPECT_EQ(prompts.asked,
+              QStringList{QStringLiteral("\"%1\": the picture is damaged; the part that could be read is used.").arg(cut)});
+
+    // The whole photo after it opens without a word.
+    prompts.asked.clear();
+    ASSERT_TRUE(page->OpenFile(photo));
+    EXPECT_TRUE(prompts.asked.isEmpty());
 }
 
 TEST_F(PicturePageTest, SaveProposesTheNameRefusesTheOpenFileAndReportsTheSystemsReason)
