@@ -192,7 +192,15 @@ TEST_F(PicturePageTest, ADamagedPhotoOpensWithWhatCouldBeReadAndSaysSo)
     half.write(bytes.left(bytes.size() / 2));
     half.close();
 
-    ASSERT_TRUE(page->OpenFile(cut));
+    // Through the Open dialog, whose filter offers every format the page opens.
+    prompts.files = {cut};
+    page->OnOpen();
+    ASSERT_EQ(prompts.openFilters.size(), 1);
+    const QStringList filters = prompts.openFilters[0].split(QStringLiteral(";;"));
+    EXPECT_EQ(filters.value(0), QStringLiteral("All Graphic Files (*.bmp *.gif *.jpg *.jpeg *.tif *.tiff *.png *.webp "
+                                               "*.svg *.svgz)"));
+    EXPECT_TRUE(filters.contains(QStringLiteral("WebP Pictures (*.webp)"))) << filters.join(u'|').toStdString();
+    EXPECT_TRUE(filters.contains(QStringLiteral("SVG Drawings (*.svg *.svgz)"))) << filters.join(u'|').toStdString();
     EXPECT_TRUE(page->HasImage());
     EXPECT_TRUE(Enabled(Page::kSave));
     EXPECT_EQ(prompts.asked,
