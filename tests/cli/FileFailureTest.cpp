@@ -183,6 +183,8 @@ TEST_F(FileFailures, PicturesThatCannotBeOpenedOrAreDamagedAreSaid)
     const QByteArray png = Photo("PNG");
     Write(Path("empty.jpg"), QByteArray());
     Write(Path("notes.png"), "Shopping: milk, bread\n");
+    // An iPhone photo (HEIC) given a .jpg name: its first box says what it is.
+    Write(Path("iphone.jpg"), QByteArray("\0\0\0\x18" "ftypheic\0\0\0\0mif1heic" "\0\0\0\x08" "free", 32));
     // Cut off halfway, as an interrupted download or a full card leaves them.
     Write(Path("cut.jpg"), jpeg.left(jpeg.size() / 2));
     Write(Path("cut.png"), png.left(png.size() / 2));
@@ -213,6 +215,7 @@ TEST_F(FileFailures, PicturesThatCannotBeOpenedOrAreDamagedAreSaid)
     } unusable[] = {
         {"empty.jpg", FileFailure::Cause::Empty, "the file is empty."},
         {"notes.png", FileFailure::Cause::NotAPicture, "this is not a picture in a format that can be opened (BMP, GIF, JPEG, PNG"},
+        {"iphone.jpg", FileFailure::Cause::UnsupportedFormat, "pictures in the HEIC format cannot be opened, only BMP, GIF, JPEG"},
         // Qt reads no part of a PNG that is cut short.
         {"cut.png", FileFailure::Cause::Damaged, "the file is damaged."},
         {"missing.gif", FileFailure::Cause::NotFound, "there is no such file."},

@@ -8,6 +8,9 @@
 
 namespace {
 
+// The logging category of Qt's JPEG decoder, through which libjpeg's messages come.
+constexpr const char* kJpegCategory = "qt.gui.imageio.jpeg";
+
 thread_local DecodeWarnings* t_current = nullptr;
 std::atomic<QtMessageHandler> g_previous{nullptr};
 
@@ -19,6 +22,8 @@ struct DecodeWarningsHandler {
         // Only what a decoder says while this thread decodes; a fatal message is never swallowed.
         if (DecodeWarnings* w = t_current; w && type != QtFatalMsg) {
             w->m_lines.append(message);
+            if (type != QtDebugMsg && type != QtInfoMsg && context.category && qstrcmp(context.category, kJpegCategory) == 0)
+                w->m_damaged = true;
             return;
         }
         if (const QtMessageHandler previous = g_previous.load())
@@ -41,6 +46,8 @@ DecodeWarnings::DecodeWarnings()
 DecodeWarnings::~DecodeWarnings()
 {
     t_current = m_outer;
-    if (m_outer)
+    if (m_outer) {
         m_outer->m_lines.append(m_lines);
+        m_outer->m_damaged = m_outer->m_damaged || m_damaged;
+    }
 }

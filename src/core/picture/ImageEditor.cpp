@@ -111,7 +111,7 @@ int ImageEditor::LoadImageFile(ImageLoadRequest& request)
     {
         const DecodeWarnings warnings;
         decoded = PictureDecoder::Decode(reader, image, PictureDecoder::PhysicalMemory(), &quarterTurns);
-        damaged = warnings.Any();
+        damaged = warnings.Damaged();
     }
     if (request.notify)
         request.notify->PostStep();
