@@ -134,7 +134,7 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
 {
     DelimitedFile file;
     if (!file.Read(contacts) || file.HeaderCount() == 0 || file.HeaderCount() > ImportFieldMap::kMaxColumn) {
-        std::fprintf(console.err, "%s\n", qPrintable(CouldNotReadText()));
+        std::fprintf(console.err, "%s\n", qPrintable(CouldNotReadText(file.Failure())));
         return 1;
     }
     const QStringList headers = file.Headers();
@@ -148,8 +148,9 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
 
     Phonebook book;
     if (QFileInfo::exists(bookPath)) {
-        if (const Msg m = PhonebookFile::Load(bookPath, book); m != Msg::Ok)
-            return ReportFailure(console, m);
+        FileFailure failure;
+        if (const Msg m = PhonebookFile::Load(bookPath, book, &failure); m != Msg::Ok)
+            return ReportFailure(console, m, failure);
     }
     PrintMap(console, options, headers);
     const ContactList list = ReadContacts(file, options);
@@ -206,8 +207,9 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
                      outcome.added == 1 ? "entry" : "entries", qPrintable(bookPath));
         return 0;
     }
-    if (const Msg saved = PhonebookFile::Save(bookPath, book); saved != Msg::Ok)
-        return ReportFailure(console, saved);
+    FileFailure failure;
+    if (const Msg saved = PhonebookFile::Save(bookPath, book, std::nullopt, &failure); saved != Msg::Ok)
+        return ReportFailure(console, saved, failure);
     std::fprintf(console.out, "Added %d %s to %s\n", outcome.added, outcome.added == 1 ? "entry" : "entries",
                  qPrintable(bookPath));
     return 0;
@@ -216,13 +218,14 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
 int RunExportCommand(const CommandConsole& console, const QString& bookPath, const QString& out)
 {
     Phonebook book;
-    if (const Msg m = PhonebookFile::Load(bookPath, book); m != Msg::Ok)
-        return ReportFailure(console, m);
+    FileFailure failure;
+    if (const Msg m = PhonebookFile::Load(bookPath, book, &failure); m != Msg::Ok)
+        return ReportFailure(console, m, failure);
     std::vector<const PhonebookEntry*> entries;
     for (std::size_t i = 0; i < book.Count(); ++i)
         entries.push_back(book.Entry(i));
-    if (const Msg m = ExportContacts(out, entries); m != Msg::Ok)
-        return ReportFailure(console, m);
+    if (const Msg m = ExportContacts(out, entries, &failure); m != Msg::Ok)
+        return ReportFailure(console, m, failure);
     std::fprintf(console.out, "Wrote %zu entries to %s\n", entries.size(), qPrintable(out));
     return 0;
 }

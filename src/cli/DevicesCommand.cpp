@@ -1,5 +1,6 @@
 #include "cli/DevicesCommand.h"
 
+#include "core/common/StringTable.h"
 #include "core/handset/HandsetAccessAdvice.h"
 #include "core/handset/HandsetLink.h"
 #include "core/handset/HandsetIds.h"
@@ -34,7 +35,7 @@ int RunDevicesCommand(std::FILE* out)
         anyAccepted = anyAccepted || d.accepted;
     }
     if (devices.empty())
-        std::fprintf(out, "No Orvak handset found.\n");
+        std::fprintf(out, "%s\n", qPrintable(LoadString(Msg::PhoneNotFound)));
     else if (!anyAccepted && anyDenied)
         PrintAccessAdvice(out);
     return anyAccepted ? 0 : 1;

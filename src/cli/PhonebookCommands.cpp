@@ -18,9 +18,9 @@
 
 #include <cstring>
 
-int ReportFailure(const CommandConsole& console, Msg m)
+int ReportFailure(const CommandConsole& console, Msg m, const FileFailure& failure)
 {
-    std::fprintf(console.err, "%s\n", qPrintable(LoadString(m)));
+    std::fprintf(console.err, "%s\n", qPrintable(failure.Message(m)));
     // The commonest cause on Linux: the handset is there, but this user may not open it.
     if (m == Msg::PhoneNotFound)
         ExplainDeniedHandset(console.err);
@@ -90,8 +90,9 @@ int RunPullCommand(const CommandConsole& console, const QString& path)
     session.Finish();
     if (received != Msg::Ok)
         return ReportFailure(console, received);
-    if (const Msg saved = PhonebookFile::Save(path, book); saved != Msg::Ok)
-        return ReportFailure(console, saved);
+    FileFailure failure;
+    if (const Msg saved = PhonebookFile::Save(path, book, std::nullopt, &failure); saved != Msg::Ok)
+        return ReportFailure(console, saved, failure);
     std::fprintf(console.out, "Received %zu entries into %s\n", book.Count(), qPrintable(path));
     return 0;
 }
@@ -99,8 +100,9 @@ int RunPullCommand(const CommandConsole& console, const QString& path)
 int RunPushCommand(const CommandConsole& console, const QString& path, bool keepBackup)
 {
     Phonebook file;
-    if (const Msg m = PhonebookFile::Load(path, file); m != Msg::Ok)
-        return ReportFailure(console, m);
+    FileFailure failure;
+    if (const Msg m = PhonebookFile::Load(path, file, &failure); m != Msg::Ok)
+        return ReportFailure(console, m, failure);
     if (!Ask(console, Msg::ConfirmOverwriteHandset))
         return 1;
     PhonebookSend send(file);
@@ -117,7 +119,7 @@ int RunPushCommand(const CommandConsole& console, const QString& path, bool keep
     }
     if (send.BackupFailed()) {
         std::fprintf(console.err, "The handset's phone book could not be kept before the send, so nothing was sent.\n");
-        return ReportFailure(console, sent);
+        return ReportFailure(console, sent, send.BackupFailure());
     }
     if (!send.Backup().isEmpty())
         std::fprintf(console.out, "Kept the handset's previous phone book in %s\n", qPrintable(send.Backup()));
@@ -145,8 +147,9 @@ int RunBackupsCommand(const CommandConsole& console)
 int RunShowCommand(const CommandConsole& console, const QString& path)
 {
     Phonebook book;
-    if (const Msg m = PhonebookFile::Load(path, book); m != Msg::Ok)
-        return ReportFailure(console, m);
+    FileFailure failure;
+    if (const Msg m = PhonebookFile::Load(path, book, &failure); m != Msg::Ok)
+        return ReportFailure(console, m, failure);
     std::fprintf(console.out, "Identity: %s\n", book.Identity().ToHex().c_str());
     for (std::size_t i = 0; i < book.Count(); ++i) {
         const PhonebookEntry* e = book.Entry(i);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/FileFailure.h"
 #include "core/common/Msg.h"
 
 #include <QString>
@@ -19,8 +20,9 @@ struct CommandConsole {
     bool showProgress = false;
 };
 
-// Prints the text of a failure on the console's error stream; returns exit status 1.
-int ReportFailure(const CommandConsole& console, Msg m);
+// Prints the text of a failure on the console's error stream, with the file and the cause under it
+// when `failure` says them; returns exit status 1.
+int ReportFailure(const CommandConsole& console, Msg m, const FileFailure& failure = {});
 
 // Each returns the exit status: 0 done, 1 failed or declined.
 int RunInfoCommand(const CommandConsole& console);

@@ -24,7 +24,11 @@ public:
         answers.pop_front();
         return a;
     }
-    QString OpenFileName(QWidget*, const QString&, const QString&) override { return Next(); }
+    QString OpenFileName(QWidget*, const QString&, const QString& filter) override
+    {
+        openFilters.append(filter);
+        return Next();
+    }
     QString SaveFileName(QWidget*, const QString& proposed, const QString&, const QString& defaultSuffix,
                          bool) override
     {
@@ -38,6 +42,7 @@ public:
 
     QStringList asked;
     QStringList proposedNames;
+    QStringList openFilters;
     // Called with each question before it is answered, to change the world in between.
     std::function<void(const QString&)> onAsk;
     std::deque<Answer> answers;

@@ -253,6 +253,7 @@ ImportOutcome ImportContacts(const QString& path, const ImportOptions& options, 
     DelimitedFile file;
     if (!file.Read(path, DelimitedFile::READ_AS_STRING)) {
         outcome.result = Msg::CouldNotImportFile;
+        outcome.failure = file.Failure();
         return outcome;
     }
     // A map made for another file names columns this one lacks.
@@ -313,4 +314,9 @@ QString NoRoomText(int holds, int room)
 QString CouldNotReadText()
 {
     return Tr("Error: Could not read the import file.  Check that it is formatted correctly.");
+}
+
+QString CouldNotReadText(const FileFailure& failure)
+{
+    return failure.IsSet() ? Tr("%1\n%2").arg(CouldNotReadText(), failure.Text()) : CouldNotReadText();
 }

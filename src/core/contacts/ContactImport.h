@@ -2,6 +2,7 @@
 
 #include "core/contacts/ImportFieldMap.h"
 
+#include "core/common/FileFailure.h"
 #include "core/common/Msg.h"
 
 #include <QString>
@@ -74,6 +75,8 @@ struct ImportOutcome {
     // Set with Msg::MaxEntriesReached: how many were asked for, and the room there was.
     int asked = 0;
     int room = 0;
+    // Which file could not be read or written and why, when that was the failure.
+    FileFailure failure;
 };
 
 // Appends one entry: its name and number as the handset stores them (Windows-1252).
@@ -110,3 +113,5 @@ QString NoRoomText(int holds, int room);
 
 // "Error: Could not read the import file.  Check that it is formatted correctly."
 QString CouldNotReadText();
+// The same with the file and the cause under it, when `failure` says them.
+QString CouldNotReadText(const FileFailure& failure);

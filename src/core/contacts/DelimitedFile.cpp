@@ -92,6 +92,7 @@ void DelimitedFile::Clear()
     m_cells = {};
     m_rowStarts = {};
     m_lastError.clear();
+    m_failure = FileFailure();
     m_unclosedQuoteLine = 0;
     m_stoppedAtLine = 0;
 }
@@ -99,6 +100,8 @@ void DelimitedFile::Clear()
 bool DelimitedFile::Fail(const char* text)
 {
     m_lastError = QString::fromLatin1(text);
+    if (text == kFileEmpty && !m_fileName.isEmpty())
+        m_failure = FileFailure(m_fileName, FileFailure::Cause::Empty);
     return false;
 }
 
@@ -132,15 +135,25 @@ bool DelimitedFile::ReadFile(const QString& fileName)
     // Looked at before it is opened: opening a pipe waits for a writer, and a device never ends.
     QFile file(fileName);
     if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
+        m_failure = FileFailure::OfRead(fileName, &file);
         m_lastError = QString::fromLatin1(kFileNotFound) + QStringLiteral("\nDetails: ") + fileName;
         return false;
     }
+    const auto tooLarge = [&] {
+        m_failure = FileFailure(fileName, FileFailure::Cause::System, FileFailure::Access::Read,
+                                FileFailure::tr("it is larger than the %1 MB a contacts file may be").arg(kMaxFileSize >> 20));
+        return Fail(kUnknownError);
+    };
     if (file.size() > kMaxFileSize)
-        return Fail(kUnknownError);
+        return tooLarge();
     QByteArray bytes = file.readAll();
-    // A file that grew while it was read is held to the same bound.
-    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize)
+    if (file.error() != QFileDevice::NoError) {
+        m_failure = FileFailure::OfRead(fileName, &file);
         return Fail(kUnknownError);
+    }
+    // A file that grew while it was read is held to the same bound.
+    if (bytes.size() > kMaxFileSize)
+        return tooLarge();
     file.close();
     return Load(std::move(bytes));
 }

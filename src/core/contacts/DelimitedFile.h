@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/FileFailure.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -57,6 +59,9 @@ public:
     // and spaces is no row.
     int RowCount() const { return static_cast<int>(m_rowStarts.size()); }
     const QString& LastError() const { return m_lastError; }
+    // Which file could not be read and why, for the user; unset when the failure lies in what
+    // the file holds rather than in reading it.
+    const FileFailure& Failure() const { return m_failure; }
     const QString& FileName() const { return m_fileName; }
     // The line (from 1) that opened a quoted field that never closes; 0 when every one closed.
     // The read goes on with what the field holds up to the end of the file.
@@ -108,6 +113,7 @@ private:
     int m_stoppedAtLine = 0;
     QString m_fileName;
     QString m_lastError;
+    FileFailure m_failure;
     QByteArray m_text;
     std::vector<Text> m_headers;
     // Each row's cells, ordered by column.

@@ -60,19 +60,25 @@ QByteArray VCard(const std::vector<const PhonebookEntry*>& entries)
 
 }  // namespace
 
-Msg ExportContacts(const QString& path, const std::vector<const PhonebookEntry*>& entries)
+Msg ExportContacts(const QString& path, const std::vector<const PhonebookEntry*>& entries, FileFailure* failure)
 {
     if (entries.empty())
         return Msg::NoRecordsToWrite;
     const bool vcard = QFileInfo(path).suffix().compare(QLatin1String("vcf"), Qt::CaseInsensitive) == 0;
     const QByteArray bytes = vcard ? VCard(entries) : Csv(entries);
     QSaveFile file(path);
+    const auto fail = [&](Msg m) {
+        if (failure)
+            *failure = FileFailure::OfWrite(path, file.errorString());
+        return m;
+    };
     // Unbuffered, so that a short write is noticed before the file is put in place.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Msg::CouldNotOpenFile;
+        return fail(Msg::CouldNotOpenFile);
     if (file.write(bytes) != bytes.size()) {
+        const Msg m = fail(Msg::CouldNotWriteExport);
         file.cancelWriting();
-        return Msg::CouldNotWriteExport;
+        return m;
     }
-    return file.commit() ? Msg::Ok : Msg::CouldNotWriteExport;
+    return file.commit() ? Msg::Ok : fail(Msg::CouldNotWriteExport);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/FileFailure.h"
 #include "core/common/Msg.h"
 
 #include <QString>
@@ -12,5 +13,7 @@ class PhonebookEntry;
 // in ".vcf", else the comma-delimited file the importer reads back ("name","phone", then one
 // quoted line per entry, quotes inside doubled, CR LF). The file is replaced whole or not at
 // all. Msg::NoRecordsToWrite with no entries (no file is touched), Msg::CouldNotOpenFile when
-// it cannot be made, Msg::CouldNotWriteExport when writing fails.
-Msg ExportContacts(const QString& path, const std::vector<const PhonebookEntry*>& entries);
+// it cannot be made, Msg::CouldNotWriteExport when writing fails; then `failure`, when given,
+// says why.
+Msg ExportContacts(const QString& path, const std::vector<const PhonebookEntry*>& entries,
+                   FileFailure* failure = nullptr);

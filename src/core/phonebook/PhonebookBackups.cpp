@@ -129,7 +129,7 @@ QString PathFor(const QString& folder, const std::string& handsetName, const QDa
     return path;
 }
 
-Msg Make(ProgressDisplay* progress, QString* path)
+Msg Make(ProgressDisplay* progress, QString* path, FileFailure* failure)
 {
     Phonebook book;
     PhonebookTransfer transfer;
@@ -137,10 +137,13 @@ Msg Make(ProgressDisplay* progress, QString* path)
     if (const Msg m = transfer.ReceivePhonebook(book); m != Msg::Ok)
         return m;
     const QString folder = Folder();
-    if (folder.isEmpty())
+    if (folder.isEmpty()) {
+        if (failure)
+            *failure = FileFailure::OfWrite(ProgramDocumentsFolder(Msg::MyPhonebooks) + kFolderName);
         return Msg::FileWriteFailed;
+    }
     const QString file = PathFor(folder, transfer.HandsetName(), QDateTime::currentDateTime());
-    if (const Msg m = PhonebookFile::Save(file, book, kPrivateFile); m != Msg::Ok)
+    if (const Msg m = PhonebookFile::Save(file, book, kPrivateFile, failure); m != Msg::Ok)
         return m;
     // The same book as the last backup (a send tried again, or cancelled before it cleared the
     // handset): that one serves, so that tries do not push the older books out.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/FileFailure.h"
 #include "core/common/Msg.h"
 
 #include <QDateTime>
@@ -25,8 +26,9 @@ QString Folder();
 QString PathFor(const QString& folder, const std::string& handsetName, const QDateTime& when);
 // Receives the handset's phone book and saves it as a backup; `path` gets the file (the last
 // backup's, when that holds the same book). A failure of either (including a cancel) is
-// returned, and then nothing may be sent.
-Msg Make(ProgressDisplay* progress, QString* path);
+// returned, and then nothing may be sent; `failure`, when given, says why the file could not be
+// written.
+Msg Make(ProgressDisplay* progress, QString* path, FileFailure* failure = nullptr);
 // `path` is the backup just written: of its handset's backups (the same name and identity) it
 // and the `keep` - 1 others written last stay, the rest are deleted. `path` itself never is,
 // even when the time in its name is older than the others' (the clock was set back).

@@ -9,17 +9,25 @@
 #include "core/transfer/RecordLayouts.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
 
 #include <limits>
 #include <new>
 #include <utility>
 
-Msg PhonebookFile::Save(const QString& path, const Phonebook& book, std::optional<QFileDevice::Permissions> permissions)
+Msg PhonebookFile::Save(const QString& path, const Phonebook& book, std::optional<QFileDevice::Permissions> permissions,
+                        FileFailure* failure)
 {
     const std::size_t count = book.Count();
     // The count is 16 bits wide; a larger book would make a file whose count lies.
-    if (count > std::numeric_limits<std::uint16_t>::max())
+    if (count > std::numeric_limits<std::uint16_t>::max()) {
+        if (failure)
+            *failure = FileFailure(path, FileFailure::Cause::System, FileFailure::Access::Write,
+                                   FileFailure::tr("a phone-book file holds at most %1 entries").arg(std::numeric_limits<std::uint16_t>::max()));
         return Msg::FileWriteFailed;
+    }
     QByteArray buffer;
     try {
         buffer = QByteArray(static_cast<qsizetype>(opbk::kHeaderSize + opbk::kRecordSize * count), '\0');
@@ -39,15 +47,26 @@ Msg PhonebookFile::Save(const QString& path, const Phonebook& book, std::optiona
     }
 
     // Written beside the target and renamed over it, so a failed write leaves the old file whole.
-    return WriteFileAtomically(path, buffer, nullptr, permissions) ? Msg::Ok : Msg::FileWriteFailed;
+    QString error;
+    if (WriteFileAtomically(path, buffer, &error, permissions))
+        return Msg::Ok;
+    if (failure)
+        *failure = FileFailure::OfWrite(path, error);
+    return Msg::FileWriteFailed;
 }
 
-Msg PhonebookFile::Load(const QString& path, Phonebook& into)
+Msg PhonebookFile::Load(const QString& path, Phonebook& into, FileFailure* failure)
 {
     into.Clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto fail = [&](FileFailure why) {
+        if (failure)
+            *failure = std::move(why);
         return Msg::FileReadFailed;
+    };
+    QFile file(path);
+    // A folder opens on Linux; reading it fails later with a less telling reason.
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return fail(FileFailure::OfRead(path, &file));
     const qint64 size = file.size();
     QByteArray buffer;
     try {
@@ -56,10 +75,12 @@ Msg PhonebookFile::Load(const QString& path, Phonebook& into)
         return Msg::NoMemory;
     }
     if (buffer.size() < size)
-        return Msg::FileReadFailed;
-    return LoadFromBytes(std::span(reinterpret_cast<const std::uint8_t*>(buffer.constData()),
-                                   static_cast<std::size_t>(buffer.size())),
-                         into);
+        return fail(FileFailure::OfRead(path, &file));
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(buffer.constData()), static_cast<std::size_t>(buffer.size()));
+    const Msg m = LoadFromBytes(bytes, into);
+    if (m == Msg::FileReadFailed)
+        return fail(FileFailure(path, Flaw(bytes)));
+    return m;
 }
 
 Msg PhonebookFile::LoadFromBytes(std::span<const std::uint8_t> b, Phonebook& into)
@@ -82,6 +103,27 @@ Msg PhonebookFile::LoadFromBytes(std::span<const std::uint8_t> b, Phonebook& int
         return Msg::NoMemory;
     }
     return Msg::Ok;
+}
+
+FileFailure::Cause PhonebookFile::Flaw(std::span<const std::uint8_t> b)
+{
+    using Cause = FileFailure::Cause;
+    if (b.empty())
+        return Cause::Empty;
+    // The first four bytes are always zero: anything else is another kind of file (a picture,
+    // a text) whatever its name says.
+    const std::size_t start = std::min(b.size(), opbk::kIdentity);
+    if (std::any_of(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(start), [](std::uint8_t c) { return c != 0; }))
+        return Cause::NotPhonebookFile;
+    if (b.size() < opbk::kHeaderSize)
+        return Cause::Truncated;
+    const std::size_t count = GetLe16(b, opbk::kCount);
+    const std::size_t records = (b.size() - opbk::kHeaderSize) / opbk::kRecordSize;
+    if (records < count)
+        return Cause::Truncated;
+    if (records > count)
+        return Cause::Damaged;
+    return Cause::None;
 }
 
 std::optional<std::size_t> PhonebookFile::RecordCount(std::span<const std::uint8_t> b)

@@ -25,6 +25,7 @@ Msg PhonebookSend::Run(ProgressDisplay& progress, bool keepBackup)
 {
     m_backup.clear();
     m_backupFailed = false;
+    m_backupFailure = FileFailure();
     m_partial = false;
     m_handsetHolds.reset();
     // A book too large to send is refused before the backup is made.
@@ -33,7 +34,7 @@ Msg PhonebookSend::Run(ProgressDisplay& progress, bool keepBackup)
     m_transfer.SetProgressDialog(&progress);
     const Msg result = HandsetOperation::Run(progress, [&] {
         if (keepBackup) {
-            if (const Msg kept = PhonebookBackups::Make(&progress, &m_backup); kept != Msg::Ok) {
+            if (const Msg kept = PhonebookBackups::Make(&progress, &m_backup, &m_backupFailure); kept != Msg::Ok) {
                 m_backupFailed = true;
                 return kept;
             }
@@ -61,10 +62,10 @@ QString PhonebookSend::PartialText() const
     return PhonebookBackups::UnknownSendText(m_transfer.EntriesSent(), m_outgoing.Count());
 }
 
-Msg PhonebookSend::SendBack(ProgressDisplay& progress, const QString& backup)
+Msg PhonebookSend::SendBack(ProgressDisplay& progress, const QString& backup, FileFailure* failure)
 {
     Phonebook previous;
-    if (const Msg m = PhonebookFile::Load(backup, previous); m != Msg::Ok)
+    if (const Msg m = PhonebookFile::Load(backup, previous, failure); m != Msg::Ok)
         return m;
     PhonebookTransfer transfer;
     transfer.SetProgressDialog(&progress);

@@ -3,6 +3,7 @@
 #include "core/phonebook/Phonebook.h"
 #include "core/phonebook/PhonebookTransfer.h"
 
+#include "core/common/FileFailure.h"
 #include "core/common/Msg.h"
 
 #include <QString>
@@ -34,6 +35,8 @@ public:
     const QString& Backup() const { return m_backup; }
     // The backup could not be made, so nothing was sent; Run returned its failure.
     bool BackupFailed() const { return m_backupFailed; }
+    // Why the backup's file could not be written, when that was the failure.
+    const FileFailure& BackupFailure() const { return m_backupFailure; }
     // The send stopped after the handset's book had been cleared: it holds only what was sent.
     bool Partial() const { return m_partial; }
     // "The send did not finish: the handset now holds k of the n entries.", k as the handset
@@ -41,8 +44,9 @@ public:
     QString PartialText() const;
 
     // Sends the book kept in `backup` back to the handset as it was, as one operation; only to
-    // the handset it was kept from (Msg::NotTheBackupsHandset otherwise).
-    static Msg SendBack(ProgressDisplay& progress, const QString& backup);
+    // the handset it was kept from (Msg::NotTheBackupsHandset otherwise). `failure`, when given,
+    // says why the backup could not be read.
+    static Msg SendBack(ProgressDisplay& progress, const QString& backup, FileFailure* failure = nullptr);
 
 private:
     Phonebook m_outgoing;
@@ -50,6 +54,7 @@ private:
     bool m_leftOut = false;
     QString m_backup;
     bool m_backupFailed = false;
+    FileFailure m_backupFailure;
     bool m_partial = false;
     std::optional<std::size_t> m_handsetHolds;
 };

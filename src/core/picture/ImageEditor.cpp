@@ -1,11 +1,13 @@
 #include "core/picture/ImageEditor.h"
 
+#include "core/picture/DecodeWarnings.h"
 #include "core/picture/ImageLoadRequest.h"
 #include "core/picture/PictureDecoder.h"
 #include "core/picture/Rgb565.h"
 
 #include "core/common/ProgressDisplay.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <algorithm>
@@ -91,15 +93,39 @@ int ImageEditor::LoadImageFile(ImageLoadRequest& request)
     m_pictureName = request.name;
     ReleaseImage();
     CentreFrame();
+    request.failure = FileFailure();
+    using Cause = FileFailure::Cause;
+    // A folder, a missing, unreadable or empty file is told as such, not as a picture that failed.
+    const QFileInfo info(request.path);
+    if (!info.isFile() || !info.isReadable() || info.size() == 0) {
+        request.failure = FileFailure::OfRead(request.path);
+        if (request.notify)
+            request.notify->PostStep();
+        return kNotAPicture;
+    }
     QImageReader reader(request.path);
     QImage image;
     int quarterTurns = 0;
-    const int decoded = PictureDecoder::Decode(reader, image, PictureDecoder::PhysicalMemory(), &quarterTurns);
+    int decoded = PictureDecoder::kNotAPicture;
+    bool damaged = false;
+    {
+        const DecodeWarnings warnings;
+        decoded = PictureDecoder::Decode(reader, image, PictureDecoder::PhysicalMemory(), &quarterTurns);
+        damaged = warnings.Damaged();
+    }
     if (request.notify)
         request.notify->PostStep();
-    if (decoded != PictureDecoder::kDecoded)
+    if (decoded != PictureDecoder::kDecoded) {
+        request.failure = decoded == PictureDecoder::kTooLarge ? FileFailure(request.path, Cause::TooLarge)
+                                                               : PictureDecoder::WhyNot(request.path, reader);
         return decoded == PictureDecoder::kTooLarge ? kTooLarge : kNotAPicture;
-    return LoadImage(std::move(image), quarterTurns);
+    }
+    const int loaded = LoadImage(std::move(image), quarterTurns);
+    if (loaded == kTooLarge)
+        request.failure = FileFailure(request.path, Cause::TooLarge);
+    else if (loaded == kLoaded && damaged)
+        request.failure = FileFailure(request.path, Cause::PictureDamaged);
+    return loaded;
 }
 
 int ImageEditor::LoadImage(QImage image, int quarterTurns)

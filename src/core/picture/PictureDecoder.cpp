@@ -1,6 +1,7 @@
 #include "core/picture/PictureDecoder.h"
 
 #include <QImageReader>
+#include <QMimeDatabase>
 #include <QTransform>
 
 #include <unistd.h>
@@ -79,4 +80,23 @@ int PictureDecoder::Decode(QImageReader& reader, QImage& out, qint64 memory, int
         out = out.transformed(QTransform().rotate(90.0 * turns));
     }
     return kDecoded;
+}
+
+FileFailure PictureDecoder::WhyNot(const QString& path, const QImageReader& reader)
+{
+    using Cause = FileFailure::Cause;
+    switch (reader.error()) {
+    case QImageReader::FileNotFoundError:
+    case QImageReader::DeviceError: return FileFailure::OfRead(path);
+    // A format a decoder knows, whose data it could not read: cut short or spoilt.
+    case QImageReader::InvalidDataError: return FileFailure(path, Cause::Damaged);
+    default: break;
+    }
+    // By what the bytes are, not by the name: a HEIC photo renamed .jpg is still a HEIC photo.
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchContent);
+    if (type.name().startsWith(QLatin1String("image/"))) {
+        const QString format = type.preferredSuffix().isEmpty() ? type.comment() : type.preferredSuffix().toUpper();
+        return FileFailure(path, Cause::UnsupportedFormat, FileFailure::Access::Read, format);
+    }
+    return FileFailure(path, Cause::NotAPicture);
 }

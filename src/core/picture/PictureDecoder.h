@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/FileFailure.h"
+
 #include <QImage>
 
 class QImageReader;
@@ -32,4 +34,8 @@ public:
     // a large photo is never copied to turn it. Without `quarterTurns` the picture is turned
     // here.
     static int Decode(QImageReader& reader, QImage& out, qint64 memory = PhysicalMemory(), int* quarterTurns = nullptr);
+
+    // Why the file at `path` did not decode with `reader`: not a picture, a picture in a format
+    // no decoder here reads (named), or a picture whose data is damaged.
+    static FileFailure WhyNot(const QString& path, const QImageReader& reader);
 };

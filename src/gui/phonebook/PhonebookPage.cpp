@@ -591,7 +591,7 @@ ImportOutcome PhonebookPage::FinishImportExport(const ImportExportChoices& choic
             for (int row : SelectedRows())
                 entries.push_back(&m_model->Entry(row));
         }
-        outcome.result = ExportContacts(choices.exportFile, entries);
+        outcome.result = ExportContacts(choices.exportFile, entries, &outcome.failure);
     } else {
         const auto add = [this](const std::string& name, const std::string& number) { AddEntry(name, number); };
         // The whole import is one step.
@@ -605,7 +605,7 @@ ImportOutcome PhonebookPage::FinishImportExport(const ImportExportChoices& choic
         });
     }
     if (outcome.result != Msg::Ok)
-        ShowWarning(this, ToId(outcome.result));
+        ShowWarning(this, outcome.result, outcome.failure);
     // What the import changed on the way: numbers taken from another column or rewritten,
     // names made or left out, letters dropped, a quote that never closed.
     if (outcome.result == Msg::Ok && choices.operation == ImportExportChoices::kImport) {
@@ -629,11 +629,11 @@ void PhonebookPage::ClearBook()
     ShowFilePath(QString());
 }
 
-void PhonebookPage::ReportResult(Msg code, bool closeBook)
+void PhonebookPage::ReportResult(Msg code, bool closeBook, const FileFailure& failure)
 {
     EndProgress();
     if (code != Msg::RefusedHandsetCanceledImage && code != Msg::Cancelled)
-        ShowWarning(this, ToId(code));
+        ShowWarning(this, code, failure);
     if (closeBook) {
         ClearBook();
         m_bookOpen = false;
@@ -714,8 +714,9 @@ Msg PhonebookPage::SaveBookAsked(bool* cancelled)
     BeginProgress(0, kSavingFile);
     Phonebook copy;
     CopyRowsInto(copy);
-    if (const Msg m = PhonebookFile::Save(path, copy); m != Msg::Ok) {
-        ReportResult(m, false);
+    FileFailure failure;
+    if (const Msg m = PhonebookFile::Save(path, copy, std::nullopt, &failure); m != Msg::Ok) {
+        ReportResult(m, false, failure);
         return m;
     }
     EndProgress();
@@ -748,9 +749,10 @@ bool PhonebookPage::LoadBook(const QString& path, bool sortByName)
 {
     ClearBook();
     Msg result;
+    FileFailure failure;
     if (!path.isEmpty()) {
         BeginProgress(0, kLoadingFile);
-        result = PhonebookFile::Load(path, m_book);
+        result = PhonebookFile::Load(path, m_book, &failure);
     } else {
         BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::ReceivingPhonebook));
         PhonebookTransfer transfer;
@@ -761,7 +763,7 @@ bool PhonebookPage::LoadBook(const QString& path, bool sortByName)
         m_book = std::move(received);
     }
     if (result != Msg::Ok) {
-        ReportResult(result, true);
+        ReportResult(result, true, failure);
         return false;
     }
     m_filePath = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
@@ -820,7 +822,7 @@ void PhonebookPage::OnSend()
     if (send.BackupFailed()) {
         EndProgress();
         if (result != Msg::Cancelled && result != Msg::RefusedHandsetCanceledImage)
-            UserPrompts::Current().Ask(this, kBackupFailedText + QStringLiteral("\n\n") + LoadString(result),
+            UserPrompts::Current().Ask(this, kBackupFailedText + QStringLiteral("\n\n") + send.BackupFailure().Message(result),
                                        UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
         UpdateButtons();
         return;
@@ -838,9 +840,10 @@ void PhonebookPage::OfferBackupBack(const PhonebookSend& send)
         UserPrompts::Answer::Yes)
         return;
     BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::SendingPhonebook));
-    const Msg result = PhonebookSend::SendBack(m_progressDialog, send.Backup());
+    FileFailure failure;
+    const Msg result = PhonebookSend::SendBack(m_progressDialog, send.Backup(), &failure);
     if (result != Msg::Ok)
-        ReportResult(result, false);
+        ReportResult(result, false, failure);
     else
         EndProgress();
 }

@@ -73,7 +73,7 @@ public:
     int AddEntry(const std::string& name, const std::string& number);
     void ClearBook();
     // Ends the progress window and shows the failure, except Msg::RefusedHandsetCanceledImage and Msg::Cancelled, which end silently.
-    void ReportResult(Msg code, bool closeBook);
+    void ReportResult(Msg code, bool closeBook, const FileFailure& failure = {});
     void UpdateButtons();
 
     void OnNewEntry();

@@ -228,7 +228,7 @@ bool PicturePage::LoadPicture(const QString& path, const QString& name)
     m_buttons[kOpen]->setFocus();
 
     if (m_request.result != 0) {
-        ShowWarning(this, ToId(Msg::ImageNotLoaded));
+        ShowWarning(this, Msg::ImageNotLoaded, m_request.failure);
         m_statusBar->SetPaneText(0, LoadString(Msg::NoFileLoaded));
         EnableEditButtons(false);
         m_buttons[kSend]->setEnabled(false);
@@ -239,6 +239,9 @@ bool PicturePage::LoadPicture(const QString& path, const QString& name)
     ShowPathInPane(path);
     EnableEditButtons(true);
     m_buttons[kSend]->setEnabled(SupportedHandsetAttached());
+    // Said once the damaged picture is on show, so that the user sees what the warning is about.
+    if (m_request.failure.IsSet())
+        UserPrompts::Current().Ask(this, m_request.failure.Text(), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
     return true;
 }
 
@@ -290,9 +293,8 @@ void PicturePage::OnSave()
         if (FindImageEncoder(QStringLiteral("image/bmp")) >= 0 && WriteBmp565(path, picture, &error))
             return;
     }
-    if (error.isEmpty())
-        error = LoadString(Msg::FileWriteFailed);
-    UserPrompts::Current().Ask(this, error, UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+    // Without the system's reason the file was never written to: the picture itself failed.
+    ShowWarning(this, Msg::ImageNotSaved, error.isEmpty() ? FileFailure() : FileFailure::OfWrite(path, error));
 }
 
 void PicturePage::OnSend()

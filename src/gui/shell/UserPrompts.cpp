@@ -112,6 +112,11 @@ void ShowWarning(QWidget* owner, std::uint32_t stringId)
     UserPrompts::Current().Ask(owner, LoadString(stringId), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
 }
 
+void ShowWarning(QWidget* owner, Msg m, const FileFailure& failure)
+{
+    UserPrompts::Current().Ask(owner, failure.Message(m), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+}
+
 QString QtFileFilter(std::uint32_t stringId)
 {
     const QStringList parts = LoadString(stringId).split(u'|', Qt::SkipEmptyParts);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/common/FileFailure.h"
+#include "core/common/Msg.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -35,6 +38,8 @@ public:
 
 // The warning box of the pages: the text of a string-table entry, an OK button.
 void ShowWarning(QWidget* owner, std::uint32_t stringId);
+// The same with which file failed and why under the entry's text, when `failure` says.
+void ShowWarning(QWidget* owner, Msg m, const FileFailure& failure);
 
 // The first extension of one filter, "vCard File (*.vcf)" giving "vcf"; empty for "(*)".
 QString FirstSuffixOfFilter(const QString& filter);

@@ -448,7 +448,8 @@ TEST_F(PhonebookPageTest, AFailedSaveLeavesTheBookChangedAndTheOldFileWhole)
     EXPECT_TRUE(page->Modified());
     EXPECT_TRUE(page->BookOpen());
     EXPECT_EQ(page->Model().Count(), 2);
-    EXPECT_EQ(prompts.asked.last(), LoadString(Msg::FileWriteFailed));
+    EXPECT_EQ(prompts.asked.last(), LoadString(Msg::FileWriteFailed) + QStringLiteral("\n\"") + Path("missing/book.opbk") +
+                                        QStringLiteral("\": the folder it would go in does not exist."));
     EXPECT_EQ(ReadAll(Path("book.opbk")), before);
     EXPECT_EQ(page->FilePath(), Path("book.opbk"));
 }

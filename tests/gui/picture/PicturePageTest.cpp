@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -168,12 +169,47 @@ TEST_F(PicturePageTest, ButtonsFollowTheLoadsAndTheHandset)
     ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(300, 200), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(page.get(), &drop);
-    EXPECT_EQ(prompts.asked, QStringList{LoadString(Msg::ImageNotLoaded)});
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_TRUE(prompts.asked[0].startsWith(LoadString(Msg::ImageNotLoaded) + QStringLiteral("\n\"") + text +
+                                            QStringLiteral("\": this is not a picture")))
+        << prompts.asked[0].toStdString();
     EXPECT_EQ(page->StatusPane().PaneText(0), LoadString(Msg::NoFileLoaded));
     EXPECT_FALSE(page->HasImage());
     EXPECT_FALSE(Enabled(Page::kSend));
     for (int id : kEditButtons)
         EXPECT_FALSE(Enabled(id)) << id;
+}
+
+TEST_F(PicturePageTest, ADamagedPhotoOpensWithWhatCouldBeReadAndSaysSo)
+{
+    // Cut off halfway, as an interrupted copy leaves it.
+    QFile whole(photo);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    const QString cut = Path("cut.jpg");
+    QFile half(cut);
+    ASSERT_TRUE(half.open(QIODevice::WriteOnly));
+    half.write(bytes.left(bytes.size() / 2));
+    half.close();
+
+    // Through the Open dialog, whose filter offers every format the page opens.
+    prompts.files = {cut};
+    page->OnOpen();
+    ASSERT_EQ(prompts.openFilters.size(), 1);
+    const QStringList filters = prompts.openFilters[0].split(QStringLiteral(";;"));
+    EXPECT_EQ(filters.value(0), QStringLiteral("All Graphic Files (*.bmp *.gif *.jpg *.jpeg *.tif *.tiff *.png *.webp "
+                                               "*.svg *.svgz)"));
+    EXPECT_TRUE(filters.contains(QStringLiteral("WebP Pictures (*.webp)"))) << filters.join(u'|').toStdString();
+    EXPECT_TRUE(filters.contains(QStringLiteral("SVG Drawings (*.svg *.svgz)"))) << filters.join(u'|').toStdString();
+    EXPECT_TRUE(page->HasImage());
+    EXPECT_TRUE(Enabled(Page::kSave));
+    EXPECT_EQ(prompts.asked,
+              QStringList{QStringLiteral("\"%1\": the picture is damaged; the part that could be read is used.").arg(cut)});
+
+    // The whole photo after it opens without a word.
+    prompts.asked.clear();
+    ASSERT_TRUE(page->OpenFile(photo));
+    EXPECT_TRUE(prompts.asked.isEmpty());
 }
 
 TEST_F(PicturePageTest, SaveProposesTheNameRefusesTheOpenFileAndReportsTheSystemsReason)
