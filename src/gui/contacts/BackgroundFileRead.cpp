@@ -20,12 +20,19 @@ constexpr int kShowAfterMs = 300;
 
 }  // namespace
 
-std::shared_ptr<DelimitedFile> ReadInBackground(QWidget* owner, const QString& path)
+std::shared_ptr<DelimitedFile> ReadInBackground(QWidget* owner, const QString& path, FileFailure* failure)
 {
     auto file = std::make_shared<DelimitedFile>();
+    const auto result = [&](bool read) -> std::shared_ptr<DelimitedFile> {
+        if (read)
+            return file;
+        if (failure)
+            *failure = file->Failure();
+        return nullptr;
+    };
     Event finished(Event::Mode::ManualReset);
     if (!finished.IsValid())
-        return file->Read(path) ? file : nullptr;
+        return result(file->Read(path));
     auto read = std::make_shared<bool>(false);
     // The worker holds its own share of the reading and of nothing else of ours.
     std::thread worker([file, path, read, &finished] {
@@ -54,5 +61,5 @@ std::shared_ptr<DelimitedFile> ReadInBackground(QWidget* owner, const QString& p
     progress.DestroyWindow();
     if (top && wasEnabled)
         top->setEnabled(true);
-    return *read ? file : nullptr;
+    return result(*read);
 }

@@ -4,6 +4,8 @@
 #include "gui/contacts/ImportMappingPage.h"
 #include "gui/shell/UserPrompts.h"
 
+#include "core/common/FileFailure.h"
+
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -62,7 +64,9 @@ bool ImportFilePage::validatePage()
         return false;
     }
     if (!QFileInfo(FileName()).isFile()) {
-        Warn(this, kNoSuchFile);
+        // Which file, and whether it is missing or a folder.
+        UserPrompts::Current().Ask(this, QString::fromLatin1(kNoSuchFile) + u'\n' + FileFailure::OfRead(FileName()).Text(),
+                                   UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
         return false;
     }
     // The mapping page reads the file as it comes up; a file it cannot read keeps the wizard here.

@@ -113,10 +113,11 @@ bool ImportMappingPage::LoadFile(const QString& path)
     m_headers.clear();
     m_map.Reset();
     m_file.reset();
-    std::shared_ptr<DelimitedFile> file = ReadInBackground(this, path);
+    FileFailure failure;
+    std::shared_ptr<DelimitedFile> file = ReadInBackground(this, path, &failure);
     if (!file || file->HeaderCount() == 0 || file->HeaderCount() > ImportFieldMap::kMaxColumn) {
         Remake();
-        UserPrompts::Current().Ask(this, CouldNotReadText(), UserPrompts::Buttons::Ok,
+        UserPrompts::Current().Ask(this, CouldNotReadText(failure), UserPrompts::Buttons::Ok,
                                    UserPrompts::Icon::Warning);
         return false;
     }

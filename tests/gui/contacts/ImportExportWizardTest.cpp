@@ -70,10 +70,18 @@ TEST_F(Wizard, ImportPagesRefuseBadFilesAndGuessAfreshEachTime)
         wide += ",c" + QByteArray::number(i);
     w.FilePage()->SetFileName(Write("wide.csv", wide + "\n"));
     w.next();
+    // A folder by the name of a contacts file: the message names it and says why.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.csv")));
+    w.FilePage()->SetFileName(dir.filePath(QStringLiteral("folder.csv")));
+    w.next();
     EXPECT_EQ(w.currentId(), W::kImportFilePage);
-    ASSERT_EQ(prompts.asked.size(), 3);
+    ASSERT_EQ(prompts.asked.size(), 4);
+    EXPECT_TRUE(prompts.asked[3].startsWith(QStringLiteral("Error: File does not exist.\n"))) << qPrintable(prompts.asked[3]);
+    EXPECT_TRUE(prompts.asked[3].contains(QStringLiteral("folder.csv"))) << qPrintable(prompts.asked[3]);
+    EXPECT_NE(prompts.asked[3], prompts.asked[1]);
     EXPECT_TRUE(prompts.asked[0].startsWith(QStringLiteral("No file specified.")));
-    EXPECT_EQ(prompts.asked[1], QStringLiteral("Error: File does not exist."));
+    EXPECT_TRUE(prompts.asked[1].startsWith(QStringLiteral("Error: File does not exist.\n"))) << qPrintable(prompts.asked[1]);
+    EXPECT_TRUE(prompts.asked[1].contains(QStringLiteral("missing.csv")));
     EXPECT_EQ(prompts.asked[2], CouldNotReadText());
 
     w.FilePage()->SetFileName(Write("a.csv", "First Name,Last Name,Phone,Phone\n"));
