@@ -125,8 +125,8 @@ public:
 
 protected:
     void UpdateForHandset() override { CheckHandset(); }
-    // Beside the page's title, above the file buttons.
-    QRect HandsetNotePlace() const override { return {285, 2, 343, 44}; }
+    // Under the handset buttons it explains, beside the list.
+    QRect HandsetNotePlace() const override { return {6, 184, 142, 160}; }
     const char* LockOwnerName() const override { return "PhonebookDlg"; }
     void OnHandsetInfoRead(Msg result) override;
     void showEvent(QShowEvent* event) override;

@@ -543,7 +543,8 @@ TEST_F(PhonebookPageTest, CancelBeforeTheDownloadLeavesTheHandsetsBookWhole)
         h.ClearCommands();
         prompts.asked.clear();
         prompts.answers = {Answer::Yes, Answer::No};
-        QTimer::singleShot(ms, [this] { page->ProgressDialog().RequestCancel(true); });
+        // With the page as context: a cancel still pending when the loop stops early dies with it.
+        QTimer::singleShot(ms, page.get(), [this] { page->ProgressDialog().RequestCancel(true); });
         page->OnSend();
         Settle();
         bool downloadBegan = false;
@@ -645,7 +646,7 @@ TEST_F(PhonebookPageTest, SendingNoEntriesSaysHowManyTheHandsetLosesAndNoKeepsTh
     prompts.answers = {Answer::No};
     page->OnSend();
     ASSERT_EQ(prompts.asked.size(), 1);
-    EXPECT_EQ(prompts.asked[0], PhonebookSend::EmptySendQuestion(100));
+    EXPECT_EQ(prompts.asked[0], PhonebookSend::EmptySendQuestion(std::size_t{100}));
     EXPECT_TRUE(prompts.asked[0].contains(QStringLiteral("This deletes all 100 entries on the handset.")))
         << prompts.asked[0].toStdString();
     EXPECT_EQ(prompts.buttons[0], UserPrompts::Buttons::YesNoDefaultNo);
@@ -676,7 +677,7 @@ TEST_F(PhonebookPageTest, SendingNoEntriesSaysHowManyTheHandsetLosesAndNoKeepsTh
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(box, &escape);
     });
-    const Answer answer = UserPrompts::Current().Ask(page.get(), PhonebookSend::EmptySendQuestion(100),
+    const Answer answer = UserPrompts::Current().Ask(page.get(), PhonebookSend::EmptySendQuestion(std::size_t{100}),
                                                      UserPrompts::Buttons::YesNoDefaultNo, UserPrompts::Icon::Warning);
     UserPrompts::Install(&prompts);
     EXPECT_EQ(answer, Answer::No);
