@@ -41,7 +41,7 @@ TabPage::TabPage(QWidget* parent) : QWidget(parent)
     m_handsetNote = new QLabel(this);
     m_handsetNote->setObjectName(QStringLiteral("handsetNote"));
     m_handsetNote->setWordWrap(true);
-    m_handsetNote->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_handsetNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_handsetNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_handsetNote->hide();
 }
