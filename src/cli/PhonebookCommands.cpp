@@ -17,6 +17,7 @@
 #include "core/transfer/HandsetOperation.h"
 
 #include <cstring>
+#include <optional>
 
 int ReportFailure(const CommandConsole& console, Msg m, const FileFailure& failure)
 {
@@ -29,16 +30,16 @@ int ReportFailure(const CommandConsole& console, Msg m, const FileFailure& failu
 
 namespace {
 
-bool Ask(const CommandConsole& console, Msg question)
+bool Ask(const CommandConsole& console, const QString& question)
 {
     if (console.assumeYes)
         return true;
     if (!console.canAsk) {
         std::fprintf(console.err, "%s\nNot asked, since the input is not a terminal: taken as No. Add --yes to answer Yes.\n",
-                     qPrintable(LoadString(question)));
+                     qPrintable(question));
         return false;
     }
-    std::fprintf(console.err, "%s [y/N] ", qPrintable(LoadString(question)));
+    std::fprintf(console.err, "%s [y/N] ", qPrintable(question));
     std::fflush(console.err);
     char line[64] = {};
     if (!std::fgets(line, sizeof line, console.in))
@@ -103,10 +104,20 @@ int RunPushCommand(const CommandConsole& console, const QString& path, bool keep
     FileFailure failure;
     if (const Msg m = PhonebookFile::Load(path, file, &failure); m != Msg::Ok)
         return ReportFailure(console, m, failure);
-    if (!Ask(console, Msg::ConfirmOverwriteHandset))
-        return 1;
     PhonebookSend send(file);
-    if (send.LeavesOutIncomplete() && !Ask(console, Msg::ConfirmSkipIncomplete))
+    QString question = LoadString(Msg::ConfirmOverwriteHandset);
+    // A book with nothing to send only empties the handset's: the question says how much goes.
+    // With --yes nobody reads it, so the handset is not asked.
+    if (send.Count() == 0 && !console.assumeYes) {
+        TransferSession counting(console);
+        const std::optional<std::size_t> holds = PhonebookSend::ReadHandsetCount(*counting.Progress());
+        counting.Finish();
+        if (send.EmptiesHandset(holds))
+            question = PhonebookSend::EmptySendQuestion(holds);
+    }
+    if (!Ask(console, question))
+        return 1;
+    if (send.LeavesOutIncomplete() && !Ask(console, LoadString(Msg::ConfirmSkipIncomplete)))
         return 1;
 
     TransferSession session(console);

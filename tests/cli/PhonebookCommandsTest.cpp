@@ -103,6 +103,39 @@ TEST_F(PhonebookCommands, PushAsksFirstAndSendsTheCompleteEntries)
     EXPECT_EQ(back.Entry(1)->name, "Also");
 }
 
+// A file with no entry to send (a new, empty book; or entries that all lack a number) would
+// only wipe the handset: push says so, with the handset's count, and takes anything but y as No.
+TEST_F(PhonebookCommands, PushOfNoEntriesSaysItDeletesTheHandsetsEntries)
+{
+    SimHandset& h = StartHandset();
+    for (int i = 0; i < 12; ++i)
+        h.AddContact("Kept " + std::to_string(i), "555");
+    ASSERT_EQ(PhonebookFile::Save(Path("empty.opbk"), Phonebook()), Msg::Ok);
+    Phonebook numberless;
+    numberless.Append(MakeEntry("Only a name", ""));
+    ASSERT_EQ(PhonebookFile::Save(Path("numberless.opbk"), numberless), Msg::Ok);
+
+    for (const char* file : {"empty.opbk", "numberless.opbk"}) {
+        std::fputs("n\n", in.File());
+        std::rewind(in.File());
+        CommandConsole asking = Console();
+        asking.canAsk = true;
+        EXPECT_EQ(RunPushCommand(asking, Path(file)), 1) << file;
+        EXPECT_NE(err.Text().find("This deletes all 12 entries on the handset."), std::string::npos) << err.Text();
+        EXPECT_EQ(err.Text().find("overwrite the phonebook"), std::string::npos) << err.Text();
+        EXPECT_EQ(h.Phonebook().size(), 12u) << file;
+        std::rewind(in.File());
+    }
+
+    // --yes: the handset's book goes, as asked for.
+    CommandConsole yes = Console();
+    yes.assumeYes = true;
+    ASSERT_EQ(RunPushCommand(yes, Path("empty.opbk")), 0) << err.Text();
+    Settle();
+    EXPECT_TRUE(h.Phonebook().empty());
+    EXPECT_NE(out.Text().find("Sent 0 entries"), std::string::npos) << out.Text();
+}
+
 TEST_F(PhonebookCommands, FailuresPrintTheirMessage)
 {
     EXPECT_EQ(RunInfoCommand(Console()), 1);

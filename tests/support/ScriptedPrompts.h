@@ -2,6 +2,7 @@
 
 #include "gui/shell/UserPrompts.h"
 
+#include <QList>
 #include <QStringList>
 
 #include <deque>
@@ -13,9 +14,10 @@ public:
     ScriptedPrompts() { Install(this); }
     ~ScriptedPrompts() override { Install(nullptr); }
 
-    Answer Ask(QWidget*, const QString& text, Buttons, Icon) override
+    Answer Ask(QWidget*, const QString& text, Buttons offered, Icon) override
     {
         asked.append(text);
+        buttons.append(offered);
         if (onAsk)
             onAsk(text);
         if (answers.empty())
@@ -41,6 +43,8 @@ public:
     }
 
     QStringList asked;
+    // The buttons of each question, in the order asked.
+    QList<Buttons> buttons;
     QStringList proposedNames;
     QStringList openFilters;
     // Called with each question before it is answered, to change the world in between.

@@ -9,6 +9,8 @@
 #include "core/transfer/HandsetOperation.h"
 #include "core/transfer/ProtocolCodes.h"
 
+#include <QCoreApplication>
+
 PhonebookSend::PhonebookSend(const Phonebook& book)
 {
     for (std::size_t i = 0; i < book.Count(); ++i) {
@@ -60,6 +62,30 @@ QString PhonebookSend::PartialText() const
     if (m_handsetHolds)
         return PhonebookBackups::PartialSendText(*m_handsetHolds, m_outgoing.Count());
     return PhonebookBackups::UnknownSendText(m_transfer.EntriesSent(), m_outgoing.Count());
+}
+
+std::optional<std::size_t> PhonebookSend::ReadHandsetCount(ProgressDisplay& progress)
+{
+    PhonebookTransfer transfer;
+    transfer.SetProgressDialog(&progress);
+    std::uint16_t count = 0;
+    std::uint16_t second = 0;
+    const Msg m = HandsetOperation::Run(progress, [&] { return transfer.ReadCount(count, second, CLASS_PHONEBOOK); });
+    if (m != Msg::Ok)
+        return std::nullopt;
+    return count;
+}
+
+QString PhonebookSend::EmptySendQuestion(std::optional<std::size_t> handsetHolds)
+{
+    const QString what = QCoreApplication::translate("PhonebookSend",
+                                                     "The phone book to send has no entries with both a name and a "
+                                                     "number.");
+    const QString deletes =
+        handsetHolds ? QCoreApplication::translate("PhonebookSend", "This deletes all %n entries on the handset.",
+                                                   nullptr, static_cast<int>(*handsetHolds))
+                     : QCoreApplication::translate("PhonebookSend", "This deletes all entries on the handset.");
+    return QCoreApplication::translate("PhonebookSend", "%1\n%2\nSend it anyway?").arg(what, deletes);
 }
 
 Msg PhonebookSend::SendBack(ProgressDisplay& progress, const QString& backup, FileFailure* failure)

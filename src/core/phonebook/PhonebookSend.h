@@ -43,6 +43,19 @@ public:
     // itself says; or, when it could not say, that its book may have been emptied.
     QString PartialText() const;
 
+    // What the handset holds, by its own count, as one operation; nothing when it cannot say.
+    // Cheap: one exchange, no entry read.
+    static std::optional<std::size_t> ReadHandsetCount(ProgressDisplay& progress);
+    // Sending no entries at all empties the handset's book: the question to ask instead of the
+    // general one about overwriting it. `handsetHolds`: what the handset holds, when known.
+    static QString EmptySendQuestion(std::optional<std::size_t> handsetHolds);
+    // Whether that question is asked instead of the general one: nothing would go out, and the
+    // handset holds entries (or may; with none, nothing is lost).
+    bool EmptiesHandset(std::optional<std::size_t> handsetHolds) const
+    {
+        return Count() == 0 && handsetHolds.value_or(1) > 0;
+    }
+
     // Sends the book kept in `backup` back to the handset as it was, as one operation; only to
     // the handset it was kept from (Msg::NotTheBackupsHandset otherwise). `failure`, when given,
     // says why the backup could not be read.

@@ -3,6 +3,8 @@
 #include "gui/contacts/ImportExportChoices.h"
 #include "gui/shell/UserPrompts.h"
 
+#include "core/common/StringTable.h"
+
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -48,6 +50,14 @@ void ExportPage::SetScope(int scope)
     (scope == ImportExportChoices::kAll ? m_all : m_selected)->setChecked(true);
 }
 
+void ExportPage::SetCounts(int selected, int all)
+{
+    m_selectedCount = selected;
+    m_allCount = all;
+    m_selected->setEnabled(selected != 0);
+    SetScope(selected != 0 ? ImportExportChoices::kSelected : ImportExportChoices::kAll);
+}
+
 QString ExportPage::FileName() const
 {
     return m_file->text().trimmed();
@@ -70,6 +80,11 @@ void ExportPage::OnBrowse()
 bool ExportPage::validatePage()
 {
     auto& prompts = UserPrompts::Current();
+    // The export would write nothing: the wizard stays open, so another choice can be made.
+    if ((Scope() == ImportExportChoices::kAll ? m_allCount : m_selectedCount) == 0) {
+        prompts.Ask(this, LoadString(Msg::NoRecordsToWrite), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+        return false;
+    }
     if (FileName().isEmpty()) {
         prompts.Ask(this, QString::fromLatin1(kNoFile), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
         return false;

@@ -40,3 +40,8 @@ ImportExportChoices ImportExportWizard::Choices() const
     c.chosen = m_mapping->Chosen();
     return c;
 }
+
+void ImportExportWizard::SetExportCounts(int selected, int all)
+{
+    m_export->SetCounts(selected, all);
+}

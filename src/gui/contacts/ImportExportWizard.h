@@ -24,6 +24,8 @@ public:
     explicit ImportExportWizard(QWidget* parent = nullptr, int room = static_cast<int>(MAX_PHONEBOOK_ENTRIES));
 
     ImportExportChoices Choices() const;
+    // The entries an export would write: those selected and all of them.
+    void SetExportCounts(int selected, int all);
 
     ChooseOperationPage* OperationPage() const { return m_operation; }
     ExportPage* ExportOptionsPage() const { return m_export; }

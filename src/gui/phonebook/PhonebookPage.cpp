@@ -574,6 +574,7 @@ void PhonebookPage::OnImportExport()
     if (IsBusy())
         return;
     ImportExportWizard wizard(this, static_cast<int>(MAX_PHONEBOOK_ENTRIES) - m_model->Count());
+    wizard.SetExportCounts(static_cast<int>(SelectedRows().size()), m_model->Count());
     if (wizard.exec() == QDialog::Accepted)
         FinishImportExport(wizard.Choices());
 }
@@ -592,6 +593,9 @@ ImportOutcome PhonebookPage::FinishImportExport(const ImportExportChoices& choic
                 entries.push_back(&m_model->Entry(row));
         }
         outcome.result = ExportContacts(choices.exportFile, entries, &outcome.failure);
+        if (outcome.result == Msg::Ok)
+            m_statusBar->ShowMessage(tr("Exported %n contacts to %1.", nullptr, static_cast<int>(entries.size()))
+                                         .arg(QFileInfo(choices.exportFile).fileName()));
     } else {
         const auto add = [this](const std::string& name, const std::string& number) { AddEntry(name, number); };
         // The whole import is one step.
@@ -723,6 +727,7 @@ Msg PhonebookPage::SaveBookAsked(bool* cancelled)
     m_filePath = QFileInfo(path).absoluteFilePath();
     ShowFilePath(m_filePath);
     m_history->MarkUnchanged(m_model->Entries());
+    m_statusBar->ShowMessage(tr("Saved to %1.").arg(QFileInfo(path).fileName()));
     return Msg::Ok;
 }
 
@@ -801,13 +806,12 @@ void PhonebookPage::OnSend()
 {
     if (IsBusy())
         return;
-    if (UserPrompts::Current().Ask(this, LoadString(Msg::ConfirmOverwriteHandset), UserPrompts::Buttons::YesNoCancel,
-                                   UserPrompts::Icon::Warning) != UserPrompts::Answer::Yes)
-        return;
-    BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::SendingPhonebook));
     Phonebook rows;
     CopyRowsInto(rows);
     PhonebookSend send(rows);
+    if (!ConfirmSend(send))
+        return;
+    BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::SendingPhonebook));
     if (send.LeavesOutIncomplete() &&
         UserPrompts::Current().Ask(this, LoadString(Msg::ConfirmSkipIncomplete), UserPrompts::Buttons::YesNo,
                                    UserPrompts::Icon::Warning) != UserPrompts::Answer::Yes) {
@@ -817,6 +821,7 @@ void PhonebookPage::OnSend()
     const Msg result = send.Run(m_progressDialog, true);
     if (result == Msg::Ok) {
         EndProgress();
+        m_statusBar->ShowMessage(tr("Phone book sent: %n entries.", nullptr, static_cast<int>(send.Count())));
         return;
     }
     if (send.BackupFailed()) {
@@ -830,6 +835,22 @@ void PhonebookPage::OnSend()
     ReportResult(result, false);
     if (send.Partial())
         OfferBackupBack(send);
+}
+
+bool PhonebookPage::ConfirmSend(const PhonebookSend& send)
+{
+    auto& prompts = UserPrompts::Current();
+    if (send.Count() == 0) {
+        // Nothing would go out, so the send only empties the handset: say how much it loses.
+        BeginProgress(0, ToId(Msg::ReceivingHandsetInfo));
+        const std::optional<std::size_t> holds = PhonebookSend::ReadHandsetCount(m_progressDialog);
+        EndProgress();
+        if (send.EmptiesHandset(holds))
+            return prompts.Ask(this, PhonebookSend::EmptySendQuestion(holds), UserPrompts::Buttons::YesNoDefaultNo,
+                               UserPrompts::Icon::Warning) == UserPrompts::Answer::Yes;
+    }
+    return prompts.Ask(this, LoadString(Msg::ConfirmOverwriteHandset), UserPrompts::Buttons::YesNoCancel,
+                       UserPrompts::Icon::Warning) == UserPrompts::Answer::Yes;
 }
 
 void PhonebookPage::OfferBackupBack(const PhonebookSend& send)
@@ -851,7 +872,7 @@ void PhonebookPage::OfferBackupBack(const PhonebookSend& send)
 void PhonebookPage::CheckHandset()
 {
     m_handsetReady = SupportedHandsetAttached();
-    ShowConnection(m_handsetReady);
+    ShowHandsetState(tr("dialbook pull FILE.opbk"));
     UpdateButtons();
 }
 

@@ -125,12 +125,17 @@ public:
 
 protected:
     void UpdateForHandset() override { CheckHandset(); }
+    // Under the handset buttons it explains, beside the list.
+    QRect HandsetNotePlace() const override { return {6, 184, 142, 160}; }
     const char* LockOwnerName() const override { return "PhonebookDlg"; }
     void OnHandsetInfoRead(Msg result) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The question before a send: the general one, or, when the send would only empty the
+    // handset's book, one that says so (No by default). True to send.
+    bool ConfirmSend(const PhonebookSend& send);
     // After a send that stopped once the handset's book was cleared: says what the handset holds
     // and offers to send the kept book back.
     void OfferBackupBack(const PhonebookSend& send);

@@ -163,7 +163,7 @@ void PicturePage::UpdateSendButton()
 {
     m_handsetReady = SupportedHandsetAttached();
     m_buttons[kSend]->setEnabled(m_handsetReady && HasImage());
-    ShowConnection(m_handsetReady);
+    ShowHandsetState(tr("dialbook send-picture PICTURE"));
 }
 
 QString PicturePage::SampleImagesFolder()
@@ -290,8 +290,10 @@ void PicturePage::OnSave()
             ShowWarning(this, ToId(Msg::ImageNotSaved));
             return;
         }
-        if (FindImageEncoder(QStringLiteral("image/bmp")) >= 0 && WriteBmp565(path, picture, &error))
+        if (FindImageEncoder(QStringLiteral("image/bmp")) >= 0 && WriteBmp565(path, picture, &error)) {
+            m_statusBar->ShowMessage(tr("Saved to %1.").arg(QFileInfo(path).fileName()));
             return;
+        }
     }
     // Without the system's reason the file was never written to: the picture itself failed.
     ShowWarning(this, Msg::ImageNotSaved, error.isEmpty() ? FileFailure() : FileFailure::OfWrite(path, error));
@@ -313,6 +315,8 @@ void PicturePage::OnSend()
     const Msg result =
         HandsetOperation::Run(m_progressDialog, [&] { return transfer.SendImage(&picture, std::string()); });
     EndProgress();
+    if (result == Msg::Ok)
+        m_statusBar->ShowMessage(tr("Picture sent."));
     // A cancel by the user or by the handset needs no word.
     if (result != Msg::Ok && result != Msg::RefusedHandsetCanceledImage && result != Msg::Cancelled)
         ShowWarning(this, ToId(result));

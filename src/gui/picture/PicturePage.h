@@ -74,6 +74,8 @@ public:
 
 protected:
     void UpdateForHandset() override { UpdateSendButton(); }
+    // Before the page's title, above the file buttons.
+    QRect HandsetNotePlace() const override { return {10, 2, 520, 44}; }
     const char* LockOwnerName() const override { return "ImagePanelDialog"; }
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

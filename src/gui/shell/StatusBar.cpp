@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <utility>
+
 namespace {
 
 constexpr int kNameLimit = 16;
@@ -25,6 +27,8 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
 {
     ApplyFont();
     setAutoFillBackground(false);
+    m_messageTimer.setSingleShot(true);
+    connect(&m_messageTimer, &QTimer::timeout, this, &StatusBar::EndMessage);
 }
 
 int StatusBar::PaneHeight()
@@ -56,6 +60,8 @@ void StatusBar::SetPaneText(int pane, const QString& text, bool repaint)
 {
     if (pane < 0 || pane > 2)
         return;
+    if (pane == 0)
+        m_messageTimer.stop();
     m_paneText[static_cast<std::size_t>(pane)] = text;
     if (repaint)
         update();
@@ -64,6 +70,22 @@ void StatusBar::SetPaneText(int pane, const QString& text, bool repaint)
 QString StatusBar::PaneText(int pane) const
 {
     return pane >= 0 && pane <= 2 ? m_paneText[static_cast<std::size_t>(pane)] : QString();
+}
+
+void StatusBar::ShowMessageFor(const QString& text, int ms)
+{
+    // A message over a message goes back to what was there before the first.
+    if (!m_messageTimer.isActive())
+        m_textBeforeMessage = m_paneText[0];
+    m_paneText[0] = text;
+    m_messageTimer.start(std::max(0, ms));
+    update();
+}
+
+void StatusBar::EndMessage()
+{
+    m_paneText[0] = std::exchange(m_textBeforeMessage, QString());
+    update();
 }
 
 void StatusBar::SetConnected(std::uint8_t connected)

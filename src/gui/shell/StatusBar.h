@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -23,8 +24,18 @@ public:
     void SetPaneBitmaps(const QPixmap& handset, const QPixmap& noHandset);
     // Pane 0 and 1 widths; pane 2 takes what is left.
     void SetPaneWidths(int width0, int width1);
+    // Pane 0's text replaces a message shown for a while, at once.
     void SetPaneText(int pane, const QString& text, bool update = true);
     QString PaneText(int pane) const;
+    // A confirmation in pane 0 for `ms` milliseconds; then pane 0 shows again what it showed
+    // before. No dialog: the work is done and needs no answer.
+    void ShowMessageFor(const QString& text, int ms);
+    // The same for the time every confirmation stays.
+    void ShowMessage(const QString& text) { ShowMessageFor(text, s_messageMs); }
+    bool ShowingMessage() const { return m_messageTimer.isActive(); }
+    // How long ShowMessage keeps a confirmation; tests make it short.
+    static void SetMessageDuration(int ms) { s_messageMs = ms; }
+    static int MessageDuration() { return s_messageMs; }
 
     void SetConnected(std::uint8_t connected);
     // The first 16 characters.
@@ -47,6 +58,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void EndMessage();
+
+    // Long enough to be read, short enough not to stand for the open file.
+    static constexpr int kDefaultMessageMs = 4000;
+    static inline int s_messageMs = kDefaultMessageMs;
     static inline std::uint8_t g_handsetConnected = 0;
     static inline QString g_handsetName;
     static inline QString g_notConnectedText;
@@ -55,6 +71,9 @@ private:
     QPixmap m_handsetPicture;
     QPixmap m_noHandsetPicture;
     std::array<QString, 3> m_paneText;
+    // What pane 0 showed before the message, back once the timer ends.
+    QString m_textBeforeMessage;
+    QTimer m_messageTimer;
     int m_width0 = 100;
     int m_width1 = 100;
 };

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 
 #include <utility>
@@ -40,6 +41,12 @@ constexpr int kRingGap = 1;
 TabPage::TabPage(QWidget* parent) : QWidget(parent)
 {
     m_statusBar = new StatusBar(this);
+    m_handsetNote = new QLabel(this);
+    m_handsetNote->setObjectName(QStringLiteral("handsetNote"));
+    m_handsetNote->setWordWrap(true);
+    m_handsetNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_handsetNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_handsetNote->hide();
     connect(qApp, &QApplication::focusChanged, this, &TabPage::OnFocusChanged);
 }
 
@@ -71,6 +78,14 @@ bool TabPage::SupportedHandsetAttached()
     return product == kProductId6392;
 }
 
+std::uint16_t TabPage::AcceptedProductId()
+{
+    std::uint16_t product = 0;
+    if (!HandsetLink::FindHandset(product, false))
+        return 0;
+    return HandsetLink::IsAcceptedDevice(HandsetLink::VendorId(), product) ? product : 0;
+}
+
 void TabPage::RebuildStatusPane()
 {
     const int paneHeight = StatusBar::PaneHeight();
@@ -79,7 +94,7 @@ void TabPage::RebuildStatusPane()
     m_statusBar->SetNotConnectedText(LoadString(kNotConnected));
     const int w1 = kPane1Chars * fontMetrics().averageCharWidth();
     m_statusBar->SetPaneWidths(width() - w1 - kPane2Room, w1);
-    ShowConnection(SupportedHandsetAttached());
+    ShowConnection(AcceptedProductId() != 0);
     m_statusBar->SetPaneText(0, QString());
     m_statusBar->show();
 }
@@ -88,6 +103,26 @@ void TabPage::ShowConnection(bool connected)
 {
     m_statusBar->SetConnected(connected ? 1 : 0);
     m_statusBar->SetAccessAdvice(connected ? QString() : AccessAdvice());
+}
+
+void TabPage::ShowHandsetState(const QString& command)
+{
+    const std::uint16_t product = AcceptedProductId();
+    ShowConnection(product != 0);
+    if (product == 0 || product == kProductId6392) {
+        m_handsetNote->hide();
+        return;
+    }
+    // The handset answers `dialbook` like the model the pages serve, but the pages were made
+    // for that model only: say so where the disabled buttons are, not in a box to dismiss.
+    const QString hex = QString::number(product, 16).rightJustified(4, u'0').toUpper();
+    m_handsetNote->setText(
+        tr("This handset model (0x%1) is not supported in this window; use the dialbook command: %2").arg(hex, command));
+    QRect place = HandsetNotePlace();
+    place.setHeight(std::max(place.height(), m_handsetNote->heightForWidth(place.width())));
+    m_handsetNote->setGeometry(place);
+    m_handsetNote->show();
+    m_handsetNote->raise();
 }
 
 QString TabPage::AccessAdvice()
@@ -206,7 +241,8 @@ void TabPage::OnHandsetChanged()
         qCDebug(lcDialbook, "Timeout waiting for Access to lock in %s!", LockOwnerName());
         return;
     }
-    if (SupportedHandsetAttached()) {
+    // Every accepted model tells its name, also one whose features the page does not offer.
+    if (AcceptedProductId() != 0) {
         BeginProgress(0, ToId(Msg::ReceivingHandsetInfo));
         HandsetInfoTransfer transfer;
         transfer.SetProgressDialog(&m_progressDialog);

@@ -15,6 +15,7 @@
 #include <vector>
 
 class PictureButton;
+class QLabel;
 
 // The common frame of the three tab pages: the page picture behind everything, a status bar
 // at the bottom, a progress window for long operations, and the refresh that follows every
@@ -47,6 +48,9 @@ public:
     static bool HoldHandsetNoticeWhileBusy();
 
     StatusBar& StatusPane() { return *m_statusBar; }
+    // Says on the page that the handset attached is a model whose features the page does not
+    // offer, and which command does; hidden otherwise.
+    QLabel* HandsetNote() const { return m_handsetNote; }
     ProgressWindow& ProgressDialog() { return m_progressDialog; }
 
     // The refresh after a handset notice, with the page's lock (500 ms) and debug line.
@@ -55,6 +59,9 @@ public:
 protected:
     // The page's own step of the refresh: its connection display and buttons.
     virtual void UpdateForHandset() = 0;
+    // Where the note of ShowHandsetState goes: free space of the page's, as wide as it can be;
+    // the note grows downwards from there when its text needs more lines.
+    virtual QRect HandsetNotePlace() const { return {}; }
     // The name in the debug line of a refresh that could not take the page lock.
     virtual const char* LockOwnerName() const = 0;
     // After the refresh read the handset information (0 or the failure); the phone-book page
@@ -70,6 +77,9 @@ protected:
     // The status bar's connection panes; when no handset is connected, also the advice for one
     // that is plugged in but that this user may not open.
     void ShowConnection(bool connected);
+    // The connection panes for any accepted handset, and the note on the page when its model's
+    // features are not offered here. `command`: the dialbook command that offers them.
+    void ShowHandsetState(const QString& command);
     // That advice, translated; empty when the last scan found no such handset.
     static QString AccessAdvice();
     // A page button as every page sets one up: its pictures (in, out, disabled), top-left
@@ -82,11 +92,15 @@ protected:
     void MarkFocusAround(QWidget* control);
     // A file's path in status pane 0, shortened in the middle to fit.
     void ShowPathInPane(const QString& path);
+    // The model whose features the pages offer is attached.
     static bool SupportedHandsetAttached();
+    // The product id of the accepted handset the last scan found, of any model; else 0.
+    static std::uint16_t AcceptedProductId();
 
     QWidget* m_mainWindow = nullptr;
     std::uint32_t m_backgroundBitmapId = 0;
     StatusBar* m_statusBar = nullptr;
+    QLabel* m_handsetNote = nullptr;
     ProgressWindow m_progressDialog;
     TimedSemaphore m_pageLock{1, 1};
     QPixmap m_background;

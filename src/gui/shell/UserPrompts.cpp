@@ -20,13 +20,14 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
-        if (event->key() == Qt::Key_Escape && standardButtons() == (QMessageBox::Yes | QMessageBox::No))
+        if (event->key() == Qt::Key_Escape && standardButtons() == (QMessageBox::Yes | QMessageBox::No) &&
+            !escapeButton())
             return;
         QMessageBox::keyPressEvent(event);
     }
     void closeEvent(QCloseEvent* event) override
     {
-        if (standardButtons() == (QMessageBox::Yes | QMessageBox::No) && !clickedButton()) {
+        if (standardButtons() == (QMessageBox::Yes | QMessageBox::No) && !escapeButton() && !clickedButton()) {
             event->ignore();
             return;
         }
@@ -47,6 +48,12 @@ public:
         switch (buttons) {
         case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
         case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Buttons::YesNoDefaultNo:
+            // A question whose No loses nothing may be escaped from.
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::No);
+            box.setEscapeButton(QMessageBox::No);
+            break;
         case Buttons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;

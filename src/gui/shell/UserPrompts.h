@@ -14,7 +14,8 @@ class QWidget;
 class UserPrompts {
 public:
     enum class Answer { Ok, Yes, No, Cancel };
-    enum class Buttons { Ok, YesNo, YesNoCancel };
+    // YesNoDefaultNo: for a Yes that destroys data; No is the default and Escape answers No.
+    enum class Buttons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
     enum class Icon { Warning, Question, Information };
 
     virtual ~UserPrompts() = default;

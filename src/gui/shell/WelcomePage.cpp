@@ -44,7 +44,7 @@ void WelcomePage::SetUpUi()
 
 void WelcomePage::ShowConnectionState()
 {
-    ShowConnection(SupportedHandsetAttached());
+    ShowConnection(AcceptedProductId() != 0);
     const QString advice = StatusBar::AccessAdvice();
     m_accessLabel->setText(advice);
     m_accessLabel->setVisible(!advice.isEmpty());

@@ -16,12 +16,16 @@
 #include "core/common/StringTable.h"
 #include "core/contacts/ContactImport.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -220,6 +224,72 @@ TEST_F(Wizard, AFileOfMoreContactsThanFitIsAChoiceNotARefusal)
     EXPECT_FALSE(dialog.Box(ImportFieldMap::kPhoneNumber)->isEnabled());
     EXPECT_TRUE(dialog.TakenNote()->text().contains(QStringLiteral("Phone 1 - Value")));
     EXPECT_EQ(FirstSuffixOfFilter(QStringLiteral("vCard File (*.vcf)")), QStringLiteral("vcf"));
+}
+
+// The page's Import/Export with the real wizard: the export takes the selected entries when
+// there are any, else all of them; a book with nothing to write keeps the wizard open on
+// Finish, with the reason.
+TEST_F(Wizard, TheExportFollowsTheSelectionAndNothingToWriteKeepsTheWizardOpen)
+{
+    PhonebookPage page;
+    page.SetBackgroundBitmapId(picture::kPhonebookBackground);
+    page.SetUpUi();
+    page.OnNewPhonebook();
+    const QString out = dir.filePath(QStringLiteral("contacts.csv"));
+
+    struct Seen {
+        int scope = -1;
+        bool selectedOffered = true;
+        bool openAfterFinish = false;
+    };
+    // Drives the wizard the page opens: Export, the file, Finish; then Cancel if it stayed.
+    const auto exportThroughTheWizard = [&] {
+        Seen seen;
+        QTimer::singleShot(0, [&] {
+            auto* w = qobject_cast<ImportExportWizard*>(QApplication::activeModalWidget());
+            ASSERT_NE(w, nullptr);
+            w->OperationPage()->SetOperation(ImportExportChoices::kExport);
+            w->next();
+            ASSERT_EQ(w->currentId(), W::kExportPage);
+            seen.scope = w->ExportOptionsPage()->Scope();
+            for (QRadioButton* r : w->ExportOptionsPage()->findChildren<QRadioButton*>())
+                if (r->text().contains(QStringLiteral("selected")))
+                    seen.selectedOffered = r->isEnabled();
+            w->ExportOptionsPage()->SetFileName(out);
+            prompts.answers = {Answer::Yes};  // replace the file of the run before
+            w->button(QWizard::FinishButton)->click();
+            seen.openAfterFinish = w->isVisible();
+            if (seen.openAfterFinish)
+                w->reject();
+        });
+        page.OnImportExport();
+        return seen;
+    };
+
+    // An empty book: "all", and Finish says there is nothing to write but keeps the wizard.
+    Seen seen = exportThroughTheWizard();
+    EXPECT_EQ(seen.scope, ImportExportChoices::kAll);
+    EXPECT_FALSE(seen.selectedOffered);
+    EXPECT_TRUE(seen.openAfterFinish);
+    EXPECT_EQ(prompts.asked.last(), LoadString(Msg::NoRecordsToWrite));
+    EXPECT_FALSE(QFile::exists(out));
+
+    // Entries, none selected: all of them go.
+    page.AddEntry("Ann", "111");
+    page.AddEntry("Bo", "222");
+    page.SelectRows({});
+    seen = exportThroughTheWizard();
+    EXPECT_EQ(seen.scope, ImportExportChoices::kAll);
+    EXPECT_FALSE(seen.openAfterFinish);
+    EXPECT_EQ(ReadAll(out), QByteArray("\"name\",\"phone\"\r\n\"Ann\",\"111\"\r\n\"Bo\",\"222\"\r\n"));
+
+    // One selected: that one.
+    page.SelectRows({1});
+    seen = exportThroughTheWizard();
+    EXPECT_EQ(seen.scope, ImportExportChoices::kSelected);
+    EXPECT_TRUE(seen.selectedOffered);
+    EXPECT_FALSE(seen.openAfterFinish);
+    EXPECT_EQ(ReadAll(out), QByteArray("\"name\",\"phone\"\r\n\"Bo\",\"222\"\r\n"));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "core/phonebook/PhonebookFile.h"
 #include "core/phonebook/PhonebookRecord.h"
 #include "core/phonebook/PhonebookRecovery.h"
+#include "core/phonebook/PhonebookSend.h"
 #include "gui/contacts/ImportExportChoices.h"
 #include "gui/phonebook/PhonebookHistory.h"
 #include "core/transfer/ProtocolCodes.h"
@@ -543,7 +544,8 @@ TEST_F(PhonebookPageTest, CancelBeforeTheDownloadLeavesTheHandsetsBookWhole)
         h.ClearCommands();
         prompts.asked.clear();
         prompts.answers = {Answer::Yes, Answer::No};
-        QTimer::singleShot(ms, [this] { page->ProgressDialog().RequestCancel(true); });
+        // With the page as context: a cancel still pending when the loop stops early dies with it.
+        QTimer::singleShot(ms, page.get(), [this] { page->ProgressDialog().RequestCancel(true); });
         page->OnSend();
         Settle();
         bool downloadBegan = false;
@@ -633,6 +635,90 @@ TEST_F(PhonebookPageTest, SendAsksAboutIncompleteEntries)
     Settle();
     EXPECT_EQ(h.Phonebook().size(), 1u);
     EXPECT_TRUE(page->Modified()) << "sending changes nothing on the page";
+}
+
+// A book of nothing to send (empty, or only entries without a number) would only wipe the
+// handset: the question says how many entries go, No is its default, and No keeps them.
+TEST_F(PhonebookPageTest, SendingNoEntriesSaysHowManyTheHandsetLosesAndNoKeepsThem)
+{
+    SimHandset& h = Handset(100);
+    page->OnNewPhonebook();
+    page->AddEntry("Ann", "");
+    prompts.answers = {Answer::No};
+    page->OnSend();
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked[0], PhonebookSend::EmptySendQuestion(std::size_t{100}));
+    EXPECT_TRUE(prompts.asked[0].contains(QStringLiteral("This deletes all 100 entries on the handset.")))
+        << prompts.asked[0].toStdString();
+    EXPECT_EQ(prompts.buttons[0], UserPrompts::Buttons::YesNoDefaultNo);
+    Settle();
+    EXPECT_EQ(h.Phonebook().size(), 100u);
+    EXPECT_TRUE(page->isEnabled());
+
+    // Yes, and Yes to leaving Ann out: the handset is empty, and the status bar says what went.
+    prompts.asked.clear();
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    page->OnSend();
+    Settle();
+    EXPECT_EQ(prompts.asked.size(), 2);
+    EXPECT_TRUE(h.Phonebook().empty());
+    EXPECT_EQ(page->StatusPane().PaneText(0), QStringLiteral("Phone book sent: 0 entries."));
+
+    // An empty handset loses nothing: the general question again.
+    prompts.asked.clear();
+    prompts.answers = {Answer::No};
+    page->OnSend();
+    EXPECT_EQ(prompts.asked, QStringList{LoadString(Msg::ConfirmOverwriteHandset)});
+
+    // The real question: Escape answers No.
+    UserPrompts::Install(nullptr);
+    QTimer::singleShot(0, [] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(box, &escape);
+    });
+    const Answer answer = UserPrompts::Current().Ask(page.get(), PhonebookSend::EmptySendQuestion(std::size_t{100}),
+                                                     UserPrompts::Buttons::YesNoDefaultNo, UserPrompts::Icon::Warning);
+    UserPrompts::Install(&prompts);
+    EXPECT_EQ(answer, Answer::No);
+}
+
+// Send, Save and Export say they are done in pane 0 for a while, then pane 0 shows the open
+// file again; no dialog.
+TEST_F(PhonebookPageTest, SendSaveAndExportAreConfirmedInTheStatusBarForAWhile)
+{
+    const int usual = StatusBar::MessageDuration();
+    StatusBar::SetMessageDuration(60 * 1000);
+    SimHandset& h = Handset(2);
+    page->OnReceive();
+    page->AddEntry("Added", "3");
+    prompts.files = {Path("book")};
+    ASSERT_EQ(page->SaveBook(), Msg::Ok);
+    EXPECT_EQ(page->StatusPane().PaneText(0), QStringLiteral("Saved to book.opbk."));
+    EXPECT_TRUE(page->StatusPane().ShowingMessage());
+
+    prompts.answers = {Answer::Yes};
+    page->OnSend();
+    Settle();
+    EXPECT_EQ(h.Phonebook().size(), 3u);
+    EXPECT_EQ(page->StatusPane().PaneText(0), QStringLiteral("Phone book sent: 3 entries."));
+
+    ImportExportChoices choices;
+    choices.operation = ImportExportChoices::kExport;
+    choices.exportScope = ImportExportChoices::kAll;
+    choices.exportFile = Path("contacts.csv");
+    ASSERT_EQ(page->FinishImportExport(choices).result, Msg::Ok);
+    EXPECT_EQ(page->StatusPane().PaneText(0), QStringLiteral("Exported 3 contacts to contacts.csv."));
+    EXPECT_EQ(prompts.asked.size(), 1) << "only the question before the send";
+
+    // Once its time is up, the path of the open book is back.
+    StatusBar::SetMessageDuration(20);
+    page->StatusPane().ShowMessage(QStringLiteral("Short"));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !page->StatusPane().ShowingMessage(); }, 5000));
+    EXPECT_TRUE(page->StatusPane().PaneText(0).endsWith(QStringLiteral("book.opbk")))
+        << page->StatusPane().PaneText(0).toStdString();
+    StatusBar::SetMessageDuration(usual);
 }
 
 TEST_F(PhonebookPageTest, CancelledReceiveEndsSilentlyWithNoBook)

@@ -229,6 +229,7 @@ TEST_F(PicturePageTest, SaveProposesTheNameRefusesTheOpenFileAndReportsTheSystem
     prompts.files = {Path("framed")};
     page->OnSave();
     EXPECT_TRUE(prompts.asked.isEmpty());
+    EXPECT_EQ(page->StatusPane().PaneText(0), QStringLiteral("Saved to framed.bmp.")) << "said in the bar, no box";
     const QImage saved(Path("framed.bmp"));
     ASSERT_EQ(saved.size(), QSize(128, 128));
     ImageHandle shown;
@@ -267,6 +268,7 @@ TEST_F(PicturePageTest, SendStoresWhatTheCommandLineMakesOfTheSameSteps)
     Settle();
     ASSERT_TRUE(prompts.asked.isEmpty()) << prompts.asked.join(u'\n').toStdString();
     ASSERT_EQ(h.PictureCount(), 1u);
+    EXPECT_EQ(page->StatusPane().PaneText(0), QStringLiteral("Picture sent."));
 
     PictureSteps steps;
     steps.steps = {PictureSteps::Step::ZoomIn, PictureSteps::Step::ZoomIn, PictureSteps::Step::RotateRight};

@@ -11,10 +11,12 @@
 #include "gui/shell/TabButton.h"
 #include "gui/shell/WelcomePage.h"
 #include "gui/shell/HelpWindow.h"
+#include "gui/shell/PictureButton.h"
 #include "gui/shell/PictureIds.h"
 #include "core/common/AppEvents.h"
 #include "core/common/StringTable.h"
 #include "core/handset/HandsetAccessAdvice.h"
+#include "core/handset/HandsetIds.h"
 #include "gui/phonebook/PhonebookPage.h"
 #include "gui/picture/PicturePage.h"
 #include "core/transfer/BaseDataTransfer.h"
@@ -71,6 +73,15 @@ public:
 private:
     QtMessageHandler m_previous;
 };
+
+// Whether `w` covers none of its visible siblings.
+bool InFreeSpace(const QWidget* w)
+{
+    for (const QWidget* other : w->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (other != w && other->isVisible() && other->geometry().intersects(w->geometry()))
+            return false;
+    return true;
+}
 
 void Pump(int ms = 50)
 {
@@ -228,6 +239,84 @@ TEST_F(Shell, AHandsetThisUserMayNotOpenIsExplainedUntilItOpens)
         Pump(10);
     EXPECT_EQ(StatusBar::Pane1Text(), QStringLiteral("Not Connected"));
     EXPECT_FALSE(welcome->AccessLabel()->isVisible());
+}
+
+// The handset models 0x1849 and 0x18D2 answer `dialbook`, but the pages serve only 0x18F8:
+// the window shows them connected, by name, and each page says the command to use instead,
+// with its handset buttons off. 0x18F8 has the buttons and no such word.
+TEST_F(Shell, OtherModelsAreConnectedButTheirBookAndPicturesAreLeftToDialbook)
+{
+    QTemporaryDir dir;
+    const QString picturePath = dir.filePath(QStringLiteral("sunset.png"));
+    QImage sunset(300, 200, QImage::Format_RGB32);
+    sunset.fill(QColor(250, 120, 40));
+    ASSERT_TRUE(sunset.save(picturePath));
+
+    MainWindow window;
+    window.show();
+    Pump();
+    const auto& table = window.TabPageTable();
+    auto* pictures = qobject_cast<PicturePage*>(table[1].page);
+    auto* book = qobject_cast<PhonebookPage*>(table[2].page);
+    ASSERT_TRUE(pictures && book);
+    window.OpenPicture(picturePath);
+    Pump();
+    ASSERT_TRUE(pictures->HasImage());
+    window.OnTabCommand(304);
+    book->OnNewPhonebook();
+
+    std::size_t plugged = 0;
+    for (std::uint16_t product : {kProductId6217, kProductId6354}) {
+        SimConfig c;
+        c.name = "Hall";
+        c.productId = product;
+        StartHandset(c, "model" + std::to_string(product));
+        for (int i = 0; i < 200 && StatusBar::HandsetName() != QStringLiteral("Hall"); ++i)
+            Pump(10);
+        const QString model = QStringLiteral("0x%1").arg(QString::number(product, 16).toUpper());
+        EXPECT_TRUE(StatusBar::Connected()) << model.toStdString();
+        EXPECT_EQ(book->StatusPane().Pane1Text(), QStringLiteral("Hall"));
+        ASSERT_TRUE(book->HandsetNote()->isVisible()) << model.toStdString();
+        EXPECT_EQ(book->HandsetNote()->text(),
+                  QStringLiteral("This handset model (%1) is not supported in this window; use the dialbook "
+                                 "command: dialbook pull FILE.opbk")
+                      .arg(model));
+        EXPECT_FALSE(book->HandsetReady());
+        EXPECT_FALSE(book->Button(PhonebookPage::kReceive)->isEnabled());
+        EXPECT_FALSE(book->Button(PhonebookPage::kSend)->isEnabled());
+        EXPECT_TRUE(book->Button(PhonebookPage::kSave)->isEnabled()) << "the book itself is the page's";
+        // The note shows its whole text, in free space of the page.
+        EXPECT_LE(book->HandsetNote()->heightForWidth(book->HandsetNote()->width()), book->HandsetNote()->height());
+        EXPECT_TRUE(InFreeSpace(book->HandsetNote()));
+
+        window.OnTabCommand(301);
+        Pump();
+        EXPECT_TRUE(pictures->HandsetNote()->isVisible());
+        EXPECT_TRUE(pictures->HandsetNote()->text().contains(QStringLiteral("dialbook send-picture")));
+        EXPECT_TRUE(InFreeSpace(pictures->HandsetNote()));
+        EXPECT_FALSE(pictures->Button(PicturePage::kSend)->isEnabled());
+        EXPECT_TRUE(pictures->Button(PicturePage::kSave)->isEnabled());
+        EXPECT_EQ(pictures->StatusPane().Pane1Text(), QStringLiteral("Hall"));
+
+        StopHandset(plugged++);
+        for (int i = 0; i < 200 && StatusBar::Connected(); ++i)
+            Pump(10);
+        EXPECT_FALSE(pictures->HandsetNote()->isVisible()) << "unplugged: nothing to say";
+        window.OnTabCommand(304);
+        Pump();
+    }
+
+    // The model the pages serve.
+    PlugInAndWait("Kitchen");
+    EXPECT_TRUE(StatusBar::Connected());
+    EXPECT_FALSE(book->HandsetNote()->isVisible());
+    EXPECT_TRUE(book->HandsetReady());
+    EXPECT_TRUE(book->Button(PhonebookPage::kReceive)->isEnabled());
+    EXPECT_TRUE(book->Button(PhonebookPage::kSend)->isEnabled());
+    window.OnTabCommand(301);
+    Pump();
+    EXPECT_FALSE(pictures->HandsetNote()->isVisible());
+    EXPECT_TRUE(pictures->Button(PicturePage::kSend)->isEnabled());
 }
 
 TEST_F(Shell, BeginProgressWithAndWithoutCancel)
