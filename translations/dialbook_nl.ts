@@ -2,10 +2,155 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>Your handset, on your computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Naam</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the handset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit the Orvak web site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep your handset&apos;s phone book and pictures on your computer. Receive the phone book, edit it, save it, and send it back; frame a picture and download it to the handset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect the handset with its USB cable. The status bar below shows its name once it is found. Press Help for how to set up a handset on Linux.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished">openen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Phonebook</source>
+        <translation type="unfinished">nieuw telefoonboek</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I/E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deselect All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessContrastDialog</name>
+    <message>
+        <source>Brightness/Contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChangeMapDialog</name>
     <message>
         <source>“%1” is mapped from “%2”. Set that row to none first to map it here.</source>
         <translation>“%1” wordt al overgenomen uit “%2”. Hef daar eerst de koppeling op om het hier te koppelen.</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBalanceDialog</name>
+    <message>
+        <source>Edit Color Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&amp;lue</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -17,6 +162,86 @@
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>FileFailure</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: there is no such file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the folder it would go in does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: this is not a phone-book file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the file is damaged: it is cut short.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the file is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: you are not permitted to write this file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: you are not permitted to read this file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: this is not a picture in a format that can be opened (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: pictures in the %2 format cannot be opened, only %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the picture is damaged; the part that could be read is used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the picture is too large for this computer&apos;s memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than the %1 MB a contacts file may be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a phone-book file holds at most %1 entries</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -97,6 +322,29 @@
         <source>All categories</source>
         <translation>Alle categorieën</translation>
     </message>
+    <message>
+        <source>Field mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Welcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone &amp;Book</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhonebookPage</name>
@@ -151,6 +399,174 @@
     <message>
         <source>Send the phone book it had before (kept in %1) back to it?</source>
         <translation>Het telefoonboek dat de handset eerder had (bewaard in %1) terugsturen?</translation>
+    </message>
+    <message>
+        <source>Open phone book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save phone book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New phone book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get the phone book from the handset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the phone book to the handset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import or export contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deselect all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvak web site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone book entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Naam</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n contacts to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Phone book sent: %n entries.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dialbook pull FILE.opbk</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PhonebookSend</name>
+    <message>
+        <source>The phone book to send has no entries with both a name and a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This deletes all entries on the handset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2
+Send it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>This deletes all %n entries on the handset.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PictureCanvas</name>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag the red frame, or move it with the arrow keys (Shift: faster); + and - zoom.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PicturePage</name>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished">openen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness and contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send to phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvak web site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dialbook send-picture PICTURE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture sent.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -239,11 +655,6 @@ Orvak Dialbook.</translation>
         <translation>Schuif om de groenwaarde van de telefoonafbeelding aan te passen.</translation>
     </message>
     <message>
-        <source>All Graphic Files (*.bmp;*.gif;*.jpg;*.tif;*.png)|*.bmp;*.gif;*.jpg;*.tif;*.png|Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*||</source>
-        <extracomment>String 116</extracomment>
-        <translation>Alle afbeeldingsbestanden (*.bmp;*.gif;*.jpg;*.tif;*.png)|*.bmp;*.gif;*.jpg;*.tif;*.png|Bitmaps (*.bmp)|*.bmp|Alle bestanden (*.*)|*.*||</translation>
-    </message>
-    <message>
         <source>Slide to adjust Blue color of phone image.</source>
         <extracomment>String 117</extracomment>
         <translation>Schuif om de blauwwaarde van de telefoonafbeelding aan te passen.</translation>
@@ -316,11 +727,6 @@ Verwijder een of meer afbeeldingen of geluidsfragmenten op de handset.</translat
         <translation>Fout: het bestand was te groot en is door de telefoon geweigerd.</translation>
     </message>
     <message>
-        <source>Image file could not be loaded.</source>
-        <extracomment>String 156</extracomment>
-        <translation>Het afbeeldingsbestand kan niet worden geladen.</translation>
-    </message>
-    <message>
         <source> No File Loaded</source>
         <extracomment>String 157</extracomment>
         <translation> Geen bestand geladen</translation>
@@ -329,11 +735,6 @@ Verwijder een of meer afbeeldingen of geluidsfragmenten op de handset.</translat
         <source>Bitmap (*.bmp)|*.bmp||</source>
         <extracomment>String 159</extracomment>
         <translation>Bitmap (*.bmp)|*.bmp||</translation>
-    </message>
-    <message>
-        <source>Image Failed to Save.</source>
-        <extracomment>String 160</extracomment>
-        <translation>De afbeelding kan niet worden opgeslagen.</translation>
     </message>
     <message>
         <source>Slide to adjust brightness of phone image.</source>
@@ -622,6 +1023,21 @@ String 370</extracomment>
         <extracomment>String 57400</extracomment>
         <translation>De nu aangesloten handset is niet de handset waarvan dit telefoonboek is bewaard, dus het is er niet naartoe verzonden.</translation>
     </message>
+    <message>
+        <source>All Graphic Files (*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz)|*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz|Bitmaps (*.bmp)|*.bmp|WebP Pictures (*.webp)|*.webp|SVG Drawings (*.svg;*.svgz)|*.svg;*.svgz|All Files (*.*)|*.*||</source>
+        <extracomment>String 116</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Image file could not be loaded.</source>
+        <extracomment>String 156</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Image failed to save.</source>
+        <extracomment>String 160</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TabPage</name>
@@ -642,6 +1058,17 @@ String 370</extracomment>
 %1</source>
         <translation>Installeer in een terminal de udev-regel uit de broncode om er toegang toe te krijgen:
 %1</translation>
+    </message>
+    <message>
+        <source>This handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WelcomePage</name>
+    <message>
+        <source>Orvak web site</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

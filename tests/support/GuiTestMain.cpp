@@ -1,3 +1,4 @@
+#include "core/common/Translations.h"
 #include "core/picture/PictureDecoder.h"
 #include "support/TestHome.h"
 
@@ -13,6 +14,8 @@ int main(int argc, char** argv)
     TestHome home;
     QApplication app(argc, argv);
     PictureDecoder::SetAllocationLimit();
+    // English as the program shows it: "1 entry", not "1 entries".
+    const Translations english{QLocale(QLocale::English)};
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

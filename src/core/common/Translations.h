@@ -8,7 +8,7 @@
 
 // The program's texts and Qt's own in the user's language, for as long as this object lives.
 // The language follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG, as QLocale's system locale does;
-// English, or a language the program has no translation for, installs nothing of its own.
+// English, or a language the program has no translation for, installs only English's plural forms.
 class Translations {
 public:
     explicit Translations(const QLocale& locale = QLocale());
@@ -24,6 +24,7 @@ public:
     static QStringList Languages();
 
 private:
+    std::unique_ptr<QTranslator> m_plurals;
     std::unique_ptr<QTranslator> m_program;
     std::unique_ptr<QTranslator> m_qt;
     QString m_language;

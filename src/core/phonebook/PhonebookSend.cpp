@@ -81,10 +81,11 @@ QString PhonebookSend::EmptySendQuestion(std::optional<std::size_t> handsetHolds
     const QString what = QCoreApplication::translate("PhonebookSend",
                                                      "The phone book to send has no entries with both a name and a "
                                                      "number.");
-    const QString deletes =
-        handsetHolds ? QCoreApplication::translate("PhonebookSend", "This deletes all %n entries on the handset.",
-                                                   nullptr, static_cast<int>(*handsetHolds))
-                     : QCoreApplication::translate("PhonebookSend", "This deletes all entries on the handset.");
+    QString deletes = QCoreApplication::translate("PhonebookSend", "This deletes all entries on the handset.");
+    if (handsetHolds) {
+        const int holds = static_cast<int>(*handsetHolds);
+        deletes = QCoreApplication::translate("PhonebookSend", "This deletes all %n entries on the handset.", nullptr, holds);
+    }
     return QCoreApplication::translate("PhonebookSend", "%1\n%2\nSend it anyway?").arg(what, deletes);
 }
 

@@ -70,10 +70,12 @@ std::vector<Message> ReadTs(const QString& path)
 // added or changed in the code shows up here as untranslated until a translator has seen it.
 TEST(Translations, EveryTextOfTheSourcesIsTranslatedIntoEachLanguageWithItsPlaceholders)
 {
-    for (const QString& language : Translations::Languages()) {
+    // English carries only the plural forms of the texts that count.
+    const QStringList languages = Translations::Languages() << QStringLiteral("en");
+    for (const QString& language : languages) {
         const QString path = QStringLiteral(DIALBOOK_TRANSLATIONS_CHECK_DIR "/dialbook_%1.ts").arg(language);
         const std::vector<Message> messages = ReadTs(path);
-        EXPECT_GT(messages.size(), 100u) << qPrintable(path);
+        EXPECT_GT(messages.size(), language == u"en" ? 2u : 100u) << qPrintable(path);
         int missing = 0;
         for (const Message& m : messages) {
             if (m.type == u"vanished" || m.type == u"obsolete")
