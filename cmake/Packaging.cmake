@@ -25,8 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 # Added to what dpkg-shlibdeps finds: the type face the artwork is drawn with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
-# Picture formats beyond those Qt reads itself (TIFF among them); udev for the rule.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, udev")
+# Picture formats beyond those Qt reads itself (TIFF among them); udev for the rule; Qt's own
+# dialogs in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, udev, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     "${PROJECT_SOURCE_DIR}/packaging/postinst;${PROJECT_SOURCE_DIR}/packaging/postrm")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -20,6 +20,9 @@ test -f /usr/share/icons/hicolor/48x48/apps/orvak-dialbook.png
 test -f /usr/share/icons/hicolor/256x256/apps/orvak-dialbook.png
 test -f /usr/lib/udev/rules.d/70-orvak-dialbook.rules
 test -f "/usr/share/orvak-dialbook/Sample Images/beach.jpg"
+test -f /usr/share/orvak-dialbook/translations/dialbook_de.qm
+# The language follows LANGUAGE; the translations are built into the program.
+if LANGUAGE=de dialbook show /nonexistent.opbk 2>&1 | grep -q '^Fehler:'; then echo "dialbook: German"; else exit 1; fi
 apt-get install -y -qq --no-install-recommends man-db >/dev/null
 man -P cat dialbook | grep -q 'dialbook \[--simulate\] COMMAND'
 echo "man dialbook: shown"
