@@ -42,7 +42,8 @@ TEST(TranslatedOutput, AFailureOfShowIsSaidInGermanUnderAGermanTranslatorAndInEn
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     // A book a user typed the name of wrongly: there is no such file.
-    const QStringList args = {QStringLiteral("show"), dir.filePath(QStringLiteral("Famliy.opbk"))};
+    const QStringList args = {QStringLiteral("dialbook"), QStringLiteral("show"),
+                              dir.filePath(QStringLiteral("Famliy.opbk"))};
     const QString english = LoadString(Msg::FileReadFailed);
 
     {
