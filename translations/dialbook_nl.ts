@@ -528,6 +528,7 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <message>
         <source>%1
 %2</source>
+        <extracomment>The failure&apos;s message over the file&apos;s name and what is wrong with it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

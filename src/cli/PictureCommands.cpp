@@ -92,6 +92,7 @@ int RunSendPictureCommand(const CommandConsole& console, const QString& in, cons
     progress.Finish();
     if (sent != Msg::Ok)
         return ReportFailure(console, sent);
-    std::fprintf(console.out, "%s\n", qPrintable(QCoreApplication::translate("PictureCommands", "Sent the picture to the handset")));
+    std::fprintf(console.out, "%s\n",
+                 qPrintable(QCoreApplication::translate("PictureCommands", "Sent the picture to the handset")));
     return 0;
 }

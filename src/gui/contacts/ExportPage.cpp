@@ -72,7 +72,8 @@ bool ExportPage::validatePage()
 {
     auto& prompts = UserPrompts::Current();
     if (FileName().isEmpty()) {
-        prompts.Ask(this, tr("No file specified.  Please enter a file name to export the data to."), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+        prompts.Ask(this, tr("No file specified.  Please enter a file name to export the data to."), UserPrompts::Buttons::Ok,
+                    UserPrompts::Icon::Warning);
         return false;
     }
     if (QFileInfo::exists(FileName()))
