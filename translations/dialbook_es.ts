@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About the Orvak Dialbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone book and picture manager for Orvak handsets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Artwork</name>
     <message>
         <source>Your handset, on your computer</source>
@@ -133,6 +144,33 @@
         <source>“%1” is mapped from “%2”. Set that row to none first to map it here.</source>
         <translation>«%1» ya está asignado desde «%2». Quite primero la asignación de esa fila para asignarlo aquí.</translation>
     </message>
+    <message>
+        <source>Change Mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Field: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChooseOperationPage</name>
+    <message>
+        <source>Import/Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the operation to perform:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import contacts from a comma delimited text file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export contacts to a comma delimited text file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ColorBalanceDialog</name>
@@ -154,6 +192,155 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dialbook [--simulate] COMMAND [ARGS]
+
+Talks to the first Orvak handset found on USB, or to a simulated one.
+
+Commands:
+  devices          List every device of the handset maker: its path, vendor:product in
+                   hex, input and output report lengths, and whether it is an accepted
+                   handset. Devices that cannot be opened are listed with the reason;
+                   for a handset this user may not open, the fix is named too (the
+                   udev rule). Exits 0 when an accepted handset is there, else 1.
+  info             Print the handset&apos;s name and its identity (12 hex digits), or how
+                   to get permission to open it.
+  pull FILE.opbk   Receive the handset&apos;s phone book and save it in FILE.opbk.
+  push FILE.opbk   Send the phone book in FILE.opbk to the handset, replacing the one
+                   there. Asks first; entries without a name or a number are left out,
+                   after a second question. The handset&apos;s book is kept in My Phonebooks/
+                   Backups first (the 20 newest of each handset), unless --no-backup.
+  backups          List the kept phone books, newest first.
+  show FILE.opbk   Print the identity of a phone-book file and one line per entry:
+                   the name, a tab, the number.
+  picture IN OUT.png|OUT.bmp
+                   Make the handset picture of IN (BMP, GIF, JPEG, PNG, TIFF, WebP or
+                   SVG) and save it as a 128 x 128 PNG file, or as the handset&apos;s 16-bit
+                   BMP file. IN is fitted to the 426 x 300 canvas of the picture page,
+                   framed in the middle, on white. A damaged picture is said on stderr
+                   and the part of it that could be read is used.
+  send-picture IN  Make the handset picture of IN and download it to the handset.
+  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
+                   Append the contacts of a delimited text file (commas, semicolons
+                   or tabs; UTF-8, UTF-16 or Windows-1252) or a vCard file to
+                   BOOK.opbk, made when missing, as the phone-book page&apos;s import does.
+                   Prints the mapping used, then how many entries it added, and on
+                   stderr what it changed on the way (numbers taken from another
+                   column or rewritten, contacts without a name left out, ...). COL is
+                   a header text or a column number from 1; none clears a target;
+                   targets not named keep the guessed column. A number comes from the
+                   phone column, or when that is empty from the file&apos;s other phone
+                   columns, mobile ones first; phone=COL1|COL2|... gives the whole order.
+                   When more contacts are asked for than BOOK.opbk has room for (100
+                   entries in all), nothing is written. --dry-run prints the entries and
+                   writes nothing.
+    --international-prefix P   what a leading + becomes (digits; default 00)
+    --category NAME  only contacts with this category or label (may be repeated: any)
+    --first N        only the first N contacts (of those of the categories)
+  export BOOK.opbk OUT.csv|OUT.vcf
+                   Write every entry of BOOK.opbk as comma-delimited text, or as vCard
+                   when OUT ends in .vcf.
+
+Picture options, applied in this order:
+  --rotate left|right, --zoom-in N, --zoom-out N   as often as wanted, in the order given
+  --frame X,Y      move the 128 x 128 frame to X,Y on the canvas (kept within it)
+  --brightness N, --contrast N, --red N, --green N, --blue N   from -100 to 100
+
+Options:
+  --simulate       Run against a handset simulated inside this process.
+  --yes            Answer Yes to the questions of push.
+  -h, --help       Show this help.
+
+Transfers show a progress bar on a terminal; Ctrl+C cancels them (&quot;Data transfer
+canceled.&quot;). Failures print the reason and exit with 1; usage errors exit with 2.
+Simulated handsets started with orvak-handset-sim are found like USB handsets.
+</source>
+        <extracomment>dialbook&apos;s help. The command names, the option names (--simulate, --map, ...), their fixed values (left, right, none, phone=, first=, last=) and the program names stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;dialbook --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>devices takes no arguments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>info takes no arguments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pull takes one file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>push takes one file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show takes one file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>picture takes a picture file and a PNG or BMP file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>send-picture takes one file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backups takes no arguments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>import takes a contacts file and a phone-book file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>export takes a phone-book file and a contacts file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--international-prefix takes digits, such as 00 or 011</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--first takes a number of contacts, 1 or more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rotate takes left or right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 takes a number of steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--frame takes X,Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 takes a number from -100 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>picture writes a .png or a .bmp file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ContactChoiceModel</name>
     <message>
         <source>%1, %2</source>
@@ -162,6 +349,271 @@
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>ContactCommands</name>
+    <message>
+        <source>--map takes phone=COL,first=COL,last=COL</source>
+        <extracomment>phone, first and last are the option&apos;s words and stay as they are; COL may be translated.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--map: only phone takes several columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--map: the file has no column &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name, first part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name, last part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1, %2; then %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no contacts to import; nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no contact has the category %1; the file has no categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no contact has the category %1; the file&apos;s categories: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is full (%2 entries); nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose which with --category NAME or --first N; nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 contacts are asked for; the book has room for %2. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would add 1 entry to %1 (nothing written)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Would add %n entries to %1 (nothing written)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added 1 entry to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n entries to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wrote 1 entry to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n entries to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ContactImport</name>
+    <message>
+        <source>1 character that the handset cannot store was left out of the imported names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters that the handset cannot store were left out of the imported names.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quoted field that never closes; the rest of the file was read as part of that field.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds more than any phone book import can use; only its lines before line %1 were read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 number came from another column, as the mapped one was empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n numbers came from another column, as the mapped one was empty.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 number was rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n numbers were rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 contact had no name and was left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts had no name and were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 contact was named after its organisation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts were named after their organisation.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file holds 1 contact; the book has room for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds %1 contacts; the book has room for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Could not read the import file.  Check that it is formatted correctly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <extracomment>The failure&apos;s message over the file&apos;s name and what is wrong with it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DevicesCommand</name>
+    <message>
+        <source>cannot open: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in %1 out %2</source>
+        <extracomment>The lengths of the device&apos;s input and output reports, in bytes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>accepted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not accepted: not a supported handset model</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialbookApp</name>
+    <message>
+        <source>Start with a simulated handset attached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <extracomment>The value of --screenshots in the help: a folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save a picture of each tab into %1, then quit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture to open on the Pictures page.</source>
+        <extracomment>The argument in the help: a picture file, which may be left out.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[FILE]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportPage</name>
+    <message>
+        <source>Export Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export selected contact(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export all contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text File (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vCard File (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file specified.  Please enter a file name to export the data to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File already exists.  Do you want to overwrite it?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -245,6 +697,121 @@
     </message>
 </context>
 <context>
+    <name>HandsetAccessAdvice</name>
+    <message>
+        <source>An Orvak handset is plugged in, but this user may not open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unplug the handset and plug it in again, so that the udev rule %1 applies to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the orvak-dialbook package, whose udev rule %1 lets the person at the computer open it, then unplug the handset and plug it in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the udev rule from the source tree and have udev apply it:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HandsetPreview</name>
+    <message>
+        <source>Handset preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HidrawSource</name>
+    <message>
+        <source>permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportFieldMap</name>
+    <message>
+        <source>Orvak Phone Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvak Name (First)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvak Contact Name (First Part)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvak Name (Last)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvak Contact Name (Last Part)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportFilePage</name>
+    <message>
+        <source>Import Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the filename of the contacts to import:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text and CSV Files (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vCard Files (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file specified.  Please enter the file name of the contacts to import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: File does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportIntroPage</name>
+    <message>
+        <source>Import/Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;ol&gt;&lt;li&gt;Export your contacts from your other contact manager (for example your e-mail program or your phone&apos;s account) to a comma-delimited text file (CSV) or a vCard file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and locate that file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and check how the file&apos;s fields map to the phone book. Use &lt;b&gt;Change Map&lt;/b&gt; to adjust the mapping.&lt;/li&gt;&lt;/ol&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportMappingPage</name>
     <message>
         <source>Reading %1...</source>
@@ -323,7 +890,31 @@
         <translation>Todas las categorías</translation>
     </message>
     <message>
+        <source>Import Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Field Mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Field mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Text Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvak Phonebook Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No row selected.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -347,6 +938,80 @@
     </message>
 </context>
 <context>
+    <name>PhonebookBackups</name>
+    <message>
+        <source>The send did not finish: the handset now holds %1 of the %2 entries.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The send did not finish, and the handset did not say what it holds now: its phone book may have been emptied (%1 of the %2 entries had been sent).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PhonebookCommands</name>
+    <message>
+        <source>Not asked, since the input is not a terminal: taken as No. Add --yes to answer Yes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <extracomment>The answers of a question on the terminal; the first letter of the answer &quot;yes&quot; in capitals stays the default (No) when the user just presses Enter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>y</source>
+        <extracomment>The letter that answers yes to &quot;[y/N]&quot;, the first letter of the word &quot;yes&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identity: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received 1 entry into %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Received %n entries into %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the handset&apos;s phone book is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The handset&apos;s phone book could not be kept before the send, so nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept the handset&apos;s previous phone book in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To send its previous phone book back: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent 1 entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PhonebookPage</name>
     <message>
         <source>Name Edit</source>
@@ -358,10 +1023,12 @@
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>%1 is the step undone, &quot;New Entry&quot; say.</extracomment>
         <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
+        <extracomment>%1 is the step redone, &quot;New Entry&quot; say.</extracomment>
         <translation>Rehacer</translation>
     </message>
     <message>
@@ -445,6 +1112,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Save changes to current phonebook loaded?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The handset&apos;s phone book could not be kept before the send, so nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program did not close normally last time, and a phone book had changes that were not saved. Restore that phone book?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Phone book entries</source>
         <translation type="unfinished"></translation>
     </message>
@@ -456,51 +1135,13 @@
         <source>Number</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>Exported %n contacts to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
     <message>
-        <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Phone book sent: %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>dialbook pull FILE.opbk</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>PhonebookSend</name>
-    <message>
-        <source>The phone book to send has no entries with both a name and a number.</source>
+        <source>Undo %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This deletes all entries on the handset.</source>
+        <source>Redo %1</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1
-%2
-Send it anyway?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>This deletes all %n entries on the handset.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -511,6 +1152,17 @@ Send it anyway?</source>
     </message>
     <message>
         <source>Drag the red frame, or move it with the arrow keys (Shift: faster); + and - zoom.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PictureCommands</name>
+    <message>
+        <source>Wrote the handset picture to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent the picture to the handset</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -556,16 +1208,34 @@ Send it anyway?</source>
         <source>Orvak web site</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
     <message>
-        <source>dialbook send-picture PICTURE</source>
+        <source>Status</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Saved to %1.</source>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SimSocketSource</name>
+    <message>
+        <source>socket path too long</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Picture sent.</source>
+        <source>no handset answers (stale socket)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no greeting from the handset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a simulated handset</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -574,6 +1244,14 @@ Send it anyway?</source>
     <message>
         <source>Not Permitted</source>
         <translation>No permitido</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation type="unfinished">No conectado</translation>
     </message>
 </context>
 <context>
@@ -1058,10 +1736,6 @@ String 370</extracomment>
 %1</source>
         <translation>Para poder abrirlo, instale en una terminal la regla udev del árbol de fuentes:
 %1</translation>
-    </message>
-    <message>
-        <source>This handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

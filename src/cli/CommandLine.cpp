@@ -12,6 +12,7 @@
 #include "core/handset/HandsetLink.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -21,7 +22,10 @@
 
 namespace {
 
-const char* const kHelp =
+// One text, so that a translator sees the whole help and can keep its columns lined up.
+//: dialbook's help. The command names, the option names (--simulate, --map, ...), their fixed
+//: values (left, right, none, phone=, first=, last=) and the program names stay as they are.
+const char* const kHelp = QT_TRANSLATE_NOOP("CommandLine",
     "Usage: dialbook [--simulate] COMMAND [ARGS]\n"
     "\n"
     "Talks to the first Orvak handset found on USB, or to a simulated one.\n"
@@ -85,13 +89,14 @@ const char* const kHelp =
     "\n"
     "Transfers show a progress bar on a terminal; Ctrl+C cancels them (\"Data transfer\n"
     "canceled.\"). Failures print the reason and exit with 1; usage errors exit with 2.\n"
-    "Simulated handsets started with orvak-handset-sim are found like USB handsets.\n";
+    "Simulated handsets started with orvak-handset-sim are found like USB handsets.\n");
 
 ParsedCommandLine Usage(const QString& message)
 {
     ParsedCommandLine r;
     r.exitStatus = kExitUsage;
-    r.error = "dialbook: " + message.toStdString() + "\nTry 'dialbook --help'.\n";
+    r.error = "dialbook: " + message.toStdString() + "\n" +
+              QCoreApplication::translate("CommandLine", "Try 'dialbook --help'.").toStdString() + "\n";
     return r;
 }
 
@@ -113,19 +118,29 @@ struct CommandShape {
 const std::map<QString, CommandShape>& Commands()
 {
     static const std::map<QString, CommandShape> commands = {
-        {QStringLiteral("devices"), {CommandLine::Command::Devices, 0, "devices takes no arguments"}},
-        {QStringLiteral("info"), {CommandLine::Command::Info, 0, "info takes no arguments"}},
-        {QStringLiteral("pull"), {CommandLine::Command::Pull, 1, "pull takes one file"}},
-        {QStringLiteral("push"), {CommandLine::Command::Push, 1, "push takes one file"}},
-        {QStringLiteral("show"), {CommandLine::Command::Show, 1, "show takes one file"}},
+        {QStringLiteral("devices"),
+         {CommandLine::Command::Devices, 0, QT_TRANSLATE_NOOP("CommandLine", "devices takes no arguments")}},
+        {QStringLiteral("info"),
+         {CommandLine::Command::Info, 0, QT_TRANSLATE_NOOP("CommandLine", "info takes no arguments")}},
+        {QStringLiteral("pull"),
+         {CommandLine::Command::Pull, 1, QT_TRANSLATE_NOOP("CommandLine", "pull takes one file")}},
+        {QStringLiteral("push"),
+         {CommandLine::Command::Push, 1, QT_TRANSLATE_NOOP("CommandLine", "push takes one file")}},
+        {QStringLiteral("show"),
+         {CommandLine::Command::Show, 1, QT_TRANSLATE_NOOP("CommandLine", "show takes one file")}},
         {QStringLiteral("picture"),
-         {CommandLine::Command::Picture, 2, "picture takes a picture file and a PNG or BMP file"}},
-        {QStringLiteral("send-picture"), {CommandLine::Command::SendPicture, 1, "send-picture takes one file"}},
-        {QStringLiteral("backups"), {CommandLine::Command::Backups, 0, "backups takes no arguments"}},
+         {CommandLine::Command::Picture, 2,
+          QT_TRANSLATE_NOOP("CommandLine", "picture takes a picture file and a PNG or BMP file")}},
+        {QStringLiteral("send-picture"),
+         {CommandLine::Command::SendPicture, 1, QT_TRANSLATE_NOOP("CommandLine", "send-picture takes one file")}},
+        {QStringLiteral("backups"),
+         {CommandLine::Command::Backups, 0, QT_TRANSLATE_NOOP("CommandLine", "backups takes no arguments")}},
         {QStringLiteral("import"),
-         {CommandLine::Command::Import, 2, "import takes a contacts file and a phone-book file"}},
+         {CommandLine::Command::Import, 2,
+          QT_TRANSLATE_NOOP("CommandLine", "import takes a contacts file and a phone-book file")}},
         {QStringLiteral("export"),
-         {CommandLine::Command::Export, 2, "export takes a phone-book file and a contacts file"}},
+         {CommandLine::Command::Export, 2,
+          QT_TRANSLATE_NOOP("CommandLine", "export takes a phone-book file and a contacts file")}},
     };
     return commands;
 }
@@ -165,7 +180,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     if (parser.isSet(help)) {
         ParsedCommandLine r;
         r.exitStatus = 0;
-        r.output = kHelp;
+        r.output = QCoreApplication::translate("CommandLine", kHelp).toStdString();
         return r;
     }
 
@@ -181,13 +196,13 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
         request.internationalPrefix = parser.value(internationalPrefix);
         static const QRegularExpression digits(QStringLiteral("^[0-9]{1,%1}$").arg(ImportOptions::kMaxPrefixDigits));
         if (!digits.match(request.internationalPrefix).hasMatch())
-            return Usage(QStringLiteral("--international-prefix takes digits, such as 00 or 011"));
+            return Usage(QCoreApplication::translate("CommandLine", "--international-prefix takes digits, such as 00 or 011"));
     }
     request.categories = parser.values(category);
     if (parser.isSet(first)) {
         const auto n = Number(parser.value(first), 1, 1000000);
         if (!n)
-            return Usage(QStringLiteral("--first takes a number of contacts, 1 or more"));
+            return Usage(QCoreApplication::translate("CommandLine", "--first takes a number of contacts, 1 or more"));
         request.first = *n;
     }
 
@@ -200,13 +215,13 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
         PictureSteps& p = line.picture;
         if (name == QLatin1String("rotate")) {
             if (value != QLatin1String("left") && value != QLatin1String("right"))
-                return Usage(QStringLiteral("--rotate takes left or right"));
+                return Usage(QCoreApplication::translate("CommandLine", "--rotate takes left or right"));
             p.steps.push_back(value == QLatin1String("left") ? PictureSteps::Step::RotateLeft
                                                              : PictureSteps::Step::RotateRight);
         } else if (name == QLatin1String("zoom-in") || name == QLatin1String("zoom-out")) {
             const auto n = Number(value, 0, 1000);
             if (!n)
-                return Usage(QStringLiteral("--%1 takes a number of steps").arg(name));
+                return Usage(QCoreApplication::translate("CommandLine", "--%1 takes a number of steps").arg(name));
             p.steps.insert(p.steps.end(), static_cast<std::size_t>(*n),
                            name == QLatin1String("zoom-in") ? PictureSteps::Step::ZoomIn : PictureSteps::Step::ZoomOut);
         } else if (name == QLatin1String("frame")) {
@@ -214,12 +229,12 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
             const auto x = xy.size() == 2 ? Number(xy[0], -100000, 100000) : std::nullopt;
             const auto y = xy.size() == 2 ? Number(xy[1], -100000, 100000) : std::nullopt;
             if (!x || !y)
-                return Usage(QStringLiteral("--frame takes X,Y"));
+                return Usage(QCoreApplication::translate("CommandLine", "--frame takes X,Y"));
             p.frame = QPoint(*x, *y);
         } else {
             const auto v = Number(value, -100, 100);
             if (!v)
-                return Usage(QStringLiteral("--%1 takes a number from -100 to 100").arg(name));
+                return Usage(QCoreApplication::translate("CommandLine", "--%1 takes a number from -100 to 100").arg(name));
             int* target = name == QLatin1String("brightness") ? &p.brightness
                            : name == QLatin1String("contrast") ? &p.contrast
                            : name == QLatin1String("red")      ? &p.red
@@ -231,19 +246,19 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
 
     QStringList words = parser.positionalArguments();
     if (words.isEmpty())
-        return Usage(QStringLiteral("no command given"));
+        return Usage(QCoreApplication::translate("CommandLine", "no command given"));
     const QString command = words.takeFirst();
     const auto shape = Commands().find(command);
     if (shape == Commands().end())
-        return Usage(QStringLiteral("unknown command ") + command);
+        return Usage(QCoreApplication::translate("CommandLine", "unknown command %1").arg(command));
     if (words.size() != shape->second.files)
-        return Usage(QString::fromLatin1(shape->second.usage));
+        return Usage(QCoreApplication::translate("CommandLine", shape->second.usage));
     line.command = shape->second.command;
     line.files = words;
     if (line.command == CommandLine::Command::Picture) {
         const QString suffix = QFileInfo(words[1]).suffix().toLower();
         if (suffix != QLatin1String("png") && suffix != QLatin1String("bmp"))
-            return Usage(QStringLiteral("picture writes a .png or a .bmp file"));
+            return Usage(QCoreApplication::translate("CommandLine", "picture writes a .png or a .bmp file"));
     }
     return r;
 }

@@ -9,6 +9,7 @@
 #include "core/phonebook/PhonebookFile.h"
 #include "core/phonebook/PhonebookLimits.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -18,7 +19,8 @@ namespace {
 
 int UsageFailure(const CommandConsole& console, const QString& text)
 {
-    std::fprintf(console.err, "dialbook: %s\nTry 'dialbook --help'.\n", qPrintable(text));
+    std::fprintf(console.err, "dialbook: %s\n%s\n", qPrintable(text),
+                 qPrintable(QCoreApplication::translate("CommandLine", "Try 'dialbook --help'.")));
     return 2;
 }
 
@@ -33,6 +35,12 @@ std::optional<int> FindColumn(const QStringList& headers, const QString& name)
         if (headers[i].compare(name, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
     return std::nullopt;
+}
+
+QString MapUsage()
+{
+    //: phone, first and last are the option's words and stay as they are; COL may be translated.
+    return QCoreApplication::translate("ContactCommands", "--map takes phone=COL,first=COL,last=COL");
 }
 
 int TargetNamed(const QString& key)
@@ -54,7 +62,7 @@ QString ApplyMapOption(const QString& targets, const QStringList& headers, Impor
         const QString value = eq < 0 ? QString() : part.mid(eq + 1).trimmed();
         const int target = TargetNamed(key);
         if (target < 0 || eq < 0 || value.isEmpty())
-            return QStringLiteral("--map takes phone=COL,first=COL,last=COL");
+            return MapUsage();
         map.Clear(target);
         if (target == ImportFieldMap::kPhoneNumber)
             options.phoneOrder.clear();
@@ -64,16 +72,17 @@ QString ApplyMapOption(const QString& targets, const QStringList& headers, Impor
         // default order.
         const QStringList names = value.split(u'|', Qt::SkipEmptyParts);
         if (names.size() > 1 && target != ImportFieldMap::kPhoneNumber)
-            return QStringLiteral("--map: only phone takes several columns");
+            return QCoreApplication::translate("ContactCommands", "--map: only phone takes several columns");
         std::vector<int> columns;
         for (const QString& name : names) {
             const auto column = FindColumn(headers, name.trimmed());
             if (!column)
-                return QStringLiteral("--map: the file has no column \"%1\"").arg(name.trimmed());
+                return QCoreApplication::translate("ContactCommands", "--map: the file has no column \"%1\"")
+                    .arg(name.trimmed());
             columns.push_back(*column);
         }
         if (columns.empty())
-            return QStringLiteral("--map takes phone=COL,first=COL,last=COL");
+            return MapUsage();
         // A column goes to one target only.
         if (const int other = map.TargetOf(columns[0]); other != ImportFieldMap::kNotImported) {
             map.Clear(other);
@@ -90,22 +99,30 @@ QString ApplyMapOption(const QString& targets, const QStringList& headers, Impor
 // The order numbers are looked for in, as the import will use it.
 void PrintMap(const CommandConsole& console, const ImportOptions& options, const QStringList& headers)
 {
-    const char* const names[] = {"Phone number", "Name, first part", "Name, last part"};
+    const QString names[] = {QCoreApplication::translate("ContactCommands", "Phone number"),
+                             QCoreApplication::translate("ContactCommands", "Name, first part"),
+                             QCoreApplication::translate("ContactCommands", "Name, last part")};
+    // The targets' names make a column as wide as the longest of them, in any language.
+    qsizetype width = 0;
+    for (const QString& name : names)
+        width = std::max(width, name.size());
     const std::vector<int> order = options.NumberOrder(headers);
     for (int t = ImportFieldMap::kPhoneNumber; t <= ImportFieldMap::kLastName; ++t) {
         const int c = t == ImportFieldMap::kPhoneNumber ? (order.empty() ? -1 : order.front()) : options.map.Column(t);
+        QString line;
         if (c < 0) {
-            std::fprintf(console.out, "%-17s (none)\n", names[t]);
-            continue;
-        }
-        QString line = QStringLiteral("column %1, %2").arg(c + 1).arg(headers.value(c));
-        if (t == ImportFieldMap::kPhoneNumber && order.size() > 1) {
+            line = QCoreApplication::translate("ContactCommands", "(none)");
+        } else if (t == ImportFieldMap::kPhoneNumber && order.size() > 1) {
             QStringList then;
             for (std::size_t k = 1; k < order.size(); ++k)
                 then.append(headers.value(order[k]));
-            line += QStringLiteral("; then ") + then.join(QStringLiteral(", "));
+            line = QCoreApplication::translate("ContactCommands", "column %1, %2; then %3")
+                       .arg(c + 1)
+                       .arg(headers.value(c), then.join(QStringLiteral(", ")));
+        } else {
+            line = QCoreApplication::translate("ContactCommands", "column %1, %2").arg(c + 1).arg(headers.value(c));
         }
-        std::fprintf(console.out, "%-17s %s\n", names[t], qPrintable(line));
+        std::fprintf(console.out, "%s %s\n", qPrintable(names[t].leftJustified(width + 1)), qPrintable(line));
     }
 }
 
@@ -155,16 +172,25 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
     PrintMap(console, options, headers);
     const ContactList list = ReadContacts(file, options);
     if (list.contacts.empty()) {
-        std::fprintf(console.err, "dialbook: %s holds no contacts to import; nothing was written.\n", qPrintable(contacts));
+        std::fprintf(console.err, "dialbook: %s\n",
+                     qPrintable(QCoreApplication::translate("ContactCommands",
+                                                            "%1 holds no contacts to import; nothing was written.")
+                                    .arg(contacts)));
         for (const QString& note : ImportNotes(list))
             std::fprintf(console.err, "%s\n", qPrintable(note));
         return 1;
     }
     const std::vector<int> chosen = Select(list, request);
     if (chosen.empty() && !request.categories.isEmpty()) {
-        std::fprintf(console.err, "dialbook: no contact has the category %s; the file's categories: %s\n",
-                     qPrintable(request.categories.join(QStringLiteral(", "))),
-                     list.categories.isEmpty() ? "none" : qPrintable(list.categories.join(QStringLiteral(", "))));
+        const QString asked = request.categories.join(QStringLiteral(", "));
+        std::fprintf(console.err, "dialbook: %s\n",
+                     qPrintable(list.categories.isEmpty()
+                                    ? QCoreApplication::translate("ContactCommands",
+                                                                  "no contact has the category %1; the file has no categories")
+                                          .arg(asked)
+                                    : QCoreApplication::translate("ContactCommands",
+                                                                  "no contact has the category %1; the file's categories: %2")
+                                          .arg(asked, list.categories.join(QStringLiteral(", ")))));
         return 1;
     }
 
@@ -178,17 +204,25 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
         });
     if (outcome.result == Msg::MaxEntriesReached) {
         if (outcome.room == 0) {
-            std::fprintf(console.err, "dialbook: %s is full (%zu entries); nothing was written.\n",
-                         qPrintable(bookPath), MAX_PHONEBOOK_ENTRIES);
+            std::fprintf(console.err, "dialbook: %s\n",
+                         qPrintable(QCoreApplication::translate("ContactCommands",
+                                                                "%1 is full (%2 entries); nothing was written.")
+                                        .arg(bookPath)
+                                        .arg(MAX_PHONEBOOK_ENTRIES)));
         } else if (request.categories.isEmpty() && request.first < 0) {
             std::fprintf(console.err, "%s\n", qPrintable(NoRoomText(static_cast<int>(list.contacts.size()), outcome.room)));
             // Of a file too long to read whole, what was read is what is counted.
             if (list.stoppedAtLine > 0)
                 std::fprintf(console.err, "%s\n", qPrintable(ImportNotes(ChosenContacts(list, {})).join(u'\n')));
-            std::fprintf(console.err, "Choose which with --category NAME or --first N; nothing was written.\n");
+            std::fprintf(console.err, "%s\n",
+                         qPrintable(QCoreApplication::translate(
+                             "ContactCommands", "Choose which with --category NAME or --first N; nothing was written.")));
         } else {
-            std::fprintf(console.err, "dialbook: %d contacts are asked for; the book has room for %d. Nothing was written.\n",
-                         outcome.asked, outcome.room);
+            std::fprintf(console.err, "dialbook: %s\n",
+                         qPrintable(QCoreApplication::translate(
+                                        "ContactCommands", "%1 contacts are asked for; the book has room for %2. Nothing was written.")
+                                        .arg(outcome.asked)
+                                        .arg(outcome.room)));
         }
         return 1;
     }
@@ -203,15 +237,23 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
             std::fprintf(console.out, "%s\t%s\n", qPrintable(Cp1252::ToUnicode(e->name)),
                          qPrintable(Cp1252::ToUnicode(e->number)));
         }
-        std::fprintf(console.out, "Would add %d %s to %s (nothing written)\n", outcome.added,
-                     outcome.added == 1 ? "entry" : "entries", qPrintable(bookPath));
+        std::fprintf(console.out, "%s\n",
+                     qPrintable((outcome.added == 1
+                                     ? QCoreApplication::translate("ContactCommands", "Would add 1 entry to %1 (nothing written)")
+                                     : QCoreApplication::translate("ContactCommands",
+                                                                   "Would add %n entries to %1 (nothing written)", nullptr,
+                                                                   outcome.added))
+                                    .arg(bookPath)));
         return 0;
     }
     FileFailure failure;
     if (const Msg saved = PhonebookFile::Save(bookPath, book, std::nullopt, &failure); saved != Msg::Ok)
         return ReportFailure(console, saved, failure);
-    std::fprintf(console.out, "Added %d %s to %s\n", outcome.added, outcome.added == 1 ? "entry" : "entries",
-                 qPrintable(bookPath));
+    std::fprintf(console.out, "%s\n",
+                 qPrintable((outcome.added == 1
+                                 ? QCoreApplication::translate("ContactCommands", "Added 1 entry to %1")
+                                 : QCoreApplication::translate("ContactCommands", "Added %n entries to %1", nullptr, outcome.added))
+                                .arg(bookPath)));
     return 0;
 }
 
@@ -226,6 +268,11 @@ int RunExportCommand(const CommandConsole& console, const QString& bookPath, con
         entries.push_back(book.Entry(i));
     if (const Msg m = ExportContacts(out, entries, &failure); m != Msg::Ok)
         return ReportFailure(console, m, failure);
-    std::fprintf(console.out, "Wrote %zu entries to %s\n", entries.size(), qPrintable(out));
+    const int written = static_cast<int>(entries.size());
+    std::fprintf(console.out, "%s\n",
+                 qPrintable((written == 1 ? QCoreApplication::translate("ContactCommands", "Wrote 1 entry to %1")
+                                          : QCoreApplication::translate("ContactCommands", "Wrote %n entries to %1", nullptr,
+                                                                        written))
+                                .arg(out)));
     return 0;
 }

@@ -5,6 +5,8 @@
 #include "core/handset/HandsetLink.h"
 #include "core/handset/HandsetIds.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 void PrintAccessAdvice(std::FILE* out)
@@ -26,12 +28,20 @@ int RunDevicesCommand(std::FILE* out)
         else
             std::snprintf(ids, sizeof ids, "????:????");
         if (!d.opened) {
-            std::fprintf(out, "%s  %s  cannot open: %s\n", d.path.c_str(), ids, d.error.c_str());
+            // The path and the ids stay as they are, for scripts; the rest is said in the user's language.
+            std::fprintf(out, "%s  %s  %s\n", d.path.c_str(), ids,
+                         qPrintable(QCoreApplication::translate("DevicesCommand", "cannot open: %1")
+                                        .arg(QString::fromStdString(d.error))));
             anyDenied = anyDenied || d.permissionDenied;
             continue;
         }
-        std::fprintf(out, "%s  %s  in %d out %d  %s\n", d.path.c_str(), ids, d.caps.inLen, d.caps.outLen,
-                     d.accepted ? "accepted" : "not accepted: not a supported handset model");
+        //: The lengths of the device's input and output reports, in bytes.
+        const QString lengths =
+            QCoreApplication::translate("DevicesCommand", "in %1 out %2").arg(d.caps.inLen).arg(d.caps.outLen);
+        std::fprintf(out, "%s  %s  %s  %s\n", d.path.c_str(), ids, qPrintable(lengths),
+                     qPrintable(d.accepted ? QCoreApplication::translate("DevicesCommand", "accepted")
+                                           : QCoreApplication::translate("DevicesCommand",
+                                                                         "not accepted: not a supported handset model")));
         anyAccepted = anyAccepted || d.accepted;
     }
     if (devices.empty())

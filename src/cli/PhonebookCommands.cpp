@@ -16,6 +16,8 @@
 #include "core/transfer/HandsetInfoTransfer.h"
 #include "core/transfer/HandsetOperation.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 #include <optional>
 
@@ -35,16 +37,24 @@ bool Ask(const CommandConsole& console, const QString& question)
     if (console.assumeYes)
         return true;
     if (!console.canAsk) {
-        std::fprintf(console.err, "%s\nNot asked, since the input is not a terminal: taken as No. Add --yes to answer Yes.\n",
-                     qPrintable(question));
+        std::fprintf(console.err, "%s\n%s\n", qPrintable(question),
+                     qPrintable(QCoreApplication::translate(
+                         "PhonebookCommands", "Not asked, since the input is not a terminal: taken as No. Add --yes to answer Yes.")));
         return false;
     }
-    std::fprintf(console.err, "%s [y/N] ", qPrintable(question));
+    //: The answers to a question on the terminal: yes, or No, in capitals as the answer that
+    //: Enter alone gives.
+    std::fprintf(console.err, "%s %s ", qPrintable(question),
+                 qPrintable(QCoreApplication::translate("PhonebookCommands", "[y/N]")));
     std::fflush(console.err);
     char line[64] = {};
     if (!std::fgets(line, sizeof line, console.in))
         return false;
-    return line[0] == 'y' || line[0] == 'Y';
+    // "y" always answers yes, so that scripts and habits work in every language.
+    const QString answer = QString::fromLocal8Bit(line).trimmed();
+    //: The letter that answers yes to "[y/N]", the first letter of the word "yes".
+    const QString yes = QCoreApplication::translate("PhonebookCommands", "y");
+    return answer.startsWith(u'y', Qt::CaseInsensitive) || (!yes.isEmpty() && answer.startsWith(yes, Qt::CaseInsensitive));
 }
 
 // A transfer with a progress bar and Ctrl+C as its Cancel button.
@@ -76,8 +86,10 @@ int RunInfoCommand(const CommandConsole& console)
     session.Finish();
     if (m != Msg::Ok)
         return ReportFailure(console, m);
-    std::fprintf(console.out, "Name: %s\nIdentity: %s\n", qPrintable(Cp1252::ToUnicode(info.name)),
-                 info.identity.ToHex().c_str());
+    std::fprintf(console.out, "%s\n%s\n",
+                 qPrintable(QCoreApplication::translate("PhonebookCommands", "Name: %1").arg(Cp1252::ToUnicode(info.name))),
+                 qPrintable(QCoreApplication::translate("PhonebookCommands", "Identity: %1")
+                                .arg(QString::fromStdString(info.identity.ToHex()))));
     return 0;
 }
 
@@ -94,7 +106,12 @@ int RunPullCommand(const CommandConsole& console, const QString& path)
     FileFailure failure;
     if (const Msg saved = PhonebookFile::Save(path, book, std::nullopt, &failure); saved != Msg::Ok)
         return ReportFailure(console, saved, failure);
-    std::fprintf(console.out, "Received %zu entries into %s\n", book.Count(), qPrintable(path));
+    const int entryCount = static_cast<int>(book.Count());
+    std::fprintf(console.out, "%s\n",
+                 qPrintable(entryCount == 1 ? QCoreApplication::translate("PhonebookCommands", "Received 1 entry into %1").arg(path)
+                                          : QCoreApplication::translate("PhonebookCommands", "Received %n entries into %1",
+                                                                        nullptr, entryCount)
+                                                .arg(path)));
     return 0;
 }
 
@@ -125,26 +142,39 @@ int RunPushCommand(const CommandConsole& console, const QString& path, bool keep
     session.Finish();
     if (sent == Msg::Cancelled && !send.Partial()) {
         ReportFailure(console, sent);
-        std::fprintf(console.err, "Nothing was sent: the handset's phone book is as it was.\n");
+        std::fprintf(console.err, "%s\n",
+                     qPrintable(QCoreApplication::translate("PhonebookCommands",
+                                                            "Nothing was sent: the handset's phone book is as it was.")));
         return 1;
     }
     if (send.BackupFailed()) {
-        std::fprintf(console.err, "The handset's phone book could not be kept before the send, so nothing was sent.\n");
+        std::fprintf(console.err, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "PhonebookCommands", "The handset's phone book could not be kept before the send, so nothing was sent.")));
         return ReportFailure(console, sent, send.BackupFailure());
     }
     if (!send.Backup().isEmpty())
-        std::fprintf(console.out, "Kept the handset's previous phone book in %s\n", qPrintable(send.Backup()));
+        std::fprintf(console.out, "%s\n",
+                     qPrintable(QCoreApplication::translate("PhonebookCommands", "Kept the handset's previous phone book in %1")
+                                    .arg(send.Backup())));
     if (sent != Msg::Ok) {
         ReportFailure(console, sent);
         if (send.Partial()) {
             std::fprintf(console.err, "%s\n", qPrintable(send.PartialText()));
             if (!send.Backup().isEmpty())
-                std::fprintf(console.err, "To send its previous phone book back: dialbook push %s\n",
-                             ShellWord(send.Backup().toStdString()).c_str());
+                std::fprintf(console.err, "%s\n",
+                             qPrintable(QCoreApplication::translate("PhonebookCommands",
+                                                                    "To send its previous phone book back: %1")
+                                            .arg(QStringLiteral("dialbook push ") +
+                                                 QString::fromStdString(ShellWord(send.Backup().toStdString())))));
         }
         return 1;
     }
-    std::fprintf(console.out, "Sent %zu entries\n", send.Count());
+    const int sentCount = static_cast<int>(send.Count());
+    std::fprintf(console.out, "%s\n",
+                 qPrintable(sentCount == 1 ? QCoreApplication::translate("PhonebookCommands", "Sent 1 entry")
+                                           : QCoreApplication::translate("PhonebookCommands", "Sent %n entries", nullptr,
+                                                                         sentCount)));
     return 0;
 }
 

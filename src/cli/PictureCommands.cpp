@@ -12,6 +12,7 @@
 #include "core/picture/ImageTransfer.h"
 #include "core/transfer/HandsetOperation.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -73,7 +74,8 @@ int RunPictureCommand(const CommandConsole& console, const QString& in, const QS
         // Without the system's reason the file was never written to: the picture itself failed.
         return ReportFailure(console, Msg::ImageNotSaved, error.isEmpty() ? FileFailure() : FileFailure::OfWrite(out, error));
     }
-    std::fprintf(console.out, "Wrote the handset picture to %s\n", qPrintable(out));
+    std::fprintf(console.out, "%s\n",
+                 qPrintable(QCoreApplication::translate("PictureCommands", "Wrote the handset picture to %1").arg(out)));
     return 0;
 }
 
@@ -90,6 +92,7 @@ int RunSendPictureCommand(const CommandConsole& console, const QString& in, cons
     progress.Finish();
     if (sent != Msg::Ok)
         return ReportFailure(console, sent);
-    std::fprintf(console.out, "Sent the picture to the handset\n");
+    std::fprintf(console.out, "%s\n",
+                 qPrintable(QCoreApplication::translate("PictureCommands", "Sent the picture to the handset")));
     return 0;
 }

@@ -15,15 +15,14 @@
 
 namespace {
 
-QString Tr(const char* text, int n = -1)
-{
-    return QCoreApplication::translate("ContactImport", text, nullptr, n);
-}
-
 QString DroppedCharactersText(int count)
 {
-    return count == 1 ? Tr("1 character that the handset cannot store was left out of the imported names.")
-                      : Tr("%n characters that the handset cannot store were left out of the imported names.", count);
+    return count == 1 ? QCoreApplication::translate(
+                            "ContactImport", "1 character that the handset cannot store was left out of the imported names.")
+                      : QCoreApplication::translate(
+                            "ContactImport",
+                            "%n characters that the handset cannot store were left out of the imported names.", nullptr,
+                            count);
 }
 
 // The start of a category cell that is looked at.
@@ -279,27 +278,37 @@ QStringList ImportNotes(const ContactList& list)
 {
     QStringList notes;
     if (list.unclosedQuoteLine > 0)
-        notes << Tr("Line %1 opens a quoted field that never closes; the rest of the file was read as part of "
-                    "that field.")
+        notes << QCoreApplication::translate("ContactImport",
+                                             "Line %1 opens a quoted field that never closes; the rest of the file was "
+                                             "read as part of that field.")
                      .arg(list.unclosedQuoteLine);
     if (list.stoppedAtLine > 0)
-        notes << Tr("The file holds more than any phone book import can use; only its lines before line %1 were read.")
+        notes << QCoreApplication::translate("ContactImport",
+                                             "The file holds more than any phone book import can use; only its lines "
+                                             "before line %1 were read.")
                      .arg(list.stoppedAtLine);
     if (const int n = list.numbersFromOtherColumn)
-        notes << (n == 1 ? Tr("1 number came from another column, as the mapped one was empty.")
-                         : Tr("%n numbers came from another column, as the mapped one was empty.", n));
+        notes << (n == 1 ? QCoreApplication::translate("ContactImport",
+                                                       "1 number came from another column, as the mapped one was empty.")
+                         : QCoreApplication::translate(
+                               "ContactImport", "%n numbers came from another column, as the mapped one was empty.",
+                               nullptr, n));
     if (const int n = list.numbersRewritten)
-        notes << (n == 1 ? Tr("1 number was rewritten to dial as written (a \"+\" made the international prefix, "
-                              "a \"(0)\" dropped, an extension made a pause).")
-                         : Tr("%n numbers were rewritten to dial as written (a \"+\" made the international prefix, "
-                              "a \"(0)\" dropped, an extension made a pause).",
-                              n));
+        notes << (n == 1 ? QCoreApplication::translate("ContactImport",
+                                                       "1 number was rewritten to dial as written (a \"+\" made the "
+                                                       "international prefix, a \"(0)\" dropped, an extension made a pause).")
+                         : QCoreApplication::translate("ContactImport",
+                                                       "%n numbers were rewritten to dial as written (a \"+\" made the "
+                                                       "international prefix, a \"(0)\" dropped, an extension made a pause).",
+                                                       nullptr, n));
     if (const int n = list.namesLeftOut)
-        notes << (n == 1 ? Tr("1 contact had no name and was left out.")
-                         : Tr("%n contacts had no name and were left out.", n));
+        notes << (n == 1 ? QCoreApplication::translate("ContactImport", "1 contact had no name and was left out.")
+                         : QCoreApplication::translate("ContactImport", "%n contacts had no name and were left out.",
+                                                       nullptr, n));
     if (const int n = list.namesFromOrganisation)
-        notes << (n == 1 ? Tr("1 contact was named after its organisation.")
-                         : Tr("%n contacts were named after their organisation.", n));
+        notes << (n == 1 ? QCoreApplication::translate("ContactImport", "1 contact was named after its organisation.")
+                         : QCoreApplication::translate("ContactImport",
+                                                       "%n contacts were named after their organisation.", nullptr, n));
     if (list.droppedCharacters > 0)
         notes << DroppedCharactersText(list.droppedCharacters);
     return notes;
@@ -307,16 +316,22 @@ QStringList ImportNotes(const ContactList& list)
 
 QString NoRoomText(int holds, int room)
 {
-    return (holds == 1 ? Tr("The file holds 1 contact; the book has room for %1.").arg(room)
-                       : Tr("The file holds %1 contacts; the book has room for %2.").arg(holds).arg(room));
+    return holds == 1 ? QCoreApplication::translate("ContactImport", "The file holds 1 contact; the book has room for %1.")
+                            .arg(room)
+                      : QCoreApplication::translate("ContactImport", "The file holds %1 contacts; the book has room for %2.")
+                            .arg(holds)
+                            .arg(room);
 }
 
 QString CouldNotReadText()
 {
-    return Tr("Error: Could not read the import file.  Check that it is formatted correctly.");
+    return QCoreApplication::translate("ContactImport",
+                                       "Error: Could not read the import file.  Check that it is formatted correctly.");
 }
 
 QString CouldNotReadText(const FileFailure& failure)
 {
-    return failure.IsSet() ? Tr("%1\n%2").arg(CouldNotReadText(), failure.Text()) : CouldNotReadText();
+    //: The failure's message over the file's name and what is wrong with it.
+    return failure.IsSet() ? QCoreApplication::translate("ContactImport", "%1\n%2").arg(CouldNotReadText(), failure.Text())
+                           : CouldNotReadText();
 }

@@ -2,6 +2,8 @@
 
 #include "core/contacts/HeaderWords.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 Msg ImportFieldMap::Assign(int target, int column)
@@ -59,9 +61,12 @@ struct TargetLabels {
 };
 
 constexpr std::array<TargetLabels, 3> kLabels = {{
-    {"Orvak Phone Number", "Orvak Phone Number", "phone"},
-    {"Orvak Name (First)", "Orvak Contact Name (First Part)", "first"},
-    {"Orvak Name (Last)", "Orvak Contact Name (Last Part)", "last"},
+    {QT_TRANSLATE_NOOP("ImportFieldMap", "Orvak Phone Number"), QT_TRANSLATE_NOOP("ImportFieldMap", "Orvak Phone Number"),
+     "phone"},
+    {QT_TRANSLATE_NOOP("ImportFieldMap", "Orvak Name (First)"),
+     QT_TRANSLATE_NOOP("ImportFieldMap", "Orvak Contact Name (First Part)"), "first"},
+    {QT_TRANSLATE_NOOP("ImportFieldMap", "Orvak Name (Last)"),
+     QT_TRANSLATE_NOOP("ImportFieldMap", "Orvak Contact Name (Last Part)"), "last"},
 }};
 
 bool IsPhoneKind(Kind k)
@@ -169,14 +174,14 @@ QString ImportFieldMap::Label(int target)
 {
     if (target < kPhoneNumber || target > kLastName)
         return QStringLiteral(" ");
-    return QString::fromLatin1(kLabels[static_cast<std::size_t>(target)].list);
+    return QCoreApplication::translate("ImportFieldMap", kLabels[static_cast<std::size_t>(target)].list);
 }
 
 QString ImportFieldMap::ChoiceLabel(int target)
 {
     if (target < kPhoneNumber || target > kLastName)
         return {};
-    return QString::fromLatin1(kLabels[static_cast<std::size_t>(target)].choice);
+    return QCoreApplication::translate("ImportFieldMap", kLabels[static_cast<std::size_t>(target)].choice);
 }
 
 QString ImportFieldMap::CommandLineName(int target)

@@ -55,14 +55,14 @@ HandsetAccessAdvice HandsetAccessAdvice::For(const std::vector<std::string>& rul
     return a;
 }
 
-HandsetAccessAdvice::Wording HandsetAccessAdvice::EnglishWording()
+HandsetAccessAdvice::Wording HandsetAccessAdvice::DefaultWording()
 {
     return {
-        QStringLiteral("An Orvak handset is plugged in, but this user may not open it."),
-        QStringLiteral("Unplug the handset and plug it in again, so that the udev rule %1 applies to it."),
-        QStringLiteral("Install the orvak-dialbook package, whose udev rule %1 lets the person at the "
-                       "computer open it, then unplug the handset and plug it in again."),
-        QStringLiteral("Install the udev rule from the source tree and have udev apply it:\n%1"),
+        tr("An Orvak handset is plugged in, but this user may not open it."),
+        tr("Unplug the handset and plug it in again, so that the udev rule %1 applies to it."),
+        tr("Install the orvak-dialbook package, whose udev rule %1 lets the person at the "
+           "computer open it, then unplug the handset and plug it in again."),
+        tr("Install the udev rule from the source tree and have udev apply it:\n%1"),
     };
 }
 

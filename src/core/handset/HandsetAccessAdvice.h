@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <string>
@@ -10,6 +11,8 @@
 // window and `dialbook` word it each in their own way, the window translated; the paths and
 // commands come from here, so that both name the same fix.
 class HandsetAccessAdvice {
+    Q_DECLARE_TR_FUNCTIONS(HandsetAccessAdvice)
+
 public:
     enum class Remedy {
         // The rule is in place, but the handset was plugged in before it was: plug it in again.
@@ -38,7 +41,8 @@ public:
     // The same decision on other folders.
     static HandsetAccessAdvice For(const std::vector<std::string>& ruleFolders, const std::string& sourceFolder);
 
-    static Wording EnglishWording();
+    // The wording for the terminal, in the user's language.
+    static Wording DefaultWording();
 
     Remedy GetRemedy() const { return m_remedy; }
     // The rule in place (Replug), the package's (InstallPackage), or the source tree's.
@@ -47,7 +51,7 @@ public:
     const std::string& Commands() const { return m_commands; }
 
     // Two lines: that the handset may not be opened, and the fix.
-    QString Text(const Wording& wording = EnglishWording()) const;
+    QString Text(const Wording& wording = DefaultWording()) const;
 
 private:
     Remedy m_remedy = Remedy::InstallPackage;

@@ -4,6 +4,7 @@
 
 #include "core/handset/ReportDescriptorLengths.h"
 
+#include <QCoreApplication>
 #include <fcntl.h>
 #include <libudev.h>
 #include <linux/hidraw.h>
@@ -39,7 +40,7 @@ std::string OpenErrorText(int err)
 {
     // The fix depends on how the program was installed; whoever lists the device names it.
     if (err == EACCES || err == EPERM)
-        return "permission denied";
+        return QCoreApplication::translate("HidrawSource", "permission denied").toStdString();
     return ErrorText(err);
 }
 

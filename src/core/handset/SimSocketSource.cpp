@@ -10,6 +10,7 @@
 #include "core/common/ByteOrder.h"
 #include "core/common/PollRetry.h"
 
+#include <QCoreApplication>
 #include <dirent.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -75,7 +76,7 @@ OpenResult SimSocketSource::Open(const std::string& path, OpenMode mode)
     sockaddr_un addr{};
     addr.sun_family = AF_UNIX;
     if (path.size() >= sizeof addr.sun_path) {
-        r.error = "socket path too long";
+        r.error = QCoreApplication::translate("SimSocketSource", "socket path too long").toStdString();
         return r;
     }
     std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
@@ -89,7 +90,9 @@ OpenResult SimSocketSource::Open(const std::string& path, OpenMode mode)
     const Deadline deadline(HandsetTimeouts().helloMs);
     if (const int err = Connect(fd.Get(), addr, deadline); err != 0) {
         r.errorCode = err;
-        r.error = err == ECONNREFUSED ? "no handset answers (stale socket)" : ErrorText(err);
+        r.error = err == ECONNREFUSED
+                      ? QCoreApplication::translate("SimSocketSource", "no handset answers (stale socket)").toStdString()
+                      : ErrorText(err);
         return r;
     }
 
@@ -98,7 +101,7 @@ OpenResult SimSocketSource::Open(const std::string& path, OpenMode mode)
     for (;;) {
         pollfd p{fd.Get(), POLLIN, 0};
         if (PollUntil(&p, 1, deadline) <= 0) {
-            r.error = "no greeting from the handset";
+            r.error = QCoreApplication::translate("SimSocketSource", "no greeting from the handset").toStdString();
             return r;
         }
         n = ::recv(fd.Get(), buf.data(), buf.size(), 0);
@@ -107,7 +110,7 @@ OpenResult SimSocketSource::Open(const std::string& path, OpenMode mode)
     }
     if (n != static_cast<ssize_t>(hello::kSize) ||
         std::memcmp(buf.data(), hello::kMagic.data(), hello::kMagic.size()) != 0) {
-        r.error = "not a simulated handset";
+        r.error = QCoreApplication::translate("SimSocketSource", "not a simulated handset").toStdString();
         return r;
     }
     r.caps.vendorId = GetLe16(buf, hello::kVendor);

@@ -8,6 +8,7 @@
 #include "core/common/DocumentsFolder.h"
 #include "core/common/PrivateFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -192,15 +193,17 @@ QStringList List()
 
 QString PartialSendText(std::size_t sent, std::size_t total)
 {
-    return QStringLiteral("The send did not finish: the handset now holds %1 of the %2 entries.")
+    return QCoreApplication::translate("PhonebookBackups",
+                                       "The send did not finish: the handset now holds %1 of the %2 entries.")
         .arg(static_cast<qulonglong>(sent))
         .arg(static_cast<qulonglong>(total));
 }
 
 QString UnknownSendText(std::size_t sent, std::size_t total)
 {
-    return QStringLiteral("The send did not finish, and the handset did not say what it holds now: its phone book "
-                          "may have been emptied (%1 of the %2 entries had been sent).")
+    return QCoreApplication::translate("PhonebookBackups",
+                                       "The send did not finish, and the handset did not say what it holds now: its "
+                                       "phone book may have been emptied (%1 of the %2 entries had been sent).")
         .arg(static_cast<qulonglong>(sent))
         .arg(static_cast<qulonglong>(total));
 }

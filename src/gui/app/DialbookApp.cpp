@@ -171,14 +171,15 @@ int DialbookApp::InitInstance()
     parser.setApplicationDescription(LoadString(Msg::AppTitle));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption simulate(QStringLiteral("simulate"), QStringLiteral("Start with a simulated handset attached."));
+    const QCommandLineOption simulate(QStringLiteral("simulate"), tr("Start with a simulated handset attached."));
+    //: The value of --screenshots in the help: a folder.
+    const QString folderWord = tr("DIR");
     const QCommandLineOption screenshots(QStringLiteral("screenshots"),
-                                         QStringLiteral("Save a picture of each tab into DIR, then quit."),
-                                         QStringLiteral("DIR"));
+                                         tr("Save a picture of each tab into %1, then quit.").arg(folderWord), folderWord);
     parser.addOption(simulate);
     parser.addOption(screenshots);
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A picture to open on the Pictures page."),
-                                 QStringLiteral("[FILE]"));
+    //: The argument in the help: a picture file, which may be left out.
+    parser.addPositionalArgument(QStringLiteral("file"), tr("A picture to open on the Pictures page."), tr("[FILE]"));
     parser.process(*this);
     // A file manager may pass several; the page takes the first, as it does with dropped files.
     const QStringList files = parser.positionalArguments();

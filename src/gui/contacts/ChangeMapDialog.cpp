@@ -9,9 +9,9 @@
 
 ChangeMapDialog::ChangeMapDialog(const QString& header, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Change Mapping"));
+    setWindowTitle(tr("Change Mapping"));
     auto* layout = new QVBoxLayout(this);
-    auto* field = new QLabel(QStringLiteral("Text Field: ") + header, this);
+    auto* field = new QLabel(tr("Text Field: %1").arg(header), this);
     field->setTextFormat(Qt::PlainText);
     layout->addWidget(field);
     for (int t = ImportFieldMap::kPhoneNumber; t <= ImportFieldMap::kLastName; ++t) {

@@ -9,11 +9,11 @@
 
 ChooseOperationPage::ChooseOperationPage(QWidget* parent) : QWizardPage(parent)
 {
-    setTitle(QStringLiteral("Import/Export"));
+    setTitle(tr("Import/Export"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Select the operation to perform:"), this));
-    m_import = new QRadioButton(QStringLiteral("Import contacts from a comma delimited text file."), this);
-    m_export = new QRadioButton(QStringLiteral("Export contacts to a comma delimited text file."), this);
+    layout->addWidget(new QLabel(tr("Select the operation to perform:"), this));
+    m_import = new QRadioButton(tr("Import contacts from a comma delimited text file."), this);
+    m_export = new QRadioButton(tr("Export contacts to a comma delimited text file."), this);
     m_import->setChecked(true);
     layout->addWidget(m_import);
     layout->addWidget(m_export);

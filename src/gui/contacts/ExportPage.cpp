@@ -14,24 +14,22 @@
 
 namespace {
 
-const char* const kNoFile = "No file specified.  Please enter a file name to export the data to.";
-const char* const kOverwrite = "File already exists.  Do you want to overwrite it?";
 
 }  // namespace
 
 ExportPage::ExportPage(QWidget* parent) : QWizardPage(parent)
 {
-    setTitle(QStringLiteral("Export Contacts"));
+    setTitle(tr("Export Contacts"));
     auto* layout = new QGridLayout(this);
-    m_selected = new QRadioButton(QStringLiteral("Export selected contact(s)"), this);
-    m_all = new QRadioButton(QStringLiteral("Export all contacts"), this);
+    m_selected = new QRadioButton(tr("Export selected contact(s)"), this);
+    m_all = new QRadioButton(tr("Export all contacts"), this);
     m_selected->setChecked(true);
     layout->addWidget(m_selected, 0, 0, 1, 2);
     layout->addWidget(m_all, 1, 0, 1, 2);
-    auto* label = new QLabel(QStringLiteral("File name:"), this);
+    auto* label = new QLabel(tr("File name:"), this);
     m_file = new QLineEdit(this);
     label->setBuddy(m_file);
-    auto* browse = new QPushButton(QStringLiteral("Browse..."), this);
+    auto* browse = new QPushButton(tr("Browse..."), this);
     connect(browse, &QPushButton::clicked, this, &ExportPage::OnBrowse);
     layout->addWidget(label, 2, 0, 1, 2);
     layout->addWidget(m_file, 3, 0);
@@ -72,7 +70,10 @@ void ExportPage::OnBrowse()
 {
     // No overwrite question here: Finish asks it.
     const QString name = UserPrompts::Current().SaveFileName(
-        this, FileName(), QStringLiteral("Text File (*.txt *.csv);;vCard File (*.vcf)"), QStringLiteral("txt"), false);
+        this, FileName(),
+        tr("Text File (%1)").arg(QStringLiteral("*.txt *.csv")) + QStringLiteral(";;") +
+            tr("vCard File (%1)").arg(QStringLiteral("*.vcf")),
+        QStringLiteral("txt"), false);
     if (!name.isEmpty())
         SetFileName(name);
 }
@@ -86,11 +87,12 @@ bool ExportPage::validatePage()
         return false;
     }
     if (FileName().isEmpty()) {
-        prompts.Ask(this, QString::fromLatin1(kNoFile), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+        prompts.Ask(this, tr("No file specified.  Please enter a file name to export the data to."), UserPrompts::Buttons::Ok,
+                    UserPrompts::Icon::Warning);
         return false;
     }
     if (QFileInfo::exists(FileName()))
-        return prompts.Ask(this, QString::fromLatin1(kOverwrite), UserPrompts::Buttons::YesNo,
+        return prompts.Ask(this, tr("File already exists.  Do you want to overwrite it?"), UserPrompts::Buttons::YesNo,
                            UserPrompts::Icon::Warning) == UserPrompts::Answer::Yes;
     return true;
 }

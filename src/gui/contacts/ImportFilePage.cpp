@@ -14,24 +14,21 @@
 
 namespace {
 
-const char* const kNoFile = "No file specified.  Please enter the file name of the contacts to import.";
-const char* const kNoSuchFile = "Error: File does not exist.";
-
-void Warn(QWidget* owner, const char* text)
+void Warn(QWidget* owner, const QString& text)
 {
-    UserPrompts::Current().Ask(owner, QString::fromLatin1(text), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+    UserPrompts::Current().Ask(owner, text, UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
 }
 
 }  // namespace
 
 ImportFilePage::ImportFilePage(QWidget* parent) : QWizardPage(parent)
 {
-    setTitle(QStringLiteral("Import Contacts"));
+    setTitle(tr("Import Contacts"));
     auto* layout = new QGridLayout(this);
-    auto* label = new QLabel(QStringLiteral("Enter the filename of the contacts to import:"), this);
+    auto* label = new QLabel(tr("Enter the filename of the contacts to import:"), this);
     m_file = new QLineEdit(this);
     label->setBuddy(m_file);
-    auto* browse = new QPushButton(QStringLiteral("Browse..."), this);
+    auto* browse = new QPushButton(tr("Browse..."), this);
     connect(browse, &QPushButton::clicked, this, &ImportFilePage::OnBrowse);
     layout->addWidget(label, 0, 0, 1, 2);
     layout->addWidget(m_file, 1, 0);
@@ -52,7 +49,9 @@ void ImportFilePage::SetFileName(const QString& name)
 void ImportFilePage::OnBrowse()
 {
     const QString name = UserPrompts::Current().OpenFileName(
-        this, QString(), QStringLiteral("Text and CSV Files (*.txt *.csv);;vCard Files (*.vcf);;All Files (*)"));
+        this, QString(), tr("Text and CSV Files (%1)").arg(QStringLiteral("*.txt *.csv")) + QStringLiteral(";;") +
+                  tr("vCard Files (%1)").arg(QStringLiteral("*.vcf")) + QStringLiteral(";;") +
+                  tr("All Files (%1)").arg(QStringLiteral("*")));
     if (!name.isEmpty())
         SetFileName(name);
 }
@@ -60,13 +59,12 @@ void ImportFilePage::OnBrowse()
 bool ImportFilePage::validatePage()
 {
     if (FileName().isEmpty()) {
-        Warn(this, kNoFile);
+        Warn(this, tr("No file specified.  Please enter the file name of the contacts to import."));
         return false;
     }
     if (!QFileInfo(FileName()).isFile()) {
         // Which file, and whether it is missing or a folder.
-        UserPrompts::Current().Ask(this, QString::fromLatin1(kNoSuchFile) + u'\n' + FileFailure::OfRead(FileName()).Text(),
-                                   UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+        Warn(this, tr("Error: File does not exist.") + u'\n' + FileFailure::OfRead(FileName()).Text());
         return false;
     }
     // The mapping page reads the file as it comes up; a file it cannot read keeps the wizard here.

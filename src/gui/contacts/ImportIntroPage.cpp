@@ -5,12 +5,12 @@
 
 ImportIntroPage::ImportIntroPage(QWidget* parent) : QWizardPage(parent)
 {
-    setTitle(QStringLiteral("Import/Export"));
+    setTitle(tr("Import/Export"));
     auto* layout = new QVBoxLayout(this);
     auto* steps = new QLabel(this);
     steps->setTextFormat(Qt::RichText);
     steps->setWordWrap(true);
-    steps->setText(QStringLiteral(
+    steps->setText(tr(
         "<ol>"
         "<li>Export your contacts from your other contact manager (for example your e-mail program "
         "or your phone's account) to a comma-delimited text file (CSV) or a vCard file.</li>"

@@ -24,7 +24,6 @@
 
 namespace {
 
-const char* const kNoRowSelected = "No row selected.";
 constexpr int kTargetRole = Qt::UserRole;
 constexpr int kMappingRowsShown = 10;
 
@@ -37,13 +36,13 @@ QString Quoted(const QString& header)
 
 ImportMappingPage::ImportMappingPage(QWidget* parent) : QWizardPage(parent)
 {
-    setTitle(QStringLiteral("Import Contacts"));
-    setSubTitle(QStringLiteral("Import Field Mapping"));
+    setTitle(tr("Import Contacts"));
+    setSubTitle(tr("Import Field Mapping"));
     auto* layout = new QVBoxLayout(this);
     m_list = new QTreeWidget(this);
     m_list->setColumnCount(2);
     m_list->setAccessibleName(tr("Field mapping"));
-    m_list->setHeaderLabels({QStringLiteral("Import Text Field"), QStringLiteral("Orvak Phonebook Field")});
+    m_list->setHeaderLabels({tr("Import Text Field"), tr("Orvak Phonebook Field")});
     m_list->setRootIsDecorated(false);
     m_list->setAllColumnsShowFocus(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -51,7 +50,7 @@ ImportMappingPage::ImportMappingPage(QWidget* parent) : QWizardPage(parent)
     // Room for the columns of a Google or Outlook export to be seen a good part at a time.
     m_list->setMinimumHeight(m_list->fontMetrics().height() * kMappingRowsShown);
     layout->addWidget(m_list, 1);
-    auto* change = new QPushButton(QStringLiteral("Change Map"), this);
+    auto* change = new QPushButton(tr("Change Map"), this);
     connect(change, &QPushButton::clicked, this, &ImportMappingPage::OnChangeMap);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &ImportMappingPage::OnChangeMap);
     layout->addWidget(change, 0, Qt::AlignRight);
@@ -273,7 +272,7 @@ void ImportMappingPage::OnChangeMap()
 {
     QTreeWidgetItem* current = m_list->currentItem();
     if (!current || !current->isSelected()) {
-        UserPrompts::Current().Ask(this, QString::fromLatin1(kNoRowSelected), UserPrompts::Buttons::Ok,
+        UserPrompts::Current().Ask(this, tr("No row selected."), UserPrompts::Buttons::Ok,
                                    UserPrompts::Icon::Warning);
         return;
     }

@@ -81,12 +81,21 @@ const ButtonPlace kButtons[] = {
 
 }  // namespace
 
-const QString PhonebookPage::kSaveChangesQuestion = QStringLiteral("Save changes to current phonebook loaded?");
-const QString PhonebookPage::kBackupFailedText =
-    QStringLiteral("The handset's phone book could not be kept before the send, so nothing was sent.");
-const QString PhonebookPage::kRestoreQuestion =
-    QStringLiteral("The program did not close normally last time, and a phone book had changes that were not "
-                   "saved. Restore that phone book?");
+QString PhonebookPage::SaveChangesQuestion()
+{
+    return tr("Save changes to current phonebook loaded?");
+}
+
+QString PhonebookPage::BackupFailedText()
+{
+    return tr("The handset's phone book could not be kept before the send, so nothing was sent.");
+}
+
+QString PhonebookPage::RestoreQuestion()
+{
+    return tr("The program did not close normally last time, and a phone book had changes that were not "
+              "saved. Restore that phone book?");
+}
 
 PhonebookPage::PhonebookPage(QWidget* parent) : TabPage(parent)
 {
@@ -311,11 +320,12 @@ void PhonebookPage::ApplyField(int row, int column, const std::string& text)
 
 void PhonebookPage::OnHistoryChanged()
 {
-    const auto label = [](const QString& verb, const QString& step) {
-        return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
-    };
-    m_undoAction->setText(label(tr("Undo"), m_history->UndoText()));
-    m_redoAction->setText(label(tr("Redo"), m_history->RedoText()));
+    const QString undo = m_history->UndoText();
+    const QString redo = m_history->RedoText();
+    //: %1 is the step undone, "New Entry" say.
+    m_undoAction->setText(undo.isEmpty() ? tr("Undo") : tr("Undo %1").arg(undo));
+    //: %1 is the step redone, "New Entry" say.
+    m_redoAction->setText(redo.isEmpty() ? tr("Redo") : tr("Redo %1").arg(redo));
     m_undoAction->setEnabled(m_history->CanUndo());
     m_redoAction->setEnabled(m_history->CanRedo());
     if (!m_recoveryOn)
@@ -366,7 +376,7 @@ bool PhonebookPage::OfferRecovery()
 {
     bool restored = false;
     if (PhonebookRecovery::Exists()) {
-        if (UserPrompts::Current().Ask(this, kRestoreQuestion, UserPrompts::Buttons::YesNo,
+        if (UserPrompts::Current().Ask(this, RestoreQuestion(), UserPrompts::Buttons::YesNo,
                                        UserPrompts::Icon::Question) == UserPrompts::Answer::Yes) {
             RecordNewBook(tr("Restore"), [this] {
                 // In the order the window had, so that a save writes the very same file.
@@ -675,7 +685,7 @@ UserPrompts::Answer PhonebookPage::PromptSaveChanges(UserPrompts::Buttons button
     if (!Modified())
         return UserPrompts::Answer::No;
     const UserPrompts::Answer answer =
-        UserPrompts::Current().Ask(this, kSaveChangesQuestion, buttons, UserPrompts::Icon::Warning);
+        UserPrompts::Current().Ask(this, SaveChangesQuestion(), buttons, UserPrompts::Icon::Warning);
     if (answer != UserPrompts::Answer::Yes)
         return answer;
     bool cancelled = false;
@@ -827,7 +837,7 @@ void PhonebookPage::OnSend()
     if (send.BackupFailed()) {
         EndProgress();
         if (result != Msg::Cancelled && result != Msg::RefusedHandsetCanceledImage)
-            UserPrompts::Current().Ask(this, kBackupFailedText + QStringLiteral("\n\n") + send.BackupFailure().Message(result),
+            UserPrompts::Current().Ask(this, BackupFailedText() + QStringLiteral("\n\n") + send.BackupFailure().Message(result),
                                        UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
         UpdateButtons();
         return;

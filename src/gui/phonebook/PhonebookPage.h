@@ -116,9 +116,9 @@ public:
     QList<int> SelectedRows() const;
     void SelectRows(const QList<int>& rows);
 
-    static const QString kSaveChangesQuestion;
-    static const QString kBackupFailedText;
-    static const QString kRestoreQuestion;
+    static QString SaveChangesQuestion();
+    static QString BackupFailedText();
+    static QString RestoreQuestion();
 
     void ApplyState(const BookState& state, bool wholeBook) override;
     void ApplyField(int row, int column, const std::string& text) override;

@@ -7,7 +7,7 @@
 HandsetPreview::HandsetPreview(ImageEditor& editor, QWidget* parent) : QWidget(parent), m_editor(editor)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Handset preview"));
+    setAccessibleName(tr("Handset preview"));
 }
 
 void HandsetPreview::SetBrightnessContrast(int brightness, int contrast)

@@ -17,14 +17,14 @@ constexpr std::uint32_t kVersion = 324;
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About the Orvak Dialbook"));
+    setWindowTitle(tr("About the Orvak Dialbook"));
     auto* icon = new QLabel(this);
     icon->setPixmap(Artwork::ProgramIcon().pixmap(48, 48));
     auto* name = new QLabel(LoadString(Msg::AppTitle), this);
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);
-    auto* about = new QLabel(QStringLiteral("Phone book and picture manager for Orvak handsets."), this);
+    auto* about = new QLabel(tr("Phone book and picture manager for Orvak handsets."), this);
     auto* web = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(QString::fromLatin1(WelcomePage::kMakerWebAddress)), this);
     web->setOpenExternalLinks(true);
     m_version = new QLabel(LoadString(kVersion), this);

@@ -19,13 +19,14 @@ QPointer<HelpWindow> g_help;
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(LoadString(Msg::AppTitle) + QStringLiteral(" Help"));
+    //: %1 is the program's name.
+    setWindowTitle(tr("%1 Help").arg(LoadString(Msg::AppTitle)));
     resize(560, 520);
     m_browser = new QTextBrowser(this);
     m_browser->setOpenExternalLinks(true);
     m_browser->setSearchPaths({QStringLiteral(":/help")});
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* about = buttons->addButton(QStringLiteral("About..."), QDialogButtonBox::HelpRole);
+    QPushButton* about = buttons->addButton(tr("About..."), QDialogButtonBox::HelpRole);
     // Modal to this window only: an operation's progress window and its Cancel stay usable.
     connect(about, &QPushButton::clicked, this, [this] {
         auto* dialog = new AboutDialog(this);

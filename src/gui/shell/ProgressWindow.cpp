@@ -40,7 +40,7 @@ void ProgressWindow::CreateWindow(QWidget* owner)
     // it must not be disabled with them. It stays above them as their transient.
     auto* dialog = new QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
-    dialog->setWindowTitle(QStringLiteral("Status"));
+    dialog->setWindowTitle(tr("Status"));
     dialog->setFixedSize(kWidth, kHeight);
     auto* layout = new QVBoxLayout(dialog);
     m_statusText = new QLabel(dialog);
@@ -49,7 +49,7 @@ void ProgressWindow::CreateWindow(QWidget* owner)
     m_progressBar->setTextVisible(false);
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), dialog);
+    m_cancelButton = new QPushButton(tr("Cancel"), dialog);
     m_cancelButton->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

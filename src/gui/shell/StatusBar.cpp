@@ -93,9 +93,9 @@ void StatusBar::SetConnected(std::uint8_t connected)
     g_handsetConnected = connected;
     if (connected == 1) {
         SetPaneText(1, g_handsetName);
-        SetPaneText(2, QStringLiteral("Connected"));
+        SetPaneText(2, tr("Connected"));
     } else {
-        SetPaneText(2, QStringLiteral("Not Connected"));
+        SetPaneText(2, tr("Not Connected"));
         g_handsetName.clear();
         SetPaneText(1, g_handsetName);
     }

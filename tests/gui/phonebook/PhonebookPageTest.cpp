@@ -305,7 +305,7 @@ TEST_F(PhonebookPageTest, AKilledPageLeavesARecoveryCopyThatANewPageRestoresByte
     page = MakePage();
     prompts.answers = {Answer::Yes};
     ASSERT_TRUE(page->OfferRecovery());
-    EXPECT_EQ(prompts.asked, QStringList{Page::kRestoreQuestion});
+    EXPECT_EQ(prompts.asked, QStringList{Page::RestoreQuestion()});
     EXPECT_EQ(Names(), (std::vector<std::string>{"Zed", "Annie"})) << "in the order the window had";
     EXPECT_TRUE(page->Modified());
     EXPECT_TRUE(page->FilePath().isEmpty());
@@ -420,7 +420,7 @@ TEST_F(PhonebookPageTest, AYesWhoseSaveIsCancelledKeepsTheChanges)
     prompts.answers = {Answer::Yes};
     prompts.files = {QString()};  // the save dialog is cancelled
     page->OnNewPhonebook();
-    EXPECT_EQ(prompts.asked.value(0), Page::kSaveChangesQuestion);
+    EXPECT_EQ(prompts.asked.value(0), Page::SaveChangesQuestion());
     EXPECT_EQ(page->Model().Count(), 1);
     EXPECT_TRUE(page->Modified());
 
@@ -464,7 +464,7 @@ TEST_F(PhonebookPageTest, ClosingWithChangesAsksYesOrNoAndAYesThatSavesNothingKe
     prompts.answers = {Answer::Yes};
     prompts.files = {QString()};  // the save dialog is cancelled
     EXPECT_FALSE(page->OnClose());
-    EXPECT_EQ(prompts.asked, QStringList{Page::kSaveChangesQuestion});
+    EXPECT_EQ(prompts.asked, QStringList{Page::SaveChangesQuestion()});
     prompts.answers = {Answer::No};
     EXPECT_TRUE(page->OnClose());
 
@@ -482,7 +482,7 @@ TEST_F(PhonebookPageTest, ClosingWithChangesAsksYesOrNoAndAYesThatSavesNothingKe
             if (b->text().remove(u'&') == QStringLiteral("Yes"))
                 b->click();
     });
-    const Answer answer = UserPrompts::Current().Ask(page.get(), Page::kSaveChangesQuestion,
+    const Answer answer = UserPrompts::Current().Ask(page.get(), Page::SaveChangesQuestion(),
                                                      UserPrompts::Buttons::YesNo, UserPrompts::Icon::Warning);
     UserPrompts::Install(&prompts);
     EXPECT_TRUE(stayed);

@@ -515,7 +515,7 @@ TEST_F(Shell, ClosingAsksEveryPageInTurn)
     book->AddEntry("Unsaved", "1");
     prompts.answers = {UserPrompts::Answer::No};
     EXPECT_TRUE(window.close());
-    EXPECT_EQ(prompts.asked, QStringList{PhonebookPage::kSaveChangesQuestion});
+    EXPECT_EQ(prompts.asked, QStringList{PhonebookPage::SaveChangesQuestion()});
 }
 
 TEST_F(Shell, ClosingDuringASendCancelsItThenAsksAboutTheChangesAndCloses)
@@ -542,7 +542,7 @@ TEST_F(Shell, ClosingDuringASendCancelsItThenAsksAboutTheChangesAndCloses)
     for (int i = 0; i < 100 && window.isVisible(); ++i)
         Pump();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(prompts.asked.value(1), PhonebookPage::kSaveChangesQuestion);
+    EXPECT_EQ(prompts.asked.value(1), PhonebookPage::SaveChangesQuestion());
     EXPECT_EQ(h.Phonebook().size(), 20u) << "cancelled during the backup, nothing was sent";
 }
 
