@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>ContactCommands</name>
+    <message numerus="yes">
+        <source>Would add %n entries to %1 (nothing written)</source>
+        <translation>
+            <numerusform>Would add %n entry to %1 (nothing written)</numerusform>
+            <numerusform>Would add %n entries to %1 (nothing written)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n entries to %1</source>
+        <translation>
+            <numerusform>Added %n entry to %1</numerusform>
+            <numerusform>Added %n entries to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n entries to %1</source>
+        <translation>
+            <numerusform>Wrote %n entry to %1</numerusform>
+            <numerusform>Wrote %n entries to %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ContactImport</name>
+    <message numerus="yes">
+        <source>%n characters that the handset cannot store were left out of the imported names.</source>
+        <translation>
+            <numerusform>%n character that the handset cannot store was left out of the imported names.</numerusform>
+            <numerusform>%n characters that the handset cannot store were left out of the imported names.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n numbers came from another column, as the mapped one was empty.</source>
+        <translation>
+            <numerusform>%n number came from another column, as the mapped one was empty.</numerusform>
+            <numerusform>%n numbers came from another column, as the mapped one was empty.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n numbers were rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
+        <translation>
+            <numerusform>%n number was rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</numerusform>
+            <numerusform>%n numbers were rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts had no name and were left out.</source>
+        <translation>
+            <numerusform>%n contact had no name and was left out.</numerusform>
+            <numerusform>%n contacts had no name and were left out.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts were named after their organisation.</source>
+        <translation>
+            <numerusform>%n contact was named after its organisation.</numerusform>
+            <numerusform>%n contacts were named after their organisation.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PhonebookCommands</name>
+    <message numerus="yes">
+        <source>Received %n entries into %1</source>
+        <translation>
+            <numerusform>Received %n entry into %1</numerusform>
+            <numerusform>Received %n entries into %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent %n entries</source>
+        <translation>
+            <numerusform>Sent %n entry</numerusform>
+            <numerusform>Sent %n entries</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PhonebookPage</name>
     <message numerus="yes">
         <source>Exported %n contacts to %1.</source>

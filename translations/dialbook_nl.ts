@@ -194,72 +194,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: dialbook [--simulate] COMMAND [ARGS]
-
-Talks to the first Orvak handset found on USB, or to a simulated one.
-
-Commands:
-  devices          List every device of the handset maker: its path, vendor:product in
-                   hex, input and output report lengths, and whether it is an accepted
-                   handset. Devices that cannot be opened are listed with the reason;
-                   for a handset this user may not open, the fix is named too (the
-                   udev rule). Exits 0 when an accepted handset is there, else 1.
-  info             Print the handset&apos;s name and its identity (12 hex digits), or how
-                   to get permission to open it.
-  pull FILE.opbk   Receive the handset&apos;s phone book and save it in FILE.opbk.
-  push FILE.opbk   Send the phone book in FILE.opbk to the handset, replacing the one
-                   there. Asks first; entries without a name or a number are left out,
-                   after a second question. The handset&apos;s book is kept in My Phonebooks/
-                   Backups first (the 20 newest of each handset), unless --no-backup.
-  backups          List the kept phone books, newest first.
-  show FILE.opbk   Print the identity of a phone-book file and one line per entry:
-                   the name, a tab, the number.
-  picture IN OUT.png|OUT.bmp
-                   Make the handset picture of IN (BMP, GIF, JPEG, PNG, TIFF, WebP or
-                   SVG) and save it as a 128 x 128 PNG file, or as the handset&apos;s 16-bit
-                   BMP file. IN is fitted to the 426 x 300 canvas of the picture page,
-                   framed in the middle, on white. A damaged picture is said on stderr
-                   and the part of it that could be read is used.
-  send-picture IN  Make the handset picture of IN and download it to the handset.
-  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
-                   Append the contacts of a delimited text file (commas, semicolons
-                   or tabs; UTF-8, UTF-16 or Windows-1252) or a vCard file to
-                   BOOK.opbk, made when missing, as the phone-book page&apos;s import does.
-                   Prints the mapping used, then how many entries it added, and on
-                   stderr what it changed on the way (numbers taken from another
-                   column or rewritten, contacts without a name left out, ...). COL is
-                   a header text or a column number from 1; none clears a target;
-                   targets not named keep the guessed column. A number comes from the
-                   phone column, or when that is empty from the file&apos;s other phone
-                   columns, mobile ones first; phone=COL1|COL2|... gives the whole order.
-                   When more contacts are asked for than BOOK.opbk has room for (100
-                   entries in all), nothing is written. --dry-run prints the entries and
-                   writes nothing.
-    --international-prefix P   what a leading + becomes (digits; default 00)
-    --category NAME  only contacts with this category or label (may be repeated: any)
-    --first N        only the first N contacts (of those of the categories)
-  export BOOK.opbk OUT.csv|OUT.vcf
-                   Write every entry of BOOK.opbk as comma-delimited text, or as vCard
-                   when OUT ends in .vcf.
-
-Picture options, applied in this order:
-  --rotate left|right, --zoom-in N, --zoom-out N   as often as wanted, in the order given
-  --frame X,Y      move the 128 x 128 frame to X,Y on the canvas (kept within it)
-  --brightness N, --contrast N, --red N, --green N, --blue N   from -100 to 100
-
-Options:
-  --simulate       Run against a handset simulated inside this process.
-  --yes            Answer Yes to the questions of push.
-  -h, --help       Show this help.
-
-Transfers show a progress bar on a terminal; Ctrl+C cancels them (&quot;Data transfer
-canceled.&quot;). Failures print the reason and exit with 1; usage errors exit with 2.
-Simulated handsets started with orvak-handset-sim are found like USB handsets.
-</source>
-        <extracomment>dialbook&apos;s help. The command names, the option names (--simulate, --map, ...), their fixed values (left, right, none, phone=, first=, last=) and the program names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Try &apos;dialbook --help&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -337,6 +271,75 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message>
         <source>picture writes a .png or a .bmp file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: dialbook [--simulate] COMMAND [ARGS]
+
+Talks to the first Orvak handset found on USB, or to a simulated one.
+
+Commands:
+  devices          List every device of the handset maker: its path, vendor:product in
+                   hex, input and output report lengths, and whether it is an accepted
+                   handset. Devices that cannot be opened are listed with the reason;
+                   for a handset this user may not open, the fix is named too (the
+                   udev rule). Exits 0 when an accepted handset is there, else 1.
+  info             Print the handset&apos;s name and its identity (12 hex digits), or how
+                   to get permission to open it.
+  pull FILE.opbk   Receive the handset&apos;s phone book and save it in FILE.opbk.
+  push FILE.opbk   Send the phone book in FILE.opbk to the handset, replacing the one
+                   there. Asks first; entries without a name or a number are left out,
+                   after a second question. When no entry is left to send, it asks
+                   whether to delete all the entries on the handset (No unless y).
+                   The handset&apos;s book is kept in My Phonebooks/Backups first (the 20
+                   newest of each handset), unless --no-backup.
+  backups          List the kept phone books, newest first.
+  show FILE.opbk   Print the identity of a phone-book file and one line per entry:
+                   the name, a tab, the number.
+  picture IN OUT.png|OUT.bmp
+                   Make the handset picture of IN (BMP, GIF, JPEG, PNG, TIFF, WebP or
+                   SVG) and save it as a 128 x 128 PNG file, or as the handset&apos;s 16-bit
+                   BMP file. IN is fitted to the 426 x 300 canvas of the picture page,
+                   framed in the middle, on white. A damaged picture is said on stderr
+                   and the part of it that could be read is used.
+  send-picture IN  Make the handset picture of IN and download it to the handset.
+  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
+                   Append the contacts of a delimited text file (commas, semicolons
+                   or tabs; UTF-8, UTF-16 or Windows-1252) or a vCard file to
+                   BOOK.opbk, made when missing, as the phone-book page&apos;s import does.
+                   Prints the mapping used, then how many entries it added, and on
+                   stderr what it changed on the way (numbers taken from another
+                   column or rewritten, contacts without a name left out, ...). COL is
+                   a header text or a column number from 1; none clears a target;
+                   targets not named keep the guessed column. A number comes from the
+                   phone column, or when that is empty from the file&apos;s other phone
+                   columns, mobile ones first; phone=COL1|COL2|... gives the whole order.
+                   When more contacts are asked for than BOOK.opbk has room for (100
+                   entries in all), nothing is written. --dry-run prints the entries and
+                   writes nothing.
+    --international-prefix P   what a leading + becomes (digits; default 00)
+    --category NAME  only contacts with this category or label (may be repeated: any)
+    --first N        only the first N contacts (of those of the categories)
+  export BOOK.opbk OUT.csv|OUT.vcf
+                   Write every entry of BOOK.opbk as comma-delimited text, or as vCard
+                   when OUT ends in .vcf.
+
+Picture options, applied in this order:
+  --rotate left|right, --zoom-in N, --zoom-out N   as often as wanted, in the order given
+  --frame X,Y      move the 128 x 128 frame to X,Y on the canvas (kept within it)
+  --brightness N, --contrast N, --red N, --green N, --blue N   from -100 to 100
+
+Options:
+  --simulate       Run against a handset simulated inside this process.
+  --yes            Answer Yes to the questions of push, also to deleting all the
+                   handset&apos;s entries with a book of none.
+  -h, --help       Show this help.
+
+Transfers show a progress bar on a terminal; Ctrl+C cancels them (&quot;Data transfer
+canceled.&quot;). Failures print the reason and exit with 1; usage errors exit with 2.
+Simulated handsets started with orvak-handset-sim are found like USB handsets.
+</source>
+        <extracomment>dialbook&apos;s help. The command names, the option names (--simulate, --map, ...), their fixed values (left, right, none, phone=, first=, last=) and the program names stay as they are.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -956,7 +959,7 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message>
         <source>[y/N]</source>
-        <extracomment>The answers of a question on the terminal; the first letter of the answer &quot;yes&quot; in capitals stays the default (No) when the user just presses Enter.</extracomment>
+        <extracomment>The answers to a question on the terminal: yes, or No, in capitals as the answer that Enter alone gives.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1143,6 +1146,52 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
         <source>Redo %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>Exported %n contacts to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Phone book sent: %n entries.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dialbook pull FILE.opbk</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PhonebookSend</name>
+    <message>
+        <source>The phone book to send has no entries with both a name and a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This deletes all entries on the handset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>This deletes all %n entries on the handset.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+%2
+Send it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PictureCanvas</name>
@@ -1206,6 +1255,18 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message>
         <source>Orvak web site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dialbook send-picture PICTURE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture sent.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1736,6 +1797,10 @@ String 370</extracomment>
 %1</source>
         <translation>Installeer in een terminal de udev-regel uit de broncode om er toegang toe te krijgen:
 %1</translation>
+    </message>
+    <message>
+        <source>This handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
