@@ -60,26 +60,17 @@ protected:
 // there past Qt).
 class StandardError {
 public:
-    StandardError() : m_file(std::tmpfile())
+    StandardError()
     {
         std::fflush(stderr);
         m_saved.Reset(::dup(STDERR_FILENO));
-        ::dup2(::fileno(m_file), STDERR_FILENO);
+        ::dup2(::fileno(m_file.File()), STDERR_FILENO);
     }
-    ~StandardError()
-    {
-        Restore();
-        std::fclose(m_file);
-    }
+    ~StandardError() { Restore(); }
     std::string Text()
     {
         Restore();
-        std::rewind(m_file);
-        std::string s;
-        char buf[512];
-        while (std::fgets(buf, sizeof buf, m_file))
-            s += buf;
-        return s;
+        return m_file.Text();
     }
 
 private:
@@ -91,7 +82,7 @@ private:
         ::dup2(m_saved.Get(), STDERR_FILENO);
         m_saved.Reset();
     }
-    std::FILE* m_file;
+    Captured m_file;
     UniqueFd m_saved;
 };
 
