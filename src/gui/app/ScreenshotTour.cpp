@@ -1,0 +1,168 @@
+#include "gui/app/ScreenshotTour.h"
+
+#include "gui/app/MainWindow.h"
+#include "gui/contacts/ChooseOperationPage.h"
+#include "gui/contacts/ImportExportChoices.h"
+#include "gui/contacts/ImportExportWizard.h"
+#include "gui/contacts/ImportFilePage.h"
+#include "gui/phonebook/PhonebookPage.h"
+#include "gui/picture/BrightnessContrastDialog.h"
+#include "gui/picture/ColorBalanceDialog.h"
+#include "gui/picture/PictureCanvas.h"
+#include "gui/picture/PicturePage.h"
+#include "gui/shell/AboutDialog.h"
+#include "gui/shell/TabButton.h"
+#include "gui/shell/TabPage.h"
+
+#include "core/common/Cp1252.h"
+#include "core/phonebook/PhonebookLimits.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTreeView>
+
+#include <cstdio>
+
+namespace {
+
+// Lets the windows settle and paint, then saves the whole screen (so that a dialog shows with
+// the window under it) as `folder`/N-`name`.png.
+void ShootScreen(const QString& folder, int& n, const char* name)
+{
+    QCoreApplication::processEvents();
+    QThread::msleep(200);
+    QCoreApplication::processEvents();
+    const QString file = QStringLiteral("%1/%2-%3.png").arg(folder).arg(++n).arg(QLatin1String(name));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(file);
+    std::printf("%s\n", qPrintable(file));
+}
+
+// Saves the main window alone.
+void ShootWindow(MainWindow* window, const QString& folder, int& n, const QString& name)
+{
+    QCoreApplication::processEvents();
+    const QString file = QStringLiteral("%1/%2-%3.png").arg(folder).arg(++n).arg(name);
+    window->grab().save(file);
+    std::printf("%s\n", qPrintable(file));
+}
+
+// The picture page with a sample picture zoomed and framed, then with each adjustment dialog
+// open over it (the whole screen, so that the dialog shows with the window).
+void ShootPicturePage(MainWindow* window, PicturePage* page, const QString& folder, int& n)
+{
+    const QString sample = PicturePage::SampleImagesFolder() + QStringLiteral("/beach.jpg");
+    if (!page->HasImage() && !page->OpenFile(sample))
+        return;
+    page->Canvas()->ZoomIn();
+    page->Canvas()->ZoomIn();
+    page->Canvas()->MoveFrameBy(60, 20);
+    ShootWindow(window, folder, n, QStringLiteral("pictures-loaded"));
+
+    const auto shoot = [&](AdjustmentDialog& dialog, const char* name, const std::vector<std::pair<int, int>>& moves) {
+        dialog.show();
+        dialog.move(window->geometry().topRight() - QPoint(dialog.width() + 20, -120));
+        for (const auto& [id, value] : moves)
+            dialog.Slider(id)->setValue(value);
+        ShootScreen(folder, n, name);
+        dialog.accept();
+    };
+    BrightnessContrastDialog light(0, 0, page->Preview(), window);
+    shoot(light, "pictures-brightness-contrast",
+          {{BrightnessContrastDialog::kBrightnessSlider, 35}, {BrightnessContrastDialog::kContrastSlider, 25}});
+    ColorBalanceDialog colour(0, 0, 0, page->Preview(), window);
+    shoot(colour, "pictures-color-balance",
+          {{ColorBalanceDialog::kRedSlider, 40}, {ColorBalanceDialog::kBlueSlider, -30}});
+}
+
+// Each page of the import/export wizard: the phone book exported to CSV, then the mapping page
+// reading it back.
+void ShootImportWizard(MainWindow* window, PhonebookPage* book, const QString& folder, int& n)
+{
+    // The received book as Google Contacts exports it, with the mobile number in the second
+    // phone column for some, so that the page shows the order numbers are looked for in.
+    QTemporaryDir dir;
+    const QString contacts = dir.filePath(QStringLiteral("contacts.csv"));
+    QFile file(contacts);
+    if (!dir.isValid() || !file.open(QIODevice::WriteOnly))
+        return;
+    QByteArray csv = "First Name,Last Name,Labels,Phone 1 - Label,Phone 1 - Value,Phone 2 - Label,Phone 2 - Value\r\n";
+    for (int row = 0; row < book->Model().Count(); ++row) {
+        const PhonebookEntry& e = book->Model().Entry(row);
+        const QByteArray name = Cp1252::ToUnicode(e.name).toUtf8();
+        const QByteArray number = Cp1252::ToUnicode(e.number).toUtf8();
+        csv += name + ",,* myContacts ::: " + (row % 2 ? "Family" : "Work") +
+               (row % 3 ? ",Work," + number + ",," : ",,,Mobile," + number) + "\r\n";
+    }
+    file.write(csv);
+    file.close();
+    {
+        ImportExportWizard wizard(window, static_cast<int>(MAX_PHONEBOOK_ENTRIES) - book->Model().Count());
+        wizard.SetExportCounts(0, book->Model().Count());
+        wizard.show();
+        ShootScreen(folder, n, "import-export-choice");
+        wizard.OperationPage()->SetOperation(ImportExportChoices::kExport);
+        wizard.next();
+        ShootScreen(folder, n, "export");
+        wizard.reject();
+    }
+    ImportExportWizard wizard(window, static_cast<int>(MAX_PHONEBOOK_ENTRIES) - book->Model().Count());
+    wizard.show();
+    wizard.next();
+    ShootScreen(folder, n, "import-intro");
+    wizard.next();
+    wizard.FilePage()->SetFileName(contacts);
+    ShootScreen(folder, n, "import-file");
+    wizard.next();
+    ShootScreen(folder, n, "import-mapping");
+    wizard.reject();
+}
+
+// The name of a page's picture, saying what it shows.
+QString ShotName(const TabPage* page)
+{
+    if (qobject_cast<const PhonebookPage*>(page))
+        return QStringLiteral("phonebook-empty");
+    if (qobject_cast<const PicturePage*>(page))
+        return QStringLiteral("pictures-empty");
+    return QStringLiteral("welcome");
+}
+
+}  // namespace
+
+void TakeScreenshots(MainWindow* window, const QString& folder)
+{
+    QDir().mkpath(folder);
+    int n = 0;
+    for (const TabPageEntry& row : window->TabPageTable()) {
+        row.tabButton->click();
+        QCoreApplication::processEvents();
+        window->repaint();
+        auto* pictures = qobject_cast<PicturePage*>(row.page);
+        // A picture named on the command line is already loaded: the loaded page's shot shows it.
+        if (!pictures || !pictures->HasImage())
+            ShootWindow(window, folder, n, ShotName(row.page));
+        // The phone-book page once more, with the handset's phone book in it.
+        if (auto* book = qobject_cast<PhonebookPage*>(row.page); book && book->HandsetReady()) {
+            book->OnReceive();
+            // With the keyboard in the list, to show its focus ring.
+            book->findChild<QTreeView*>()->setFocus(Qt::TabFocusReason);
+            ShootWindow(window, folder, n, QStringLiteral("phonebook-received"));
+            ShootImportWizard(window, book, folder, n);
+        }
+        if (pictures)
+            ShootPicturePage(window, pictures, folder, n);
+    }
+    AboutDialog about(window);
+    about.show();
+    ShootScreen(folder, n, "about");
+    about.reject();
+    std::fflush(stdout);
+    window->close();
+}
+
