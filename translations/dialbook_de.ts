@@ -5,137 +5,137 @@
     <name>AboutDialog</name>
     <message>
         <source>About the Orvak Dialbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Orvak Dialbook</translation>
     </message>
     <message>
         <source>Phone book and picture manager for Orvak handsets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonbuch- und Bildverwaltung für Orvak-Mobilteile.</translation>
     </message>
 </context>
 <context>
     <name>Artwork</name>
     <message>
         <source>Your handset, on your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Mobilteil auf Ihrem Computer</translation>
     </message>
     <message>
         <source>Phone Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonbuch</translation>
     </message>
     <message>
         <source>Handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobilteil</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>On the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Mobilteil</translation>
     </message>
     <message>
         <source>Visit the Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-Website besuchen</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen</translation>
     </message>
     <message>
         <source>Keep your handset&apos;s phone book and pictures on your computer. Receive the phone book, edit it, save it, and send it back; frame a picture and download it to the handset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewahren Sie Telefonbuch und Bilder Ihres Mobilteils auf Ihrem Computer auf. Empfangen Sie das Telefonbuch, bearbeiten und speichern Sie es und senden Sie es zurück; wählen Sie einen Bildausschnitt und übertragen Sie ihn auf das Mobilteil.</translation>
     </message>
     <message>
         <source>Connect the handset with its USB cable. The status bar below shows its name once it is found. Press Help for how to set up a handset on Linux.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie das Mobilteil mit seinem USB-Kabel an. Die Statusleiste unten zeigt seinen Namen, sobald es gefunden wurde. Unter Hilfe erfahren Sie, wie Sie ein Mobilteil unter Linux einrichten.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Öffnen</translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>New Phonebook</source>
-        <translation type="unfinished">Neues Telefonbuch</translation>
+        <translation>Neues Telefonbuch</translation>
     </message>
     <message>
         <source>Get</source>
-        <translation type="unfinished"></translation>
+        <translation>Holen</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>I/E</source>
-        <translation type="unfinished"></translation>
+        <translation>I/E</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle auswählen</translation>
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl aufheben</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl löschen</translation>
     </message>
 </context>
 <context>
     <name>BrightnessContrastDialog</name>
     <message>
         <source>Brightness/Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit/Kontrast</translation>
     </message>
     <message>
         <source>&amp;Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Helligkeit</translation>
     </message>
     <message>
         <source>&amp;Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kontrast</translation>
     </message>
 </context>
 <context>
@@ -146,132 +146,132 @@
     </message>
     <message>
         <source>Change Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuordnung ändern</translation>
     </message>
     <message>
         <source>Text Field: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfeld: %1</translation>
     </message>
 </context>
 <context>
     <name>ChooseOperationPage</name>
     <message>
         <source>Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Import/Export</translation>
     </message>
     <message>
         <source>Select the operation to perform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den gewünschten Vorgang:</translation>
     </message>
     <message>
         <source>Import contacts from a comma delimited text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakte aus einer kommagetrennten Textdatei importieren.</translation>
     </message>
     <message>
         <source>Export contacts to a comma delimited text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakte in eine kommagetrennte Textdatei exportieren.</translation>
     </message>
 </context>
 <context>
     <name>ColorBalanceDialog</name>
     <message>
         <source>Edit Color Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbeinstellungen bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rot</translation>
     </message>
     <message>
         <source>&amp;Green</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grün</translation>
     </message>
     <message>
         <source>B&amp;lue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blau</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;dialbook --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe 'dialbook --help'.</translation>
     </message>
     <message>
         <source>devices takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>devices erwartet keine Argumente</translation>
     </message>
     <message>
         <source>info takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>info erwartet keine Argumente</translation>
     </message>
     <message>
         <source>pull takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>pull erwartet eine Datei</translation>
     </message>
     <message>
         <source>push takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>push erwartet eine Datei</translation>
     </message>
     <message>
         <source>show takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>show erwartet eine Datei</translation>
     </message>
     <message>
         <source>picture takes a picture file and a PNG or BMP file</source>
-        <translation type="unfinished"></translation>
+        <translation>picture erwartet eine Bilddatei und eine PNG- oder BMP-Datei</translation>
     </message>
     <message>
         <source>send-picture takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>send-picture erwartet eine Datei</translation>
     </message>
     <message>
         <source>backups takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>backups erwartet keine Argumente</translation>
     </message>
     <message>
         <source>import takes a contacts file and a phone-book file</source>
-        <translation type="unfinished"></translation>
+        <translation>import erwartet eine Kontaktdatei und eine Telefonbuchdatei</translation>
     </message>
     <message>
         <source>export takes a phone-book file and a contacts file</source>
-        <translation type="unfinished"></translation>
+        <translation>export erwartet eine Telefonbuchdatei und eine Kontaktdatei</translation>
     </message>
     <message>
         <source>--international-prefix takes digits, such as 00 or 011</source>
-        <translation type="unfinished"></translation>
+        <translation>--international-prefix erwartet Ziffern, etwa 00 oder 011</translation>
     </message>
     <message>
         <source>--first takes a number of contacts, 1 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>--first erwartet eine Anzahl von Kontakten, mindestens 1</translation>
     </message>
     <message>
         <source>--rotate takes left or right</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate erwartet left oder right</translation>
     </message>
     <message>
         <source>--%1 takes a number of steps</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erwartet eine Anzahl von Schritten</translation>
     </message>
     <message>
         <source>--frame takes X,Y</source>
-        <translation type="unfinished"></translation>
+        <translation>--frame erwartet X,Y</translation>
     </message>
     <message>
         <source>--%1 takes a number from -100 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erwartet eine Zahl von -100 bis 100</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl angegeben</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl %1</translation>
     </message>
     <message>
         <source>picture writes a .png or a .bmp file</source>
-        <translation type="unfinished"></translation>
+        <translation>picture schreibt eine .png- oder .bmp-Datei</translation>
     </message>
     <message>
         <source>Usage: dialbook [--simulate] COMMAND [ARGS]
@@ -340,7 +340,78 @@ canceled.&quot;). Failures print the reason and exit with 1; usage errors exit w
 Simulated handsets started with orvak-handset-sim are found like USB handsets.
 </source>
         <extracomment>dialbook&apos;s help. The command names, the option names (--simulate, --map, ...), their fixed values (left, right, none, phone=, first=, last=) and the program names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: dialbook [--simulate] COMMAND [ARGS]
+
+Spricht mit dem ersten über USB gefundenen Orvak-Mobilteil oder mit einem simulierten.
+
+Befehle:
+  devices          Listet jedes Gerät des Mobilteilherstellers auf: Pfad, vendor:product
+                   in Hex, Länge der Eingabe- und Ausgabereports und ob es ein
+                   akzeptiertes Mobilteil ist. Geräte, die sich nicht öffnen lassen,
+                   werden mit dem Grund aufgeführt; bei einem Mobilteil, das dieser
+                   Benutzer nicht öffnen darf, wird auch die Abhilfe genannt (die
+                   udev-Regel). Exit-Status 0, wenn ein akzeptiertes Mobilteil da ist,
+                   sonst 1.
+  info             Gibt den Namen des Mobilteils und seine Kennung (12 Hex-Ziffern) aus
+                   oder wie man die Berechtigung zum Öffnen erhält.
+  pull FILE.opbk   Empfängt das Telefonbuch des Mobilteils und speichert es in FILE.opbk.
+  push FILE.opbk   Sendet das Telefonbuch in FILE.opbk an das Mobilteil und ersetzt das
+                   dortige. Fragt vorher nach; Einträge ohne Name oder Nummer werden nach
+                   einer zweiten Frage weggelassen. Bleibt kein Eintrag zum Senden
+                   übrig, wird gefragt, ob alle Einträge auf dem Mobilteil gelöscht
+                   werden sollen (Nein, außer bei j).
+                   Das Telefonbuch des Mobilteils wird zuerst in My Phonebooks/Backups
+                   gesichert (die 20 neuesten je Mobilteil), außer mit --no-backup.
+  backups          Listet die gesicherten Telefonbücher auf, die neuesten zuerst.
+  show FILE.opbk   Gibt die Kennung einer Telefonbuchdatei und eine Zeile je Eintrag aus:
+                   den Namen, einen Tabulator, die Nummer.
+  picture IN OUT.png|OUT.bmp
+                   Erstellt das Mobilteilbild aus IN (BMP, GIF, JPEG, PNG, TIFF, WebP
+                   oder SVG) und speichert es als PNG-Datei mit 128 x 128 Pixeln oder als
+                   16-Bit-BMP-Datei des Mobilteils. IN wird in die 426 x 300 große
+                   Arbeitsfläche der Bildseite eingepasst, mittig gerahmt, auf Weiß. Ein
+                   beschädigtes Bild wird auf stderr gemeldet, und der lesbare Teil wird
+                   verwendet.
+  send-picture IN  Erstellt das Mobilteilbild aus IN und überträgt es auf das Mobilteil.
+  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
+                   Hängt die Kontakte einer Textdatei mit Trennzeichen (Kommas,
+                   Semikolons oder Tabulatoren; UTF-8, UTF-16 oder Windows-1252) oder
+                   einer vCard-Datei an BOOK.opbk an (wird bei Bedarf angelegt), wie es
+                   der Import der Telefonbuchseite tut. Gibt die verwendete Zuordnung
+                   aus, dann die Anzahl der hinzugefügten Einträge, und auf stderr, was
+                   dabei geändert wurde (Nummern aus einer anderen Spalte übernommen oder
+                   umgeschrieben, Kontakte ohne Namen weggelassen, ...). COL ist ein
+                   Spaltentitel oder eine Spaltennummer ab 1; none hebt eine Zuordnung
+                   auf; nicht genannte Ziele behalten die erkannte Spalte. Eine Nummer
+                   stammt aus der phone-Spalte oder, wenn diese leer ist, aus den
+                   anderen Telefonspalten der Datei, Mobilnummern zuerst;
+                   phone=COL1|COL2|... legt die ganze Reihenfolge fest.
+                   Werden mehr Kontakte verlangt, als in BOOK.opbk Platz haben (insgesamt
+                   100 Einträge), wird nichts geschrieben. --dry-run gibt die Einträge
+                   aus und schreibt nichts.
+    --international-prefix P   was aus einem führenden + wird (Ziffern; Standard 00)
+    --category NAME  nur Kontakte mit dieser Kategorie/Bezeichnung (mehrfach: eine davon)
+    --first N        nur die ersten N Kontakte (von denen der Kategorien)
+  export BOOK.opbk OUT.csv|OUT.vcf
+                   Schreibt jeden Eintrag von BOOK.opbk als kommagetrennten Text oder
+                   als vCard, wenn OUT auf .vcf endet.
+
+Bildoptionen, in dieser Reihenfolge angewendet:
+  --rotate left|right, --zoom-in N, --zoom-out N   beliebig oft, in angegebener Reihenfolge
+  --frame X,Y      verschiebt den 128-x-128-Rahmen auf X,Y der Arbeitsfläche (bleibt darin)
+  --brightness N, --contrast N, --red N, --green N, --blue N   von -100 bis 100
+
+Optionen:
+  --simulate       Mit einem in diesem Prozess simulierten Mobilteil arbeiten.
+  --yes            Die Fragen von push mit Ja beantworten, auch das Löschen aller
+                   Einträge des Mobilteils, wenn das Telefonbuch keine enthält.
+  -h, --help       Diese Hilfe anzeigen.
+
+Übertragungen zeigen im Terminal einen Fortschrittsbalken; Strg+C bricht sie ab
+("Datenübertragung abgebrochen."). Bei Fehlern wird der Grund ausgegeben und mit 1
+beendet; Aufruffehler enden mit 2.
+Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile gefunden.
+</translation>
     </message>
 </context>
 <context>
@@ -359,95 +430,95 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <message>
         <source>--map takes phone=COL,first=COL,last=COL</source>
         <extracomment>phone, first and last are the option&apos;s words and stay as they are; COL may be translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--map erwartet phone=COL,first=COL,last=COL</translation>
     </message>
     <message>
         <source>--map: only phone takes several columns</source>
-        <translation type="unfinished"></translation>
+        <translation>--map: nur phone nimmt mehrere Spalten an</translation>
     </message>
     <message>
         <source>--map: the file has no column &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--map: Die Datei hat keine Spalte "%1"</translation>
     </message>
     <message>
         <source>Phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnummer</translation>
     </message>
     <message>
         <source>Name, first part</source>
-        <translation type="unfinished"></translation>
+        <translation>Name, erster Teil</translation>
     </message>
     <message>
         <source>Name, last part</source>
-        <translation type="unfinished"></translation>
+        <translation>Name, letzter Teil</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>column %1, %2; then %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1, %2; dann %3</translation>
     </message>
     <message>
         <source>column %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1, %2</translation>
     </message>
     <message>
         <source>%1 holds no contacts to import; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine zu importierenden Kontakte; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>no contact has the category %1; the file has no categories</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Kontakt hat die Kategorie %1; die Datei enthält keine Kategorien</translation>
     </message>
     <message>
         <source>no contact has the category %1; the file&apos;s categories: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Kontakt hat die Kategorie %1; Kategorien der Datei: %2</translation>
     </message>
     <message>
         <source>%1 is full (%2 entries); nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist voll (%2 Einträge); es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>Choose which with --category NAME or --first N; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Kontakte mit --category NAME oder --first N aus; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>%1 contacts are asked for; the book has room for %2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kontakte verlangt; im Telefonbuch ist Platz für %2. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>Would add 1 entry to %1 (nothing written)</source>
-        <translation type="unfinished"></translation>
+        <translation>Würde 1 Eintrag zu %1 hinzufügen (nichts geschrieben)</translation>
     </message>
     <message numerus="yes">
         <source>Would add %n entries to %1 (nothing written)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Würde %n Eintrag zu %1 hinzufügen (nichts geschrieben)</numerusform>
+            <numerusform>Würde %n Einträge zu %1 hinzufügen (nichts geschrieben)</numerusform>
         </translation>
     </message>
     <message>
         <source>Added 1 entry to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Eintrag zu %1 hinzugefügt</translation>
     </message>
     <message numerus="yes">
         <source>Added %n entries to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag zu %1 hinzugefügt</numerusform>
+            <numerusform>%n Einträge zu %1 hinzugefügt</numerusform>
         </translation>
     </message>
     <message>
         <source>Wrote 1 entry to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Eintrag in %1 geschrieben</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n entries to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag in %1 geschrieben</numerusform>
+            <numerusform>%n Einträge in %1 geschrieben</numerusform>
         </translation>
     </message>
 </context>
@@ -455,275 +526,278 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <name>ContactImport</name>
     <message>
         <source>1 character that the handset cannot store was left out of the imported names.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zeichen, das das Mobilteil nicht speichern kann, wurde aus den importierten Namen weggelassen.</translation>
     </message>
     <message numerus="yes">
         <source>%n characters that the handset cannot store were left out of the imported names.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeichen, das das Mobilteil nicht speichern kann, wurde aus den importierten Namen weggelassen.</numerusform>
+            <numerusform>%n Zeichen, die das Mobilteil nicht speichern kann, wurden aus den importierten Namen weggelassen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Line %1 opens a quoted field that never closes; the rest of the file was read as part of that field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 öffnet ein Feld in Anführungszeichen, das nie geschlossen wird; der Rest der Datei wurde als Teil dieses Felds gelesen.</translation>
     </message>
     <message>
         <source>The file holds more than any phone book import can use; only its lines before line %1 were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält mehr, als ein Telefonbuch-Import verwenden kann; nur ihre Zeilen vor Zeile %1 wurden gelesen.</translation>
     </message>
     <message>
         <source>1 number came from another column, as the mapped one was empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Nummer wurde aus einer anderen Spalte übernommen, da die zugeordnete leer war.</translation>
     </message>
     <message numerus="yes">
         <source>%n numbers came from another column, as the mapped one was empty.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Nummer wurde aus einer anderen Spalte übernommen, da die zugeordnete leer war.</numerusform>
+            <numerusform>%n Nummern wurden aus einer anderen Spalte übernommen, da die zugeordnete leer war.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 number was rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Nummer wurde so umgeschrieben, dass sie wie geschrieben gewählt wird ("+" als internationales Präfix, "(0)" entfernt, Durchwahl mit Pause).</translation>
     </message>
     <message numerus="yes">
         <source>%n numbers were rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Nummer wurde so umgeschrieben, dass sie wie geschrieben gewählt wird ("+" als internationales Präfix, "(0)" entfernt, Durchwahl mit Pause).</numerusform>
+            <numerusform>%n Nummern wurden so umgeschrieben, dass sie wie geschrieben gewählt werden ("+" als internationales Präfix, "(0)" entfernt, Durchwahl mit Pause).</numerusform>
         </translation>
     </message>
     <message>
         <source>1 contact had no name and was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Kontakt hatte keinen Namen und wurde weggelassen.</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts had no name and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kontakt hatte keinen Namen und wurde weggelassen.</numerusform>
+            <numerusform>%n Kontakte hatten keinen Namen und wurden weggelassen.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 contact was named after its organisation.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Kontakt wurde nach seiner Organisation benannt.</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts were named after their organisation.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kontakt wurde nach seiner Organisation benannt.</numerusform>
+            <numerusform>%n Kontakte wurden nach ihrer Organisation benannt.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file holds 1 contact; the book has room for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält 1 Kontakt; im Telefonbuch ist Platz für %1.</translation>
     </message>
     <message>
         <source>The file holds %1 contacts; the book has room for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält %1 Kontakte; im Telefonbuch ist Platz für %2.</translation>
     </message>
     <message>
         <source>Error: Could not read the import file.  Check that it is formatted correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Importdatei konnte nicht gelesen werden. Prüfen Sie, ob sie richtig formatiert ist.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
         <extracomment>The failure&apos;s message over the file&apos;s name and what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
 </context>
 <context>
     <name>DevicesCommand</name>
     <message>
         <source>cannot open: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>in %1 out %2</source>
         <extracomment>The lengths of the device&apos;s input and output reports, in bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein %1 aus %2</translation>
     </message>
     <message>
         <source>accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>akzeptiert</translation>
     </message>
     <message>
         <source>not accepted: not a supported handset model</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht akzeptiert: kein unterstütztes Mobilteilmodell</translation>
     </message>
 </context>
 <context>
     <name>DialbookApp</name>
     <message>
         <source>Start with a simulated handset attached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einem angeschlossenen simulierten Mobilteil starten.</translation>
     </message>
     <message>
         <source>DIR</source>
         <extracomment>The value of --screenshots in the help: a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ORDNER</translation>
     </message>
     <message>
         <source>Save a picture of each tab into %1, then quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild jeder Registerkarte in %1 speichern, dann beenden.</translation>
     </message>
     <message>
         <source>A picture to open on the Pictures page.</source>
         <extracomment>The argument in the help: a picture file, which may be left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild, das auf der Seite Bilder geöffnet wird.</translation>
     </message>
     <message>
         <source>[FILE]</source>
-        <translation type="unfinished"></translation>
+        <translation>[DATEI]</translation>
     </message>
 </context>
 <context>
     <name>ExportPage</name>
     <message>
         <source>Export Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakte exportieren</translation>
     </message>
     <message>
         <source>Export selected contact(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Kontakte exportieren</translation>
     </message>
     <message>
         <source>Export all contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kontakte exportieren</translation>
     </message>
     <message>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>Text File (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdatei (%1)</translation>
     </message>
     <message>
         <source>vCard File (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard-Datei (%1)</translation>
     </message>
     <message>
         <source>No file specified.  Please enter a file name to export the data to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei angegeben. Bitte geben Sie einen Dateinamen für den Export ein.</translation>
     </message>
     <message>
         <source>File already exists.  Do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist bereits vorhanden. Möchten Sie sie überschreiben?</translation>
     </message>
 </context>
 <context>
     <name>FileFailure</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: there is no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": Diese Datei gibt es nicht.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the folder it would go in does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": Der Zielordner ist nicht vorhanden.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": Die Datei ist leer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this is not a phone-book file.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": Dies ist keine Telefonbuchdatei.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is damaged: it is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": Die Datei ist beschädigt: Sie ist unvollständig.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": Die Datei ist beschädigt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: you are not permitted to write this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": Sie haben keine Berechtigung, diese Datei zu schreiben.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: you are not permitted to read this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": Sie haben keine Berechtigung, diese Datei zu lesen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this is not a picture in a format that can be opened (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": Dies ist kein Bild in einem Format, das geöffnet werden kann (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: pictures in the %2 format cannot be opened, only %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": Bilder im Format %2 können nicht geöffnet werden, nur %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the picture is damaged; the part that could be read is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": Das Bild ist beschädigt; der lesbare Teil wird verwendet.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the picture is too large for this computer&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": Das Bild ist zu groß für den Arbeitsspeicher dieses Computers.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <source>it is larger than the %1 MB a contacts file may be</source>
-        <translation type="unfinished"></translation>
+        <translation>größer als die für eine Kontaktdatei zulässigen %1 MB</translation>
     </message>
     <message>
         <source>a phone-book file holds at most %1 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Telefonbuchdatei enthält höchstens %1 Einträge</translation>
     </message>
 </context>
 <context>
     <name>HandsetAccessAdvice</name>
     <message>
         <source>An Orvak handset is plugged in, but this user may not open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Orvak-Mobilteil ist angeschlossen, aber dieser Benutzer darf nicht darauf zugreifen.</translation>
     </message>
     <message>
         <source>Unplug the handset and plug it in again, so that the udev rule %1 applies to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennen Sie das Mobilteil und schließen Sie es erneut an, damit die udev-Regel %1 dafür gilt.</translation>
     </message>
     <message>
         <source>Install the orvak-dialbook package, whose udev rule %1 lets the person at the computer open it, then unplug the handset and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren Sie das Paket orvak-dialbook, dessen udev-Regel %1 der Person am Computer den Zugriff erlaubt, trennen Sie dann das Mobilteil und schließen Sie es erneut an.</translation>
     </message>
     <message>
         <source>Install the udev rule from the source tree and have udev apply it:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren Sie die udev-Regel aus dem Quellbaum und lassen Sie udev sie anwenden:
+%1</translation>
     </message>
 </context>
 <context>
     <name>HandsetPreview</name>
     <message>
         <source>Handset preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobilteil-Vorschau</translation>
     </message>
 </context>
 <context>
@@ -731,87 +805,87 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <message>
         <source>%1 Help</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu %1</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über...</translation>
     </message>
 </context>
 <context>
     <name>HidrawSource</name>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff verweigert</translation>
     </message>
 </context>
 <context>
     <name>ImportFieldMap</name>
     <message>
         <source>Orvak Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-Telefonnummer</translation>
     </message>
     <message>
         <source>Orvak Name (First)</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-Name (Anfang)</translation>
     </message>
     <message>
         <source>Orvak Contact Name (First Part)</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-Kontaktname (erster Teil)</translation>
     </message>
     <message>
         <source>Orvak Name (Last)</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-Name (Ende)</translation>
     </message>
     <message>
         <source>Orvak Contact Name (Last Part)</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-Kontaktname (letzter Teil)</translation>
     </message>
 </context>
 <context>
     <name>ImportFilePage</name>
     <message>
         <source>Import Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakte importieren</translation>
     </message>
     <message>
         <source>Enter the filename of the contacts to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Dateinamen der zu importierenden Kontakte ein:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>Text and CSV Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text- und CSV-Dateien (%1)</translation>
     </message>
     <message>
         <source>vCard Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard-Dateien (%1)</translation>
     </message>
     <message>
         <source>All Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (%1)</translation>
     </message>
     <message>
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei angegeben. Bitte geben Sie den Dateinamen der zu importierenden Kontakte ein.</translation>
     </message>
     <message>
         <source>Error: File does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Datei ist nicht vorhanden.</translation>
     </message>
 </context>
 <context>
     <name>ImportIntroPage</name>
     <message>
         <source>Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Import/Export</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;Export your contacts from your other contact manager (for example your e-mail program or your phone&apos;s account) to a comma-delimited text file (CSV) or a vCard file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and locate that file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and check how the file&apos;s fields map to the phone book. Use &lt;b&gt;Change Map&lt;/b&gt; to adjust the mapping.&lt;/li&gt;&lt;/ol&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;ol&gt;&lt;li&gt;Exportieren Sie Ihre Kontakte aus Ihrer anderen Kontaktverwaltung (zum Beispiel Ihrem E-Mail-Programm oder dem Konto Ihres Telefons) in eine kommagetrennte Textdatei (CSV) oder eine vCard-Datei.&lt;/li&gt;&lt;li&gt;Klicken Sie auf &lt;b&gt;Weiter&lt;/b&gt; und wählen Sie diese Datei aus.&lt;/li&gt;&lt;li&gt;Klicken Sie auf &lt;b&gt;Weiter&lt;/b&gt; und prüfen Sie, wie die Felder der Datei dem Telefonbuch zugeordnet werden. Mit &lt;b&gt;Zuordnung ändern&lt;/b&gt; passen Sie die Zuordnung an.&lt;/li&gt;&lt;/ol&gt;</translation>
     </message>
 </context>
 <context>
@@ -894,123 +968,123 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message>
         <source>Import Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakte importieren</translation>
     </message>
     <message>
         <source>Import Field Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldzuordnung für den Import</translation>
     </message>
     <message>
         <source>Field mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldzuordnung</translation>
     </message>
     <message>
         <source>Import Text Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfeld der Importdatei</translation>
     </message>
     <message>
         <source>Orvak Phonebook Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-Telefonbuchfeld</translation>
     </message>
     <message>
         <source>Change Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuordnung ändern</translation>
     </message>
     <message>
         <source>No row selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeile ausgewählt.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>&amp;Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Willkommen</translation>
     </message>
     <message>
         <source>&amp;Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bilder</translation>
     </message>
     <message>
         <source>Phone &amp;Book</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Telefonbuch</translation>
     </message>
 </context>
 <context>
     <name>PhonebookBackups</name>
     <message>
         <source>The send did not finish: the handset now holds %1 of the %2 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Senden wurde nicht abgeschlossen: Das Mobilteil enthält jetzt %1 der %2 Einträge.</translation>
     </message>
     <message>
         <source>The send did not finish, and the handset did not say what it holds now: its phone book may have been emptied (%1 of the %2 entries had been sent).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Senden wurde nicht abgeschlossen, und das Mobilteil hat nicht gemeldet, was es jetzt enthält: Sein Telefonbuch wurde möglicherweise geleert (%1 der %2 Einträge waren gesendet).</translation>
     </message>
 </context>
 <context>
     <name>PhonebookCommands</name>
     <message>
         <source>Not asked, since the input is not a terminal: taken as No. Add --yes to answer Yes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefragt, da die Eingabe kein Terminal ist: als Nein gewertet. Fügen Sie --yes hinzu, um mit Ja zu antworten.</translation>
     </message>
     <message>
         <source>[y/N]</source>
         <extracomment>The answers to a question on the terminal: yes, or No, in capitals as the answer that Enter alone gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[j/N]</translation>
     </message>
     <message>
         <source>y</source>
         <extracomment>The letter that answers yes to &quot;[y/N]&quot;, the first letter of the word &quot;yes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>j</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Name: %1</translation>
     </message>
     <message>
         <source>Identity: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennung: %1</translation>
     </message>
     <message>
         <source>Received 1 entry into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Eintrag in %1 empfangen</translation>
     </message>
     <message numerus="yes">
         <source>Received %n entries into %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag in %1 empfangen</numerusform>
+            <numerusform>%n Einträge in %1 empfangen</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was sent: the handset&apos;s phone book is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gesendet: Das Telefonbuch des Mobilteils ist unverändert.</translation>
     </message>
     <message>
         <source>The handset&apos;s phone book could not be kept before the send, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Telefonbuch des Mobilteils konnte vor dem Senden nicht gesichert werden, daher wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Kept the handset&apos;s previous phone book in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisheriges Telefonbuch des Mobilteils in %1 gesichert</translation>
     </message>
     <message>
         <source>To send its previous phone book back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Um das bisherige Telefonbuch zurückzusenden: %1</translation>
     </message>
     <message>
         <source>Sent 1 entry</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Eintrag gesendet</translation>
     </message>
     <message numerus="yes">
         <source>Sent %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag gesendet</numerusform>
+            <numerusform>%n Einträge gesendet</numerusform>
         </translation>
     </message>
 </context>
@@ -1072,232 +1146,234 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message>
         <source>Open phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonbuch öffnen</translation>
     </message>
     <message>
         <source>Save phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonbuch speichern</translation>
     </message>
     <message>
         <source>New phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Telefonbuch</translation>
     </message>
     <message>
         <source>Get the phone book from the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonbuch vom Mobilteil abrufen</translation>
     </message>
     <message>
         <source>Send the phone book to the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonbuch an das Mobilteil senden</translation>
     </message>
     <message>
         <source>Import or export contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakte importieren oder exportieren</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Eintrag</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle auswählen</translation>
     </message>
     <message>
         <source>Deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl aufheben</translation>
     </message>
     <message>
         <source>Delete selected entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Einträge löschen</translation>
     </message>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-Website</translation>
     </message>
     <message>
         <source>Save changes to current phonebook loaded?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen am geladenen Telefonbuch speichern?</translation>
     </message>
     <message>
         <source>The handset&apos;s phone book could not be kept before the send, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Telefonbuch des Mobilteils konnte vor dem Senden nicht gesichert werden, daher wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>The program did not close normally last time, and a phone book had changes that were not saved. Restore that phone book?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm wurde beim letzten Mal nicht normal beendet, und ein Telefonbuch hatte ungespeicherte Änderungen. Dieses Telefonbuch wiederherstellen?</translation>
     </message>
     <message>
         <source>Phone book entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonbucheinträge</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen: %1</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n contacts to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kontakt nach %1 exportiert.</numerusform>
+            <numerusform>%n Kontakte nach %1 exportiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 gespeichert.</translation>
     </message>
     <message numerus="yes">
         <source>Phone book sent: %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Telefonbuch gesendet: %n Eintrag.</numerusform>
+            <numerusform>Telefonbuch gesendet: %n Einträge.</numerusform>
         </translation>
     </message>
     <message>
         <source>dialbook pull FILE.opbk</source>
-        <translation type="unfinished"></translation>
+        <translation>dialbook pull FILE.opbk</translation>
     </message>
 </context>
 <context>
     <name>PhonebookSend</name>
     <message>
         <source>The phone book to send has no entries with both a name and a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das zu sendende Telefonbuch hat keine Einträge mit Name und Nummer.</translation>
     </message>
     <message>
         <source>This deletes all entries on the handset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dadurch werden alle Einträge auf dem Mobilteil gelöscht.</translation>
     </message>
     <message numerus="yes">
         <source>This deletes all %n entries on the handset.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dadurch wird der %n Eintrag auf dem Mobilteil gelöscht.</numerusform>
+            <numerusform>Dadurch werden alle %n Einträge auf dem Mobilteil gelöscht.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1
 %2
 Send it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2
+Trotzdem senden?</translation>
     </message>
 </context>
 <context>
     <name>PictureCanvas</name>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Drag the red frame, or move it with the arrow keys (Shift: faster); + and - zoom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie den roten Rahmen oder verschieben Sie ihn mit den Pfeiltasten (Umschalt: schneller); + und - zoomen.</translation>
     </message>
 </context>
 <context>
     <name>PictureCommands</name>
     <message>
         <source>Wrote the handset picture to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobilteilbild in %1 geschrieben</translation>
     </message>
     <message>
         <source>Sent the picture to the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild an das Mobilteil gesendet</translation>
     </message>
 </context>
 <context>
     <name>PicturePage</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Öffnen</translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach links drehen</translation>
     </message>
     <message>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach rechts drehen</translation>
     </message>
     <message>
         <source>Brightness and contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit und Kontrast</translation>
     </message>
     <message>
         <source>Color balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbbalance</translation>
     </message>
     <message>
         <source>Send to phone</source>
-        <translation type="unfinished"></translation>
+        <translation>An das Telefon senden</translation>
     </message>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-Website</translation>
     </message>
     <message>
         <source>dialbook send-picture PICTURE</source>
-        <translation type="unfinished"></translation>
+        <translation>dialbook send-picture PICTURE</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 gespeichert.</translation>
     </message>
     <message>
         <source>Picture sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild gesendet.</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>SimSocketSource</name>
     <message>
         <source>socket path too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Socket-Pfad zu lang</translation>
     </message>
     <message>
         <source>no handset answers (stale socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Mobilteil antwortet (verwaister Socket)</translation>
     </message>
     <message>
         <source>no greeting from the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Begrüßung vom Mobilteil</translation>
     </message>
     <message>
         <source>not a simulated handset</source>
-        <translation type="unfinished"></translation>
+        <translation>kein simuliertes Mobilteil</translation>
     </message>
 </context>
 <context>
@@ -1308,11 +1384,11 @@ Send it anyway?</source>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden</translation>
     </message>
     <message>
         <source>Not Connected</source>
-        <translation type="unfinished">Nicht verbunden</translation>
+        <translation>Nicht verbunden</translation>
     </message>
 </context>
 <context>
@@ -1765,17 +1841,17 @@ String 370</extracomment>
     <message>
         <source>All Graphic Files (*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz)|*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz|Bitmaps (*.bmp)|*.bmp|WebP Pictures (*.webp)|*.webp|SVG Drawings (*.svg;*.svgz)|*.svg;*.svgz|All Files (*.*)|*.*||</source>
         <extracomment>String 116</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Grafikdateien (*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz)|*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz|Bitmaps (*.bmp)|*.bmp|WebP-Bilder (*.webp)|*.webp|SVG-Zeichnungen (*.svg;*.svgz)|*.svg;*.svgz|Alle Dateien (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Error: Image file could not be loaded.</source>
         <extracomment>String 156</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Bilddatei konnte nicht geladen werden.</translation>
     </message>
     <message>
         <source>Error: Image failed to save.</source>
         <extracomment>String 160</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Das Bild konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -1800,14 +1876,14 @@ String 370</extracomment>
     </message>
     <message>
         <source>This handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Mobilteilmodell (0x%1) wird in diesem Fenster nicht unterstützt; verwenden Sie den Befehl dialbook: %2</translation>
     </message>
 </context>
 <context>
     <name>WelcomePage</name>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-Website</translation>
     </message>
 </context>
 </TS>

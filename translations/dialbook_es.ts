@@ -5,137 +5,137 @@
     <name>AboutDialog</name>
     <message>
         <source>About the Orvak Dialbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Orvak Dialbook</translation>
     </message>
     <message>
         <source>Phone book and picture manager for Orvak handsets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestor de agenda e imágenes para terminales Orvak.</translation>
     </message>
 </context>
 <context>
     <name>Artwork</name>
     <message>
         <source>Your handset, on your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Su terminal, en su equipo</translation>
     </message>
     <message>
         <source>Phone Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Agenda</translation>
     </message>
     <message>
         <source>Handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>On the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>En el terminal</translation>
     </message>
     <message>
         <source>Visit the Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Visite el sitio web de Orvak</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenida</translation>
     </message>
     <message>
         <source>Keep your handset&apos;s phone book and pictures on your computer. Receive the phone book, edit it, save it, and send it back; frame a picture and download it to the handset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarde la agenda y las imágenes de su terminal en su equipo. Reciba la agenda, edítela, guárdela y envíela de vuelta; encuadre una imagen y transfiérala al terminal.</translation>
     </message>
     <message>
         <source>Connect the handset with its USB cable. The status bar below shows its name once it is found. Press Help for how to set up a handset on Linux.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte el terminal con su cable USB. La barra de estado inferior muestra su nombre cuando se detecta. Pulse Ayuda para saber cómo configurar un terminal en Linux.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">apertura</translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>New Phonebook</source>
-        <translation type="unfinished">nueva agenda</translation>
+        <translation>Nueva agenda</translation>
     </message>
     <message>
         <source>Get</source>
-        <translation type="unfinished"></translation>
+        <translation>Recibir</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>I/E</source>
-        <translation type="unfinished"></translation>
+        <translation>I/E</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar todas</translation>
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Desmarcar todas</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izda.</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Dcha.</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar marcadas</translation>
     </message>
 </context>
 <context>
     <name>BrightnessContrastDialog</name>
     <message>
         <source>Brightness/Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo/contraste</translation>
     </message>
     <message>
         <source>&amp;Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Brillo</translation>
     </message>
     <message>
         <source>&amp;Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contraste</translation>
     </message>
 </context>
 <context>
@@ -146,132 +146,132 @@
     </message>
     <message>
         <source>Change Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar asignación</translation>
     </message>
     <message>
         <source>Text Field: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo de texto: %1</translation>
     </message>
 </context>
 <context>
     <name>ChooseOperationPage</name>
     <message>
         <source>Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar/exportar</translation>
     </message>
     <message>
         <source>Select the operation to perform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la operación que desea realizar:</translation>
     </message>
     <message>
         <source>Import contacts from a comma delimited text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar contactos de un archivo de texto delimitado por comas.</translation>
     </message>
     <message>
         <source>Export contacts to a comma delimited text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar contactos a un archivo de texto delimitado por comas.</translation>
     </message>
 </context>
 <context>
     <name>ColorBalanceDialog</name>
     <message>
         <source>Edit Color Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar ajustes de color</translation>
     </message>
     <message>
         <source>&amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rojo</translation>
     </message>
     <message>
         <source>&amp;Green</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verde</translation>
     </message>
     <message>
         <source>B&amp;lue</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;zul</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;dialbook --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe «dialbook --help».</translation>
     </message>
     <message>
         <source>devices takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>devices no admite argumentos</translation>
     </message>
     <message>
         <source>info takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>info no admite argumentos</translation>
     </message>
     <message>
         <source>pull takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>pull requiere un archivo</translation>
     </message>
     <message>
         <source>push takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>push requiere un archivo</translation>
     </message>
     <message>
         <source>show takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>show requiere un archivo</translation>
     </message>
     <message>
         <source>picture takes a picture file and a PNG or BMP file</source>
-        <translation type="unfinished"></translation>
+        <translation>picture requiere un archivo de imagen y un archivo PNG o BMP</translation>
     </message>
     <message>
         <source>send-picture takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>send-picture requiere un archivo</translation>
     </message>
     <message>
         <source>backups takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>backups no admite argumentos</translation>
     </message>
     <message>
         <source>import takes a contacts file and a phone-book file</source>
-        <translation type="unfinished"></translation>
+        <translation>import requiere un archivo de contactos y un archivo de agenda</translation>
     </message>
     <message>
         <source>export takes a phone-book file and a contacts file</source>
-        <translation type="unfinished"></translation>
+        <translation>export requiere un archivo de agenda y un archivo de contactos</translation>
     </message>
     <message>
         <source>--international-prefix takes digits, such as 00 or 011</source>
-        <translation type="unfinished"></translation>
+        <translation>--international-prefix requiere dígitos, como 00 o 011</translation>
     </message>
     <message>
         <source>--first takes a number of contacts, 1 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>--first requiere un número de contactos, 1 o más</translation>
     </message>
     <message>
         <source>--rotate takes left or right</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate requiere left o right</translation>
     </message>
     <message>
         <source>--%1 takes a number of steps</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 requiere un número de pasos</translation>
     </message>
     <message>
         <source>--frame takes X,Y</source>
-        <translation type="unfinished"></translation>
+        <translation>--frame requiere X,Y</translation>
     </message>
     <message>
         <source>--%1 takes a number from -100 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 requiere un número de -100 a 100</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha indicado ningún comando</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconocido %1</translation>
     </message>
     <message>
         <source>picture writes a .png or a .bmp file</source>
-        <translation type="unfinished"></translation>
+        <translation>picture escribe un archivo .png o .bmp</translation>
     </message>
     <message>
         <source>Usage: dialbook [--simulate] COMMAND [ARGS]
@@ -340,7 +340,75 @@ canceled.&quot;). Failures print the reason and exit with 1; usage errors exit w
 Simulated handsets started with orvak-handset-sim are found like USB handsets.
 </source>
         <extracomment>dialbook&apos;s help. The command names, the option names (--simulate, --map, ...), their fixed values (left, right, none, phone=, first=, last=) and the program names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: dialbook [--simulate] COMMAND [ARGS]
+
+Se comunica con el primer terminal Orvak encontrado por USB o con uno simulado.
+
+Comandos:
+  devices          Muestra todos los dispositivos del fabricante del terminal: su ruta,
+                   vendor:product en hex, las longitudes de los informes de entrada y
+                   salida, y si es un terminal aceptado. Los dispositivos que no se
+                   pueden abrir se muestran con el motivo; para un terminal que este
+                   usuario no puede abrir, se indica también la solución (la regla
+                   udev). Sale con 0 si hay un terminal aceptado; si no, con 1.
+  info             Muestra el nombre del terminal y su identidad (12 dígitos hex), o
+                   cómo obtener permiso para abrirlo.
+  pull FILE.opbk   Recibe la agenda del terminal y la guarda en FILE.opbk.
+  push FILE.opbk   Envía la agenda de FILE.opbk al terminal y sustituye la que hay en
+                   él. Pregunta antes; las entradas sin nombre o sin número se omiten,
+                   tras una segunda pregunta. Si no queda ninguna entrada que enviar,
+                   pregunta si se eliminan todas las entradas del terminal (No salvo s).
+                   Antes se guarda la agenda del terminal en My Phonebooks/Backups (las
+                   20 más recientes de cada terminal), salvo con --no-backup.
+  backups          Muestra las agendas guardadas, primero la más reciente.
+  show FILE.opbk   Muestra la identidad de un archivo de agenda y una línea por entrada:
+                   el nombre, un tabulador y el número.
+  picture IN OUT.png|OUT.bmp
+                   Convierte IN (BMP, GIF, JPEG, PNG, TIFF, WebP o SVG) en imagen para
+                   el terminal y la guarda como archivo PNG de 128 x 128 o como archivo
+                   BMP de 16 bits del terminal. IN se ajusta al lienzo de 426 x 300 de
+                   la página de imágenes, encuadrado en el centro, sobre blanco. Si una
+                   imagen está dañada, se indica en stderr y se usa la parte que se
+                   pudo leer.
+  send-picture IN  Convierte IN en imagen para el terminal y la transfiere a este.
+  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
+                   Añade los contactos de un archivo de texto delimitado (comas, punto y
+                   coma o tabuladores; UTF-8, UTF-16 o Windows-1252) o de un archivo
+                   vCard a BOOK.opbk, que se crea si no existe, como hace la importación
+                   de la página de la agenda. Muestra la asignación usada, después
+                   cuántas entradas ha añadido y, en stderr, lo que ha cambiado por el
+                   camino (números tomados de otra columna o reescritos, contactos sin
+                   nombre omitidos...). COL es el texto de un encabezado o un número de
+                   columna a partir de 1; none anula un destino; los destinos no
+                   indicados conservan la columna deducida. Un número se toma de la
+                   columna phone o, si está vacía, de las demás columnas de teléfono
+                   del archivo, primero las de móvil; phone=COL1|COL2|... da el orden
+                   completo. Si se piden más contactos de los que caben en BOOK.opbk
+                   (100 entradas en total), no se escribe nada. --dry-run muestra las
+                   entradas y no escribe nada.
+    --international-prefix P   en qué se convierte un + inicial (dígitos; por defecto 00)
+    --category NAME  solo contactos con esta categoría o etiqueta (repetible: cualquiera)
+    --first N        solo los N primeros contactos (de los de las categorías)
+  export BOOK.opbk OUT.csv|OUT.vcf
+                   Escribe todas las entradas de BOOK.opbk como texto delimitado por
+                   comas, o como vCard si OUT termina en .vcf.
+
+Opciones de imagen, aplicadas en este orden:
+  --rotate left|right, --zoom-in N, --zoom-out N   tantas veces como quiera, en ese orden
+  --frame X,Y      mueve el marco de 128 x 128 a X,Y en el lienzo (sin salir de él)
+  --brightness N, --contrast N, --red N, --green N, --blue N   de -100 a 100
+
+Opciones:
+  --simulate       Trabaja con un terminal simulado dentro de este proceso.
+  --yes            Responde Sí a las preguntas de push, también a eliminar todas las
+                   entradas del terminal con una agenda vacía.
+  -h, --help       Muestra esta ayuda.
+
+Las transferencias muestran una barra de progreso en una terminal; Ctrl+C las cancela
+(«Transferencia de datos cancelada.»). Los fallos indican el motivo y salen con 1; los
+errores de uso salen con 2. Los terminales simulados iniciados con orvak-handset-sim se
+encuentran igual que los terminales USB.
+</translation>
     </message>
 </context>
 <context>
@@ -359,95 +427,95 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <message>
         <source>--map takes phone=COL,first=COL,last=COL</source>
         <extracomment>phone, first and last are the option&apos;s words and stay as they are; COL may be translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--map requiere phone=COL,first=COL,last=COL</translation>
     </message>
     <message>
         <source>--map: only phone takes several columns</source>
-        <translation type="unfinished"></translation>
+        <translation>--map: solo phone admite varias columnas</translation>
     </message>
     <message>
         <source>--map: the file has no column &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--map: el archivo no tiene ninguna columna «%1»</translation>
     </message>
     <message>
         <source>Phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de teléfono</translation>
     </message>
     <message>
         <source>Name, first part</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre, primera parte</translation>
     </message>
     <message>
         <source>Name, last part</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre, última parte</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>column %1, %2; then %3</source>
-        <translation type="unfinished"></translation>
+        <translation>columna %1, %2; después %3</translation>
     </message>
     <message>
         <source>column %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>columna %1, %2</translation>
     </message>
     <message>
         <source>%1 holds no contacts to import; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene contactos que importar; no se ha escrito nada.</translation>
     </message>
     <message>
         <source>no contact has the category %1; the file has no categories</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún contacto tiene la categoría %1; el archivo no tiene categorías</translation>
     </message>
     <message>
         <source>no contact has the category %1; the file&apos;s categories: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún contacto tiene la categoría %1; categorías del archivo: %2</translation>
     </message>
     <message>
         <source>%1 is full (%2 entries); nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene espacio libre (%2 entradas); no se ha escrito nada.</translation>
     </message>
     <message>
         <source>Choose which with --category NAME or --first N; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija cuáles con --category NAME o --first N; no se ha escrito nada.</translation>
     </message>
     <message>
         <source>%1 contacts are asked for; the book has room for %2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se piden %1 contactos; la agenda tiene espacio para %2. No se ha escrito nada.</translation>
     </message>
     <message>
         <source>Would add 1 entry to %1 (nothing written)</source>
-        <translation type="unfinished"></translation>
+        <translation>Se añadiría 1 entrada a %1 (no se ha escrito nada)</translation>
     </message>
     <message numerus="yes">
         <source>Would add %n entries to %1 (nothing written)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se añadiría %n entrada a %1 (no se ha escrito nada)</numerusform>
+            <numerusform>Se añadirían %n entradas a %1 (no se ha escrito nada)</numerusform>
         </translation>
     </message>
     <message>
         <source>Added 1 entry to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha añadido 1 entrada a %1</translation>
     </message>
     <message numerus="yes">
         <source>Added %n entries to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha añadido %n entrada a %1</numerusform>
+            <numerusform>Se han añadido %n entradas a %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Wrote 1 entry to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha escrito 1 entrada en %1</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n entries to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha escrito %n entrada en %1</numerusform>
+            <numerusform>Se han escrito %n entradas en %1</numerusform>
         </translation>
     </message>
 </context>
@@ -455,275 +523,278 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <name>ContactImport</name>
     <message>
         <source>1 character that the handset cannot store was left out of the imported names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha omitido en los nombres importados 1 carácter que el terminal no puede almacenar.</translation>
     </message>
     <message numerus="yes">
         <source>%n characters that the handset cannot store were left out of the imported names.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha omitido en los nombres importados %n carácter que el terminal no puede almacenar.</numerusform>
+            <numerusform>Se han omitido en los nombres importados %n caracteres que el terminal no puede almacenar.</numerusform>
         </translation>
     </message>
     <message>
         <source>Line %1 opens a quoted field that never closes; the rest of the file was read as part of that field.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 abre un campo entre comillas que nunca se cierra; el resto del archivo se ha leído como parte de ese campo.</translation>
     </message>
     <message>
         <source>The file holds more than any phone book import can use; only its lines before line %1 were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene más de lo que puede usar una importación de agenda; solo se han leído las líneas anteriores a la línea %1.</translation>
     </message>
     <message>
         <source>1 number came from another column, as the mapped one was empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 número se ha tomado de otra columna, porque la asignada estaba vacía.</translation>
     </message>
     <message numerus="yes">
         <source>%n numbers came from another column, as the mapped one was empty.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n número se ha tomado de otra columna, porque la asignada estaba vacía.</numerusform>
+            <numerusform>%n números se han tomado de otra columna, porque la asignada estaba vacía.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 number was rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 número se ha reescrito para marcarse tal como está escrito (un «+» pasa a ser el prefijo internacional, se quita un «(0)», una extensión pasa a ser una pausa).</translation>
     </message>
     <message numerus="yes">
         <source>%n numbers were rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n número se ha reescrito para marcarse tal como está escrito (un «+» pasa a ser el prefijo internacional, se quita un «(0)», una extensión pasa a ser una pausa).</numerusform>
+            <numerusform>%n números se han reescrito para marcarse tal como están escritos (un «+» pasa a ser el prefijo internacional, se quita un «(0)», una extensión pasa a ser una pausa).</numerusform>
         </translation>
     </message>
     <message>
         <source>1 contact had no name and was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 contacto no tenía nombre y se ha omitido.</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts had no name and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contacto no tenía nombre y se ha omitido.</numerusform>
+            <numerusform>%n contactos no tenían nombre y se han omitido.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 contact was named after its organisation.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 contacto ha recibido el nombre de su organización.</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts were named after their organisation.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contacto ha recibido el nombre de su organización.</numerusform>
+            <numerusform>%n contactos han recibido el nombre de su organización.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file holds 1 contact; the book has room for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene 1 contacto; la agenda tiene espacio para %1.</translation>
     </message>
     <message>
         <source>The file holds %1 contacts; the book has room for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene %1 contactos; la agenda tiene espacio para %2.</translation>
     </message>
     <message>
         <source>Error: Could not read the import file.  Check that it is formatted correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo leer el archivo de importación. Compruebe que tiene el formato correcto.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
         <extracomment>The failure&apos;s message over the file&apos;s name and what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
 </context>
 <context>
     <name>DevicesCommand</name>
     <message>
         <source>cannot open: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir: %1</translation>
     </message>
     <message>
         <source>in %1 out %2</source>
         <extracomment>The lengths of the device&apos;s input and output reports, in bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>entrada %1 salida %2</translation>
     </message>
     <message>
         <source>accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>aceptado</translation>
     </message>
     <message>
         <source>not accepted: not a supported handset model</source>
-        <translation type="unfinished"></translation>
+        <translation>no aceptado: no es un modelo de terminal compatible</translation>
     </message>
 </context>
 <context>
     <name>DialbookApp</name>
     <message>
         <source>Start with a simulated handset attached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar con un terminal simulado conectado.</translation>
     </message>
     <message>
         <source>DIR</source>
         <extracomment>The value of --screenshots in the help: a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CARPETA</translation>
     </message>
     <message>
         <source>Save a picture of each tab into %1, then quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar una imagen de cada pestaña en %1 y salir.</translation>
     </message>
     <message>
         <source>A picture to open on the Pictures page.</source>
         <extracomment>The argument in the help: a picture file, which may be left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Una imagen que abrir en la página Imágenes.</translation>
     </message>
     <message>
         <source>[FILE]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ARCHIVO]</translation>
     </message>
 </context>
 <context>
     <name>ExportPage</name>
     <message>
         <source>Export Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar contactos</translation>
     </message>
     <message>
         <source>Export selected contact(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar los contactos seleccionados</translation>
     </message>
     <message>
         <source>Export all contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar todos los contactos</translation>
     </message>
     <message>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <source>Text File (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de texto (%1)</translation>
     </message>
     <message>
         <source>vCard File (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo vCard (%1)</translation>
     </message>
     <message>
         <source>No file specified.  Please enter a file name to export the data to.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ningún archivo. Introduzca el nombre del archivo al que exportar los datos.</translation>
     </message>
     <message>
         <source>File already exists.  Do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo ya existe. ¿Desea sobrescribirlo?</translation>
     </message>
 </context>
 <context>
     <name>FileFailure</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: there is no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: el archivo no existe.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the folder it would go in does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: la carpeta en la que iría no existe.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: el archivo está vacío.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this is not a phone-book file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: no es un archivo de agenda.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is damaged: it is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: el archivo está dañado: está incompleto.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: el archivo está dañado.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: you are not permitted to write this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: no tiene permiso para escribir en este archivo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: you are not permitted to read this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: no tiene permiso para leer este archivo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this is not a picture in a format that can be opened (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: no es una imagen en un formato que se pueda abrir (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: pictures in the %2 format cannot be opened, only %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: las imágenes en formato %2 no se pueden abrir, solo %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the picture is damaged; the part that could be read is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: la imagen está dañada; se usa la parte que se pudo leer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the picture is too large for this computer&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: la imagen es demasiado grande para la memoria de este equipo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir «%1»: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer «%1»: %2.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <source>it is larger than the %1 MB a contacts file may be</source>
-        <translation type="unfinished"></translation>
+        <translation>supera los %1 MB permitidos para un archivo de contactos</translation>
     </message>
     <message>
         <source>a phone-book file holds at most %1 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo de agenda contiene como máximo %1 entradas</translation>
     </message>
 </context>
 <context>
     <name>HandsetAccessAdvice</name>
     <message>
         <source>An Orvak handset is plugged in, but this user may not open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay un terminal Orvak conectado, pero este usuario no tiene permiso para abrirlo.</translation>
     </message>
     <message>
         <source>Unplug the handset and plug it in again, so that the udev rule %1 applies to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconecte el terminal y vuelva a conectarlo para que se le aplique la regla udev %1.</translation>
     </message>
     <message>
         <source>Install the orvak-dialbook package, whose udev rule %1 lets the person at the computer open it, then unplug the handset and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Instale el paquete orvak-dialbook, cuya regla udev %1 permite abrirlo a la persona que está ante el equipo; después, desconecte el terminal y vuelva a conectarlo.</translation>
     </message>
     <message>
         <source>Install the udev rule from the source tree and have udev apply it:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Instale la regla udev del árbol de fuentes y haga que udev la aplique:
+%1</translation>
     </message>
 </context>
 <context>
     <name>HandsetPreview</name>
     <message>
         <source>Handset preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa del terminal</translation>
     </message>
 </context>
 <context>
@@ -731,87 +802,87 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <message>
         <source>%1 Help</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de %1</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de...</translation>
     </message>
 </context>
 <context>
     <name>HidrawSource</name>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>permiso denegado</translation>
     </message>
 </context>
 <context>
     <name>ImportFieldMap</name>
     <message>
         <source>Orvak Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de teléfono Orvak</translation>
     </message>
     <message>
         <source>Orvak Name (First)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre Orvak (primera parte)</translation>
     </message>
     <message>
         <source>Orvak Contact Name (First Part)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del contacto Orvak (primera parte)</translation>
     </message>
     <message>
         <source>Orvak Name (Last)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre Orvak (última parte)</translation>
     </message>
     <message>
         <source>Orvak Contact Name (Last Part)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del contacto Orvak (última parte)</translation>
     </message>
 </context>
 <context>
     <name>ImportFilePage</name>
     <message>
         <source>Import Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar contactos</translation>
     </message>
     <message>
         <source>Enter the filename of the contacts to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el nombre del archivo de contactos que importar:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <source>Text and CSV Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto y CSV (%1)</translation>
     </message>
     <message>
         <source>vCard Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos vCard (%1)</translation>
     </message>
     <message>
         <source>All Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (%1)</translation>
     </message>
     <message>
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ningún archivo. Introduzca el nombre del archivo de contactos que importar.</translation>
     </message>
     <message>
         <source>Error: File does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: el archivo no existe.</translation>
     </message>
 </context>
 <context>
     <name>ImportIntroPage</name>
     <message>
         <source>Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar/exportar</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;Export your contacts from your other contact manager (for example your e-mail program or your phone&apos;s account) to a comma-delimited text file (CSV) or a vCard file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and locate that file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and check how the file&apos;s fields map to the phone book. Use &lt;b&gt;Change Map&lt;/b&gt; to adjust the mapping.&lt;/li&gt;&lt;/ol&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;ol&gt;&lt;li&gt;Exporte sus contactos desde su otro gestor de contactos (por ejemplo, su programa de correo electrónico o la cuenta de su teléfono) a un archivo de texto delimitado por comas (CSV) o a un archivo vCard.&lt;/li&gt;&lt;li&gt;Pulse &lt;b&gt;Siguiente&lt;/b&gt; y busque ese archivo.&lt;/li&gt;&lt;li&gt;Pulse &lt;b&gt;Siguiente&lt;/b&gt; y compruebe cómo se asignan los campos del archivo a la agenda. Use &lt;b&gt;Cambiar asignación&lt;/b&gt; para ajustar la asignación.&lt;/li&gt;&lt;/ol&gt;</translation>
     </message>
 </context>
 <context>
@@ -894,123 +965,123 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message>
         <source>Import Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar contactos</translation>
     </message>
     <message>
         <source>Import Field Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación de campos de importación</translation>
     </message>
     <message>
         <source>Field mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación de campos</translation>
     </message>
     <message>
         <source>Import Text Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo de texto importado</translation>
     </message>
     <message>
         <source>Orvak Phonebook Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo de la agenda Orvak</translation>
     </message>
     <message>
         <source>Change Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar asignación</translation>
     </message>
     <message>
         <source>No row selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna fila seleccionada.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>&amp;Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bienvenida</translation>
     </message>
     <message>
         <source>&amp;Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imágenes</translation>
     </message>
     <message>
         <source>Phone &amp;Book</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Agenda</translation>
     </message>
 </context>
 <context>
     <name>PhonebookBackups</name>
     <message>
         <source>The send did not finish: the handset now holds %1 of the %2 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>El envío no ha terminado: el terminal contiene ahora %1 de las %2 entradas.</translation>
     </message>
     <message>
         <source>The send did not finish, and the handset did not say what it holds now: its phone book may have been emptied (%1 of the %2 entries had been sent).</source>
-        <translation type="unfinished"></translation>
+        <translation>El envío no ha terminado y el terminal no ha indicado lo que contiene ahora: puede que su agenda se haya vaciado (se habían enviado %1 de las %2 entradas).</translation>
     </message>
 </context>
 <context>
     <name>PhonebookCommands</name>
     <message>
         <source>Not asked, since the input is not a terminal: taken as No. Add --yes to answer Yes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha preguntado, porque la entrada estándar no es una terminal: se toma como No. Añada --yes para responder Sí.</translation>
     </message>
     <message>
         <source>[y/N]</source>
         <extracomment>The answers to a question on the terminal: yes, or No, in capitals as the answer that Enter alone gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[s/N]</translation>
     </message>
     <message>
         <source>y</source>
         <extracomment>The letter that answers yes to &quot;[y/N]&quot;, the first letter of the word &quot;yes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: %1</translation>
     </message>
     <message>
         <source>Identity: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Identidad: %1</translation>
     </message>
     <message>
         <source>Received 1 entry into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha recibido 1 entrada en %1</translation>
     </message>
     <message numerus="yes">
         <source>Received %n entries into %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha recibido %n entrada en %1</numerusform>
+            <numerusform>Se han recibido %n entradas en %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was sent: the handset&apos;s phone book is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha enviado nada: la agenda del terminal sigue como estaba.</translation>
     </message>
     <message>
         <source>The handset&apos;s phone book could not be kept before the send, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar una copia de la agenda del terminal antes del envío, así que no se ha enviado nada.</translation>
     </message>
     <message>
         <source>Kept the handset&apos;s previous phone book in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha guardado la agenda anterior del terminal en %1</translation>
     </message>
     <message>
         <source>To send its previous phone book back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Para volver a enviarle su agenda anterior: %1</translation>
     </message>
     <message>
         <source>Sent 1 entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha enviado 1 entrada</translation>
     </message>
     <message numerus="yes">
         <source>Sent %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha enviado %n entrada</numerusform>
+            <numerusform>Se han enviado %n entradas</numerusform>
         </translation>
     </message>
 </context>
@@ -1072,232 +1143,234 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message>
         <source>Open phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir agenda</translation>
     </message>
     <message>
         <source>Save phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar agenda</translation>
     </message>
     <message>
         <source>New phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva agenda</translation>
     </message>
     <message>
         <source>Get the phone book from the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Recibir la agenda del terminal</translation>
     </message>
     <message>
         <source>Send the phone book to the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar la agenda al terminal</translation>
     </message>
     <message>
         <source>Import or export contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar o exportar contactos</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva entrada</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>Deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>Anular selección</translation>
     </message>
     <message>
         <source>Delete selected entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar las entradas seleccionadas</translation>
     </message>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web de Orvak</translation>
     </message>
     <message>
         <source>Save changes to current phonebook loaded?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en la agenda cargada?</translation>
     </message>
     <message>
         <source>The handset&apos;s phone book could not be kept before the send, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar una copia de la agenda del terminal antes del envío, así que no se ha enviado nada.</translation>
     </message>
     <message>
         <source>The program did not close normally last time, and a phone book had changes that were not saved. Restore that phone book?</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa no se cerró correctamente la última vez y había una agenda con cambios sin guardar. ¿Restaurar esa agenda?</translation>
     </message>
     <message>
         <source>Phone book entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas de la agenda</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer %1</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n contacts to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha exportado %n contacto a %1.</numerusform>
+            <numerusform>Se han exportado %n contactos a %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado en %1.</translation>
     </message>
     <message numerus="yes">
         <source>Phone book sent: %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Agenda enviada: %n entrada.</numerusform>
+            <numerusform>Agenda enviada: %n entradas.</numerusform>
         </translation>
     </message>
     <message>
         <source>dialbook pull FILE.opbk</source>
-        <translation type="unfinished"></translation>
+        <translation>dialbook pull FILE.opbk</translation>
     </message>
 </context>
 <context>
     <name>PhonebookSend</name>
     <message>
         <source>The phone book to send has no entries with both a name and a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La agenda que se va a enviar no tiene ninguna entrada con nombre y número.</translation>
     </message>
     <message>
         <source>This deletes all entries on the handset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto elimina todas las entradas del terminal.</translation>
     </message>
     <message numerus="yes">
         <source>This deletes all %n entries on the handset.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Esto elimina %n entrada del terminal.</numerusform>
+            <numerusform>Esto elimina las %n entradas del terminal.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1
 %2
 Send it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2
+¿Enviarla de todos modos?</translation>
     </message>
 </context>
 <context>
     <name>PictureCanvas</name>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>Drag the red frame, or move it with the arrow keys (Shift: faster); + and - zoom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre el marco rojo o muévalo con las teclas de flecha (Mayús: más rápido); + y - para el zoom.</translation>
     </message>
 </context>
 <context>
     <name>PictureCommands</name>
     <message>
         <source>Wrote the handset picture to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha escrito la imagen del terminal en %1</translation>
     </message>
     <message>
         <source>Sent the picture to the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha enviado la imagen al terminal</translation>
     </message>
 </context>
 <context>
     <name>PicturePage</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished">apertura</translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la izquierda</translation>
     </message>
     <message>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la derecha</translation>
     </message>
     <message>
         <source>Brightness and contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo y contraste</translation>
     </message>
     <message>
         <source>Color balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance de color</translation>
     </message>
     <message>
         <source>Send to phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar al teléfono</translation>
     </message>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web de Orvak</translation>
     </message>
     <message>
         <source>dialbook send-picture PICTURE</source>
-        <translation type="unfinished"></translation>
+        <translation>dialbook send-picture PICTURE</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado en %1.</translation>
     </message>
     <message>
         <source>Picture sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen enviada.</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>SimSocketSource</name>
     <message>
         <source>socket path too long</source>
-        <translation type="unfinished"></translation>
+        <translation>ruta del socket demasiado larga</translation>
     </message>
     <message>
         <source>no handset answers (stale socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún terminal responde (socket obsoleto)</translation>
     </message>
     <message>
         <source>no greeting from the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>el terminal no ha enviado ningún saludo</translation>
     </message>
     <message>
         <source>not a simulated handset</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un terminal simulado</translation>
     </message>
 </context>
 <context>
@@ -1308,11 +1381,11 @@ Send it anyway?</source>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado</translation>
     </message>
     <message>
         <source>Not Connected</source>
-        <translation type="unfinished">No conectado</translation>
+        <translation>No conectado</translation>
     </message>
 </context>
 <context>
@@ -1765,17 +1838,17 @@ String 370</extracomment>
     <message>
         <source>All Graphic Files (*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz)|*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz|Bitmaps (*.bmp)|*.bmp|WebP Pictures (*.webp)|*.webp|SVG Drawings (*.svg;*.svgz)|*.svg;*.svgz|All Files (*.*)|*.*||</source>
         <extracomment>String 116</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos de imagen (*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz)|*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz|Mapas de bits (*.bmp)|*.bmp|Imágenes WebP (*.webp)|*.webp|Dibujos SVG (*.svg;*.svgz)|*.svg;*.svgz|Todos los archivos (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Error: Image file could not be loaded.</source>
         <extracomment>String 156</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo cargar el archivo de imagen.</translation>
     </message>
     <message>
         <source>Error: Image failed to save.</source>
         <extracomment>String 160</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo guardar la imagen.</translation>
     </message>
 </context>
 <context>
@@ -1800,14 +1873,14 @@ String 370</extracomment>
     </message>
     <message>
         <source>This handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Este modelo de terminal (0x%1) no es compatible con esta ventana; use el comando dialbook: %2</translation>
     </message>
 </context>
 <context>
     <name>WelcomePage</name>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web de Orvak</translation>
     </message>
 </context>
 </TS>

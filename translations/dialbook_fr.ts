@@ -5,137 +5,137 @@
     <name>AboutDialog</name>
     <message>
         <source>About the Orvak Dialbook</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos d’Orvak Dialbook</translation>
     </message>
     <message>
         <source>Phone book and picture manager for Orvak handsets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionnaire de répertoire et d’images pour combinés Orvak.</translation>
     </message>
 </context>
 <context>
     <name>Artwork</name>
     <message>
         <source>Your handset, on your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre combiné sur votre ordinateur</translation>
     </message>
     <message>
         <source>Phone Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire</translation>
     </message>
     <message>
         <source>Handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Combiné</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>On the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur le combiné</translation>
     </message>
     <message>
         <source>Visit the Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitez le site web d’Orvak</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Accueil</translation>
     </message>
     <message>
         <source>Keep your handset&apos;s phone book and pictures on your computer. Receive the phone book, edit it, save it, and send it back; frame a picture and download it to the handset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservez le répertoire et les images de votre combiné sur votre ordinateur. Recevez le répertoire, modifiez-le, enregistrez-le et renvoyez-le ; cadrez une image et envoyez-la au combiné.</translation>
     </message>
     <message>
         <source>Connect the handset with its USB cable. The status bar below shows its name once it is found. Press Help for how to set up a handset on Linux.</source>
-        <translation type="unfinished"></translation>
+        <translation>Branchez le combiné avec son câble USB. La barre d’état ci-dessous affiche son nom dès qu’il est détecté. Cliquez sur Aide pour savoir comment configurer un combiné sous Linux.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Ouverture</translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>New Phonebook</source>
-        <translation type="unfinished">Nouveau répertoire</translation>
+        <translation>Nouveau répertoire</translation>
     </message>
     <message>
         <source>Get</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenir</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>I/E</source>
-        <translation type="unfinished"></translation>
+        <translation>I/E</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout désélectionner</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la sélection</translation>
     </message>
 </context>
 <context>
     <name>BrightnessContrastDialog</name>
     <message>
         <source>Brightness/Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité/Contraste</translation>
     </message>
     <message>
         <source>&amp;Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Luminosité</translation>
     </message>
     <message>
         <source>&amp;Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contraste</translation>
     </message>
 </context>
 <context>
@@ -146,132 +146,132 @@
     </message>
     <message>
         <source>Change Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l’association</translation>
     </message>
     <message>
         <source>Text Field: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ texte : %1</translation>
     </message>
 </context>
 <context>
     <name>ChooseOperationPage</name>
     <message>
         <source>Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer/Exporter</translation>
     </message>
     <message>
         <source>Select the operation to perform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l’opération à effectuer :</translation>
     </message>
     <message>
         <source>Import contacts from a comma delimited text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des contacts depuis un fichier texte délimité par des virgules.</translation>
     </message>
     <message>
         <source>Export contacts to a comma delimited text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter des contacts vers un fichier texte délimité par des virgules.</translation>
     </message>
 </context>
 <context>
     <name>ColorBalanceDialog</name>
     <message>
         <source>Edit Color Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les couleurs</translation>
     </message>
     <message>
         <source>&amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rouge</translation>
     </message>
     <message>
         <source>&amp;Green</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vert</translation>
     </message>
     <message>
         <source>B&amp;lue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bleu</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;dialbook --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez « dialbook --help ».</translation>
     </message>
     <message>
         <source>devices takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>devices n’accepte aucun argument</translation>
     </message>
     <message>
         <source>info takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>info n’accepte aucun argument</translation>
     </message>
     <message>
         <source>pull takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>pull attend un fichier</translation>
     </message>
     <message>
         <source>push takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>push attend un fichier</translation>
     </message>
     <message>
         <source>show takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>show attend un fichier</translation>
     </message>
     <message>
         <source>picture takes a picture file and a PNG or BMP file</source>
-        <translation type="unfinished"></translation>
+        <translation>picture attend un fichier image et un fichier PNG ou BMP</translation>
     </message>
     <message>
         <source>send-picture takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>send-picture attend un fichier</translation>
     </message>
     <message>
         <source>backups takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>backups n’accepte aucun argument</translation>
     </message>
     <message>
         <source>import takes a contacts file and a phone-book file</source>
-        <translation type="unfinished"></translation>
+        <translation>import attend un fichier de contacts et un fichier de répertoire</translation>
     </message>
     <message>
         <source>export takes a phone-book file and a contacts file</source>
-        <translation type="unfinished"></translation>
+        <translation>export attend un fichier de répertoire et un fichier de contacts</translation>
     </message>
     <message>
         <source>--international-prefix takes digits, such as 00 or 011</source>
-        <translation type="unfinished"></translation>
+        <translation>--international-prefix attend des chiffres, par exemple 00 ou 011</translation>
     </message>
     <message>
         <source>--first takes a number of contacts, 1 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>--first attend un nombre de contacts, 1 ou plus</translation>
     </message>
     <message>
         <source>--rotate takes left or right</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate attend left ou right</translation>
     </message>
     <message>
         <source>--%1 takes a number of steps</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 attend un nombre de pas</translation>
     </message>
     <message>
         <source>--frame takes X,Y</source>
-        <translation type="unfinished"></translation>
+        <translation>--frame attend X,Y</translation>
     </message>
     <message>
         <source>--%1 takes a number from -100 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 attend un nombre de -100 à 100</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune commande indiquée</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue %1</translation>
     </message>
     <message>
         <source>picture writes a .png or a .bmp file</source>
-        <translation type="unfinished"></translation>
+        <translation>picture écrit un fichier .png ou .bmp</translation>
     </message>
     <message>
         <source>Usage: dialbook [--simulate] COMMAND [ARGS]
@@ -340,7 +340,78 @@ canceled.&quot;). Failures print the reason and exit with 1; usage errors exit w
 Simulated handsets started with orvak-handset-sim are found like USB handsets.
 </source>
         <extracomment>dialbook&apos;s help. The command names, the option names (--simulate, --map, ...), their fixed values (left, right, none, phone=, first=, last=) and the program names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usage : dialbook [--simulate] COMMAND [ARGS]
+
+Communique avec le premier combiné Orvak trouvé sur USB, ou avec un combiné simulé.
+
+Commandes :
+  devices          Liste chaque périphérique du fabricant du combiné : son chemin,
+                   vendor:product en hexadécimal, les longueurs des rapports d’entrée et
+                   de sortie, et s’il s’agit d’un combiné accepté. Les périphériques
+                   impossibles à ouvrir sont listés avec la raison ; pour un combiné que
+                   cet utilisateur n’a pas le droit d’ouvrir, la solution est aussi
+                   indiquée (la règle udev). Renvoie 0 si un combiné accepté est présent,
+                   sinon 1.
+  info             Affiche le nom du combiné et son identité (12 chiffres hexadécimaux),
+                   ou comment obtenir l’autorisation de l’ouvrir.
+  pull FILE.opbk   Reçoit le répertoire du combiné et l’enregistre dans FILE.opbk.
+  push FILE.opbk   Envoie le répertoire de FILE.opbk au combiné, en remplaçant celui qui
+                   s’y trouve. Demande d’abord confirmation ; les entrées sans nom ou
+                   sans numéro sont omises, après une seconde question. S’il ne reste
+                   aucune entrée à envoyer, demande s’il faut supprimer toutes les
+                   entrées du combiné (Non, sauf réponse o).
+                   Le répertoire du combiné est d’abord conservé dans
+                   My Phonebooks/Backups (les 20 plus récents de chaque combiné), sauf
+                   avec --no-backup.
+  backups          Liste les répertoires conservés, du plus récent au plus ancien.
+  show FILE.opbk   Affiche l’identité d’un fichier de répertoire et une ligne par
+                   entrée : le nom, une tabulation, le numéro.
+  picture IN OUT.png|OUT.bmp
+                   Crée l’image pour le combiné à partir de IN (BMP, GIF, JPEG, PNG,
+                   TIFF, WebP ou SVG) et l’enregistre en fichier PNG de 128 x 128 ou en
+                   fichier BMP 16 bits du combiné. IN est ajusté au canevas de 426 x 300
+                   de la page Images, cadré au milieu, sur fond blanc. Une image
+                   endommagée est signalée sur stderr et sa partie lisible est utilisée.
+  send-picture IN  Crée l’image pour le combiné à partir de IN et l’envoie au combiné.
+  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
+                   Ajoute à BOOK.opbk (créé s’il n’existe pas) les contacts d’un fichier
+                   texte délimité (virgules, points-virgules ou tabulations ; UTF-8,
+                   UTF-16 ou Windows-1252) ou d’un fichier vCard, comme le fait
+                   l’importation de la page Répertoire. Affiche l’association utilisée,
+                   puis le nombre d’entrées ajoutées, et sur stderr ce qui a été modifié
+                   en chemin (numéros pris dans une autre colonne ou réécrits, contacts
+                   sans nom omis, ...). COL est un texte d’en-tête ou un numéro de
+                   colonne à partir de 1 ; none vide une cible ; les cibles non nommées
+                   gardent la colonne devinée. Un numéro provient de la colonne phone,
+                   ou si elle est vide des autres colonnes de téléphone du fichier,
+                   mobiles en premier ; phone=COL1|COL2|... donne l’ordre complet.
+                   Si plus de contacts sont demandés que BOOK.opbk ne peut en contenir
+                   (100 entrées au total), rien n’est écrit. --dry-run affiche les
+                   entrées et n’écrit rien.
+    --international-prefix P   ce que devient un + initial (chiffres ; 00 par défaut)
+    --category NAME  seulement les contacts de cette catégorie ou étiquette (répétable :
+                     l’une d’elles)
+    --first N        seulement les N premiers contacts (parmi ceux des catégories)
+  export BOOK.opbk OUT.csv|OUT.vcf
+                   Écrit chaque entrée de BOOK.opbk en texte délimité par des virgules,
+                   ou en vCard si OUT se termine par .vcf.
+
+Options d’image, appliquées dans cet ordre :
+  --rotate left|right, --zoom-in N, --zoom-out N   autant de fois que voulu, dans l’ordre
+  --frame X,Y      déplace le cadre de 128 x 128 en X,Y sur le canevas (sans en sortir)
+  --brightness N, --contrast N, --red N, --green N, --blue N   de -100 à 100
+
+Options :
+  --simulate       Utilise un combiné simulé dans ce processus.
+  --yes            Répond Oui aux questions de push, y compris pour supprimer toutes
+                   les entrées du combiné avec un répertoire vide.
+  -h, --help       Affiche cette aide.
+
+Les transferts affichent une barre de progression dans un terminal ; Ctrl+C les annule
+(« Transfert de données annulé. »). En cas d’échec, la raison est affichée et le code de
+sortie est 1 ; les erreurs d’utilisation donnent 2. Les combinés simulés lancés avec
+orvak-handset-sim sont trouvés comme les combinés USB.
+</translation>
     </message>
 </context>
 <context>
@@ -359,95 +430,95 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <message>
         <source>--map takes phone=COL,first=COL,last=COL</source>
         <extracomment>phone, first and last are the option&apos;s words and stay as they are; COL may be translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--map attend phone=COL,first=COL,last=COL</translation>
     </message>
     <message>
         <source>--map: only phone takes several columns</source>
-        <translation type="unfinished"></translation>
+        <translation>--map : seul phone accepte plusieurs colonnes</translation>
     </message>
     <message>
         <source>--map: the file has no column &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--map : le fichier n’a pas de colonne « %1 »</translation>
     </message>
     <message>
         <source>Phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de téléphone</translation>
     </message>
     <message>
         <source>Name, first part</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom, première partie</translation>
     </message>
     <message>
         <source>Name, last part</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom, dernière partie</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>column %1, %2; then %3</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne %1, %2 ; puis %3</translation>
     </message>
     <message>
         <source>column %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne %1, %2</translation>
     </message>
     <message>
         <source>%1 holds no contacts to import; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucun contact à importer ; rien n’a été écrit.</translation>
     </message>
     <message>
         <source>no contact has the category %1; the file has no categories</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun contact n’a la catégorie %1 ; le fichier n’a pas de catégories</translation>
     </message>
     <message>
         <source>no contact has the category %1; the file&apos;s categories: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun contact n’a la catégorie %1 ; catégories du fichier : %2</translation>
     </message>
     <message>
         <source>%1 is full (%2 entries); nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est plein (%2 entrées) ; rien n’a été écrit.</translation>
     </message>
     <message>
         <source>Choose which with --category NAME or --first N; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez lesquels avec --category NAME ou --first N ; rien n’a été écrit.</translation>
     </message>
     <message>
         <source>%1 contacts are asked for; the book has room for %2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contacts sont demandés ; le répertoire a de la place pour %2. Rien n’a été écrit.</translation>
     </message>
     <message>
         <source>Would add 1 entry to %1 (nothing written)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée serait ajoutée à %1 (rien n’est écrit)</translation>
     </message>
     <message numerus="yes">
         <source>Would add %n entries to %1 (nothing written)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée serait ajoutée à %1 (rien n’est écrit)</numerusform>
+            <numerusform>%n entrées seraient ajoutées à %1 (rien n’est écrit)</numerusform>
         </translation>
     </message>
     <message>
         <source>Added 1 entry to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée ajoutée à %1</translation>
     </message>
     <message numerus="yes">
         <source>Added %n entries to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée ajoutée à %1</numerusform>
+            <numerusform>%n entrées ajoutées à %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Wrote 1 entry to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée écrite dans %1</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n entries to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée écrite dans %1</numerusform>
+            <numerusform>%n entrées écrites dans %1</numerusform>
         </translation>
     </message>
 </context>
@@ -455,275 +526,278 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <name>ContactImport</name>
     <message>
         <source>1 character that the handset cannot store was left out of the imported names.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 caractère que le combiné ne peut pas enregistrer a été omis des noms importés.</translation>
     </message>
     <message numerus="yes">
         <source>%n characters that the handset cannot store were left out of the imported names.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n caractère que le combiné ne peut pas enregistrer a été omis des noms importés.</numerusform>
+            <numerusform>%n caractères que le combiné ne peut pas enregistrer ont été omis des noms importés.</numerusform>
         </translation>
     </message>
     <message>
         <source>Line %1 opens a quoted field that never closes; the rest of the file was read as part of that field.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 ouvre un champ entre guillemets qui n’est jamais fermé ; le reste du fichier a été lu comme faisant partie de ce champ.</translation>
     </message>
     <message>
         <source>The file holds more than any phone book import can use; only its lines before line %1 were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient plus que ce qu’une importation de répertoire peut traiter ; seules ses lignes précédant la ligne %1 ont été lues.</translation>
     </message>
     <message>
         <source>1 number came from another column, as the mapped one was empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 numéro a été pris dans une autre colonne, car la colonne associée était vide.</translation>
     </message>
     <message numerus="yes">
         <source>%n numbers came from another column, as the mapped one was empty.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n numéro a été pris dans une autre colonne, car la colonne associée était vide.</numerusform>
+            <numerusform>%n numéros ont été pris dans une autre colonne, car la colonne associée était vide.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 number was rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 numéro a été réécrit pour être composé tel qu’il est écrit (un « + » remplacé par l’indicatif international, un « (0) » supprimé, un numéro de poste remplacé par une pause).</translation>
     </message>
     <message numerus="yes">
         <source>%n numbers were rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n numéro a été réécrit pour être composé tel qu’il est écrit (un « + » remplacé par l’indicatif international, un « (0) » supprimé, un numéro de poste remplacé par une pause).</numerusform>
+            <numerusform>%n numéros ont été réécrits pour être composés tels qu’ils sont écrits (un « + » remplacé par l’indicatif international, un « (0) » supprimé, un numéro de poste remplacé par une pause).</numerusform>
         </translation>
     </message>
     <message>
         <source>1 contact had no name and was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 contact sans nom a été omis.</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts had no name and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact sans nom a été omis.</numerusform>
+            <numerusform>%n contacts sans nom ont été omis.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 contact was named after its organisation.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 contact a reçu le nom de son organisation.</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts were named after their organisation.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact a reçu le nom de son organisation.</numerusform>
+            <numerusform>%n contacts ont reçu le nom de leur organisation.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file holds 1 contact; the book has room for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient 1 contact ; le répertoire a de la place pour %1.</translation>
     </message>
     <message>
         <source>The file holds %1 contacts; the book has room for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient %1 contacts ; le répertoire a de la place pour %2.</translation>
     </message>
     <message>
         <source>Error: Could not read the import file.  Check that it is formatted correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible de lire le fichier d’importation. Vérifiez que son format est correct.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
         <extracomment>The failure&apos;s message over the file&apos;s name and what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
 </context>
 <context>
     <name>DevicesCommand</name>
     <message>
         <source>cannot open: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ouverture impossible : %1</translation>
     </message>
     <message>
         <source>in %1 out %2</source>
         <extracomment>The lengths of the device&apos;s input and output reports, in bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>entrée %1 sortie %2</translation>
     </message>
     <message>
         <source>accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>accepté</translation>
     </message>
     <message>
         <source>not accepted: not a supported handset model</source>
-        <translation type="unfinished"></translation>
+        <translation>non accepté : modèle de combiné non pris en charge</translation>
     </message>
 </context>
 <context>
     <name>DialbookApp</name>
     <message>
         <source>Start with a simulated handset attached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer avec un combiné simulé connecté.</translation>
     </message>
     <message>
         <source>DIR</source>
         <extracomment>The value of --screenshots in the help: a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DOSSIER</translation>
     </message>
     <message>
         <source>Save a picture of each tab into %1, then quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer une image de chaque onglet dans %1, puis quitter.</translation>
     </message>
     <message>
         <source>A picture to open on the Pictures page.</source>
         <extracomment>The argument in the help: a picture file, which may be left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une image à ouvrir sur la page Images.</translation>
     </message>
     <message>
         <source>[FILE]</source>
-        <translation type="unfinished"></translation>
+        <translation>[FICHIER]</translation>
     </message>
 </context>
 <context>
     <name>ExportPage</name>
     <message>
         <source>Export Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter des contacts</translation>
     </message>
     <message>
         <source>Export selected contact(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le ou les contacts sélectionnés</translation>
     </message>
     <message>
         <source>Export all contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter tous les contacts</translation>
     </message>
     <message>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier :</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>Text File (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier texte (%1)</translation>
     </message>
     <message>
         <source>vCard File (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier vCard (%1)</translation>
     </message>
     <message>
         <source>No file specified.  Please enter a file name to export the data to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier indiqué. Saisissez le nom du fichier vers lequel exporter les données.</translation>
     </message>
     <message>
         <source>File already exists.  Do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier existe déjà. Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
     <name>FileFailure</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: there is no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : ce fichier n’existe pas.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the folder it would go in does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : le dossier qui doit le contenir n’existe pas.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : le fichier est vide.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this is not a phone-book file.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : ce n’est pas un fichier de répertoire.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is damaged: it is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : le fichier est endommagé : il est tronqué.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : le fichier est endommagé.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: you are not permitted to write this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : vous n’avez pas le droit d’écrire dans ce fichier.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: you are not permitted to read this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : vous n’avez pas le droit de lire ce fichier.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this is not a picture in a format that can be opened (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : ce n’est pas une image dans un format pouvant être ouvert (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: pictures in the %2 format cannot be opened, only %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : les images au format %2 ne peuvent pas être ouvertes, seulement %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the picture is damaged; the part that could be read is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : l’image est endommagée ; la partie lisible est utilisée.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the picture is too large for this computer&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : l’image est trop grande pour la mémoire de cet ordinateur.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’a pas pu être écrit : %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’a pas pu être lu : %2.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <source>it is larger than the %1 MB a contacts file may be</source>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse les %1 Mo autorisés pour un fichier de contacts</translation>
     </message>
     <message>
         <source>a phone-book file holds at most %1 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier de répertoire contient au plus %1 entrées</translation>
     </message>
 </context>
 <context>
     <name>HandsetAccessAdvice</name>
     <message>
         <source>An Orvak handset is plugged in, but this user may not open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un combiné Orvak est branché, mais cet utilisateur n’a pas le droit d’y accéder.</translation>
     </message>
     <message>
         <source>Unplug the handset and plug it in again, so that the udev rule %1 applies to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Débranchez le combiné et rebranchez-le pour que la règle udev %1 s’y applique.</translation>
     </message>
     <message>
         <source>Install the orvak-dialbook package, whose udev rule %1 lets the person at the computer open it, then unplug the handset and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installez le paquet orvak-dialbook, dont la règle udev %1 permet à la personne devant l’ordinateur d’y accéder, puis débranchez le combiné et rebranchez-le.</translation>
     </message>
     <message>
         <source>Install the udev rule from the source tree and have udev apply it:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installez la règle udev depuis l’arborescence des sources et faites-la appliquer par udev :
+%1</translation>
     </message>
 </context>
 <context>
     <name>HandsetPreview</name>
     <message>
         <source>Handset preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu du combiné</translation>
     </message>
 </context>
 <context>
@@ -731,87 +805,87 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <message>
         <source>%1 Help</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aide de %1</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos...</translation>
     </message>
 </context>
 <context>
     <name>HidrawSource</name>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>permission refusée</translation>
     </message>
 </context>
 <context>
     <name>ImportFieldMap</name>
     <message>
         <source>Orvak Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de téléphone Orvak</translation>
     </message>
     <message>
         <source>Orvak Name (First)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom Orvak (début)</translation>
     </message>
     <message>
         <source>Orvak Contact Name (First Part)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du contact Orvak (première partie)</translation>
     </message>
     <message>
         <source>Orvak Name (Last)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom Orvak (fin)</translation>
     </message>
     <message>
         <source>Orvak Contact Name (Last Part)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du contact Orvak (dernière partie)</translation>
     </message>
 </context>
 <context>
     <name>ImportFilePage</name>
     <message>
         <source>Import Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des contacts</translation>
     </message>
     <message>
         <source>Enter the filename of the contacts to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nom du fichier de contacts à importer :</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>Text and CSV Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte et CSV (%1)</translation>
     </message>
     <message>
         <source>vCard Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers vCard (%1)</translation>
     </message>
     <message>
         <source>All Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (%1)</translation>
     </message>
     <message>
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier indiqué. Saisissez le nom du fichier de contacts à importer.</translation>
     </message>
     <message>
         <source>Error: File does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : le fichier n’existe pas.</translation>
     </message>
 </context>
 <context>
     <name>ImportIntroPage</name>
     <message>
         <source>Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer/Exporter</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;Export your contacts from your other contact manager (for example your e-mail program or your phone&apos;s account) to a comma-delimited text file (CSV) or a vCard file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and locate that file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and check how the file&apos;s fields map to the phone book. Use &lt;b&gt;Change Map&lt;/b&gt; to adjust the mapping.&lt;/li&gt;&lt;/ol&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;ol&gt;&lt;li&gt;Exportez vos contacts depuis votre autre gestionnaire de contacts (par exemple votre messagerie ou le compte de votre téléphone) vers un fichier texte délimité par des virgules (CSV) ou un fichier vCard.&lt;/li&gt;&lt;li&gt;Cliquez sur &lt;b&gt;Suivant&lt;/b&gt; et sélectionnez ce fichier.&lt;/li&gt;&lt;li&gt;Cliquez sur &lt;b&gt;Suivant&lt;/b&gt; et vérifiez comment les champs du fichier sont associés au répertoire. Utilisez &lt;b&gt;Modifier l’association&lt;/b&gt; pour ajuster l’association.&lt;/li&gt;&lt;/ol&gt;</translation>
     </message>
 </context>
 <context>
@@ -894,123 +968,123 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message>
         <source>Import Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des contacts</translation>
     </message>
     <message>
         <source>Import Field Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Association des champs à importer</translation>
     </message>
     <message>
         <source>Field mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Association des champs</translation>
     </message>
     <message>
         <source>Import Text Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ texte importé</translation>
     </message>
     <message>
         <source>Orvak Phonebook Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ du répertoire Orvak</translation>
     </message>
     <message>
         <source>Change Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l’association</translation>
     </message>
     <message>
         <source>No row selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune ligne sélectionnée.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>&amp;Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Accueil</translation>
     </message>
     <message>
         <source>&amp;Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Images</translation>
     </message>
     <message>
         <source>Phone &amp;Book</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Répertoire</translation>
     </message>
 </context>
 <context>
     <name>PhonebookBackups</name>
     <message>
         <source>The send did not finish: the handset now holds %1 of the %2 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’envoi n’est pas terminé : le combiné contient maintenant %1 des %2 entrées.</translation>
     </message>
     <message>
         <source>The send did not finish, and the handset did not say what it holds now: its phone book may have been emptied (%1 of the %2 entries had been sent).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’envoi n’est pas terminé et le combiné n’a pas indiqué ce qu’il contient : son répertoire a peut-être été vidé (%1 des %2 entrées avaient été envoyées).</translation>
     </message>
 </context>
 <context>
     <name>PhonebookCommands</name>
     <message>
         <source>Not asked, since the input is not a terminal: taken as No. Add --yes to answer Yes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Question non posée, car l’entrée n’est pas un terminal : réponse Non. Ajoutez --yes pour répondre Oui.</translation>
     </message>
     <message>
         <source>[y/N]</source>
         <extracomment>The answers to a question on the terminal: yes, or No, in capitals as the answer that Enter alone gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[o/N]</translation>
     </message>
     <message>
         <source>y</source>
         <extracomment>The letter that answers yes to &quot;[y/N]&quot;, the first letter of the word &quot;yes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom : %1</translation>
     </message>
     <message>
         <source>Identity: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Identité : %1</translation>
     </message>
     <message>
         <source>Received 1 entry into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée reçue dans %1</translation>
     </message>
     <message numerus="yes">
         <source>Received %n entries into %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée reçue dans %1</numerusform>
+            <numerusform>%n entrées reçues dans %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was sent: the handset&apos;s phone book is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été envoyé : le répertoire du combiné est inchangé.</translation>
     </message>
     <message>
         <source>The handset&apos;s phone book could not be kept before the send, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le répertoire du combiné n’a pas pu être conservé avant l’envoi ; rien n’a donc été envoyé.</translation>
     </message>
     <message>
         <source>Kept the handset&apos;s previous phone book in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire précédent du combiné conservé dans %1</translation>
     </message>
     <message>
         <source>To send its previous phone book back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour renvoyer son répertoire précédent : %1</translation>
     </message>
     <message>
         <source>Sent 1 entry</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée envoyée</translation>
     </message>
     <message numerus="yes">
         <source>Sent %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée envoyée</numerusform>
+            <numerusform>%n entrées envoyées</numerusform>
         </translation>
     </message>
 </context>
@@ -1072,232 +1146,234 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message>
         <source>Open phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un répertoire</translation>
     </message>
     <message>
         <source>Save phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le répertoire</translation>
     </message>
     <message>
         <source>New phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau répertoire</translation>
     </message>
     <message>
         <source>Get the phone book from the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Recevoir le répertoire du combiné</translation>
     </message>
     <message>
         <source>Send the phone book to the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le répertoire au combiné</translation>
     </message>
     <message>
         <source>Import or export contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer ou exporter des contacts</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle entrée</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout désélectionner</translation>
     </message>
     <message>
         <source>Delete selected entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les entrées sélectionnées</translation>
     </message>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web d’Orvak</translation>
     </message>
     <message>
         <source>Save changes to current phonebook loaded?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications du répertoire actuel ?</translation>
     </message>
     <message>
         <source>The handset&apos;s phone book could not be kept before the send, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le répertoire du combiné n’a pas pu être conservé avant l’envoi ; rien n’a donc été envoyé.</translation>
     </message>
     <message>
         <source>The program did not close normally last time, and a phone book had changes that were not saved. Restore that phone book?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme ne s’est pas fermé normalement la dernière fois, et un répertoire contenait des modifications non enregistrées. Restaurer ce répertoire ?</translation>
     </message>
     <message>
         <source>Phone book entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées du répertoire</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir %1</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n contacts to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact exporté vers %1.</numerusform>
+            <numerusform>%n contacts exportés vers %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans %1.</translation>
     </message>
     <message numerus="yes">
         <source>Phone book sent: %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Répertoire envoyé : %n entrée.</numerusform>
+            <numerusform>Répertoire envoyé : %n entrées.</numerusform>
         </translation>
     </message>
     <message>
         <source>dialbook pull FILE.opbk</source>
-        <translation type="unfinished"></translation>
+        <translation>dialbook pull FILE.opbk</translation>
     </message>
 </context>
 <context>
     <name>PhonebookSend</name>
     <message>
         <source>The phone book to send has no entries with both a name and a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le répertoire à envoyer ne contient aucune entrée ayant à la fois un nom et un numéro.</translation>
     </message>
     <message>
         <source>This deletes all entries on the handset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cela supprime toutes les entrées du combiné.</translation>
     </message>
     <message numerus="yes">
         <source>This deletes all %n entries on the handset.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Cela supprime %n entrée du combiné.</numerusform>
+            <numerusform>Cela supprime les %n entrées du combiné.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1
 %2
 Send it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2
+L’envoyer quand même ?</translation>
     </message>
 </context>
 <context>
     <name>PictureCanvas</name>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Drag the red frame, or move it with the arrow keys (Shift: faster); + and - zoom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser le cadre rouge ou déplacez-le avec les flèches (Maj : plus vite) ; + et - pour zoomer.</translation>
     </message>
 </context>
 <context>
     <name>PictureCommands</name>
     <message>
         <source>Wrote the handset picture to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Image du combiné écrite dans %1</translation>
     </message>
     <message>
         <source>Sent the picture to the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Image envoyée au combiné</translation>
     </message>
 </context>
 <context>
     <name>PicturePage</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Ouverture</translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoter à gauche</translation>
     </message>
     <message>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoter à droite</translation>
     </message>
     <message>
         <source>Brightness and contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité et contraste</translation>
     </message>
     <message>
         <source>Color balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance des couleurs</translation>
     </message>
     <message>
         <source>Send to phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer au téléphone</translation>
     </message>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web d’Orvak</translation>
     </message>
     <message>
         <source>dialbook send-picture PICTURE</source>
-        <translation type="unfinished"></translation>
+        <translation>dialbook send-picture PICTURE</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans %1.</translation>
     </message>
     <message>
         <source>Picture sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Image envoyée.</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>SimSocketSource</name>
     <message>
         <source>socket path too long</source>
-        <translation type="unfinished"></translation>
+        <translation>chemin de socket trop long</translation>
     </message>
     <message>
         <source>no handset answers (stale socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun combiné ne répond (socket obsolète)</translation>
     </message>
     <message>
         <source>no greeting from the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun message d’accueil du combiné</translation>
     </message>
     <message>
         <source>not a simulated handset</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un combiné simulé</translation>
     </message>
 </context>
 <context>
@@ -1308,11 +1384,11 @@ Send it anyway?</source>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>Not Connected</source>
-        <translation type="unfinished">Non connecté</translation>
+        <translation>Non connecté</translation>
     </message>
 </context>
 <context>
@@ -1765,17 +1841,17 @@ String 370</extracomment>
     <message>
         <source>All Graphic Files (*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz)|*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz|Bitmaps (*.bmp)|*.bmp|WebP Pictures (*.webp)|*.webp|SVG Drawings (*.svg;*.svgz)|*.svg;*.svgz|All Files (*.*)|*.*||</source>
         <extracomment>String 116</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers graphiques (*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz)|*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz|Images bitmap (*.bmp)|*.bmp|Images WebP (*.webp)|*.webp|Dessins SVG (*.svg;*.svgz)|*.svg;*.svgz|Tous les fichiers (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Error: Image file could not be loaded.</source>
         <extracomment>String 156</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible de charger le fichier image.</translation>
     </message>
     <message>
         <source>Error: Image failed to save.</source>
         <extracomment>String 160</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : échec de l’enregistrement de l’image.</translation>
     </message>
 </context>
 <context>
@@ -1800,14 +1876,14 @@ String 370</extracomment>
     </message>
     <message>
         <source>This handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce modèle de combiné (0x%1) n’est pas pris en charge dans cette fenêtre ; utilisez la commande dialbook : %2</translation>
     </message>
 </context>
 <context>
     <name>WelcomePage</name>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web d’Orvak</translation>
     </message>
 </context>
 </TS>

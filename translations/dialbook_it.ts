@@ -5,137 +5,137 @@
     <name>AboutDialog</name>
     <message>
         <source>About the Orvak Dialbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Orvak Dialbook</translation>
     </message>
     <message>
         <source>Phone book and picture manager for Orvak handsets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestione della rubrica e delle immagini per portatili Orvak.</translation>
     </message>
 </context>
 <context>
     <name>Artwork</name>
     <message>
         <source>Your handset, on your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Il Suo portatile sul computer</translation>
     </message>
     <message>
         <source>Phone Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubrica</translation>
     </message>
     <message>
         <source>Handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Portatile</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini</translation>
     </message>
     <message>
         <source>On the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sul portatile</translation>
     </message>
     <message>
         <source>Visit the Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiti il sito web di Orvak</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuto</translation>
     </message>
     <message>
         <source>Keep your handset&apos;s phone book and pictures on your computer. Receive the phone book, edit it, save it, and send it back; frame a picture and download it to the handset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservi sul computer la rubrica e le immagini del portatile. Riceva la rubrica, la modifichi, la salvi e la rimandi al portatile; inquadri un’immagine e la invii al portatile.</translation>
     </message>
     <message>
         <source>Connect the handset with its USB cable. The status bar below shows its name once it is found. Press Help for how to set up a handset on Linux.</source>
-        <translation type="unfinished"></translation>
+        <translation>Colleghi il portatile con il cavo USB. Quando viene trovato, la barra di stato qui sotto ne mostra il nome. Prema Guida per sapere come configurare un portatile su Linux.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Apertura</translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>New Phonebook</source>
-        <translation type="unfinished">Nuova rubrica</translation>
+        <translation>Nuova rubrica</translation>
     </message>
     <message>
         <source>Get</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricevi</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia</translation>
     </message>
     <message>
         <source>I/E</source>
-        <translation type="unfinished"></translation>
+        <translation>I/E</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutto</translation>
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleziona tutto</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luce</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina selezionate</translation>
     </message>
 </context>
 <context>
     <name>BrightnessContrastDialog</name>
     <message>
         <source>Brightness/Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità/Contrasto</translation>
     </message>
     <message>
         <source>&amp;Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Luminosità</translation>
     </message>
     <message>
         <source>&amp;Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contrasto</translation>
     </message>
 </context>
 <context>
@@ -146,132 +146,132 @@
     </message>
     <message>
         <source>Change Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica associazione</translation>
     </message>
     <message>
         <source>Text Field: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo di testo: %1</translation>
     </message>
 </context>
 <context>
     <name>ChooseOperationPage</name>
     <message>
         <source>Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa/Esporta</translation>
     </message>
     <message>
         <source>Select the operation to perform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezioni l’operazione da eseguire:</translation>
     </message>
     <message>
         <source>Import contacts from a comma delimited text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa i contatti da un file di testo delimitato da virgole.</translation>
     </message>
     <message>
         <source>Export contacts to a comma delimited text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta i contatti in un file di testo delimitato da virgole.</translation>
     </message>
 </context>
 <context>
     <name>ColorBalanceDialog</name>
     <message>
         <source>Edit Color Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica impostazioni colore</translation>
     </message>
     <message>
         <source>&amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rosso</translation>
     </message>
     <message>
         <source>&amp;Green</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verde</translation>
     </message>
     <message>
         <source>B&amp;lue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blu</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;dialbook --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Provi «dialbook --help».</translation>
     </message>
     <message>
         <source>devices takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>devices non accetta argomenti</translation>
     </message>
     <message>
         <source>info takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>info non accetta argomenti</translation>
     </message>
     <message>
         <source>pull takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>pull richiede un file</translation>
     </message>
     <message>
         <source>push takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>push richiede un file</translation>
     </message>
     <message>
         <source>show takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>show richiede un file</translation>
     </message>
     <message>
         <source>picture takes a picture file and a PNG or BMP file</source>
-        <translation type="unfinished"></translation>
+        <translation>picture richiede un file immagine e un file PNG o BMP</translation>
     </message>
     <message>
         <source>send-picture takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>send-picture richiede un file</translation>
     </message>
     <message>
         <source>backups takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>backups non accetta argomenti</translation>
     </message>
     <message>
         <source>import takes a contacts file and a phone-book file</source>
-        <translation type="unfinished"></translation>
+        <translation>import richiede un file di contatti e un file rubrica</translation>
     </message>
     <message>
         <source>export takes a phone-book file and a contacts file</source>
-        <translation type="unfinished"></translation>
+        <translation>export richiede un file rubrica e un file di contatti</translation>
     </message>
     <message>
         <source>--international-prefix takes digits, such as 00 or 011</source>
-        <translation type="unfinished"></translation>
+        <translation>--international-prefix richiede delle cifre, ad esempio 00 o 011</translation>
     </message>
     <message>
         <source>--first takes a number of contacts, 1 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>--first richiede un numero di contatti, 1 o più</translation>
     </message>
     <message>
         <source>--rotate takes left or right</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate richiede left o right</translation>
     </message>
     <message>
         <source>--%1 takes a number of steps</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 richiede un numero di passi</translation>
     </message>
     <message>
         <source>--frame takes X,Y</source>
-        <translation type="unfinished"></translation>
+        <translation>--frame richiede X,Y</translation>
     </message>
     <message>
         <source>--%1 takes a number from -100 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 richiede un numero da -100 a 100</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun comando indicato</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>comando sconosciuto %1</translation>
     </message>
     <message>
         <source>picture writes a .png or a .bmp file</source>
-        <translation type="unfinished"></translation>
+        <translation>picture scrive un file .png o .bmp</translation>
     </message>
     <message>
         <source>Usage: dialbook [--simulate] COMMAND [ARGS]
@@ -340,7 +340,77 @@ canceled.&quot;). Failures print the reason and exit with 1; usage errors exit w
 Simulated handsets started with orvak-handset-sim are found like USB handsets.
 </source>
         <extracomment>dialbook&apos;s help. The command names, the option names (--simulate, --map, ...), their fixed values (left, right, none, phone=, first=, last=) and the program names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: dialbook [--simulate] COMMAND [ARGS]
+
+Comunica con il primo portatile Orvak trovato su USB, o con un portatile simulato.
+
+Comandi:
+  devices          Elenca ogni dispositivo del produttore del portatile: percorso,
+                   vendor:product in esadecimale, lunghezze dei report di ingresso e di
+                   uscita, e se è un portatile accettato. I dispositivi che non si
+                   possono aprire sono elencati con il motivo; per un portatile che
+                   questo utente non può aprire, viene indicata anche la soluzione (la
+                   regola udev). Termina con 0 se è presente un portatile accettato,
+                   altrimenti con 1.
+  info             Mostra il nome del portatile e la sua identità (12 cifre esadecimali),
+                   o come ottenere l’autorizzazione per aprirlo.
+  pull FILE.opbk   Riceve la rubrica del portatile e la salva in FILE.opbk.
+  push FILE.opbk   Invia la rubrica di FILE.opbk al portatile, sostituendo quella
+                   presente. Prima chiede conferma; le voci senza nome o senza numero
+                   vengono escluse, dopo una seconda domanda. Se non resta alcuna voce
+                   da inviare, chiede se eliminare tutte le voci del portatile (No, a
+                   meno di rispondere s).
+                   La rubrica del portatile viene prima salvata in My Phonebooks/Backups
+                   (le 20 più recenti di ogni portatile), salvo con --no-backup.
+  backups          Elenca le rubriche salvate, dalla più recente.
+  show FILE.opbk   Mostra l’identità di un file rubrica e una riga per ogni voce:
+                   il nome, una tabulazione, il numero.
+  picture IN OUT.png|OUT.bmp
+                   Crea l’immagine per il portatile da IN (BMP, GIF, JPEG, PNG, TIFF,
+                   WebP o SVG) e la salva come file PNG 128 x 128 o come file BMP a
+                   16 bit del portatile. IN viene adattato all’area di 426 x 300 della
+                   pagina Immagini, inquadrato al centro, su sfondo bianco. Un’immagine
+                   danneggiata viene segnalata su stderr e se ne usa la parte leggibile.
+  send-picture IN  Crea l’immagine per il portatile da IN e la invia al portatile.
+  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
+                   Aggiunge i contatti di un file di testo delimitato (virgole, punti e
+                   virgola o tabulazioni; UTF-8, UTF-16 o Windows-1252) o di un file
+                   vCard a BOOK.opbk, creato se manca, come fa l’importazione della
+                   pagina Rubrica. Mostra l’associazione usata, poi quante voci ha
+                   aggiunto, e su stderr cosa ha cambiato strada facendo (numeri presi
+                   da un’altra colonna o riscritti, contatti senza nome esclusi, ...).
+                   COL è un testo di intestazione o un numero di colonna a partire da 1;
+                   none svuota una destinazione; le destinazioni non indicate mantengono
+                   la colonna individuata. Un numero viene dalla colonna phone o, se è
+                   vuota, dalle altre colonne telefoniche del file, prima quelle dei
+                   cellulari; phone=COL1|COL2|... indica l’ordine completo.
+                   Se si chiedono più contatti di quanti ne possa contenere BOOK.opbk
+                   (100 voci in tutto), non viene scritto nulla. --dry-run mostra le voci
+                   e non scrive nulla.
+    --international-prefix P   cosa diventa un + iniziale (cifre; predefinito 00)
+    --category NAME  solo i contatti con questa categoria o etichetta (ripetibile:
+                     una qualsiasi)
+    --first N        solo i primi N contatti (tra quelli delle categorie)
+  export BOOK.opbk OUT.csv|OUT.vcf
+                   Scrive ogni voce di BOOK.opbk come testo delimitato da virgole, o come
+                   vCard se OUT termina con .vcf.
+
+Opzioni per le immagini, applicate in quest’ordine:
+  --rotate left|right, --zoom-in N, --zoom-out N   quante volte si vuole, nell’ordine dato
+  --frame X,Y      sposta la cornice 128 x 128 in X,Y nell’area (restando al suo interno)
+  --brightness N, --contrast N, --red N, --green N, --blue N   da -100 a 100
+
+Opzioni:
+  --simulate       Usa un portatile simulato all’interno di questo processo.
+  --yes            Risponde Sì alle domande di push, anche all’eliminazione di tutte le
+                   voci del portatile con una rubrica vuota.
+  -h, --help       Mostra questa guida.
+
+I trasferimenti mostrano una barra di avanzamento nel terminale; Ctrl+C li annulla
+(«Trasferimento dati annullato.»). In caso di errore viene mostrato il motivo e il codice
+di uscita è 1; gli errori di utilizzo danno 2. I portatili simulati avviati con
+orvak-handset-sim vengono trovati come i portatili USB.
+</translation>
     </message>
 </context>
 <context>
@@ -359,95 +429,95 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <message>
         <source>--map takes phone=COL,first=COL,last=COL</source>
         <extracomment>phone, first and last are the option&apos;s words and stay as they are; COL may be translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--map richiede phone=COL,first=COL,last=COL</translation>
     </message>
     <message>
         <source>--map: only phone takes several columns</source>
-        <translation type="unfinished"></translation>
+        <translation>--map: solo phone accetta più colonne</translation>
     </message>
     <message>
         <source>--map: the file has no column &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--map: il file non ha la colonna «%1»</translation>
     </message>
     <message>
         <source>Phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di telefono</translation>
     </message>
     <message>
         <source>Name, first part</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome, prima parte</translation>
     </message>
     <message>
         <source>Name, last part</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome, ultima parte</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nessuna)</translation>
     </message>
     <message>
         <source>column %1, %2; then %3</source>
-        <translation type="unfinished"></translation>
+        <translation>colonna %1, %2; poi %3</translation>
     </message>
     <message>
         <source>column %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>colonna %1, %2</translation>
     </message>
     <message>
         <source>%1 holds no contacts to import; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non contiene contatti da importare; non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>no contact has the category %1; the file has no categories</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun contatto ha la categoria %1; il file non ha categorie</translation>
     </message>
     <message>
         <source>no contact has the category %1; the file&apos;s categories: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun contatto ha la categoria %1; categorie del file: %2</translation>
     </message>
     <message>
         <source>%1 is full (%2 entries); nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è pieno (%2 voci); non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>Choose which with --category NAME or --first N; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelga quali con --category NAME o --first N; non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>%1 contacts are asked for; the book has room for %2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono richiesti %1 contatti; la rubrica ha posto per %2. Non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>Would add 1 entry to %1 (nothing written)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrebbe aggiunta 1 voce a %1 (non viene scritto nulla)</translation>
     </message>
     <message numerus="yes">
         <source>Would add %n entries to %1 (nothing written)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Verrebbe aggiunta %n voce a %1 (non viene scritto nulla)</numerusform>
+            <numerusform>Verrebbero aggiunte %n voci a %1 (non viene scritto nulla)</numerusform>
         </translation>
     </message>
     <message>
         <source>Added 1 entry to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunta 1 voce a %1</translation>
     </message>
     <message numerus="yes">
         <source>Added %n entries to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aggiunta %n voce a %1</numerusform>
+            <numerusform>Aggiunte %n voci a %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Wrote 1 entry to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritta 1 voce in %1</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n entries to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Scritta %n voce in %1</numerusform>
+            <numerusform>Scritte %n voci in %1</numerusform>
         </translation>
     </message>
 </context>
@@ -455,275 +525,278 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <name>ContactImport</name>
     <message>
         <source>1 character that the handset cannot store was left out of the imported names.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 carattere che il portatile non può memorizzare è stato escluso dai nomi importati.</translation>
     </message>
     <message numerus="yes">
         <source>%n characters that the handset cannot store were left out of the imported names.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n carattere che il portatile non può memorizzare è stato escluso dai nomi importati.</numerusform>
+            <numerusform>%n caratteri che il portatile non può memorizzare sono stati esclusi dai nomi importati.</numerusform>
         </translation>
     </message>
     <message>
         <source>Line %1 opens a quoted field that never closes; the rest of the file was read as part of that field.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 apre un campo tra virgolette che non viene mai chiuso; il resto del file è stato letto come parte di quel campo.</translation>
     </message>
     <message>
         <source>The file holds more than any phone book import can use; only its lines before line %1 were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene più di quanto un’importazione nella rubrica possa usare; sono state lette solo le righe precedenti la riga %1.</translation>
     </message>
     <message>
         <source>1 number came from another column, as the mapped one was empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 numero è stato preso da un’altra colonna, perché quella associata era vuota.</translation>
     </message>
     <message numerus="yes">
         <source>%n numbers came from another column, as the mapped one was empty.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n numero è stato preso da un’altra colonna, perché quella associata era vuota.</numerusform>
+            <numerusform>%n numeri sono stati presi da un’altra colonna, perché quella associata era vuota.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 number was rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 numero è stato riscritto per essere composto così come è scritto (un «+» sostituito dal prefisso internazionale, uno «(0)» rimosso, un interno sostituito da una pausa).</translation>
     </message>
     <message numerus="yes">
         <source>%n numbers were rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n numero è stato riscritto per essere composto così come è scritto (un «+» sostituito dal prefisso internazionale, uno «(0)» rimosso, un interno sostituito da una pausa).</numerusform>
+            <numerusform>%n numeri sono stati riscritti per essere composti così come sono scritti (un «+» sostituito dal prefisso internazionale, uno «(0)» rimosso, un interno sostituito da una pausa).</numerusform>
         </translation>
     </message>
     <message>
         <source>1 contact had no name and was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 contatto senza nome è stato escluso.</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts had no name and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contatto senza nome è stato escluso.</numerusform>
+            <numerusform>%n contatti senza nome sono stati esclusi.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 contact was named after its organisation.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 contatto ha preso il nome della sua organizzazione.</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts were named after their organisation.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contatto ha preso il nome della sua organizzazione.</numerusform>
+            <numerusform>%n contatti hanno preso il nome della loro organizzazione.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file holds 1 contact; the book has room for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene 1 contatto; la rubrica ha posto per %1.</translation>
     </message>
     <message>
         <source>The file holds %1 contacts; the book has room for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file contiene %1 contatti; la rubrica ha posto per %2.</translation>
     </message>
     <message>
         <source>Error: Could not read the import file.  Check that it is formatted correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile leggere il file da importare. Verifichi che il formato sia corretto.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
         <extracomment>The failure&apos;s message over the file&apos;s name and what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
 </context>
 <context>
     <name>DevicesCommand</name>
     <message>
         <source>cannot open: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile aprire: %1</translation>
     </message>
     <message>
         <source>in %1 out %2</source>
         <extracomment>The lengths of the device&apos;s input and output reports, in bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ingresso %1 uscita %2</translation>
     </message>
     <message>
         <source>accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>accettato</translation>
     </message>
     <message>
         <source>not accepted: not a supported handset model</source>
-        <translation type="unfinished"></translation>
+        <translation>non accettato: modello di portatile non supportato</translation>
     </message>
 </context>
 <context>
     <name>DialbookApp</name>
     <message>
         <source>Start with a simulated handset attached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia con un portatile simulato collegato.</translation>
     </message>
     <message>
         <source>DIR</source>
         <extracomment>The value of --screenshots in the help: a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CARTELLA</translation>
     </message>
     <message>
         <source>Save a picture of each tab into %1, then quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva un’immagine di ogni scheda in %1, poi esce.</translation>
     </message>
     <message>
         <source>A picture to open on the Pictures page.</source>
         <extracomment>The argument in the help: a picture file, which may be left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un’immagine da aprire nella pagina Immagini.</translation>
     </message>
     <message>
         <source>[FILE]</source>
-        <translation type="unfinished"></translation>
+        <translation>[FILE]</translation>
     </message>
 </context>
 <context>
     <name>ExportPage</name>
     <message>
         <source>Export Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta contatti</translation>
     </message>
     <message>
         <source>Export selected contact(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta i contatti selezionati</translation>
     </message>
     <message>
         <source>Export all contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta tutti i contatti</translation>
     </message>
     <message>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia...</translation>
     </message>
     <message>
         <source>Text File (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di testo (%1)</translation>
     </message>
     <message>
         <source>vCard File (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>File vCard (%1)</translation>
     </message>
     <message>
         <source>No file specified.  Please enter a file name to export the data to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file specificato. Inserisca il nome del file in cui esportare i dati.</translation>
     </message>
     <message>
         <source>File already exists.  Do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file esiste già. Sovrascriverlo?</translation>
     </message>
 </context>
 <context>
     <name>FileFailure</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: there is no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: il file non esiste.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the folder it would go in does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: la cartella che dovrebbe contenerlo non esiste.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è una cartella, non un file.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: il file è vuoto.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this is not a phone-book file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: non è un file rubrica.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is damaged: it is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: il file è danneggiato: è troncato.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: il file è danneggiato.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: you are not permitted to write this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: non ha l’autorizzazione per scrivere questo file.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: you are not permitted to read this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: non ha l’autorizzazione per leggere questo file.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this is not a picture in a format that can be opened (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: non è un’immagine in un formato che si possa aprire (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: pictures in the %2 format cannot be opened, only %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: le immagini in formato %2 non si possono aprire, solo %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the picture is damaged; the part that could be read is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: l’immagine è danneggiata; viene usata la parte leggibile.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the picture is too large for this computer&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: l’immagine è troppo grande per la memoria di questo computer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere «%1»: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere «%1»: %2.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <source>it is larger than the %1 MB a contacts file may be</source>
-        <translation type="unfinished"></translation>
+        <translation>supera i %1 MB consentiti per un file di contatti</translation>
     </message>
     <message>
         <source>a phone-book file holds at most %1 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>un file rubrica contiene al massimo %1 voci</translation>
     </message>
 </context>
 <context>
     <name>HandsetAccessAdvice</name>
     <message>
         <source>An Orvak handset is plugged in, but this user may not open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>È collegato un portatile Orvak, ma questo utente non può accedervi.</translation>
     </message>
     <message>
         <source>Unplug the handset and plug it in again, so that the udev rule %1 applies to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scolleghi il portatile e lo ricolleghi, in modo che gli venga applicata la regola udev %1.</translation>
     </message>
     <message>
         <source>Install the orvak-dialbook package, whose udev rule %1 lets the person at the computer open it, then unplug the handset and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installi il pacchetto orvak-dialbook, la cui regola udev %1 consente a chi usa il computer di accedervi, quindi scolleghi il portatile e lo ricolleghi.</translation>
     </message>
     <message>
         <source>Install the udev rule from the source tree and have udev apply it:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installi la regola udev dall’albero dei sorgenti e la faccia applicare da udev:
+%1</translation>
     </message>
 </context>
 <context>
     <name>HandsetPreview</name>
     <message>
         <source>Handset preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima del portatile</translation>
     </message>
 </context>
 <context>
@@ -731,87 +804,87 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <message>
         <source>%1 Help</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guida di %1</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni...</translation>
     </message>
 </context>
 <context>
     <name>HidrawSource</name>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>permesso negato</translation>
     </message>
 </context>
 <context>
     <name>ImportFieldMap</name>
     <message>
         <source>Orvak Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di telefono Orvak</translation>
     </message>
     <message>
         <source>Orvak Name (First)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome Orvak (prima parte)</translation>
     </message>
     <message>
         <source>Orvak Contact Name (First Part)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome contatto Orvak (prima parte)</translation>
     </message>
     <message>
         <source>Orvak Name (Last)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome Orvak (ultima parte)</translation>
     </message>
     <message>
         <source>Orvak Contact Name (Last Part)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome contatto Orvak (ultima parte)</translation>
     </message>
 </context>
 <context>
     <name>ImportFilePage</name>
     <message>
         <source>Import Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa contatti</translation>
     </message>
     <message>
         <source>Enter the filename of the contacts to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisca il nome del file dei contatti da importare:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia...</translation>
     </message>
     <message>
         <source>Text and CSV Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di testo e CSV (%1)</translation>
     </message>
     <message>
         <source>vCard Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>File vCard (%1)</translation>
     </message>
     <message>
         <source>All Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (%1)</translation>
     </message>
     <message>
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file specificato. Inserisca il nome del file dei contatti da importare.</translation>
     </message>
     <message>
         <source>Error: File does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: il file non esiste.</translation>
     </message>
 </context>
 <context>
     <name>ImportIntroPage</name>
     <message>
         <source>Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa/Esporta</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;Export your contacts from your other contact manager (for example your e-mail program or your phone&apos;s account) to a comma-delimited text file (CSV) or a vCard file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and locate that file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and check how the file&apos;s fields map to the phone book. Use &lt;b&gt;Change Map&lt;/b&gt; to adjust the mapping.&lt;/li&gt;&lt;/ol&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;ol&gt;&lt;li&gt;Esporti i contatti dall’altro programma di gestione dei contatti (ad esempio il programma di posta elettronica o l’account del telefono) in un file di testo delimitato da virgole (CSV) o in un file vCard.&lt;/li&gt;&lt;li&gt;Prema &lt;b&gt;Avanti&lt;/b&gt; e selezioni quel file.&lt;/li&gt;&lt;li&gt;Prema &lt;b&gt;Avanti&lt;/b&gt; e controlli come i campi del file vengono associati alla rubrica. Usi &lt;b&gt;Modifica associazione&lt;/b&gt; per regolare l’associazione.&lt;/li&gt;&lt;/ol&gt;</translation>
     </message>
 </context>
 <context>
@@ -894,123 +967,123 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message>
         <source>Import Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa contatti</translation>
     </message>
     <message>
         <source>Import Field Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Associazione dei campi da importare</translation>
     </message>
     <message>
         <source>Field mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Associazione dei campi</translation>
     </message>
     <message>
         <source>Import Text Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo di testo importato</translation>
     </message>
     <message>
         <source>Orvak Phonebook Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo della rubrica Orvak</translation>
     </message>
     <message>
         <source>Change Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica associazione</translation>
     </message>
     <message>
         <source>No row selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna riga selezionata.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>&amp;Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benvenuto</translation>
     </message>
     <message>
         <source>&amp;Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Immagini</translation>
     </message>
     <message>
         <source>Phone &amp;Book</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rubrica</translation>
     </message>
 </context>
 <context>
     <name>PhonebookBackups</name>
     <message>
         <source>The send did not finish: the handset now holds %1 of the %2 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’invio non è stato completato: ora il portatile contiene %1 delle %2 voci.</translation>
     </message>
     <message>
         <source>The send did not finish, and the handset did not say what it holds now: its phone book may have been emptied (%1 of the %2 entries had been sent).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’invio non è stato completato e il portatile non ha indicato cosa contiene ora: la sua rubrica potrebbe essere stata svuotata (erano state inviate %1 delle %2 voci).</translation>
     </message>
 </context>
 <context>
     <name>PhonebookCommands</name>
     <message>
         <source>Not asked, since the input is not a terminal: taken as No. Add --yes to answer Yes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Domanda non posta perché l’input non è un terminale: risposta No. Aggiunga --yes per rispondere Sì.</translation>
     </message>
     <message>
         <source>[y/N]</source>
         <extracomment>The answers to a question on the terminal: yes, or No, in capitals as the answer that Enter alone gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[s/N]</translation>
     </message>
     <message>
         <source>y</source>
         <extracomment>The letter that answers yes to &quot;[y/N]&quot;, the first letter of the word &quot;yes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome: %1</translation>
     </message>
     <message>
         <source>Identity: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Identità: %1</translation>
     </message>
     <message>
         <source>Received 1 entry into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricevuta 1 voce in %1</translation>
     </message>
     <message numerus="yes">
         <source>Received %n entries into %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ricevuta %n voce in %1</numerusform>
+            <numerusform>Ricevute %n voci in %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was sent: the handset&apos;s phone book is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato inviato nulla: la rubrica del portatile è rimasta invariata.</translation>
     </message>
     <message>
         <source>The handset&apos;s phone book could not be kept before the send, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare la rubrica del portatile prima dell’invio, quindi non è stato inviato nulla.</translation>
     </message>
     <message>
         <source>Kept the handset&apos;s previous phone book in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubrica precedente del portatile salvata in %1</translation>
     </message>
     <message>
         <source>To send its previous phone book back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Per rimandare la rubrica precedente: %1</translation>
     </message>
     <message>
         <source>Sent 1 entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Inviata 1 voce</translation>
     </message>
     <message numerus="yes">
         <source>Sent %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Inviata %n voce</numerusform>
+            <numerusform>Inviate %n voci</numerusform>
         </translation>
     </message>
 </context>
@@ -1072,232 +1145,234 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message>
         <source>Open phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri rubrica</translation>
     </message>
     <message>
         <source>Save phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva rubrica</translation>
     </message>
     <message>
         <source>New phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova rubrica</translation>
     </message>
     <message>
         <source>Get the phone book from the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricevi la rubrica dal portatile</translation>
     </message>
     <message>
         <source>Send the phone book to the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia la rubrica al portatile</translation>
     </message>
     <message>
         <source>Import or export contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa o esporta contatti</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova voce</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutto</translation>
     </message>
     <message>
         <source>Deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleziona tutto</translation>
     </message>
     <message>
         <source>Delete selected entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina le voci selezionate</translation>
     </message>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web di Orvak</translation>
     </message>
     <message>
         <source>Save changes to current phonebook loaded?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche alla rubrica caricata?</translation>
     </message>
     <message>
         <source>The handset&apos;s phone book could not be kept before the send, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare la rubrica del portatile prima dell’invio, quindi non è stato inviato nulla.</translation>
     </message>
     <message>
         <source>The program did not close normally last time, and a phone book had changes that were not saved. Restore that phone book?</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ultima volta il programma non è stato chiuso correttamente e una rubrica conteneva modifiche non salvate. Ripristinare quella rubrica?</translation>
     </message>
     <message>
         <source>Phone book entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Voci della rubrica</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti %1</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n contacts to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Esportato %n contatto in %1.</numerusform>
+            <numerusform>Esportati %n contatti in %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvato in %1.</translation>
     </message>
     <message numerus="yes">
         <source>Phone book sent: %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rubrica inviata: %n voce.</numerusform>
+            <numerusform>Rubrica inviata: %n voci.</numerusform>
         </translation>
     </message>
     <message>
         <source>dialbook pull FILE.opbk</source>
-        <translation type="unfinished"></translation>
+        <translation>dialbook pull FILE.opbk</translation>
     </message>
 </context>
 <context>
     <name>PhonebookSend</name>
     <message>
         <source>The phone book to send has no entries with both a name and a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rubrica da inviare non ha voci con sia un nome sia un numero.</translation>
     </message>
     <message>
         <source>This deletes all entries on the handset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verranno eliminate tutte le voci del portatile.</translation>
     </message>
     <message numerus="yes">
         <source>This deletes all %n entries on the handset.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Verrà eliminata %n voce del portatile.</numerusform>
+            <numerusform>Verranno eliminate tutte le %n voci del portatile.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1
 %2
 Send it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2
+Inviarla comunque?</translation>
     </message>
 </context>
 <context>
     <name>PictureCanvas</name>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine</translation>
     </message>
     <message>
         <source>Drag the red frame, or move it with the arrow keys (Shift: faster); + and - zoom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascini la cornice rossa o la sposti con i tasti freccia (Maiusc: più veloce); + e - per lo zoom.</translation>
     </message>
 </context>
 <context>
     <name>PictureCommands</name>
     <message>
         <source>Wrote the handset picture to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine per il portatile scritta in %1</translation>
     </message>
     <message>
         <source>Sent the picture to the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine inviata al portatile</translation>
     </message>
 </context>
 <context>
     <name>PicturePage</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished">Apertura</translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta zoom</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci zoom</translation>
     </message>
     <message>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota a sinistra</translation>
     </message>
     <message>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota a destra</translation>
     </message>
     <message>
         <source>Brightness and contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità e contrasto</translation>
     </message>
     <message>
         <source>Color balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilanciamento colore</translation>
     </message>
     <message>
         <source>Send to phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia al telefono</translation>
     </message>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web di Orvak</translation>
     </message>
     <message>
         <source>dialbook send-picture PICTURE</source>
-        <translation type="unfinished"></translation>
+        <translation>dialbook send-picture PICTURE</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvato in %1.</translation>
     </message>
     <message>
         <source>Picture sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine inviata.</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>SimSocketSource</name>
     <message>
         <source>socket path too long</source>
-        <translation type="unfinished"></translation>
+        <translation>percorso del socket troppo lungo</translation>
     </message>
     <message>
         <source>no handset answers (stale socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun portatile risponde (socket obsoleto)</translation>
     </message>
     <message>
         <source>no greeting from the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun saluto dal portatile</translation>
     </message>
     <message>
         <source>not a simulated handset</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un portatile simulato</translation>
     </message>
 </context>
 <context>
@@ -1308,11 +1383,11 @@ Send it anyway?</source>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connesso</translation>
     </message>
     <message>
         <source>Not Connected</source>
-        <translation type="unfinished">Non connesso</translation>
+        <translation>Non connesso</translation>
     </message>
 </context>
 <context>
@@ -1765,17 +1840,17 @@ String 370</extracomment>
     <message>
         <source>All Graphic Files (*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz)|*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz|Bitmaps (*.bmp)|*.bmp|WebP Pictures (*.webp)|*.webp|SVG Drawings (*.svg;*.svgz)|*.svg;*.svgz|All Files (*.*)|*.*||</source>
         <extracomment>String 116</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file grafici (*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz)|*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz|Immagini bitmap (*.bmp)|*.bmp|Immagini WebP (*.webp)|*.webp|Disegni SVG (*.svg;*.svgz)|*.svg;*.svgz|Tutti i file (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Error: Image file could not be loaded.</source>
         <extracomment>String 156</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile caricare il file immagine.</translation>
     </message>
     <message>
         <source>Error: Image failed to save.</source>
         <extracomment>String 160</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: impossibile salvare l’immagine.</translation>
     </message>
 </context>
 <context>
@@ -1800,14 +1875,14 @@ String 370</extracomment>
     </message>
     <message>
         <source>This handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo modello di portatile (0x%1) non è supportato in questa finestra; usi il comando dialbook: %2</translation>
     </message>
 </context>
 <context>
     <name>WelcomePage</name>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web di Orvak</translation>
     </message>
 </context>
 </TS>

@@ -5,137 +5,137 @@
     <name>AboutDialog</name>
     <message>
         <source>About the Orvak Dialbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Orvak Dialbook</translation>
     </message>
     <message>
         <source>Phone book and picture manager for Orvak handsets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beheer van telefoonboek en afbeeldingen voor Orvak-handsets.</translation>
     </message>
 </context>
 <context>
     <name>Artwork</name>
     <message>
         <source>Your handset, on your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw handset op uw computer</translation>
     </message>
     <message>
         <source>Phone Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonboek</translation>
     </message>
     <message>
         <source>Handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Handset</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Naam</translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen</translation>
     </message>
     <message>
         <source>On the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Op de handset</translation>
     </message>
     <message>
         <source>Visit the Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar de website van Orvak</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Welkom</translation>
     </message>
     <message>
         <source>Keep your handset&apos;s phone book and pictures on your computer. Receive the phone book, edit it, save it, and send it back; frame a picture and download it to the handset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewaar het telefoonboek en de afbeeldingen van uw handset op uw computer. Ontvang het telefoonboek, bewerk het, sla het op en verzend het terug; kader een afbeelding in en zet die over naar de handset.</translation>
     </message>
     <message>
         <source>Connect the handset with its USB cable. The status bar below shows its name once it is found. Press Help for how to set up a handset on Linux.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluit de handset aan met de USB-kabel. De statusbalk hieronder toont de naam zodra de handset is gevonden. Klik op Help om te lezen hoe u een handset onder Linux instelt.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished">openen</translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>New Phonebook</source>
-        <translation type="unfinished">nieuw telefoonboek</translation>
+        <translation>Nieuw telefoonboek</translation>
     </message>
     <message>
         <source>Get</source>
-        <translation type="unfinished"></translation>
+        <translation>Ophalen</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenden</translation>
     </message>
     <message>
         <source>I/E</source>
-        <translation type="unfinished"></translation>
+        <translation>I/E</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles selecteren</translation>
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Selectie opheffen</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Licht</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Selectie verwijderen</translation>
     </message>
 </context>
 <context>
     <name>BrightnessContrastDialog</name>
     <message>
         <source>Brightness/Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Helderheid/contrast</translation>
     </message>
     <message>
         <source>&amp;Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Helderheid</translation>
     </message>
     <message>
         <source>&amp;Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contrast</translation>
     </message>
 </context>
 <context>
@@ -146,132 +146,132 @@
     </message>
     <message>
         <source>Change Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Koppeling wijzigen</translation>
     </message>
     <message>
         <source>Text Field: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekstveld: %1</translation>
     </message>
 </context>
 <context>
     <name>ChooseOperationPage</name>
     <message>
         <source>Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren/exporteren</translation>
     </message>
     <message>
         <source>Select the operation to perform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer de gewenste bewerking:</translation>
     </message>
     <message>
         <source>Import contacts from a comma delimited text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacten importeren uit een kommagescheiden tekstbestand.</translation>
     </message>
     <message>
         <source>Export contacts to a comma delimited text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacten exporteren naar een kommagescheiden tekstbestand.</translation>
     </message>
 </context>
 <context>
     <name>ColorBalanceDialog</name>
     <message>
         <source>Edit Color Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleurinstellingen bewerken</translation>
     </message>
     <message>
         <source>&amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rood</translation>
     </message>
     <message>
         <source>&amp;Green</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groen</translation>
     </message>
     <message>
         <source>B&amp;lue</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;lauw</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Try &apos;dialbook --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zie 'dialbook --help'.</translation>
     </message>
     <message>
         <source>devices takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>devices accepteert geen argumenten</translation>
     </message>
     <message>
         <source>info takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>info accepteert geen argumenten</translation>
     </message>
     <message>
         <source>pull takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>pull verwacht één bestand</translation>
     </message>
     <message>
         <source>push takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>push verwacht één bestand</translation>
     </message>
     <message>
         <source>show takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>show verwacht één bestand</translation>
     </message>
     <message>
         <source>picture takes a picture file and a PNG or BMP file</source>
-        <translation type="unfinished"></translation>
+        <translation>picture verwacht een afbeeldingsbestand en een PNG- of BMP-bestand</translation>
     </message>
     <message>
         <source>send-picture takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>send-picture verwacht één bestand</translation>
     </message>
     <message>
         <source>backups takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>backups accepteert geen argumenten</translation>
     </message>
     <message>
         <source>import takes a contacts file and a phone-book file</source>
-        <translation type="unfinished"></translation>
+        <translation>import verwacht een contactenbestand en een telefoonboekbestand</translation>
     </message>
     <message>
         <source>export takes a phone-book file and a contacts file</source>
-        <translation type="unfinished"></translation>
+        <translation>export verwacht een telefoonboekbestand en een contactenbestand</translation>
     </message>
     <message>
         <source>--international-prefix takes digits, such as 00 or 011</source>
-        <translation type="unfinished"></translation>
+        <translation>--international-prefix verwacht cijfers, zoals 00 of 011</translation>
     </message>
     <message>
         <source>--first takes a number of contacts, 1 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>--first verwacht een aantal contacten, 1 of meer</translation>
     </message>
     <message>
         <source>--rotate takes left or right</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate verwacht left of right</translation>
     </message>
     <message>
         <source>--%1 takes a number of steps</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 verwacht een aantal stappen</translation>
     </message>
     <message>
         <source>--frame takes X,Y</source>
-        <translation type="unfinished"></translation>
+        <translation>--frame verwacht X,Y</translation>
     </message>
     <message>
         <source>--%1 takes a number from -100 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 verwacht een getal van -100 tot 100</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>geen opdracht opgegeven</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende opdracht %1</translation>
     </message>
     <message>
         <source>picture writes a .png or a .bmp file</source>
-        <translation type="unfinished"></translation>
+        <translation>picture schrijft een .png- of .bmp-bestand</translation>
     </message>
     <message>
         <source>Usage: dialbook [--simulate] COMMAND [ARGS]
@@ -340,7 +340,77 @@ canceled.&quot;). Failures print the reason and exit with 1; usage errors exit w
 Simulated handsets started with orvak-handset-sim are found like USB handsets.
 </source>
         <extracomment>dialbook&apos;s help. The command names, the option names (--simulate, --map, ...), their fixed values (left, right, none, phone=, first=, last=) and the program names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik: dialbook [--simulate] COMMAND [ARGS]
+
+Communiceert met de eerste via USB gevonden Orvak-handset, of met een gesimuleerde.
+
+Opdrachten:
+  devices          Toont elk apparaat van de handsetfabrikant: het pad, vendor:product in
+                   hex, de lengte van de invoer- en uitvoerreports en of het een
+                   geaccepteerde handset is. Apparaten die niet kunnen worden geopend,
+                   worden met de reden vermeld; voor een handset die deze gebruiker niet
+                   mag openen, wordt ook de oplossing genoemd (de udev-regel). Eindigt
+                   met 0 als er een geaccepteerde handset is, anders met 1.
+  info             Toont de naam van de handset en de identiteit (12 hexcijfers), of hoe
+                   u toestemming krijgt om hem te openen.
+  pull FILE.opbk   Ontvangt het telefoonboek van de handset en slaat het op in FILE.opbk.
+  push FILE.opbk   Verzendt het telefoonboek in FILE.opbk naar de handset en vervangt het
+                   telefoonboek daar. Vraagt eerst om bevestiging; vermeldingen zonder
+                   naam of nummer worden na een tweede vraag weggelaten. Als er geen
+                   vermelding overblijft om te verzenden, wordt gevraagd of alle
+                   vermeldingen op de handset moeten worden verwijderd (Nee, tenzij j).
+                   Het telefoonboek van de handset wordt eerst bewaard in
+                   My Phonebooks/Backups (de 20 nieuwste van elke handset), tenzij
+                   --no-backup is opgegeven.
+  backups          Toont de bewaarde telefoonboeken, nieuwste eerst.
+  show FILE.opbk   Toont de identiteit van een telefoonboekbestand en één regel per
+                   vermelding: de naam, een tab, het nummer.
+  picture IN OUT.png|OUT.bmp
+                   Maakt de handsetafbeelding van IN (BMP, GIF, JPEG, PNG, TIFF, WebP of
+                   SVG) en slaat die op als PNG-bestand van 128 x 128, of als 16-bits
+                   BMP-bestand van de handset. IN wordt ingepast in het canvas van
+                   426 x 300 van de afbeeldingspagina, in het midden omkaderd, op wit.
+                   Een beschadigde afbeelding wordt gemeld op stderr en het leesbare deel
+                   wordt gebruikt.
+  send-picture IN  Maakt de handsetafbeelding van IN en zet die over naar de handset.
+  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
+                   Voegt de contacten van een tekstbestand met scheidingstekens (komma's,
+                   puntkomma's of tabs; UTF-8, UTF-16 of Windows-1252) of een
+                   vCard-bestand toe aan BOOK.opbk (aangemaakt als het ontbreekt), zoals
+                   de import op de telefoonboekpagina doet. Toont de gebruikte koppeling,
+                   daarna hoeveel vermeldingen zijn toegevoegd, en op stderr wat er
+                   onderweg is gewijzigd (nummers uit een andere kolom overgenomen of
+                   herschreven, contacten zonder naam weggelaten, ...). COL is een
+                   kolomkop of een kolomnummer vanaf 1; none wist een doel; niet genoemde
+                   doelen houden de geraden kolom. Een nummer komt uit de phone-kolom,
+                   of als die leeg is uit de andere telefoonkolommen van het bestand,
+                   mobiele eerst; phone=COL1|COL2|... geeft de volledige volgorde.
+                   Als er meer contacten worden gevraagd dan BOOK.opbk kan bevatten (100
+                   vermeldingen in totaal), wordt er niets geschreven. --dry-run toont de
+                   vermeldingen en schrijft niets.
+    --international-prefix P   waarin een + aan het begin verandert (cijfers; standaard 00)
+    --category NAME  alleen contacten met deze categorie of label (herhaalbaar: een ervan)
+    --first N        alleen de eerste N contacten (van die uit de categorieën)
+  export BOOK.opbk OUT.csv|OUT.vcf
+                   Schrijft elke vermelding van BOOK.opbk als kommagescheiden tekst, of
+                   als vCard als OUT eindigt op .vcf.
+
+Afbeeldingsopties, in deze volgorde toegepast:
+  --rotate left|right, --zoom-in N, --zoom-out N   zo vaak als gewenst, in deze volgorde
+  --frame X,Y      verplaatst het kader van 128 x 128 naar X,Y op het canvas (blijft erin)
+  --brightness N, --contrast N, --red N, --green N, --blue N   van -100 tot 100
+
+Opties:
+  --simulate       Werken met een handset die binnen dit proces wordt gesimuleerd.
+  --yes            Ja antwoorden op de vragen van push, ook op het verwijderen van alle
+                   vermeldingen van de handset als het telefoonboek er geen bevat.
+  -h, --help       Deze help tonen.
+
+Overdrachten tonen een voortgangsbalk in een terminal; Ctrl+C annuleert ze
+("Gegevensoverdracht geannuleerd."). Bij fouten wordt de reden getoond en is de
+afsluitcode 1; gebruiksfouten geven afsluitcode 2.
+Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-handsets.
+</translation>
     </message>
 </context>
 <context>
@@ -359,95 +429,95 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <message>
         <source>--map takes phone=COL,first=COL,last=COL</source>
         <extracomment>phone, first and last are the option&apos;s words and stay as they are; COL may be translated.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--map verwacht phone=COL,first=COL,last=COL</translation>
     </message>
     <message>
         <source>--map: only phone takes several columns</source>
-        <translation type="unfinished"></translation>
+        <translation>--map: alleen phone accepteert meerdere kolommen</translation>
     </message>
     <message>
         <source>--map: the file has no column &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--map: het bestand heeft geen kolom "%1"</translation>
     </message>
     <message>
         <source>Phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonnummer</translation>
     </message>
     <message>
         <source>Name, first part</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam, eerste deel</translation>
     </message>
     <message>
         <source>Name, last part</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam, laatste deel</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen)</translation>
     </message>
     <message>
         <source>column %1, %2; then %3</source>
-        <translation type="unfinished"></translation>
+        <translation>kolom %1, %2; daarna %3</translation>
     </message>
     <message>
         <source>column %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kolom %1, %2</translation>
     </message>
     <message>
         <source>%1 holds no contacts to import; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat geen contacten om te importeren; er is niets geschreven.</translation>
     </message>
     <message>
         <source>no contact has the category %1; the file has no categories</source>
-        <translation type="unfinished"></translation>
+        <translation>geen enkel contact heeft de categorie %1; het bestand heeft geen categorieën</translation>
     </message>
     <message>
         <source>no contact has the category %1; the file&apos;s categories: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>geen enkel contact heeft de categorie %1; categorieën in het bestand: %2</translation>
     </message>
     <message>
         <source>%1 is full (%2 entries); nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is vol (%2 vermeldingen); er is niets geschreven.</translation>
     </message>
     <message>
         <source>Choose which with --category NAME or --first N; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies welke met --category NAME of --first N; er is niets geschreven.</translation>
     </message>
     <message>
         <source>%1 contacts are asked for; the book has room for %2. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn %1 contacten gevraagd; het telefoonboek heeft ruimte voor %2. Er is niets geschreven.</translation>
     </message>
     <message>
         <source>Would add 1 entry to %1 (nothing written)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zou 1 vermelding toevoegen aan %1 (niets geschreven)</translation>
     </message>
     <message numerus="yes">
         <source>Would add %n entries to %1 (nothing written)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zou %n vermelding toevoegen aan %1 (niets geschreven)</numerusform>
+            <numerusform>Zou %n vermeldingen toevoegen aan %1 (niets geschreven)</numerusform>
         </translation>
     </message>
     <message>
         <source>Added 1 entry to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 vermelding toegevoegd aan %1</translation>
     </message>
     <message numerus="yes">
         <source>Added %n entries to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vermelding toegevoegd aan %1</numerusform>
+            <numerusform>%n vermeldingen toegevoegd aan %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Wrote 1 entry to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 vermelding geschreven naar %1</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n entries to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vermelding geschreven naar %1</numerusform>
+            <numerusform>%n vermeldingen geschreven naar %1</numerusform>
         </translation>
     </message>
 </context>
@@ -455,275 +525,278 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <name>ContactImport</name>
     <message>
         <source>1 character that the handset cannot store was left out of the imported names.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 teken dat de handset niet kan opslaan, is weggelaten uit de geïmporteerde namen.</translation>
     </message>
     <message numerus="yes">
         <source>%n characters that the handset cannot store were left out of the imported names.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n teken dat de handset niet kan opslaan, is weggelaten uit de geïmporteerde namen.</numerusform>
+            <numerusform>%n tekens die de handset niet kan opslaan, zijn weggelaten uit de geïmporteerde namen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Line %1 opens a quoted field that never closes; the rest of the file was read as part of that field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 opent een veld tussen aanhalingstekens dat nooit wordt gesloten; de rest van het bestand is gelezen als deel van dat veld.</translation>
     </message>
     <message>
         <source>The file holds more than any phone book import can use; only its lines before line %1 were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat meer dan een import in het telefoonboek kan gebruiken; alleen de regels vóór regel %1 zijn gelezen.</translation>
     </message>
     <message>
         <source>1 number came from another column, as the mapped one was empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 nummer is uit een andere kolom overgenomen, omdat de gekoppelde kolom leeg was.</translation>
     </message>
     <message numerus="yes">
         <source>%n numbers came from another column, as the mapped one was empty.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nummer is uit een andere kolom overgenomen, omdat de gekoppelde kolom leeg was.</numerusform>
+            <numerusform>%n nummers zijn uit een andere kolom overgenomen, omdat de gekoppelde kolom leeg was.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 number was rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 nummer is herschreven om te kiezen zoals geschreven (een "+" werd het internationale voorvoegsel, een "(0)" weggelaten, een toestelnummer werd een pauze).</translation>
     </message>
     <message numerus="yes">
         <source>%n numbers were rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nummer is herschreven om te kiezen zoals geschreven (een "+" werd het internationale voorvoegsel, een "(0)" weggelaten, een toestelnummer werd een pauze).</numerusform>
+            <numerusform>%n nummers zijn herschreven om te kiezen zoals geschreven (een "+" werd het internationale voorvoegsel, een "(0)" weggelaten, een toestelnummer werd een pauze).</numerusform>
         </translation>
     </message>
     <message>
         <source>1 contact had no name and was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 contact had geen naam en is weggelaten.</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts had no name and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact had geen naam en is weggelaten.</numerusform>
+            <numerusform>%n contacten hadden geen naam en zijn weggelaten.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 contact was named after its organisation.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 contact is genoemd naar de organisatie.</translation>
     </message>
     <message numerus="yes">
         <source>%n contacts were named after their organisation.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact is genoemd naar de organisatie.</numerusform>
+            <numerusform>%n contacten zijn genoemd naar hun organisatie.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file holds 1 contact; the book has room for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat 1 contact; het telefoonboek heeft ruimte voor %1.</translation>
     </message>
     <message>
         <source>The file holds %1 contacts; the book has room for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat %1 contacten; het telefoonboek heeft ruimte voor %2.</translation>
     </message>
     <message>
         <source>Error: Could not read the import file.  Check that it is formatted correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: kan het importbestand niet lezen. Controleer of het juist is opgemaakt.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
         <extracomment>The failure&apos;s message over the file&apos;s name and what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
 </context>
 <context>
     <name>DevicesCommand</name>
     <message>
         <source>cannot open: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan niet openen: %1</translation>
     </message>
     <message>
         <source>in %1 out %2</source>
         <extracomment>The lengths of the device&apos;s input and output reports, in bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in %1 uit %2</translation>
     </message>
     <message>
         <source>accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>geaccepteerd</translation>
     </message>
     <message>
         <source>not accepted: not a supported handset model</source>
-        <translation type="unfinished"></translation>
+        <translation>niet geaccepteerd: geen ondersteund handsetmodel</translation>
     </message>
 </context>
 <context>
     <name>DialbookApp</name>
     <message>
         <source>Start with a simulated handset attached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten met een gesimuleerde handset aangesloten.</translation>
     </message>
     <message>
         <source>DIR</source>
         <extracomment>The value of --screenshots in the help: a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MAP</translation>
     </message>
     <message>
         <source>Save a picture of each tab into %1, then quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een afbeelding van elk tabblad opslaan in %1 en daarna afsluiten.</translation>
     </message>
     <message>
         <source>A picture to open on the Pictures page.</source>
         <extracomment>The argument in the help: a picture file, which may be left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Een afbeelding om te openen op de pagina Afbeeldingen.</translation>
     </message>
     <message>
         <source>[FILE]</source>
-        <translation type="unfinished"></translation>
+        <translation>[BESTAND]</translation>
     </message>
 </context>
 <context>
     <name>ExportPage</name>
     <message>
         <source>Export Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacten exporteren</translation>
     </message>
     <message>
         <source>Export selected contact(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geselecteerde contact(en) exporteren</translation>
     </message>
     <message>
         <source>Export all contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle contacten exporteren</translation>
     </message>
     <message>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsnaam:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bladeren...</translation>
     </message>
     <message>
         <source>Text File (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekstbestand (%1)</translation>
     </message>
     <message>
         <source>vCard File (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard-bestand (%1)</translation>
     </message>
     <message>
         <source>No file specified.  Please enter a file name to export the data to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen bestand opgegeven. Voer een bestandsnaam in om de gegevens naar te exporteren.</translation>
     </message>
     <message>
         <source>File already exists.  Do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bestaat al. Wilt u het overschrijven?</translation>
     </message>
 </context>
 <context>
     <name>FileFailure</name>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen gewoon bestand</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: there is no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": dit bestand bestaat niet.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the folder it would go in does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": de map waarin het zou komen, bestaat niet.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" is een map, geen bestand.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": het bestand is leeg.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this is not a phone-book file.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": dit is geen telefoonboekbestand.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is damaged: it is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": het bestand is beschadigd: het is afgekapt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": het bestand is beschadigd.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: you are not permitted to write this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": u hebt geen toestemming om dit bestand te schrijven.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: you are not permitted to read this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": u hebt geen toestemming om dit bestand te lezen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this is not a picture in a format that can be opened (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": dit is geen afbeelding in een indeling die kan worden geopend (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: pictures in the %2 format cannot be opened, only %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": afbeeldingen in de indeling %2 kunnen niet worden geopend, alleen %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the picture is damaged; the part that could be read is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": de afbeelding is beschadigd; het leesbare deel wordt gebruikt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the picture is too large for this computer&apos;s memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1": de afbeelding is te groot voor het geheugen van deze computer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" kan niet worden geschreven: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" kan niet worden gelezen: %2.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <source>it is larger than the %1 MB a contacts file may be</source>
-        <translation type="unfinished"></translation>
+        <translation>het is groter dan de %1 MB die een contactenbestand mag zijn</translation>
     </message>
     <message>
         <source>a phone-book file holds at most %1 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>een telefoonboekbestand bevat maximaal %1 vermeldingen</translation>
     </message>
 </context>
 <context>
     <name>HandsetAccessAdvice</name>
     <message>
         <source>An Orvak handset is plugged in, but this user may not open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een Orvak-handset aangesloten, maar deze gebruiker heeft er geen toegang toe.</translation>
     </message>
     <message>
         <source>Unplug the handset and plug it in again, so that the udev rule %1 applies to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Koppel de handset los en sluit hem opnieuw aan, zodat de udev-regel %1 erop van toepassing is.</translation>
     </message>
     <message>
         <source>Install the orvak-dialbook package, whose udev rule %1 lets the person at the computer open it, then unplug the handset and plug it in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installeer het pakket orvak-dialbook, waarvan de udev-regel %1 de persoon achter de computer toegang geeft, en koppel de handset daarna los en sluit hem opnieuw aan.</translation>
     </message>
     <message>
         <source>Install the udev rule from the source tree and have udev apply it:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installeer de udev-regel uit de broncode en laat udev hem toepassen:
+%1</translation>
     </message>
 </context>
 <context>
     <name>HandsetPreview</name>
     <message>
         <source>Handset preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeld op handset</translation>
     </message>
 </context>
 <context>
@@ -731,87 +804,87 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     <message>
         <source>%1 Help</source>
         <extracomment>%1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Help voor %1</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Over...</translation>
     </message>
 </context>
 <context>
     <name>HidrawSource</name>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>toegang geweigerd</translation>
     </message>
 </context>
 <context>
     <name>ImportFieldMap</name>
     <message>
         <source>Orvak Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-telefoonnummer</translation>
     </message>
     <message>
         <source>Orvak Name (First)</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-naam (eerste deel)</translation>
     </message>
     <message>
         <source>Orvak Contact Name (First Part)</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-contactnaam (eerste deel)</translation>
     </message>
     <message>
         <source>Orvak Name (Last)</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-naam (laatste deel)</translation>
     </message>
     <message>
         <source>Orvak Contact Name (Last Part)</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvak-contactnaam (laatste deel)</translation>
     </message>
 </context>
 <context>
     <name>ImportFilePage</name>
     <message>
         <source>Import Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacten importeren</translation>
     </message>
     <message>
         <source>Enter the filename of the contacts to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer de bestandsnaam in van de te importeren contacten:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bladeren...</translation>
     </message>
     <message>
         <source>Text and CSV Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst- en CSV-bestanden (%1)</translation>
     </message>
     <message>
         <source>vCard Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard-bestanden (%1)</translation>
     </message>
     <message>
         <source>All Files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (%1)</translation>
     </message>
     <message>
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen bestand opgegeven. Voer de bestandsnaam in van de te importeren contacten.</translation>
     </message>
     <message>
         <source>Error: File does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: het bestand bestaat niet.</translation>
     </message>
 </context>
 <context>
     <name>ImportIntroPage</name>
     <message>
         <source>Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren/exporteren</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;Export your contacts from your other contact manager (for example your e-mail program or your phone&apos;s account) to a comma-delimited text file (CSV) or a vCard file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and locate that file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and check how the file&apos;s fields map to the phone book. Use &lt;b&gt;Change Map&lt;/b&gt; to adjust the mapping.&lt;/li&gt;&lt;/ol&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;ol&gt;&lt;li&gt;Exporteer uw contacten uit uw andere contactbeheer (bijvoorbeeld uw e-mailprogramma of het account van uw telefoon) naar een kommagescheiden tekstbestand (CSV) of een vCard-bestand.&lt;/li&gt;&lt;li&gt;Klik op &lt;b&gt;Volgende&lt;/b&gt; en zoek dat bestand.&lt;/li&gt;&lt;li&gt;Klik op &lt;b&gt;Volgende&lt;/b&gt; en controleer hoe de velden van het bestand aan het telefoonboek worden gekoppeld. Gebruik &lt;b&gt;Koppeling wijzigen&lt;/b&gt; om de koppeling aan te passen.&lt;/li&gt;&lt;/ol&gt;</translation>
     </message>
 </context>
 <context>
@@ -894,123 +967,123 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message>
         <source>Import Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacten importeren</translation>
     </message>
     <message>
         <source>Import Field Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldkoppeling voor import</translation>
     </message>
     <message>
         <source>Field mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldkoppeling</translation>
     </message>
     <message>
         <source>Import Text Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekstveld uit import</translation>
     </message>
     <message>
         <source>Orvak Phonebook Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Veld in Orvak-telefoonboek</translation>
     </message>
     <message>
         <source>Change Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Koppeling wijzigen</translation>
     </message>
     <message>
         <source>No row selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen rij geselecteerd.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>&amp;Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Welkom</translation>
     </message>
     <message>
         <source>&amp;Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afbeeldingen</translation>
     </message>
     <message>
         <source>Phone &amp;Book</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Telefoonboek</translation>
     </message>
 </context>
 <context>
     <name>PhonebookBackups</name>
     <message>
         <source>The send did not finish: the handset now holds %1 of the %2 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verzenden is niet voltooid: de handset bevat nu %1 van de %2 vermeldingen.</translation>
     </message>
     <message>
         <source>The send did not finish, and the handset did not say what it holds now: its phone book may have been emptied (%1 of the %2 entries had been sent).</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verzenden is niet voltooid en de handset heeft niet gemeld wat hij nu bevat: het telefoonboek is mogelijk leeggemaakt (%1 van de %2 vermeldingen waren verzonden).</translation>
     </message>
 </context>
 <context>
     <name>PhonebookCommands</name>
     <message>
         <source>Not asked, since the input is not a terminal: taken as No. Add --yes to answer Yes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet gevraagd, omdat de invoer geen terminal is: opgevat als Nee. Voeg --yes toe om Ja te antwoorden.</translation>
     </message>
     <message>
         <source>[y/N]</source>
         <extracomment>The answers to a question on the terminal: yes, or No, in capitals as the answer that Enter alone gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[j/N]</translation>
     </message>
     <message>
         <source>y</source>
         <extracomment>The letter that answers yes to &quot;[y/N]&quot;, the first letter of the word &quot;yes&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>j</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam: %1</translation>
     </message>
     <message>
         <source>Identity: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Identiteit: %1</translation>
     </message>
     <message>
         <source>Received 1 entry into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 vermelding ontvangen in %1</translation>
     </message>
     <message numerus="yes">
         <source>Received %n entries into %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vermelding ontvangen in %1</numerusform>
+            <numerusform>%n vermeldingen ontvangen in %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was sent: the handset&apos;s phone book is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets verzonden: het telefoonboek van de handset is ongewijzigd.</translation>
     </message>
     <message>
         <source>The handset&apos;s phone book could not be kept before the send, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het telefoonboek van de handset kon vóór het verzenden niet worden bewaard, dus er is niets verzonden.</translation>
     </message>
     <message>
         <source>Kept the handset&apos;s previous phone book in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorig telefoonboek van de handset bewaard in %1</translation>
     </message>
     <message>
         <source>To send its previous phone book back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Om het vorige telefoonboek terug te sturen: %1</translation>
     </message>
     <message>
         <source>Sent 1 entry</source>
-        <translation type="unfinished"></translation>
+        <translation>1 vermelding verzonden</translation>
     </message>
     <message numerus="yes">
         <source>Sent %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vermelding verzonden</numerusform>
+            <numerusform>%n vermeldingen verzonden</numerusform>
         </translation>
     </message>
 </context>
@@ -1072,232 +1145,234 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message>
         <source>Open phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonboek openen</translation>
     </message>
     <message>
         <source>Save phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonboek opslaan</translation>
     </message>
     <message>
         <source>New phone book</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw telefoonboek</translation>
     </message>
     <message>
         <source>Get the phone book from the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonboek ophalen van de handset</translation>
     </message>
     <message>
         <source>Send the phone book to the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonboek verzenden naar de handset</translation>
     </message>
     <message>
         <source>Import or export contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacten importeren of exporteren</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe vermelding</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles selecteren</translation>
     </message>
     <message>
         <source>Deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>Selectie opheffen</translation>
     </message>
     <message>
         <source>Delete selected entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Geselecteerde vermeldingen verwijderen</translation>
     </message>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Website van Orvak</translation>
     </message>
     <message>
         <source>Save changes to current phonebook loaded?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen in het geladen telefoonboek opslaan?</translation>
     </message>
     <message>
         <source>The handset&apos;s phone book could not be kept before the send, so nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het telefoonboek van de handset kon vóór het verzenden niet worden bewaard, dus er is niets verzonden.</translation>
     </message>
     <message>
         <source>The program did not close normally last time, and a phone book had changes that were not saved. Restore that phone book?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het programma is de vorige keer niet normaal afgesloten en een telefoonboek had niet-opgeslagen wijzigingen. Dat telefoonboek herstellen?</translation>
     </message>
     <message>
         <source>Phone book entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonboekvermeldingen</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Naam</translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ongedaan maken</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 opnieuw uitvoeren</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n contacts to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact geëxporteerd naar %1.</numerusform>
+            <numerusform>%n contacten geëxporteerd naar %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgeslagen in %1.</translation>
     </message>
     <message numerus="yes">
         <source>Phone book sent: %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Telefoonboek verzonden: %n vermelding.</numerusform>
+            <numerusform>Telefoonboek verzonden: %n vermeldingen.</numerusform>
         </translation>
     </message>
     <message>
         <source>dialbook pull FILE.opbk</source>
-        <translation type="unfinished"></translation>
+        <translation>dialbook pull FILE.opbk</translation>
     </message>
 </context>
 <context>
     <name>PhonebookSend</name>
     <message>
         <source>The phone book to send has no entries with both a name and a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het te verzenden telefoonboek heeft geen vermeldingen met zowel een naam als een nummer.</translation>
     </message>
     <message>
         <source>This deletes all entries on the handset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiermee worden alle vermeldingen op de handset verwijderd.</translation>
     </message>
     <message numerus="yes">
         <source>This deletes all %n entries on the handset.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Hiermee wordt de %n vermelding op de handset verwijderd.</numerusform>
+            <numerusform>Hiermee worden alle %n vermeldingen op de handset verwijderd.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1
 %2
 Send it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2
+Toch verzenden?</translation>
     </message>
 </context>
 <context>
     <name>PictureCanvas</name>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding</translation>
     </message>
     <message>
         <source>Drag the red frame, or move it with the arrow keys (Shift: faster); + and - zoom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleep het rode kader of verplaats het met de pijltoetsen (Shift: sneller); + en - zoomen.</translation>
     </message>
 </context>
 <context>
     <name>PictureCommands</name>
     <message>
         <source>Wrote the handset picture to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Handsetafbeelding geschreven naar %1</translation>
     </message>
     <message>
         <source>Sent the picture to the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding naar de handset verzonden</translation>
     </message>
 </context>
 <context>
     <name>PicturePage</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished">openen</translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Inzoomen</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitzoomen</translation>
     </message>
     <message>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksom draaien</translation>
     </message>
     <message>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsom draaien</translation>
     </message>
     <message>
         <source>Brightness and contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Helderheid en contrast</translation>
     </message>
     <message>
         <source>Color balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleurbalans</translation>
     </message>
     <message>
         <source>Send to phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar telefoon verzenden</translation>
     </message>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Website van Orvak</translation>
     </message>
     <message>
         <source>dialbook send-picture PICTURE</source>
-        <translation type="unfinished"></translation>
+        <translation>dialbook send-picture PICTURE</translation>
     </message>
     <message>
         <source>Saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgeslagen in %1.</translation>
     </message>
     <message>
         <source>Picture sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding verzonden.</translation>
     </message>
 </context>
 <context>
     <name>ProgressWindow</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
     <name>SimSocketSource</name>
     <message>
         <source>socket path too long</source>
-        <translation type="unfinished"></translation>
+        <translation>socketpad te lang</translation>
     </message>
     <message>
         <source>no handset answers (stale socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>geen handset antwoordt (verouderde socket)</translation>
     </message>
     <message>
         <source>no greeting from the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>geen begroeting van de handset</translation>
     </message>
     <message>
         <source>not a simulated handset</source>
-        <translation type="unfinished"></translation>
+        <translation>geen gesimuleerde handset</translation>
     </message>
 </context>
 <context>
@@ -1308,11 +1383,11 @@ Send it anyway?</source>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbonden</translation>
     </message>
     <message>
         <source>Not Connected</source>
-        <translation type="unfinished">Niet verbonden</translation>
+        <translation>Niet verbonden</translation>
     </message>
 </context>
 <context>
@@ -1765,17 +1840,17 @@ String 370</extracomment>
     <message>
         <source>All Graphic Files (*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz)|*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz|Bitmaps (*.bmp)|*.bmp|WebP Pictures (*.webp)|*.webp|SVG Drawings (*.svg;*.svgz)|*.svg;*.svgz|All Files (*.*)|*.*||</source>
         <extracomment>String 116</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle afbeeldingsbestanden (*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz)|*.bmp;*.gif;*.jpg;*.tif;*.png;*.webp;*.svg;*.svgz|Bitmaps (*.bmp)|*.bmp|WebP-afbeeldingen (*.webp)|*.webp|SVG-tekeningen (*.svg;*.svgz)|*.svg;*.svgz|Alle bestanden (*.*)|*.*||</translation>
     </message>
     <message>
         <source>Error: Image file could not be loaded.</source>
         <extracomment>String 156</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fout: kan het afbeeldingsbestand niet laden.</translation>
     </message>
     <message>
         <source>Error: Image failed to save.</source>
         <extracomment>String 160</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fout: kan de afbeelding niet opslaan.</translation>
     </message>
 </context>
 <context>
@@ -1800,14 +1875,14 @@ String 370</extracomment>
     </message>
     <message>
         <source>This handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit handsetmodel (0x%1) wordt in dit venster niet ondersteund; gebruik de opdracht dialbook: %2</translation>
     </message>
 </context>
 <context>
     <name>WelcomePage</name>
     <message>
         <source>Orvak web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Website van Orvak</translation>
     </message>
 </context>
 </TS>
