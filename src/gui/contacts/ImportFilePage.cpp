@@ -63,8 +63,9 @@ bool ImportFilePage::validatePage()
         return false;
     }
     if (!QFileInfo(FileName()).isFile()) {
-        // Which file, and whether it is missing or a folder.
-        Warn(this, tr("Error: File does not exist.") + u'\n' + FileFailure::OfRead(FileName()).Text());
+        // Which file, and whether it is missing or a folder: "does not exist" would be wrong for
+        // a folder.
+        Warn(this, FileFailure::OfRead(FileName()).Message(Msg::CouldNotOpenFile));
         return false;
     }
     // The mapping page reads the file as it comes up; a file it cannot read keeps the wizard here.
