@@ -195,7 +195,7 @@
     <name>CommandLine</name>
     <message>
         <source>Try &apos;dialbook --help&apos;.</source>
-        <translation>Siehe 'dialbook --help'.</translation>
+        <translation>Siehe &apos;dialbook --help&apos;.</translation>
     </message>
     <message>
         <source>devices takes no arguments</source>
@@ -408,7 +408,7 @@ Optionen:
   -h, --help       Diese Hilfe anzeigen.
 
 Übertragungen zeigen im Terminal einen Fortschrittsbalken; Strg+C bricht sie ab
-("Datenübertragung abgebrochen."). Bei Fehlern wird der Grund ausgegeben und mit 1
+(&quot;Datenübertragung abgebrochen.&quot;). Bei Fehlern wird der Grund ausgegeben und mit 1
 beendet; Aufruffehler enden mit 2.
 Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile gefunden.
 </translation>
@@ -438,7 +438,7 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
     </message>
     <message>
         <source>--map: the file has no column &quot;%1&quot;</source>
-        <translation>--map: Die Datei hat keine Spalte "%1"</translation>
+        <translation>--map: Die Datei hat keine Spalte &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Phone number</source>
@@ -556,13 +556,13 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
     </message>
     <message>
         <source>1 number was rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
-        <translation>1 Nummer wurde so umgeschrieben, dass sie wie geschrieben gewählt wird ("+" als internationales Präfix, "(0)" entfernt, Durchwahl mit Pause).</translation>
+        <translation>1 Nummer wurde so umgeschrieben, dass sie wie geschrieben gewählt wird (&quot;+&quot; als internationales Präfix, &quot;(0)&quot; entfernt, Durchwahl mit Pause).</translation>
     </message>
     <message numerus="yes">
         <source>%n numbers were rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
         <translation>
-            <numerusform>%n Nummer wurde so umgeschrieben, dass sie wie geschrieben gewählt wird ("+" als internationales Präfix, "(0)" entfernt, Durchwahl mit Pause).</numerusform>
-            <numerusform>%n Nummern wurden so umgeschrieben, dass sie wie geschrieben gewählt werden ("+" als internationales Präfix, "(0)" entfernt, Durchwahl mit Pause).</numerusform>
+            <numerusform>%n Nummer wurde so umgeschrieben, dass sie wie geschrieben gewählt wird (&quot;+&quot; als internationales Präfix, &quot;(0)&quot; entfernt, Durchwahl mit Pause).</numerusform>
+            <numerusform>%n Nummern wurden so umgeschrieben, dass sie wie geschrieben gewählt werden (&quot;+&quot; als internationales Präfix, &quot;(0)&quot; entfernt, Durchwahl mit Pause).</numerusform>
         </translation>
     </message>
     <message>
@@ -699,63 +699,63 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
     </message>
     <message>
         <source>&quot;%1&quot;: there is no such file.</source>
-        <translation>"%1": Diese Datei gibt es nicht.</translation>
+        <translation>&quot;%1&quot;: Diese Datei gibt es nicht.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the folder it would go in does not exist.</source>
-        <translation>"%1": Der Zielordner ist nicht vorhanden.</translation>
+        <translation>&quot;%1&quot;: Der Zielordner ist nicht vorhanden.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a file.</source>
-        <translation>"%1" ist ein Ordner, keine Datei.</translation>
+        <translation>&quot;%1&quot; ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is empty.</source>
-        <translation>"%1": Die Datei ist leer.</translation>
+        <translation>&quot;%1&quot;: Die Datei ist leer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this is not a phone-book file.</source>
-        <translation>"%1": Dies ist keine Telefonbuchdatei.</translation>
+        <translation>&quot;%1&quot;: Dies ist keine Telefonbuchdatei.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is damaged: it is cut short.</source>
-        <translation>"%1": Die Datei ist beschädigt: Sie ist unvollständig.</translation>
+        <translation>&quot;%1&quot;: Die Datei ist beschädigt: Sie ist unvollständig.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is damaged.</source>
-        <translation>"%1": Die Datei ist beschädigt.</translation>
+        <translation>&quot;%1&quot;: Die Datei ist beschädigt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: you are not permitted to write this file.</source>
-        <translation>"%1": Sie haben keine Berechtigung, diese Datei zu schreiben.</translation>
+        <translation>&quot;%1&quot;: Sie haben keine Berechtigung, diese Datei zu schreiben.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: you are not permitted to read this file.</source>
-        <translation>"%1": Sie haben keine Berechtigung, diese Datei zu lesen.</translation>
+        <translation>&quot;%1&quot;: Sie haben keine Berechtigung, diese Datei zu lesen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this is not a picture in a format that can be opened (%2).</source>
-        <translation>"%1": Dies ist kein Bild in einem Format, das geöffnet werden kann (%2).</translation>
+        <translation>&quot;%1&quot;: Dies ist kein Bild in einem Format, das geöffnet werden kann (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: pictures in the %2 format cannot be opened, only %3.</source>
-        <translation>"%1": Bilder im Format %2 können nicht geöffnet werden, nur %3.</translation>
+        <translation>&quot;%1&quot;: Bilder im Format %2 können nicht geöffnet werden, nur %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the picture is damaged; the part that could be read is used.</source>
-        <translation>"%1": Das Bild ist beschädigt; der lesbare Teil wird verwendet.</translation>
+        <translation>&quot;%1&quot;: Das Bild ist beschädigt; der lesbare Teil wird verwendet.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the picture is too large for this computer&apos;s memory.</source>
-        <translation>"%1": Das Bild ist zu groß für den Arbeitsspeicher dieses Computers.</translation>
+        <translation>&quot;%1&quot;: Das Bild ist zu groß für den Arbeitsspeicher dieses Computers.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2.</source>
-        <translation>"%1" konnte nicht geschrieben werden: %2.</translation>
+        <translation>&quot;%1&quot; konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2.</source>
-        <translation>"%1" konnte nicht gelesen werden: %2.</translation>
+        <translation>&quot;%1&quot; konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>%1
@@ -770,6 +770,14 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
     <message>
         <source>a phone-book file holds at most %1 entries</source>
         <translation>eine Telefonbuchdatei enthält höchstens %1 Einträge</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the file has no line of column headings.</source>
+        <translation>&quot;%1&quot;: Die Datei hat keine Zeile mit Spaltenüberschriften.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the file has more columns than an import can take (%2 at most).</source>
+        <translation>&quot;%1&quot;: Die Datei hat mehr Spalten, als ein Import aufnehmen kann (höchstens %2).</translation>
     </message>
 </context>
 <context>
@@ -871,10 +879,6 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
     <message>
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
         <translation>Keine Datei angegeben. Bitte geben Sie den Dateinamen der zu importierenden Kontakte ein.</translation>
-    </message>
-    <message>
-        <source>Error: File does not exist.</source>
-        <translation>Fehler: Die Datei ist nicht vorhanden.</translation>
     </message>
 </context>
 <context>
@@ -1242,6 +1246,10 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
         <source>dialbook pull FILE.opbk</source>
         <translation>dialbook pull FILE.opbk</translation>
     </message>
+    <message>
+        <source>The phone book of this handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
+        <translation>Das Telefonbuch dieses Mobilteilmodells (0x%1) wird in diesem Fenster nicht unterstützt; verwenden Sie den Befehl dialbook: %2</translation>
+    </message>
 </context>
 <context>
     <name>PhonebookSend</name>
@@ -1344,6 +1352,10 @@ Trotzdem senden?</translation>
     <message>
         <source>Picture sent.</source>
         <translation>Bild gesendet.</translation>
+    </message>
+    <message>
+        <source>Pictures for this handset model (0x%1) are not supported in this window; use the dialbook command: %2</source>
+        <translation>Bilder für dieses Mobilteilmodell (0x%1) werden in diesem Fenster nicht unterstützt; verwenden Sie den Befehl dialbook: %2</translation>
     </message>
 </context>
 <context>
@@ -1873,10 +1885,6 @@ String 370</extracomment>
 %1</source>
         <translation>Damit Sie darauf zugreifen können, installieren Sie die udev-Regel aus dem Quellbaum in einem Terminal:
 %1</translation>
-    </message>
-    <message>
-        <source>This handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
-        <translation>Dieses Mobilteilmodell (0x%1) wird in diesem Fenster nicht unterstützt; verwenden Sie den Befehl dialbook: %2</translation>
     </message>
 </context>
 <context>

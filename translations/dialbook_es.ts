@@ -768,6 +768,14 @@ encuentran igual que los terminales USB.
         <source>a phone-book file holds at most %1 entries</source>
         <translation>un archivo de agenda contiene como máximo %1 entradas</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;: the file has no line of column headings.</source>
+        <translation>«%1»: el archivo no tiene ninguna línea de encabezados de columna.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the file has more columns than an import can take (%2 at most).</source>
+        <translation>«%1»: el archivo tiene más columnas de las que admite una importación (%2 como máximo).</translation>
+    </message>
 </context>
 <context>
     <name>HandsetAccessAdvice</name>
@@ -868,10 +876,6 @@ encuentran igual que los terminales USB.
     <message>
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
         <translation>No se ha indicado ningún archivo. Introduzca el nombre del archivo de contactos que importar.</translation>
-    </message>
-    <message>
-        <source>Error: File does not exist.</source>
-        <translation>Error: el archivo no existe.</translation>
     </message>
 </context>
 <context>
@@ -1239,6 +1243,10 @@ encuentran igual que los terminales USB.
         <source>dialbook pull FILE.opbk</source>
         <translation>dialbook pull FILE.opbk</translation>
     </message>
+    <message>
+        <source>The phone book of this handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
+        <translation>La agenda de este modelo de terminal (0x%1) no es compatible con esta ventana; use el comando dialbook: %2</translation>
+    </message>
 </context>
 <context>
     <name>PhonebookSend</name>
@@ -1341,6 +1349,10 @@ Send it anyway?</source>
     <message>
         <source>Picture sent.</source>
         <translation>Imagen enviada.</translation>
+    </message>
+    <message>
+        <source>Pictures for this handset model (0x%1) are not supported in this window; use the dialbook command: %2</source>
+        <translation>Las imágenes para este modelo de terminal (0x%1) no son compatibles con esta ventana; use el comando dialbook: %2</translation>
     </message>
 </context>
 <context>
@@ -1870,10 +1882,6 @@ String 370</extracomment>
 %1</source>
         <translation>Para poder abrirlo, instale en una terminal la regla udev del árbol de fuentes:
 %1</translation>
-    </message>
-    <message>
-        <source>This handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
-        <translation>Este modelo de terminal (0x%1) no es compatible con esta ventana; use el comando dialbook: %2</translation>
     </message>
 </context>
 <context>

@@ -771,6 +771,14 @@ orvak-handset-sim sont trouvés comme les combinés USB.
         <source>a phone-book file holds at most %1 entries</source>
         <translation>un fichier de répertoire contient au plus %1 entrées</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;: the file has no line of column headings.</source>
+        <translation>« %1 » : le fichier n’a pas de ligne d’en-têtes de colonnes.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the file has more columns than an import can take (%2 at most).</source>
+        <translation>« %1 » : le fichier compte plus de colonnes qu’une importation ne peut en prendre (%2 au maximum).</translation>
+    </message>
 </context>
 <context>
     <name>HandsetAccessAdvice</name>
@@ -871,10 +879,6 @@ orvak-handset-sim sont trouvés comme les combinés USB.
     <message>
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
         <translation>Aucun fichier indiqué. Saisissez le nom du fichier de contacts à importer.</translation>
-    </message>
-    <message>
-        <source>Error: File does not exist.</source>
-        <translation>Erreur : le fichier n’existe pas.</translation>
     </message>
 </context>
 <context>
@@ -1242,6 +1246,10 @@ orvak-handset-sim sont trouvés comme les combinés USB.
         <source>dialbook pull FILE.opbk</source>
         <translation>dialbook pull FILE.opbk</translation>
     </message>
+    <message>
+        <source>The phone book of this handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
+        <translation>Le répertoire de ce modèle de combiné (0x%1) n’est pas pris en charge dans cette fenêtre ; utilisez la commande dialbook : %2</translation>
+    </message>
 </context>
 <context>
     <name>PhonebookSend</name>
@@ -1344,6 +1352,10 @@ L’envoyer quand même ?</translation>
     <message>
         <source>Picture sent.</source>
         <translation>Image envoyée.</translation>
+    </message>
+    <message>
+        <source>Pictures for this handset model (0x%1) are not supported in this window; use the dialbook command: %2</source>
+        <translation>Les images pour ce modèle de combiné (0x%1) ne sont pas prises en charge dans cette fenêtre ; utilisez la commande dialbook : %2</translation>
     </message>
 </context>
 <context>
@@ -1873,10 +1885,6 @@ String 370</extracomment>
 %1</source>
         <translation>Pour pouvoir y accéder, installez la règle udev depuis l’arborescence des sources dans un terminal :
 %1</translation>
-    </message>
-    <message>
-        <source>This handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
-        <translation>Ce modèle de combiné (0x%1) n’est pas pris en charge dans cette fenêtre ; utilisez la commande dialbook : %2</translation>
     </message>
 </context>
 <context>

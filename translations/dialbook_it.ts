@@ -770,6 +770,14 @@ orvak-handset-sim vengono trovati come i portatili USB.
         <source>a phone-book file holds at most %1 entries</source>
         <translation>un file rubrica contiene al massimo %1 voci</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;: the file has no line of column headings.</source>
+        <translation>«%1»: il file non ha una riga di intestazioni di colonna.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the file has more columns than an import can take (%2 at most).</source>
+        <translation>«%1»: il file ha più colonne di quante un’importazione possa accettare (al massimo %2).</translation>
+    </message>
 </context>
 <context>
     <name>HandsetAccessAdvice</name>
@@ -870,10 +878,6 @@ orvak-handset-sim vengono trovati come i portatili USB.
     <message>
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
         <translation>Nessun file specificato. Inserisca il nome del file dei contatti da importare.</translation>
-    </message>
-    <message>
-        <source>Error: File does not exist.</source>
-        <translation>Errore: il file non esiste.</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1245,10 @@ orvak-handset-sim vengono trovati come i portatili USB.
         <source>dialbook pull FILE.opbk</source>
         <translation>dialbook pull FILE.opbk</translation>
     </message>
+    <message>
+        <source>The phone book of this handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
+        <translation>La rubrica di questo modello di portatile (0x%1) non è supportata in questa finestra; usi il comando dialbook: %2</translation>
+    </message>
 </context>
 <context>
     <name>PhonebookSend</name>
@@ -1343,6 +1351,10 @@ Inviarla comunque?</translation>
     <message>
         <source>Picture sent.</source>
         <translation>Immagine inviata.</translation>
+    </message>
+    <message>
+        <source>Pictures for this handset model (0x%1) are not supported in this window; use the dialbook command: %2</source>
+        <translation>Le immagini per questo modello di portatile (0x%1) non sono supportate in questa finestra; usi il comando dialbook: %2</translation>
     </message>
 </context>
 <context>
@@ -1872,10 +1884,6 @@ String 370</extracomment>
 %1</source>
         <translation>Per potervi accedere, installi la regola udev dall’albero dei sorgenti in un terminale:
 %1</translation>
-    </message>
-    <message>
-        <source>This handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
-        <translation>Questo modello di portatile (0x%1) non è supportato in questa finestra; usi il comando dialbook: %2</translation>
     </message>
 </context>
 <context>

@@ -195,7 +195,7 @@
     <name>CommandLine</name>
     <message>
         <source>Try &apos;dialbook --help&apos;.</source>
-        <translation>Zie 'dialbook --help'.</translation>
+        <translation>Zie &apos;dialbook --help&apos;.</translation>
     </message>
     <message>
         <source>devices takes no arguments</source>
@@ -374,8 +374,8 @@ Opdrachten:
                    wordt gebruikt.
   send-picture IN  Maakt de handsetafbeelding van IN en zet die over naar de handset.
   import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
-                   Voegt de contacten van een tekstbestand met scheidingstekens (komma's,
-                   puntkomma's of tabs; UTF-8, UTF-16 of Windows-1252) of een
+                   Voegt de contacten van een tekstbestand met scheidingstekens (komma&apos;s,
+                   puntkomma&apos;s of tabs; UTF-8, UTF-16 of Windows-1252) of een
                    vCard-bestand toe aan BOOK.opbk (aangemaakt als het ontbreekt), zoals
                    de import op de telefoonboekpagina doet. Toont de gebruikte koppeling,
                    daarna hoeveel vermeldingen zijn toegevoegd, en op stderr wat er
@@ -407,7 +407,7 @@ Opties:
   -h, --help       Deze help tonen.
 
 Overdrachten tonen een voortgangsbalk in een terminal; Ctrl+C annuleert ze
-("Gegevensoverdracht geannuleerd."). Bij fouten wordt de reden getoond en is de
+(&quot;Gegevensoverdracht geannuleerd.&quot;). Bij fouten wordt de reden getoond en is de
 afsluitcode 1; gebruiksfouten geven afsluitcode 2.
 Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-handsets.
 </translation>
@@ -437,7 +437,7 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
     </message>
     <message>
         <source>--map: the file has no column &quot;%1&quot;</source>
-        <translation>--map: het bestand heeft geen kolom "%1"</translation>
+        <translation>--map: het bestand heeft geen kolom &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Phone number</source>
@@ -555,13 +555,13 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
     </message>
     <message>
         <source>1 number was rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
-        <translation>1 nummer is herschreven om te kiezen zoals geschreven (een "+" werd het internationale voorvoegsel, een "(0)" weggelaten, een toestelnummer werd een pauze).</translation>
+        <translation>1 nummer is herschreven om te kiezen zoals geschreven (een &quot;+&quot; werd het internationale voorvoegsel, een &quot;(0)&quot; weggelaten, een toestelnummer werd een pauze).</translation>
     </message>
     <message numerus="yes">
         <source>%n numbers were rewritten to dial as written (a &quot;+&quot; made the international prefix, a &quot;(0)&quot; dropped, an extension made a pause).</source>
         <translation>
-            <numerusform>%n nummer is herschreven om te kiezen zoals geschreven (een "+" werd het internationale voorvoegsel, een "(0)" weggelaten, een toestelnummer werd een pauze).</numerusform>
-            <numerusform>%n nummers zijn herschreven om te kiezen zoals geschreven (een "+" werd het internationale voorvoegsel, een "(0)" weggelaten, een toestelnummer werd een pauze).</numerusform>
+            <numerusform>%n nummer is herschreven om te kiezen zoals geschreven (een &quot;+&quot; werd het internationale voorvoegsel, een &quot;(0)&quot; weggelaten, een toestelnummer werd een pauze).</numerusform>
+            <numerusform>%n nummers zijn herschreven om te kiezen zoals geschreven (een &quot;+&quot; werd het internationale voorvoegsel, een &quot;(0)&quot; weggelaten, een toestelnummer werd een pauze).</numerusform>
         </translation>
     </message>
     <message>
@@ -698,63 +698,63 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
     </message>
     <message>
         <source>&quot;%1&quot;: there is no such file.</source>
-        <translation>"%1": dit bestand bestaat niet.</translation>
+        <translation>&quot;%1&quot;: dit bestand bestaat niet.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the folder it would go in does not exist.</source>
-        <translation>"%1": de map waarin het zou komen, bestaat niet.</translation>
+        <translation>&quot;%1&quot;: de map waarin het zou komen, bestaat niet.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a file.</source>
-        <translation>"%1" is een map, geen bestand.</translation>
+        <translation>&quot;%1&quot; is een map, geen bestand.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is empty.</source>
-        <translation>"%1": het bestand is leeg.</translation>
+        <translation>&quot;%1&quot;: het bestand is leeg.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this is not a phone-book file.</source>
-        <translation>"%1": dit is geen telefoonboekbestand.</translation>
+        <translation>&quot;%1&quot;: dit is geen telefoonboekbestand.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is damaged: it is cut short.</source>
-        <translation>"%1": het bestand is beschadigd: het is afgekapt.</translation>
+        <translation>&quot;%1&quot;: het bestand is beschadigd: het is afgekapt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the file is damaged.</source>
-        <translation>"%1": het bestand is beschadigd.</translation>
+        <translation>&quot;%1&quot;: het bestand is beschadigd.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: you are not permitted to write this file.</source>
-        <translation>"%1": u hebt geen toestemming om dit bestand te schrijven.</translation>
+        <translation>&quot;%1&quot;: u hebt geen toestemming om dit bestand te schrijven.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: you are not permitted to read this file.</source>
-        <translation>"%1": u hebt geen toestemming om dit bestand te lezen.</translation>
+        <translation>&quot;%1&quot;: u hebt geen toestemming om dit bestand te lezen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: this is not a picture in a format that can be opened (%2).</source>
-        <translation>"%1": dit is geen afbeelding in een indeling die kan worden geopend (%2).</translation>
+        <translation>&quot;%1&quot;: dit is geen afbeelding in een indeling die kan worden geopend (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: pictures in the %2 format cannot be opened, only %3.</source>
-        <translation>"%1": afbeeldingen in de indeling %2 kunnen niet worden geopend, alleen %3.</translation>
+        <translation>&quot;%1&quot;: afbeeldingen in de indeling %2 kunnen niet worden geopend, alleen %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the picture is damaged; the part that could be read is used.</source>
-        <translation>"%1": de afbeelding is beschadigd; het leesbare deel wordt gebruikt.</translation>
+        <translation>&quot;%1&quot;: de afbeelding is beschadigd; het leesbare deel wordt gebruikt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the picture is too large for this computer&apos;s memory.</source>
-        <translation>"%1": de afbeelding is te groot voor het geheugen van deze computer.</translation>
+        <translation>&quot;%1&quot;: de afbeelding is te groot voor het geheugen van deze computer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2.</source>
-        <translation>"%1" kan niet worden geschreven: %2.</translation>
+        <translation>&quot;%1&quot; kan niet worden geschreven: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2.</source>
-        <translation>"%1" kan niet worden gelezen: %2.</translation>
+        <translation>&quot;%1&quot; kan niet worden gelezen: %2.</translation>
     </message>
     <message>
         <source>%1
@@ -769,6 +769,14 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
     <message>
         <source>a phone-book file holds at most %1 entries</source>
         <translation>een telefoonboekbestand bevat maximaal %1 vermeldingen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the file has no line of column headings.</source>
+        <translation>&quot;%1&quot;: het bestand heeft geen regel met kolomkoppen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the file has more columns than an import can take (%2 at most).</source>
+        <translation>&quot;%1&quot;: het bestand heeft meer kolommen dan een import aankan (hoogstens %2).</translation>
     </message>
 </context>
 <context>
@@ -870,10 +878,6 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
     <message>
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
         <translation>Geen bestand opgegeven. Voer de bestandsnaam in van de te importeren contacten.</translation>
-    </message>
-    <message>
-        <source>Error: File does not exist.</source>
-        <translation>Fout: het bestand bestaat niet.</translation>
     </message>
 </context>
 <context>
@@ -1241,6 +1245,10 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
         <source>dialbook pull FILE.opbk</source>
         <translation>dialbook pull FILE.opbk</translation>
     </message>
+    <message>
+        <source>The phone book of this handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
+        <translation>Het telefoonboek van dit handsetmodel (0x%1) wordt in dit venster niet ondersteund; gebruik de opdracht dialbook: %2</translation>
+    </message>
 </context>
 <context>
     <name>PhonebookSend</name>
@@ -1343,6 +1351,10 @@ Toch verzenden?</translation>
     <message>
         <source>Picture sent.</source>
         <translation>Afbeelding verzonden.</translation>
+    </message>
+    <message>
+        <source>Pictures for this handset model (0x%1) are not supported in this window; use the dialbook command: %2</source>
+        <translation>Afbeeldingen voor dit handsetmodel (0x%1) worden in dit venster niet ondersteund; gebruik de opdracht dialbook: %2</translation>
     </message>
 </context>
 <context>
@@ -1872,10 +1884,6 @@ String 370</extracomment>
 %1</source>
         <translation>Installeer in een terminal de udev-regel uit de broncode om er toegang toe te krijgen:
 %1</translation>
-    </message>
-    <message>
-        <source>This handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
-        <translation>Dit handsetmodel (0x%1) wordt in dit venster niet ondersteund; gebruik de opdracht dialbook: %2</translation>
     </message>
 </context>
 <context>

@@ -769,6 +769,14 @@ orvak-handset-sim são encontrados como os terminais USB.
         <source>a phone-book file holds at most %1 entries</source>
         <translation>um ficheiro de lista telefónica contém no máximo %1 entradas</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;: the file has no line of column headings.</source>
+        <translation>«%1»: o ficheiro não tem uma linha de cabeçalhos de coluna.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the file has more columns than an import can take (%2 at most).</source>
+        <translation>«%1»: o ficheiro tem mais colunas do que uma importação aceita (%2 no máximo).</translation>
+    </message>
 </context>
 <context>
     <name>HandsetAccessAdvice</name>
@@ -869,10 +877,6 @@ orvak-handset-sim são encontrados como os terminais USB.
     <message>
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
         <translation>Nenhum ficheiro especificado. Introduza o nome do ficheiro de contactos a importar.</translation>
-    </message>
-    <message>
-        <source>Error: File does not exist.</source>
-        <translation>Erro: o ficheiro não existe.</translation>
     </message>
 </context>
 <context>
@@ -1240,6 +1244,10 @@ orvak-handset-sim são encontrados como os terminais USB.
         <source>dialbook pull FILE.opbk</source>
         <translation>dialbook pull FILE.opbk</translation>
     </message>
+    <message>
+        <source>The phone book of this handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
+        <translation>A lista telefónica deste modelo de terminal (0x%1) não é suportada nesta janela; utilize o comando dialbook: %2</translation>
+    </message>
 </context>
 <context>
     <name>PhonebookSend</name>
@@ -1342,6 +1350,10 @@ Enviar mesmo assim?</translation>
     <message>
         <source>Picture sent.</source>
         <translation>Imagem enviada.</translation>
+    </message>
+    <message>
+        <source>Pictures for this handset model (0x%1) are not supported in this window; use the dialbook command: %2</source>
+        <translation>As imagens para este modelo de terminal (0x%1) não são suportadas nesta janela; utilize o comando dialbook: %2</translation>
     </message>
 </context>
 <context>
@@ -1871,10 +1883,6 @@ String 370</extracomment>
 %1</source>
         <translation>Para o poder abrir, instale numa consola a regra udev da árvore de código-fonte:
 %1</translation>
-    </message>
-    <message>
-        <source>This handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
-        <translation>Este modelo de terminal (0x%1) não é suportado nesta janela; utilize o comando dialbook: %2</translation>
     </message>
 </context>
 <context>

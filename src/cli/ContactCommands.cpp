@@ -150,8 +150,9 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
                      const ImportRequest& request)
 {
     DelimitedFile file;
-    if (!file.Read(contacts) || file.HeaderCount() == 0 || file.HeaderCount() > ImportFieldMap::kMaxColumn) {
-        std::fprintf(console.err, "%s\n", qPrintable(CouldNotReadText(file.Failure())));
+    const bool read = file.Read(contacts);
+    if (const FileFailure failure = read ? UnusableColumns(file, contacts) : file.Failure(); !read || failure.IsSet()) {
+        std::fprintf(console.err, "%s\n", qPrintable(CouldNotReadText(failure)));
         return 1;
     }
     const QStringList headers = file.Headers();

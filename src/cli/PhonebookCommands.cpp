@@ -134,7 +134,8 @@ int RunPushCommand(const CommandConsole& console, const QString& path, bool keep
     }
     if (!Ask(console, question))
         return 1;
-    if (send.LeavesOutIncomplete() && !Ask(console, LoadString(Msg::ConfirmSkipIncomplete)))
+    // With nothing complete to send, the question before has said so already.
+    if (send.Count() > 0 && send.LeavesOutIncomplete() && !Ask(console, LoadString(Msg::ConfirmSkipIncomplete)))
         return 1;
 
     TransferSession session(console);

@@ -97,6 +97,9 @@ QString FileFailure::Text() const
     case Cause::PictureDamaged:
         return tr("\"%1\": the picture is damaged; the part that could be read is used.").arg(path);
     case Cause::TooLarge: return tr("\"%1\": the picture is too large for this computer's memory.").arg(path);
+    case Cause::NoColumns: return tr("\"%1\": the file has no line of column headings.").arg(path);
+    case Cause::TooManyColumns:
+        return tr("\"%1\": the file has more columns than an import can take (%2 at most).").arg(path, m_detail);
     case Cause::System:
         return writing ? tr("\"%1\" could not be written: %2.").arg(path, m_detail)
                        : tr("\"%1\" could not be read: %2.").arg(path, m_detail);

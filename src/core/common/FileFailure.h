@@ -28,6 +28,8 @@ public:
         UnsupportedFormat, // a picture, in a format no decoder here reads; the detail names it
         PictureDamaged,    // decoded with errors; what could be read is used
         TooLarge,          // a picture larger than this computer's memory holds
+        NoColumns,         // a contacts file without a line of column headings
+        TooManyColumns,    // a contacts file of more columns than an import maps; the detail is the most
         System,            // the system's own reason, in the detail
     };
     enum class Access { Read, Write };

@@ -323,6 +323,16 @@ QString NoRoomText(int holds, int room)
                             .arg(room);
 }
 
+FileFailure UnusableColumns(const DelimitedFile& file, const QString& path)
+{
+    if (file.HeaderCount() == 0)
+        return FileFailure(path, FileFailure::Cause::NoColumns);
+    if (file.HeaderCount() > ImportFieldMap::kMaxColumn)
+        return FileFailure(path, FileFailure::Cause::TooManyColumns, FileFailure::Access::Read,
+                           QString::number(ImportFieldMap::kMaxColumn));
+    return {};
+}
+
 QString CouldNotReadText()
 {
     return QCoreApplication::translate("ContactImport",

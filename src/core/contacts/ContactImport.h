@@ -111,6 +111,10 @@ QStringList ImportNotes(const ContactList& list);
 // "The file holds 5000 contacts; the book has room for 97."
 QString NoRoomText(int holds, int room);
 
+// Why a contacts file that was read cannot be imported: no column headings, or more columns
+// than the field map takes. Not set when its columns will do.
+FileFailure UnusableColumns(const DelimitedFile& file, const QString& path);
+
 // "Error: Could not read the import file.  Check that it is formatted correctly."
 QString CouldNotReadText();
 // The same with the file and the cause under it, when `failure` says them.

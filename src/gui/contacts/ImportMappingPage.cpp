@@ -114,7 +114,9 @@ bool ImportMappingPage::LoadFile(const QString& path)
     m_file.reset();
     FileFailure failure;
     std::shared_ptr<DelimitedFile> file = ReadInBackground(this, path, &failure);
-    if (!file || file->HeaderCount() == 0 || file->HeaderCount() > ImportFieldMap::kMaxColumn) {
+    if (file)
+        failure = UnusableColumns(*file, path);
+    if (!file || failure.IsSet()) {
         Remake();
         UserPrompts::Current().Ask(this, CouldNotReadText(failure), UserPrompts::Buttons::Ok,
                                    UserPrompts::Icon::Warning);

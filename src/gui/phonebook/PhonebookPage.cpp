@@ -822,7 +822,8 @@ void PhonebookPage::OnSend()
     if (!ConfirmSend(send))
         return;
     BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::SendingPhonebook));
-    if (send.LeavesOutIncomplete() &&
+    // With nothing complete to send, the question before has said so already.
+    if (send.Count() > 0 && send.LeavesOutIncomplete() &&
         UserPrompts::Current().Ask(this, LoadString(Msg::ConfirmSkipIncomplete), UserPrompts::Buttons::YesNo,
                                    UserPrompts::Icon::Warning) != UserPrompts::Answer::Yes) {
         EndProgress();
@@ -882,7 +883,9 @@ void PhonebookPage::OfferBackupBack(const PhonebookSend& send)
 void PhonebookPage::CheckHandset()
 {
     m_handsetReady = SupportedHandsetAttached();
-    ShowHandsetState(tr("dialbook pull FILE.opbk"));
+    ShowHandsetState(tr("The phone book of this handset model (0x%1) is not supported in this window; use the "
+                        "dialbook command: %2"),
+                     tr("dialbook pull FILE.opbk"));
     UpdateButtons();
 }
 

@@ -163,7 +163,9 @@ void PicturePage::UpdateSendButton()
 {
     m_handsetReady = SupportedHandsetAttached();
     m_buttons[kSend]->setEnabled(m_handsetReady && HasImage());
-    ShowHandsetState(tr("dialbook send-picture PICTURE"));
+    ShowHandsetState(tr("Pictures for this handset model (0x%1) are not supported in this window; use the dialbook "
+                        "command: %2"),
+                     tr("dialbook send-picture PICTURE"));
 }
 
 QString PicturePage::SampleImagesFolder()

@@ -105,7 +105,7 @@ void TabPage::ShowConnection(bool connected)
     m_statusBar->SetAccessAdvice(connected ? QString() : AccessAdvice());
 }
 
-void TabPage::ShowHandsetState(const QString& command)
+void TabPage::ShowHandsetState(const QString& note, const QString& command)
 {
     const std::uint16_t product = AcceptedProductId();
     ShowConnection(product != 0);
@@ -116,8 +116,7 @@ void TabPage::ShowHandsetState(const QString& command)
     // The handset answers `dialbook` like the model the pages serve, but the pages were made
     // for that model only: say so where the disabled buttons are, not in a box to dismiss.
     const QString hex = QString::number(product, 16).rightJustified(4, u'0').toUpper();
-    m_handsetNote->setText(
-        tr("This handset model (0x%1) is not supported in this window; use the dialbook command: %2").arg(hex, command));
+    m_handsetNote->setText(note.arg(hex, command));
     QRect place = HandsetNotePlace();
     place.setHeight(std::max(place.height(), m_handsetNote->heightForWidth(place.width())));
     m_handsetNote->setGeometry(place);

@@ -78,8 +78,9 @@ protected:
     // that is plugged in but that this user may not open.
     void ShowConnection(bool connected);
     // The connection panes for any accepted handset, and the note on the page when its model's
-    // features are not offered here. `command`: the dialbook command that offers them.
-    void ShowHandsetState(const QString& command);
+    // features are not offered here. `note`: what the page does not offer, with %1 for the model
+    // and %2 for `command`, the dialbook command that offers it.
+    void ShowHandsetState(const QString& note, const QString& command);
     // That advice, translated; empty when the last scan found no such handset.
     static QString AccessAdvice();
     // A page button as every page sets one up: its pictures (in, out, disabled), top-left

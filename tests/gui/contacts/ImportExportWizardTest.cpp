@@ -86,7 +86,9 @@ TEST_F(Wizard, ImportPagesRefuseBadFilesAndGuessAfreshEachTime)
     EXPECT_TRUE(prompts.asked[0].startsWith(QStringLiteral("No file specified.")));
     EXPECT_EQ(prompts.asked[1], QStringLiteral("Error: Could not open file.\n\"%1\": there is no such file.")
                                     .arg(dir.filePath(QStringLiteral("missing.csv"))));
-    EXPECT_EQ(prompts.asked[2], CouldNotReadText());
+    EXPECT_EQ(prompts.asked[2], CouldNotReadText() + QStringLiteral("\n\"%1\": the file has more columns than an "
+                                                                    "import can take (254 at most).")
+                                                         .arg(dir.filePath(QStringLiteral("wide.csv"))));
 
     w.FilePage()->SetFileName(Write("a.csv", "First Name,Last Name,Phone,Phone\n"));
     w.next();

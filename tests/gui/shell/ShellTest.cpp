@@ -278,8 +278,8 @@ TEST_F(Shell, OtherModelsAreConnectedButTheirBookAndPicturesAreLeftToDialbook)
         EXPECT_EQ(book->StatusPane().Pane1Text(), QStringLiteral("Hall"));
         ASSERT_TRUE(book->HandsetNote()->isVisible()) << model.toStdString();
         EXPECT_EQ(book->HandsetNote()->text(),
-                  QStringLiteral("This handset model (%1) is not supported in this window; use the dialbook "
-                                 "command: dialbook pull FILE.opbk")
+                  QStringLiteral("The phone book of this handset model (%1) is not supported in this window; use "
+                                 "the dialbook command: dialbook pull FILE.opbk")
                       .arg(model));
         EXPECT_FALSE(book->HandsetReady());
         EXPECT_FALSE(book->Button(PhonebookPage::kReceive)->isEnabled());
@@ -292,6 +292,7 @@ TEST_F(Shell, OtherModelsAreConnectedButTheirBookAndPicturesAreLeftToDialbook)
         window.OnTabCommand(301);
         Pump();
         EXPECT_TRUE(pictures->HandsetNote()->isVisible());
+        EXPECT_TRUE(pictures->HandsetNote()->text().startsWith(QStringLiteral("Pictures for this handset model (%1)").arg(model)));
         EXPECT_TRUE(pictures->HandsetNote()->text().contains(QStringLiteral("dialbook send-picture")));
         EXPECT_TRUE(InFreeSpace(pictures->HandsetNote()));
         EXPECT_FALSE(pictures->Button(PicturePage::kSend)->isEnabled());
