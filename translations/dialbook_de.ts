@@ -1264,7 +1264,7 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
     <message numerus="yes">
         <source>This deletes all %n entries on the handset.</source>
         <translation>
-            <numerusform>Dadurch wird der %n Eintrag auf dem Mobilteil gelöscht.</numerusform>
+            <numerusform>Dadurch wird der einzige Eintrag auf dem Mobilteil gelöscht.</numerusform>
             <numerusform>Dadurch werden alle %n Einträge auf dem Mobilteil gelöscht.</numerusform>
         </translation>
     </message>

@@ -1838,7 +1838,7 @@ String 370</extracomment>
     <message>
         <source>Error: Phone reported image report size too large.</source>
         <extracomment>String 57351</extracomment>
-        <translation>Erreur : le téléphone a signalé une taille d’image trop grande.</translation>
+        <translation>Erreur : le téléphone a signalé une taille de rapport d’image trop grande.</translation>
     </message>
     <message>
         <source>Error: CreateEvent failed.</source>

@@ -1837,7 +1837,7 @@ String 370</extracomment>
     <message>
         <source>Error: Phone reported image report size too large.</source>
         <extracomment>String 57351</extracomment>
-        <translation>Errore: il telefono ha segnalato una dimensione dell’immagine troppo grande.</translation>
+        <translation>Errore: il telefono ha segnalato una dimensione del report immagine troppo grande.</translation>
     </message>
     <message>
         <source>Error: CreateEvent failed.</source>

@@ -2,13 +2,37 @@
 
 #include "cli/CancelOnInterrupt.h"
 
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include <algorithm>
 
 namespace {
 
 constexpr int kBarWidth = 30;
+// "[" bar "] " and "100% ".
+constexpr int kBeforeText = kBarWidth + 3 + 5;
+// The text's room on a terminal that does not say how wide it is.
 constexpr int kTextWidth = 44;
 constexpr int kRedrawMs = 50;
+
+// The status text's room on the line: what the terminal's width leaves, so that a longer
+// language's text is not cut short needlessly, and the line never wraps.
+int TextRoom(std::FILE* out)
+{
+    winsize size{};
+    if (::ioctl(::fileno(out), TIOCGWINSZ, &size) != 0 || size.ws_col <= kBeforeText + 1)
+        return kTextWidth;
+    return size.ws_col - kBeforeText - 1;
+}
+
+// `text` within `room` characters: cut with an ellipsis when longer.
+QString Fitted(const QString& text, int room)
+{
+    if (text.size() <= room)
+        return text;
+    return text.left(std::max(0, room - 1)).trimmed() + QChar(0x2026);
+}
 
 }  // namespace
 
@@ -78,7 +102,7 @@ void TerminalProgress::Draw()
     char percent[16];
     std::snprintf(percent, sizeof percent, "%3d%% ", done * 100 / span);
     line += percent;
-    line += m_text.left(kTextWidth).toStdString();
+    line += Fitted(m_text, TextRoom(m_out)).toStdString();
     line += "\033[K";
     if (line == m_lastLine)
         return;
