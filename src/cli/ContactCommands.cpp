@@ -3,6 +3,7 @@
 #include "core/common/Cp1252.h"
 #include "core/common/StringTable.h"
 #include "core/contacts/ContactImport.h"
+#include "core/contacts/ContactSelection.h"
 #include "core/contacts/DelimitedFile.h"
 #include "core/contacts/ExportContacts.h"
 #include "core/phonebook/Phonebook.h"
@@ -126,22 +127,16 @@ void PrintMap(const CommandConsole& console, const ImportOptions& options, const
     }
 }
 
-// The contacts asked for: those with any of the categories, then the first so many.
+// The contacts asked for: those with any of the categories (as the user typed them, in any
+// case), then the first so many.
 std::vector<int> Select(const ContactList& list, const ImportRequest& request)
 {
-    std::vector<int> chosen;
-    for (std::size_t i = 0; i < list.contacts.size(); ++i) {
-        const QStringList& has = list.contacts[i].categories;
-        const bool wanted = request.categories.isEmpty() ||
-                            std::any_of(request.categories.begin(), request.categories.end(), [&](const QString& c) {
-                                return has.contains(c, Qt::CaseInsensitive);
-                            });
-        if (wanted)
-            chosen.push_back(static_cast<int>(i));
-    }
-    if (request.first >= 0 && static_cast<int>(chosen.size()) > request.first)
-        chosen.resize(static_cast<std::size_t>(request.first));
-    return chosen;
+    const int all = static_cast<int>(list.contacts.size());
+    ContactSelection selection;
+    selection.Reset(list, all);
+    selection.SetCategories(request.categories, Qt::CaseInsensitive);
+    selection.ChooseFirst(request.first >= 0 ? std::min(request.first, all) : all);
+    return selection.ChosenIndices();
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ void ContactSelection::Reset(const ContactList& list, int room)
 {
     const std::size_t count = list.contacts.size();
     m_room = std::max(0, room);
-    m_category.clear();
+    m_wanted.clear();
     m_categories.clear();
     m_categories.reserve(count);
     for (const ImportedContact& c : list.contacts)
@@ -33,20 +33,29 @@ void ContactSelection::SetChosen(int index, bool chosen)
 
 void ContactSelection::SetCategory(const QString& category)
 {
-    m_category = category;
+    SetCategories(category.isEmpty() ? QStringList() : QStringList{category}, Qt::CaseSensitive);
+}
+
+void ContactSelection::SetCategories(const QStringList& categories, Qt::CaseSensitivity sensitivity)
+{
+    m_wanted = categories;
+    m_sensitivity = sensitivity;
 }
 
 bool ContactSelection::Shown(int index) const
 {
     if (index < 0 || index >= Count())
         return false;
-    return m_category.isEmpty() || m_categories[static_cast<std::size_t>(index)].contains(m_category);
+    const QStringList& has = m_categories[static_cast<std::size_t>(index)];
+    return m_wanted.isEmpty() || std::any_of(m_wanted.begin(), m_wanted.end(), [&](const QString& wanted) {
+               return has.contains(wanted, m_sensitivity);
+           });
 }
 
-void ContactSelection::ChooseFirstThatFit()
+void ContactSelection::ChooseFirst(int n)
 {
     ChooseNone();
-    for (int i = 0; i < Count() && m_chosenCount < m_room; ++i)
+    for (int i = 0; i < Count() && m_chosenCount < n; ++i)
         if (Shown(i))
             SetChosen(i, true);
 }

@@ -25,10 +25,14 @@ public:
 
     // Only contacts of this category are shown; empty: all.
     void SetCategory(const QString& category);
-    const QString& Category() const { return m_category; }
+    QString Category() const { return m_wanted.value(0); }
+    // Only contacts of any of these categories are shown; empty: all.
+    void SetCategories(const QStringList& categories, Qt::CaseSensitivity sensitivity);
     bool Shown(int index) const;
+    // Chooses the first `n` shown contacts, and no others.
+    void ChooseFirst(int n);
     // Chooses the first shown contacts that fit in the room, and no others.
-    void ChooseFirstThatFit();
+    void ChooseFirstThatFit() { ChooseFirst(m_room); }
     void ChooseNone();
     // The chosen indices, in file order.
     std::vector<int> ChosenIndices() const;
@@ -36,7 +40,8 @@ public:
 private:
     std::vector<bool> m_chosen;
     std::vector<QStringList> m_categories;
-    QString m_category;
+    QStringList m_wanted;
+    Qt::CaseSensitivity m_sensitivity = Qt::CaseSensitive;
     int m_room = 0;
     int m_chosenCount = 0;
 };
