@@ -14,3 +14,10 @@ void WriteAll(const QString& path, const QByteArray& bytes)
     if (f.open(QIODevice::WriteOnly))
         f.write(bytes);
 }
+
+QString WriteIn(const QTemporaryDir& dir, const char* name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    WriteAll(path, bytes);
+    return path;
+}

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <string>
 #include <utility>
@@ -28,3 +29,5 @@ inline void FillBook(Phonebook& book, int n)
 
 QByteArray ReadAll(const QString& path);
 void WriteAll(const QString& path, const QByteArray& bytes);
+// Writes `bytes` as `name` in `dir`; the file's path.
+QString WriteIn(const QTemporaryDir& dir, const char* name, const QByteArray& bytes);

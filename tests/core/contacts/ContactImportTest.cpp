@@ -94,8 +94,7 @@ protected:
     // Reads the file and its contacts under the guessed map, as the import does.
     ContactList ReadGuessed(const char* name, const QByteArray& bytes, const QString& prefix = QStringLiteral("00"))
     {
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        WriteAll(path, bytes);
+        const QString path = WriteIn(dir, name, bytes);
         EXPECT_TRUE(file.Read(path)) << file.LastError().toStdString();
         headers = file.Headers();
         ImportOptions options;

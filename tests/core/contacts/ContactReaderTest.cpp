@@ -37,12 +37,7 @@ QByteArray Utf16(const QString& text, bool littleEndian)
 
 class ContactReader : public ::testing::Test {
 protected:
-    QString Write(const char* name, const QByteArray& bytes)
-    {
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        WriteAll(path, bytes);
-        return path;
-    }
+    QString Write(const char* name, const QByteArray& bytes) { return WriteIn(dir, name, bytes); }
 
     QTemporaryDir dir;
 };

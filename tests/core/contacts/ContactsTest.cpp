@@ -31,12 +31,7 @@ qint64 ResidentBytes()
 
 class Contacts : public ::testing::Test {
 protected:
-    QString Write(const char* name, const QByteArray& bytes)
-    {
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        WriteAll(path, bytes);
-        return path;
-    }
+    QString Write(const char* name, const QByteArray& bytes) { return WriteIn(dir, name, bytes); }
     // Imports with the guessed mapping into a book of `already` entries.
     ImportOutcome Import(const QString& path, int already = 0, std::optional<ImportFieldMap> map = std::nullopt)
     {

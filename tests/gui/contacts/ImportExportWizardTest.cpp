@@ -37,12 +37,7 @@ using W = ImportExportWizard;
 
 class Wizard : public ::testing::Test {
 protected:
-    QString Write(const char* name, const QByteArray& bytes)
-    {
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        WriteAll(path, bytes);
-        return path;
-    }
+    QString Write(const char* name, const QByteArray& bytes) { return WriteIn(dir, name, bytes); }
     QStringList Labels(const ImportExportWizard& w) const
     {
         QStringList labels;
