@@ -22,3 +22,11 @@ bool MakePrivateFolder(const QString& path)
         return false;
     return (st.st_mode & 0777) == 0700 || ::chmod(native.constData(), 0700) == 0;
 }
+
+QString ProgramStateFolder()
+{
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty() || QDir::isRelativePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return state + QStringLiteral("/orvak-dialbook");
+}

@@ -11,3 +11,7 @@ inline constexpr QFileDevice::Permissions kPrivateFile = QFileDevice::ReadOwner 
 // group and others out of a folder that is already there. False when it can be neither made
 // nor tightened, or is not a folder.
 bool MakePrivateFolder(const QString& path);
+
+// The program's own state: "$XDG_STATE_HOME/orvak-dialbook" (~/.local/state without the
+// variable, or with a relative one, as the base directory rules say). Not made here.
+QString ProgramStateFolder();

@@ -137,13 +137,18 @@ Msg Make(ProgressDisplay* progress, QString* path, FileFailure* failure)
     transfer.SetProgressDialog(progress);
     if (const Msg m = transfer.ReceivePhonebook(book); m != Msg::Ok)
         return m;
+    return Keep(book, transfer.HandsetName(), path, failure);
+}
+
+Msg Keep(const Phonebook& book, const std::string& handsetName, QString* path, FileFailure* failure)
+{
     const QString folder = Folder();
     if (folder.isEmpty()) {
         if (failure)
             *failure = FileFailure::OfWrite(ProgramDocumentsFolder(Msg::MyPhonebooks) + kFolderName);
         return Msg::FileWriteFailed;
     }
-    const QString file = PathFor(folder, transfer.HandsetName(), QDateTime::currentDateTime());
+    const QString file = PathFor(folder, handsetName, QDateTime::currentDateTime());
     if (const Msg m = PhonebookFile::Save(file, book, kPrivateFile, failure); m != Msg::Ok)
         return m;
     // The same book as the last backup (a send tried again, or cancelled before it cleared the

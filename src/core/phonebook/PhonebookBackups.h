@@ -9,6 +9,8 @@
 
 #include <string>
 
+class Phonebook;
+
 class ProgressDisplay;
 
 // A send replaces the handset's whole phone book, so before each send the program keeps the
@@ -29,6 +31,9 @@ QString PathFor(const QString& folder, const std::string& handsetName, const QDa
 // returned, and then nothing may be sent; `failure`, when given, says why the file could not be
 // written.
 Msg Make(ProgressDisplay* progress, QString* path, FileFailure* failure = nullptr);
+// The same with the handset's book as just received (`handsetName` the name the handset gave),
+// so that a sync need not receive it twice.
+Msg Keep(const Phonebook& book, const std::string& handsetName, QString* path, FileFailure* failure = nullptr);
 // `path` is the backup just written: of its handset's backups (the same name and identity) it
 // and the `keep` - 1 others written last stay, the rest are deleted. `path` itself never is,
 // even when the time in its name is older than the others' (the clock was set back).

@@ -12,11 +12,7 @@ namespace PhonebookRecovery {
 
 QString Path()
 {
-    // Only an absolute path counts, as the base directory rules say.
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty() || QDir::isRelativePath(state))
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return state + QStringLiteral("/orvak-dialbook/recovery.opbk");
+    return ProgramStateFolder() + QStringLiteral("/recovery.opbk");
 }
 
 bool Exists()

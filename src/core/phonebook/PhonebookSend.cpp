@@ -36,7 +36,9 @@ Msg PhonebookSend::Run(ProgressDisplay& progress, bool keepBackup)
     m_transfer.SetProgressDialog(&progress);
     const Msg result = HandsetOperation::Run(progress, [&] {
         if (keepBackup) {
-            if (const Msg kept = PhonebookBackups::Make(&progress, &m_backup, &m_backupFailure); kept != Msg::Ok) {
+            const Msg kept = m_received ? PhonebookBackups::Keep(*m_received, m_receivedName, &m_backup, &m_backupFailure)
+                                        : PhonebookBackups::Make(&progress, &m_backup, &m_backupFailure);
+            if (kept != Msg::Ok) {
                 m_backupFailed = true;
                 return kept;
             }

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 
 class ProgressDisplay;
 
@@ -22,6 +23,14 @@ class PhonebookSend {
 public:
     // `book`: the entries in the order they are to be sent, with the identity of the book.
     explicit PhonebookSend(const Phonebook& book);
+
+    // The handset's book was received just now (by a sync): Run keeps that as the backup
+    // instead of receiving it again. `handsetName` as the handset gave it.
+    void KeepAsBackup(const Phonebook& handsetBook, const std::string& handsetName)
+    {
+        m_received = handsetBook;
+        m_receivedName = handsetName;
+    }
 
     // Some entries lack a name or a number and will be left out: ask before sending.
     bool LeavesOutIncomplete() const { return m_leftOut; }
@@ -70,4 +79,6 @@ private:
     FileFailure m_backupFailure;
     bool m_partial = false;
     std::optional<std::size_t> m_handsetHolds;
+    std::optional<Phonebook> m_received;
+    std::string m_receivedName;
 };

@@ -1,0 +1,218 @@
+#include "core/phonebook/PhonebookSync.h"
+
+#include "core/phonebook/PhonebookLimits.h"
+#include "core/phonebook/PhonebookMerge.h"
+#include "core/phonebook/PhonebookTransfer.h"
+#include "core/phonebook/SyncBases.h"
+
+#include "core/common/Cp1252.h"
+#include "core/common/ProgressDisplay.h"
+#include "core/transfer/HandsetOperation.h"
+
+#include <QCoreApplication>
+
+#include <array>
+
+namespace {
+
+bool SameEntries(const std::vector<PhonebookEntry>& a, const Phonebook& b)
+{
+    if (a.size() != b.Count())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != *b.Entry(i))
+            return false;
+    }
+    return true;
+}
+
+// Only what the handset is sent counts: its name and number, and their order.
+bool SameAsSent(const Phonebook& a, const Phonebook& b)
+{
+    if (a.Count() != b.Count())
+        return false;
+    for (std::size_t i = 0; i < a.Count(); ++i) {
+        if (a.Entry(i)->name != b.Entry(i)->name || a.Entry(i)->number != b.Entry(i)->number)
+            return false;
+    }
+    return true;
+}
+
+QString EntryText(const PhonebookEntry& e)
+{
+    return Cp1252::ToUnicode(e.name) + QStringLiteral("  ") + Cp1252::ToUnicode(e.number);
+}
+
+QString Tr(const char* text, int n = -1)
+{
+    return QCoreApplication::translate("PhonebookSync", text, nullptr, n);
+}
+
+}  // namespace
+
+PhonebookSync::PhonebookSync(const Phonebook& computer, MergePreference prefer)
+    : m_computerIdentity(computer.Identity()), m_prefer(prefer)
+{
+    for (std::size_t i = 0; i < computer.Count(); ++i) {
+        const PhonebookEntry& e = *computer.Entry(i);
+        (e.name.empty() || e.number.empty() ? m_incomplete : m_computer).push_back(e);
+    }
+}
+
+Msg PhonebookSync::Receive(ProgressDisplay& progress)
+{
+    PhonebookTransfer transfer;
+    transfer.SetProgressDialog(&progress);
+    m_handset.Clear();
+    const Msg received = HandsetOperation::Run(progress, [&] { return transfer.ReceivePhonebook(m_handset); });
+    transfer.SetProgressDialog(nullptr);
+    if (received != Msg::Ok)
+        return received;
+    m_handsetName = transfer.HandsetName();
+    std::vector<PhonebookEntry> handset;
+    handset.reserve(m_handset.Count());
+    for (std::size_t i = 0; i < m_handset.Count(); ++i)
+        handset.push_back(*m_handset.Entry(i));
+    Phonebook base;
+    std::vector<PhonebookEntry> baseEntries;
+    const bool haveBase = SyncBases::Load(m_handset.Identity(), base);
+    for (std::size_t i = 0; haveBase && i < base.Count(); ++i)
+        baseEntries.push_back(*base.Entry(i));
+    m_plan = PhonebookMerge::Plan(haveBase ? &baseEntries : nullptr, handset, m_computer, m_prefer);
+    return Msg::Ok;
+}
+
+Phonebook PhonebookSync::Merged() const
+{
+    Phonebook merged;
+    for (PhonebookEntry& e : PhonebookMerge::Apply(m_plan))
+        merged.Append(std::move(e));
+    merged.SetIdentity(m_handset.Identity());
+    return merged;
+}
+
+Phonebook PhonebookSync::ComputerResult() const
+{
+    Phonebook result = Merged();
+    for (const PhonebookEntry& e : m_incomplete)
+        result.Append(e);
+    return result;
+}
+
+bool PhonebookSync::TooMany() const
+{
+    return Merged().Count() > MAX_PHONEBOOK_ENTRIES;
+}
+
+QString PhonebookSync::TooManyText() const
+{
+    //: %n: the entries the merge gives; %L1 and %L2: the entries of the two books merged.
+    return Tr("The merged phone book would hold %n entries (the handset's has %L1, the computer's %L2), but the "
+              "handset holds at most 100. Nothing was sent or written.",
+              static_cast<int>(Merged().Count()))
+        .arg(m_plan.handset.size())
+        .arg(m_plan.computer.size());
+}
+
+bool PhonebookSync::SendNeeded() const
+{
+    return !SameAsSent(Merged(), m_handset);
+}
+
+bool PhonebookSync::ComputerChanges() const
+{
+    const Phonebook result = ComputerResult();
+    std::vector<PhonebookEntry> before = m_computer;
+    before.insert(before.end(), m_incomplete.begin(), m_incomplete.end());
+    // Incomplete entries kept their places at the end, so a book in another order differs too.
+    return !SameEntries(before, result) || result.Identity() != m_computerIdentity;
+}
+
+Msg PhonebookSync::Send(ProgressDisplay& progress, bool keepBackup)
+{
+    m_send.reset();
+    if (TooMany())
+        return Msg::MaxEntriesReached;
+    if (!SendNeeded())
+        return Msg::Ok;
+    m_send.emplace(Merged());
+    m_send->KeepAsBackup(m_handset, m_handsetName);
+    return m_send->Run(progress, keepBackup);
+}
+
+Msg PhonebookSync::KeepBase(FileFailure* failure) const
+{
+    return SyncBases::Save(Merged(), failure);
+}
+
+QString PhonebookSync::KindText(MergeKind kind)
+{
+    switch (kind) {
+    case MergeKind::Added: return Tr("added");
+    case MergeKind::Changed: return Tr("changed");
+    case MergeKind::Deleted: return Tr("deleted");
+    case MergeKind::KeptOverDelete: return Tr("kept-over-delete");
+    case MergeKind::Conflict: return Tr("conflict");
+    }
+    return {};
+}
+
+QString PhonebookSync::ChangeText(const MergePlan& plan, const MergeChange& change)
+{
+    const PhonebookEntry* b = change.base ? &plan.base[*change.base] : nullptr;
+    const PhonebookEntry* h = change.handset ? &plan.handset[*change.handset] : nullptr;
+    const PhonebookEntry* c = change.computer ? &plan.computer[*change.computer] : nullptr;
+    if (change.kind == MergeKind::Conflict) {
+        QString taken;
+        if (!change.include || change.side == MergeSide::Both)
+            taken = Tr("both kept");
+        else if (change.side == MergeSide::Handset)
+            taken = Tr("the handset's taken");
+        else
+            taken = Tr("the computer's taken");
+        //: A conflict: %1 the handset's version, %2 the computer's, %3 which one is taken.
+        return Tr("handset: %1 | computer: %2 (%3)").arg(EntryText(*h), EntryText(*c), taken);
+    }
+    QString where;
+    switch (change.side) {
+    case MergeSide::Handset: where = Tr("on the handset"); break;
+    case MergeSide::Computer: where = Tr("on the computer"); break;
+    case MergeSide::Both: where = Tr("on both"); break;
+    }
+    const PhonebookEntry* shown = nullptr;
+    switch (change.kind) {
+    case MergeKind::Added:
+    case MergeKind::KeptOverDelete:
+        shown = h && change.side != MergeSide::Computer ? h : c;
+        break;
+    case MergeKind::Changed:
+        shown = change.side == MergeSide::Computer ? c : h;
+        break;
+    case MergeKind::Deleted:
+        shown = b;
+        break;
+    case MergeKind::Conflict:
+        break;
+    }
+    if (!shown)
+        shown = h ? h : (c ? c : b);
+    if (change.kind == MergeKind::Changed && b)
+        //: A change: %1 where it was made, %2 the entry as it was, %3 as it is now.
+        return Tr("%1: %2 -> %3").arg(where, EntryText(*b), EntryText(*shown));
+    return Tr("%1: %2").arg(where, EntryText(*shown));
+}
+
+QString PhonebookSync::SummaryText(const MergePlan& plan, std::size_t resultCount)
+{
+    std::array<int, 5> counts{};
+    for (const MergeChange& change : plan.changes)
+        ++counts[static_cast<std::size_t>(change.kind)];
+    //: The changes of a sync by kind, then the entries the handset will hold of the 100 it can.
+    return Tr("%L1 added, %L2 changed, %L3 deleted, %L4 kept over a deletion, %L5 in conflict; %L6 of 100 entries.")
+        .arg(counts[0])
+        .arg(counts[1])
+        .arg(counts[2])
+        .arg(counts[3])
+        .arg(counts[4])
+        .arg(resultCount);
+}
