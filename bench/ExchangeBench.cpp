@@ -11,6 +11,12 @@
 //
 // On the full-speed bus: a picture sent and a 100-entry phone book received, against the time
 // the bus itself needs (1 ms per 64-byte report in each direction).
+//
+// On both buses, a sync of a full book: the handset's 100 entries received, merged with the
+// computer's 100 against the base, and the result sent, against a receive and a send of the same
+// books, run in turns from the same start; and the time the sync then takes to keep its base. And
+// the merge alone: plan and apply of 100 entries against 100 with a base, against copying the
+// three books.
 
 #include "sim/SimHandset.h"
 #include "sim/SimHandsetServer.h"
@@ -22,7 +28,12 @@
 #include "core/handset/HandsetLink.h"
 #include "core/handset/ReportCodec.h"
 #include "core/phonebook/Phonebook.h"
+#include "core/phonebook/PhonebookFile.h"
+#include "core/phonebook/PhonebookMerge.h"
+#include "core/phonebook/PhonebookSend.h"
+#include "core/phonebook/PhonebookSync.h"
 #include "core/phonebook/PhonebookTransfer.h"
+#include "core/phonebook/SyncBases.h"
 #include "core/transfer/HandsetOperation.h"
 #include "core/transfer/ProtocolCodes.h"
 
@@ -169,6 +180,122 @@ std::pair<double, double> Measure(const std::function<bool()>& work, bool& ok)
     return {wall, cpu[cpu.size() / 2]};
 }
 
+PhonebookEntry Contact(const std::string& name, const std::string& number)
+{
+    PhonebookEntry e;
+    e.name = name;
+    e.number = number;
+    return e;
+}
+
+// A full book: the base of the last sync; the handset's and the computer's each with a few edits
+// of their own, so that the merge has changes of every kind to pair and place.
+struct SyncBooks {
+    std::vector<PhonebookEntry> base, handset, computer;
+
+    SyncBooks()
+    {
+        for (int i = 1; i <= kBookEntries; ++i)
+            base.push_back(Contact("Contact " + std::to_string(i), "555" + std::to_string(1000 + i)));
+        // Changed: every tenth entry's number on the handset, the entries between them renamed on
+        // the computer. Deleted: five others on each side. Five added on each side.
+        for (std::size_t i = 0; i < base.size(); ++i) {
+            PhonebookEntry h = base[i];
+            PhonebookEntry c = base[i];
+            if (i % 10 == 0)
+                h.number = "444" + std::to_string(1000 + i);
+            if (i % 10 == 5)
+                c.name = "Renamed " + std::to_string(i);
+            if (i % 20 != 1)
+                handset.push_back(h);
+            if (i % 20 != 2)
+                computer.push_back(c);
+        }
+        for (int i = 0; i < 5; ++i) {
+            handset.push_back(Contact("Handset new " + std::to_string(i), "666" + std::to_string(1000 + i)));
+            computer.push_back(Contact("Computer new " + std::to_string(i), "777" + std::to_string(1000 + i)));
+        }
+    }
+};
+
+Phonebook BookOf(const std::vector<PhonebookEntry>& entries, const HandsetIdentity& identity)
+{
+    Phonebook book;
+    for (const PhonebookEntry& e : entries)
+        book.Append(e);
+    book.SetIdentity(identity);
+    return book;
+}
+
+struct SyncTimes {
+    double sync = 0;
+    double receiveAndSend = 0;
+    double keepBase = 0;
+};
+
+// A sync (its receive, merge and send) against a receive and a send of the same books, each
+// round from the same start: the handset's book as it was, and the base kept. Then keeping the
+// result as the next base, which the sync does after that: a file written and flushed to disk.
+// Median wall times in ms.
+SyncTimes MeasureSync(Handset& h, const QString& folder, int rounds, bool& ok)
+{
+    const SyncBooks books;
+    const HandsetIdentity identity = HandsetIdentity::FromBytes(h.handset.Config().identity);
+    const QString handsetFile = folder + QStringLiteral("/sync-handset.opbk");
+    ok = PhonebookFile::Save(handsetFile, BookOf(books.handset, identity)) == Msg::Ok && ok;
+    const Phonebook base = BookOf(books.base, identity);
+    const Phonebook computer = BookOf(books.computer, {});
+    const auto reset = [&] {
+        std::string error;
+        ok = h.handset.LoadPhonebook(handsetFile.toStdString(), &error, true) && ok;
+        ok = SyncBases::Save(base) == Msg::Ok && ok;
+    };
+    reset();
+    // What the sync sends, for the plain send to send too.
+    Phonebook merged;
+    {
+        NullProgress progress;
+        PhonebookSync probe(computer);
+        ok = probe.Receive(progress) == Msg::Ok && probe.SendNeeded() && ok;
+        merged = probe.Merged();
+    }
+    std::vector<double> syncs, plain, keeps;
+    for (int i = 0; i < rounds; ++i) {
+        reset();
+        NullProgress progress;
+        PhonebookSync sync(computer);
+        syncs.push_back(MedianMs(1, [&] {
+            ok = sync.Receive(progress) == Msg::Ok && ok;
+            ok = sync.Send(progress, false) == Msg::Ok && sync.LastSend() && ok;
+        }));
+        keeps.push_back(MedianMs(1, [&] { ok = sync.KeepBase() == Msg::Ok && ok; }));
+        reset();
+        plain.push_back(MedianMs(1, [&] {
+            NullProgress progress;
+            PhonebookTransfer transfer;
+            transfer.SetProgressDialog(&progress);
+            Phonebook received;
+            ok = HandsetOperation::Run(progress, [&] { return transfer.ReceivePhonebook(received); }) == Msg::Ok && ok;
+            PhonebookSend send(merged);
+            ok = send.Run(progress, false) == Msg::Ok && ok;
+        }));
+    }
+    ok = h.handset.Phonebook().size() == merged.Count() && ok;
+    const auto median = [](std::vector<double>& v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    return {median(syncs), median(plain), median(keeps)};
+}
+
+void PrintSync(const SyncTimes& t)
+{
+    std::printf("  %d-entry receive and send     %8.2f ms\n", kBookEntries, t.receiveAndSend);
+    std::printf("  %d-entry sync                 %8.2f ms   ratio %5.3f to the receive and send (goal <= 1.05)\n",
+                kBookEntries, t.sync, t.sync / t.receiveAndSend);
+    std::printf("  then the base kept            %8.2f ms\n", t.keepBase);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -176,6 +303,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QTemporaryDir folder;
     HandsetFolder::SetOverride(folder.path().toStdString());
+    // The sync keeps its base in the program's state folder: here, not in the user's.
+    qputenv("XDG_STATE_HOME", folder.filePath(QStringLiteral("state")).toUtf8());
     Engines engines;
     engines.link.Init(nullptr, HANDSET_VENDOR_ID);
     bool ok = true;
@@ -184,6 +313,7 @@ int main(int argc, char** argv)
     std::pair<double, double> send, receive;
     double bookNone = 0;
     double bookHostUs = 0;
+    SyncTimes syncNone;
     {
         Handset h(folder.path(), SimBus::None);
         h.handset.SetReadData(FN_READ_RECORD, CLASS_PHONEBOOK, 0, engines.picture);
@@ -200,6 +330,7 @@ int main(int argc, char** argv)
         });
         std::sort(cpu.begin(), cpu.end());
         bookHostUs = cpu[cpu.size() / 2] * 1000.0 / kBookExchanges;
+        syncNone = MeasureSync(h, folder.path(), 31, ok);
     }
     std::printf("picture of %zu bytes in %llu %d-byte reports, median of %d rounds\n", kPictureBytes,
                 static_cast<unsigned long long>(kPictureReports), kReportLength, kRounds);
@@ -213,12 +344,15 @@ int main(int argc, char** argv)
     std::printf("  %d-entry phone book receive   %8.2f ms   %5.1f us per exchange, of them the program's own %5.1f "
                 "(goal <= 30)\n",
                 kBookEntries, bookNone, bookNone * 1000.0 / kBookExchanges, bookHostUs);
+    std::printf("bus none, sync, median of 31 rounds:\n");
+    PrintSync(syncNone);
 
     // The bus alone: a command and its reply, then one 1 ms frame per data report; a phone
     // book is the information, the count and each record, each a command and a reply.
     const double pictureBound = 2.0 + static_cast<double>(kPictureReports);
     const double bookBound = 2.0 * (2 + kBookEntries);
     double picture = 0, book = 0;
+    SyncTimes syncFull;
     {
         Handset h(folder.path(), SimBus::FullSpeed);
         ok = ok && h.ok;
@@ -226,11 +360,33 @@ int main(int argc, char** argv)
             h.handset.AddContact("Contact " + std::to_string(i), "555" + std::to_string(1000 + i));
         picture = MedianMs(3, [&] { ok = engines.Send() && ok; });
         book = MedianMs(3, [&] { ok = ReceiveBook(nullptr) && ok; });
+        syncFull = MeasureSync(h, folder.path(), 5, ok);
     }
     std::printf("bus full-speed, median of 3 rounds:\n");
     std::printf("  picture send                   %8.2f ms   ratio %5.3f to the bus's %.0f ms (goal <= 1.02)\n",
                 picture, picture / pictureBound, pictureBound);
     std::printf("  %d-entry phone book receive   %8.2f ms   ratio %5.3f to the bus's %.0f ms (goal <= 1.05)\n",
                 kBookEntries, book, book / bookBound, bookBound);
+    std::printf("bus full-speed, sync, median of 5 rounds:\n");
+    PrintSync(syncFull);
+
+    // The merge alone, as the sync runs it between the receive and the send.
+    const SyncBooks books;
+    std::size_t mergedCount = 0;
+    const auto [merge, copies] = MedianPairMs(
+        301,
+        [&] {
+            const MergePlan plan = PhonebookMerge::Plan(&books.base, books.handset, books.computer);
+            mergedCount = PhonebookMerge::Apply(plan).size();
+        },
+        [&] {
+            // What the plan starts with: its own copies of the three books.
+            const SyncBooks copy = books;
+            mergedCount += copy.computer.size() > kBookEntries ? 1 : 0;
+        });
+    ok = mergedCount == kBookEntries && ok;
+    std::printf("merge of %d against %d entries with a base, median of 301 rounds:\n", kBookEntries, kBookEntries);
+    std::printf("  baseline (three books copied) %8.4f ms\n", copies);
+    std::printf("  plan and apply                %8.4f ms   ratio %5.1f   (goal < 1 ms)\n", merge, merge / copies);
     return ok ? 0 : 1;
 }

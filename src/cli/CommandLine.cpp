@@ -45,6 +45,18 @@ const char* const kHelp = QT_TRANSLATE_NOOP("CommandLine",
     "                   whether to delete all the entries on the handset (No unless y).\n"
     "                   The handset's book is kept in My Phonebooks/Backups first (the 20\n"
     "                   newest of each handset), unless --no-backup.\n"
+    "  sync BOOK.opbk [--prefer computer|handset] [--dry-run]\n"
+    "                   Sync the handset's phone book with BOOK.opbk: what was added,\n"
+    "                   changed or deleted on either side since the last sync of this\n"
+    "                   handset reaches the other. Prints each change and where it came\n"
+    "                   from, then asks once before it sends the merged book to the\n"
+    "                   handset (only when its book differs) and saves it in BOOK.opbk.\n"
+    "                   An entry changed on both sides differently is a conflict: the\n"
+    "                   computer's version is taken unless --prefer handset. The first\n"
+    "                   sync takes the entries of both books, entries alike once. The\n"
+    "                   handset's book is kept in the Backups first, unless --no-backup.\n"
+    "                   When the merged book would hold more than 100 entries, nothing is\n"
+    "                   sent or written. --dry-run prints the changes and stops.\n"
     "  backups          List the kept phone books, newest first.\n"
     "  show FILE.opbk   Print the identity of a phone-book file and one line per entry:\n"
     "                   the name, a tab, the number.\n"
@@ -83,8 +95,8 @@ const char* const kHelp = QT_TRANSLATE_NOOP("CommandLine",
     "\n"
     "Options:\n"
     "  --simulate       Run against a handset simulated inside this process.\n"
-    "  --yes            Answer Yes to the questions of push, also to deleting all the\n"
-    "                   handset's entries with a book of none.\n"
+    "  --yes            Answer Yes to the questions of push and sync, also to deleting\n"
+    "                   all the handset's entries with a book of none.\n"
     "  -h, --help       Show this help.\n"
     "\n"
     "Transfers show a progress bar on a terminal; Ctrl+C cancels them (\"Data transfer\n"
@@ -126,6 +138,8 @@ const std::map<QString, CommandShape>& Commands()
          {CommandLine::Command::Pull, 1, QT_TRANSLATE_NOOP("CommandLine", "pull takes one file")}},
         {QStringLiteral("push"),
          {CommandLine::Command::Push, 1, QT_TRANSLATE_NOOP("CommandLine", "push takes one file")}},
+        {QStringLiteral("sync"),
+         {CommandLine::Command::Sync, 1, QT_TRANSLATE_NOOP("CommandLine", "sync takes one file")}},
         {QStringLiteral("show"),
          {CommandLine::Command::Show, 1, QT_TRANSLATE_NOOP("CommandLine", "show takes one file")}},
         {QStringLiteral("picture"),
@@ -161,6 +175,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
                                                  QStringLiteral("digits"));
     const QCommandLineOption category(QStringLiteral("category"), QString(), QStringLiteral("name"));
     const QCommandLineOption first(QStringLiteral("first"), QString(), QStringLiteral("count"));
+    const QCommandLineOption prefer(QStringLiteral("prefer"), QString(), QStringLiteral("side"));
     const QStringList valued = {QStringLiteral("rotate"), QStringLiteral("zoom-in"),  QStringLiteral("zoom-out"),
                                 QStringLiteral("frame"),  QStringLiteral("brightness"), QStringLiteral("contrast"),
                                 QStringLiteral("red"),    QStringLiteral("green"),    QStringLiteral("blue")};
@@ -173,6 +188,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     parser.addOption(internationalPrefix);
     parser.addOption(category);
     parser.addOption(first);
+    parser.addOption(prefer);
     for (const QString& name : valued)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
     if (!parser.parse(arguments))
@@ -197,6 +213,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
         static const QRegularExpression digits(QStringLiteral("^[0-9]{1,%1}$").arg(ImportOptions::kMaxPrefixDigits));
         if (!digits.match(request.internationalPrefix).hasMatch())
             return Usage(QCoreApplication::translate("CommandLine", "--international-prefix takes digits, such as 00 or 011"));
+    }
+    line.syncRequest.dryRun = request.dryRun;
+    line.syncRequest.keepBackup = !line.noBackup;
+    if (parser.isSet(prefer)) {
+        const QString side = parser.value(prefer);
+        if (side != QLatin1String("computer") && side != QLatin1String("handset"))
+            return Usage(QCoreApplication::translate("CommandLine", "--prefer takes computer or handset"));
+        line.syncRequest.prefer = side == QLatin1String("handset") ? MergePreference::Handset : MergePreference::Computer;
     }
     request.categories = parser.values(category);
     if (parser.isSet(first)) {
@@ -293,6 +317,7 @@ int RunCommandLine(const CommandLine& line, CommandConsole console)
     case Command::Info: return RunInfoCommand(console);
     case Command::Pull: return RunPullCommand(console, line.files[0]);
     case Command::Push: return RunPushCommand(console, line.files[0], !line.noBackup);
+    case Command::Sync: return RunSyncCommand(console, line.files[0], line.syncRequest);
     case Command::SendPicture: return RunSendPictureCommand(console, line.files[0], line.picture);
     case Command::Show:
     case Command::Picture:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/ContactCommands.h"
+#include "cli/PhonebookCommands.h"
 #include "cli/PictureCommands.h"
 
 #include <QString>
@@ -10,19 +11,21 @@
 
 // What `dialbook` was asked to do, read from its arguments.
 struct CommandLine {
-    enum class Command { Devices, Info, Pull, Push, Show, Picture, SendPicture, Import, Export, Backups };
+    enum class Command { Devices, Info, Pull, Push, Sync, Show, Picture, SendPicture, Import, Export, Backups };
 
     Command command = Command::Devices;
     bool simulate = false;
-    // Answer Yes to the questions of push.
+    // Answer Yes to the questions of push and sync.
     bool assumeYes = false;
     // The command's files, in order.
     QStringList files;
     PictureSteps picture;
-    // push: --no-backup.
+    // push and sync: --no-backup.
     bool noBackup = false;
     // import: --map, --international-prefix, --category, --first and --dry-run.
     ImportRequest importRequest;
+    // sync: --prefer and --dry-run (--no-backup is in `noBackup`).
+    SyncRequest syncRequest;
 
     // Commands that work on files alone start no device watch and touch no handset folder.
     bool NeedsHandset() const

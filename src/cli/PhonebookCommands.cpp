@@ -2,6 +2,7 @@
 
 #include "core/phonebook/PhonebookBackups.h"
 #include "core/phonebook/PhonebookSend.h"
+#include "core/phonebook/PhonebookSync.h"
 
 #include "cli/CancelOnInterrupt.h"
 #include "cli/DevicesCommand.h"
@@ -18,6 +19,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -71,6 +73,103 @@ private:
     TerminalProgress m_progress;
     CancelOnInterrupt m_interrupt;
 };
+
+void PrintLine(std::FILE* stream, const QString& text)
+{
+    std::fprintf(stream, "%s\n", qPrintable(text));
+}
+
+// What a send did, as push and sync say it: the backup kept, or why nothing or only part of the
+// book was sent, with the command that puts the kept book back. True when the send finished.
+bool ReportSend(const CommandConsole& console, const PhonebookSend& send, Msg sent)
+{
+    if (sent == Msg::Cancelled && !send.Partial()) {
+        ReportFailure(console, sent);
+        PrintLine(console.err, QCoreApplication::translate(
+                                   "PhonebookCommands", "Nothing was sent: the handset's phone book is as it was."));
+        return false;
+    }
+    if (send.BackupFailed()) {
+        PrintLine(console.err, QCoreApplication::translate("PhonebookCommands",
+                                                           "The handset's phone book could not be kept before the "
+                                                           "send, so nothing was sent."));
+        ReportFailure(console, sent, send.BackupFailure());
+        return false;
+    }
+    if (!send.Backup().isEmpty())
+        PrintLine(console.out,
+                  QCoreApplication::translate("PhonebookCommands", "Kept the handset's previous phone book in %1")
+                      .arg(send.Backup()));
+    if (sent == Msg::Ok)
+        return true;
+    ReportFailure(console, sent);
+    if (send.Partial()) {
+        PrintLine(console.err, send.PartialText());
+        if (!send.Backup().isEmpty())
+            PrintLine(console.err,
+                      QCoreApplication::translate("PhonebookCommands", "To send its previous phone book back: %1")
+                          .arg(QStringLiteral("dialbook push ") +
+                               QString::fromStdString(ShellWord(send.Backup().toStdString()))));
+    }
+    return false;
+}
+
+void PrintSent(const CommandConsole& console, std::size_t count)
+{
+    const int n = static_cast<int>(count);
+    QString sent = QCoreApplication::translate("PhonebookCommands", "Sent %n entries", nullptr, n);
+    if (n == 1)
+        sent = QCoreApplication::translate("PhonebookCommands", "Sent 1 entry");
+    PrintLine(console.out, sent);
+}
+
+// The kind of each change, then what it was, in columns as wide as the widest kind.
+void PrintPlan(const CommandConsole& console, const PhonebookSync& sync)
+{
+    const MergePlan& plan = sync.Plan();
+    qsizetype width = 0;
+    for (const MergeKind kind : {MergeKind::Added, MergeKind::Changed, MergeKind::Deleted, MergeKind::KeptOverDelete,
+                                 MergeKind::Conflict})
+        width = std::max(width, PhonebookSync::KindText(kind).size());
+    for (const MergeChange& change : plan.changes)
+        PrintLine(console.out, PhonebookSync::KindText(change.kind).leftJustified(width + 2) +
+                                   PhonebookSync::ChangeText(plan, change));
+    const std::size_t merged = sync.Merged().Count();
+    PrintLine(console.out, PhonebookSync::SummaryText(plan, merged));
+    const int incomplete = static_cast<int>(sync.ComputerResult().Count() - merged);
+    if (incomplete > 0)
+        PrintLine(console.out, QCoreApplication::translate(
+                                   "PhonebookCommands",
+                                   "%n entries without a name or a number stay in the computer's book and are not sent.",
+                                   nullptr, incomplete));
+}
+
+// The base kept from the last sync holds what both sides hold now, by name and number in order.
+bool BaseIsInStep(const PhonebookSync& sync)
+{
+    const MergePlan& plan = sync.Plan();
+    const Phonebook merged = sync.Merged();
+    if (plan.firstSync || plan.base.size() != merged.Count())
+        return false;
+    for (std::size_t i = 0; i < merged.Count(); ++i) {
+        if (plan.base[i].name != merged.Entry(i)->name || plan.base[i].number != merged.Entry(i)->number)
+            return false;
+    }
+    return true;
+}
+
+int KeepBase(const CommandConsole& console, const PhonebookSync& sync)
+{
+    FileFailure failure;
+    const Msg kept = sync.KeepBase(&failure);
+    if (kept == Msg::Ok)
+        return 0;
+    ReportFailure(console, kept, failure);
+    PrintLine(console.err, QCoreApplication::translate("PhonebookCommands",
+                                                       "The merged phone book was not kept as the base of the next "
+                                                       "sync."));
+    return 1;
+}
 
 }  // namespace
 
@@ -141,42 +240,99 @@ int RunPushCommand(const CommandConsole& console, const QString& path, bool keep
     TransferSession session(console);
     const Msg sent = send.Run(*session.Progress(), keepBackup);
     session.Finish();
-    if (sent == Msg::Cancelled && !send.Partial()) {
-        ReportFailure(console, sent);
-        std::fprintf(console.err, "%s\n",
-                     qPrintable(QCoreApplication::translate("PhonebookCommands",
-                                                            "Nothing was sent: the handset's phone book is as it was.")));
+    if (!ReportSend(console, send, sent))
         return 1;
-    }
-    if (send.BackupFailed()) {
-        std::fprintf(console.err, "%s\n",
-                     qPrintable(QCoreApplication::translate(
-                         "PhonebookCommands", "The handset's phone book could not be kept before the send, so nothing was sent.")));
-        return ReportFailure(console, sent, send.BackupFailure());
-    }
-    if (!send.Backup().isEmpty())
-        std::fprintf(console.out, "%s\n",
-                     qPrintable(QCoreApplication::translate("PhonebookCommands", "Kept the handset's previous phone book in %1")
-                                    .arg(send.Backup())));
-    if (sent != Msg::Ok) {
-        ReportFailure(console, sent);
-        if (send.Partial()) {
-            std::fprintf(console.err, "%s\n", qPrintable(send.PartialText()));
-            if (!send.Backup().isEmpty())
-                std::fprintf(console.err, "%s\n",
-                             qPrintable(QCoreApplication::translate("PhonebookCommands",
-                                                                    "To send its previous phone book back: %1")
-                                            .arg(QStringLiteral("dialbook push ") +
-                                                 QString::fromStdString(ShellWord(send.Backup().toStdString())))));
-        }
-        return 1;
-    }
-    const int sentCount = static_cast<int>(send.Count());
-    std::fprintf(console.out, "%s\n",
-                 qPrintable(sentCount == 1 ? QCoreApplication::translate("PhonebookCommands", "Sent 1 entry")
-                                           : QCoreApplication::translate("PhonebookCommands", "Sent %n entries", nullptr,
-                                                                         sentCount)));
+    PrintSent(console, send.Count());
     return 0;
+}
+
+int RunSyncCommand(const CommandConsole& console, const QString& path, const SyncRequest& request)
+{
+    Phonebook file;
+    FileFailure failure;
+    if (const Msg m = PhonebookFile::Load(path, file, &failure); m != Msg::Ok)
+        return ReportFailure(console, m, failure);
+    PhonebookSync sync(file, request.prefer);
+    {
+        TransferSession session(console);
+        const Msg received = sync.Receive(*session.Progress());
+        session.Finish();
+        if (received != Msg::Ok)
+            return ReportFailure(console, received);
+    }
+    if (sync.TooMany()) {
+        PrintLine(console.err, sync.TooManyText());
+        return 1;
+    }
+    PrintPlan(console, sync);
+
+    if (sync.InStep()) {
+        //: %1: the phone-book file synced with the handset.
+        PrintLine(console.out, QCoreApplication::translate(
+                                   "PhonebookCommands",
+                                   "The handset and %1 are already in step: nothing sent, nothing written.")
+                                   .arg(path));
+        // A first sync that finds the books alike still keeps them as the base: without it, an
+        // entry later deleted on one side would come back from the other in the next sync's union.
+        if (request.dryRun || BaseIsInStep(sync))
+            return 0;
+        return KeepBase(console, sync);
+    }
+    if (request.dryRun) {
+        PrintLine(console.out,
+                  QCoreApplication::translate("PhonebookCommands", "Nothing sent, nothing written (--dry-run)."));
+        return 0;
+    }
+
+    //: %1: the phone-book file synced with the handset.
+    QString question = QCoreApplication::translate("PhonebookCommands",
+                                                   "Send the merged phone book to the handset and save it in %1?");
+    if (!sync.ComputerChanges())
+        //: %1: the phone-book file synced with the handset, which holds the merged book already.
+        question = QCoreApplication::translate("PhonebookCommands",
+                                               "Send the merged phone book to the handset? %1 holds it already.");
+    else if (!sync.SendNeeded())
+        //: %1: the phone-book file synced with the handset, which already holds the merged book.
+        question = QCoreApplication::translate(
+            "PhonebookCommands", "Save the merged phone book in %1? The handset holds it already.");
+    if (!Ask(console, question.arg(path)))
+        return 1;
+
+    //: %1: the phone-book file synced with the handset, left as it was after a failed send.
+    const QString leftAlone = QCoreApplication::translate(
+        "PhonebookCommands", "%1 and the base of the next sync are as they were.")
+                                  .arg(path);
+    if (sync.SendNeeded()) {
+        TransferSession session(console);
+        const Msg sent = sync.Send(*session.Progress(), request.keepBackup);
+        session.Finish();
+        const PhonebookSend* send = sync.LastSend();
+        if (!send) {
+            if (sent != Msg::Ok)
+                return ReportFailure(console, sent);
+        } else if (!ReportSend(console, *send, sent)) {
+            PrintLine(console.err, leftAlone);
+            return 1;
+        } else {
+            PrintSent(console, send->Count());
+        }
+    }
+    if (sync.ComputerChanges()) {
+        if (const Msg saved = PhonebookFile::Save(path, sync.ComputerResult(), std::nullopt, &failure);
+            saved != Msg::Ok) {
+            ReportFailure(console, saved, failure);
+            if (sync.SendNeeded())
+                //: %1: the phone-book file that could not be saved after the send.
+                PrintLine(console.err, QCoreApplication::translate(
+                                           "PhonebookCommands",
+                                           "The handset holds the merged phone book; a sync again saves it in %1.")
+                                           .arg(path));
+            return 1;
+        }
+        //: %1: the phone-book file the merged book was saved in.
+        PrintLine(console.out, QCoreApplication::translate("PhonebookCommands", "Saved %1").arg(path));
+    }
+    return KeepBase(console, sync);
 }
 
 int RunBackupsCommand(const CommandConsole& console)

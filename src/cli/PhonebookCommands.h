@@ -2,6 +2,7 @@
 
 #include "core/common/FileFailure.h"
 #include "core/common/Msg.h"
+#include "core/phonebook/MergePlan.h"
 
 #include <QString>
 
@@ -29,6 +30,20 @@ int RunInfoCommand(const CommandConsole& console);
 int RunPullCommand(const CommandConsole& console, const QString& path);
 // Keeps the handset's book as a backup first unless `keepBackup` is false (--no-backup).
 int RunPushCommand(const CommandConsole& console, const QString& path, bool keepBackup = true);
+// `dialbook sync`: what was asked besides the book.
+struct SyncRequest {
+    // Whose version a conflict takes (--prefer).
+    MergePreference prefer = MergePreference::Computer;
+    // Print the plan and stop (--dry-run).
+    bool dryRun = false;
+    // Keep the handset's book as a backup before the send (not with --no-backup).
+    bool keepBackup = true;
+};
+
+// Syncs the handset's book with the one in `path`: receives it, prints the merge, and after one
+// question sends the merged book (when the handset's differs) and saves it in `path` (when that
+// changes). Nothing is sent or written when the merge holds more than the handset does.
+int RunSyncCommand(const CommandConsole& console, const QString& path, const SyncRequest& request);
 // `dialbook backups`: the kept phone books, newest first, a path a line.
 int RunBackupsCommand(const CommandConsole& console);
 int RunShowCommand(const CommandConsole& console, const QString& path);

@@ -31,6 +31,7 @@ TEST(CommandLine, EveryCommandWithItsFiles)
         {{"info"}, Command::Info, {}},
         {{"pull", "a.opbk"}, Command::Pull, {"a.opbk"}},
         {{"push", "a.opbk"}, Command::Push, {"a.opbk"}},
+        {{"sync", "a.opbk"}, Command::Sync, {"a.opbk"}},
         {{"show", "a.opbk"}, Command::Show, {"a.opbk"}},
         {{"picture", "in.jpg", "out.PNG"}, Command::Picture, {"in.jpg", "out.PNG"}},
         {{"picture", "in.jpg", "out.bmp"}, Command::Picture, {"in.jpg", "out.bmp"}},
@@ -68,6 +69,24 @@ TEST(CommandLine, OptionsAnywhereAndPictureStepsInTheOrderGiven)
               std::vector<int>({-100, 100, 1, -2, 3}));
 }
 
+TEST(CommandLine, SyncTakesItsSideToPreferADryRunAndNoBackup)
+{
+    const ParsedCommandLine plain = Parse({"sync", "a.opbk"});
+    ASSERT_EQ(plain.exitStatus, -1) << plain.error;
+    EXPECT_EQ(plain.line.syncRequest.prefer, MergePreference::Computer);
+    EXPECT_FALSE(plain.line.syncRequest.dryRun);
+    EXPECT_TRUE(plain.line.syncRequest.keepBackup);
+    EXPECT_TRUE(plain.line.NeedsHandset());
+
+    const ParsedCommandLine r = Parse({"sync", "--prefer", "handset", "a.opbk", "--dry-run", "--no-backup", "--yes"});
+    ASSERT_EQ(r.exitStatus, -1) << r.error;
+    EXPECT_EQ(r.line.syncRequest.prefer, MergePreference::Handset);
+    EXPECT_TRUE(r.line.syncRequest.dryRun);
+    EXPECT_FALSE(r.line.syncRequest.keepBackup);
+    EXPECT_TRUE(r.line.assumeYes);
+    EXPECT_EQ(Parse({"sync", "--prefer=computer", "a.opbk"}).line.syncRequest.prefer, MergePreference::Computer);
+}
+
 TEST(CommandLine, HelpExitsZeroAndUsageErrorsExitTwo)
 {
     for (const QStringList& args : {QStringList{"--help"}, QStringList{"-h", "info"}}) {
@@ -83,6 +102,11 @@ TEST(CommandLine, HelpExitsZeroAndUsageErrorsExitTwo)
         {"devices", "x"},
         {"pull"},
         {"push", "a", "b"},
+        {"sync"},
+        {"sync", "a", "b"},
+        {"sync", "a.opbk", "--prefer"},
+        {"sync", "a.opbk", "--prefer", "phone"},
+        {"sync", "a.opbk", "--prefer", "Handset"},
         {"show"},
         {"send-picture"},
         {"picture", "in.jpg"},

@@ -35,6 +35,17 @@ Msg PhonebookSend::Run(ProgressDisplay& progress, bool keepBackup)
         return Msg::MaxEntriesReached;
     m_transfer.SetProgressDialog(&progress);
     const Msg result = HandsetOperation::Run(progress, [&] {
+        // The book was received a while ago (a sync asks in between): another handset plugged in
+        // meanwhile would lose its own book, and the backup kept would not be of it.
+        if (m_received) {
+            HandsetInfoTransfer info;
+            info.SetProgressDialog(&progress);
+            HandsetInfo handset;
+            if (const Msg m = info.GetInfo(handset); m != Msg::Ok)
+                return m;
+            if (handset.identity != m_received->Identity())
+                return Msg::NotTheBackupsHandset;
+        }
         if (keepBackup) {
             const Msg kept = m_received ? PhonebookBackups::Keep(*m_received, m_receivedName, &m_backup, &m_backupFailure)
                                         : PhonebookBackups::Make(&progress, &m_backup, &m_backupFailure);

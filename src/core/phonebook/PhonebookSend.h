@@ -25,7 +25,8 @@ public:
     explicit PhonebookSend(const Phonebook& book);
 
     // The handset's book was received just now (by a sync): Run keeps that as the backup
-    // instead of receiving it again. `handsetName` as the handset gave it.
+    // instead of receiving it again, and sends only to that handset (Msg::NotTheBackupsHandset
+    // when another one is plugged in now). `handsetName` as the handset gave it.
     void KeepAsBackup(const Phonebook& handsetBook, const std::string& handsetName)
     {
         m_received = handsetBook;

@@ -15,12 +15,17 @@
 
 namespace {
 
+// What an entry holds for the person and for a later send: its name, its number and the
+// handset's choices. The header tag is left out: the handset gives each entry a new one as it
+// takes a send, so a book kept after a sync would otherwise differ from the handset's the next
+// time for no one's change. (The record's place is not kept in files at all.)
 bool SameEntries(const std::vector<PhonebookEntry>& a, const Phonebook& b)
 {
     if (a.size() != b.Count())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i] != *b.Entry(i))
+        const PhonebookEntry& e = *b.Entry(i);
+        if (a[i].name != e.name || a[i].number != e.number || a[i].choice1 != e.choice1 || a[i].choice2 != e.choice2)
             return false;
     }
     return true;
@@ -41,11 +46,6 @@ bool SameAsSent(const Phonebook& a, const Phonebook& b)
 QString EntryText(const PhonebookEntry& e)
 {
     return Cp1252::ToUnicode(e.name) + QStringLiteral("  ") + Cp1252::ToUnicode(e.number);
-}
-
-QString Tr(const char* text, int n = -1)
-{
-    return QCoreApplication::translate("PhonebookSync", text, nullptr, n);
 }
 
 }  // namespace
@@ -106,10 +106,11 @@ bool PhonebookSync::TooMany() const
 
 QString PhonebookSync::TooManyText() const
 {
+    const int count = static_cast<int>(Merged().Count());
     //: %n: the entries the merge gives; %L1 and %L2: the entries of the two books merged.
-    return Tr("The merged phone book would hold %n entries (the handset's has %L1, the computer's %L2), but the "
+    return tr("The merged phone book would hold %n entries (the handset's has %L1, the computer's %L2), but the "
               "handset holds at most 100. Nothing was sent or written.",
-              static_cast<int>(Merged().Count()))
+              nullptr, count)
         .arg(m_plan.handset.size())
         .arg(m_plan.computer.size());
 }
@@ -147,12 +148,14 @@ Msg PhonebookSync::KeepBase(FileFailure* failure) const
 
 QString PhonebookSync::KindText(MergeKind kind)
 {
+    // The kinds head the lines of a list, in a column: one word each, hyphens for more.
     switch (kind) {
-    case MergeKind::Added: return Tr("added");
-    case MergeKind::Changed: return Tr("changed");
-    case MergeKind::Deleted: return Tr("deleted");
-    case MergeKind::KeptOverDelete: return Tr("kept-over-delete");
-    case MergeKind::Conflict: return Tr("conflict");
+    //: A kind of change of a sync, the first word of its line.
+    case MergeKind::Added: return tr("added");
+    case MergeKind::Changed: return tr("changed");
+    case MergeKind::Deleted: return tr("deleted");
+    case MergeKind::KeptOverDelete: return tr("kept-over-delete");
+    case MergeKind::Conflict: return tr("conflict");
     }
     return {};
 }
@@ -165,19 +168,25 @@ QString PhonebookSync::ChangeText(const MergePlan& plan, const MergeChange& chan
     if (change.kind == MergeKind::Conflict) {
         QString taken;
         if (!change.include || change.side == MergeSide::Both)
-            taken = Tr("both kept");
+            taken = tr("both kept");
         else if (change.side == MergeSide::Handset)
-            taken = Tr("the handset's taken");
+            taken = tr("the handset's taken");
         else
-            taken = Tr("the computer's taken");
+            taken = tr("the computer's taken");
         //: A conflict: %1 the handset's version, %2 the computer's, %3 which one is taken.
-        return Tr("handset: %1 | computer: %2 (%3)").arg(EntryText(*h), EntryText(*c), taken);
+        return tr("handset: %1 | computer: %2 (%3)").arg(EntryText(*h), EntryText(*c), taken);
     }
     QString where;
     switch (change.side) {
-    case MergeSide::Handset: where = Tr("on the handset"); break;
-    case MergeSide::Computer: where = Tr("on the computer"); break;
-    case MergeSide::Both: where = Tr("on both"); break;
+    case MergeSide::Handset: where = tr("on the handset"); break;
+    case MergeSide::Computer: where = tr("on the computer"); break;
+    case MergeSide::Both: where = tr("on both"); break;
+    }
+    // Kept over a deletion: both sides did something, and the line says which did what.
+    if (change.kind == MergeKind::KeptOverDelete) {
+        where = tr("changed on the computer, deleted on the handset");
+        if (change.side == MergeSide::Handset)
+            where = tr("changed on the handset, deleted on the computer");
     }
     const PhonebookEntry* shown = nullptr;
     switch (change.kind) {
@@ -198,8 +207,8 @@ QString PhonebookSync::ChangeText(const MergePlan& plan, const MergeChange& chan
         shown = h ? h : (c ? c : b);
     if (change.kind == MergeKind::Changed && b)
         //: A change: %1 where it was made, %2 the entry as it was, %3 as it is now.
-        return Tr("%1: %2 -> %3").arg(where, EntryText(*b), EntryText(*shown));
-    return Tr("%1: %2").arg(where, EntryText(*shown));
+        return tr("%1: %2 -> %3").arg(where, EntryText(*b), EntryText(*shown));
+    return tr("%1: %2").arg(where, EntryText(*shown));
 }
 
 QString PhonebookSync::SummaryText(const MergePlan& plan, std::size_t resultCount)
@@ -208,7 +217,7 @@ QString PhonebookSync::SummaryText(const MergePlan& plan, std::size_t resultCoun
     for (const MergeChange& change : plan.changes)
         ++counts[static_cast<std::size_t>(change.kind)];
     //: The changes of a sync by kind, then the entries the handset will hold of the 100 it can.
-    return Tr("%L1 added, %L2 changed, %L3 deleted, %L4 kept over a deletion, %L5 in conflict; %L6 of 100 entries.")
+    return tr("%L1 added, %L2 changed, %L3 deleted, %L4 kept over a deletion, %L5 in conflict; %L6 of 100 entries.")
         .arg(counts[0])
         .arg(counts[1])
         .arg(counts[2])

@@ -7,6 +7,7 @@
 #include "core/common/FileFailure.h"
 #include "core/common/Msg.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstddef>
@@ -24,6 +25,8 @@ class ProgressDisplay;
 // Entries of the computer's book that lack a name or a number never reach the handset, so they
 // take no part in the merge: they stay in the computer's book, after the merged entries.
 class PhonebookSync {
+    Q_DECLARE_TR_FUNCTIONS(PhonebookSync)
+
 public:
     // `computer`: the computer's book, in its order.
     explicit PhonebookSync(const Phonebook& computer, MergePreference prefer = MergePreference::Computer);
