@@ -6,6 +6,8 @@
 #include "gui/contacts/ImportExportWizard.h"
 #include "gui/contacts/ImportFilePage.h"
 #include "gui/phonebook/PhonebookPage.h"
+#include "gui/phonebook/SyncPreviewDialog.h"
+#include "gui/phonebook/SyncPreviewModel.h"
 #include "gui/picture/BrightnessContrastDialog.h"
 #include "gui/picture/ColorBalanceDialog.h"
 #include "gui/picture/PictureCanvas.h"
@@ -16,6 +18,7 @@
 
 #include "core/common/Cp1252.h"
 #include "core/phonebook/PhonebookLimits.h"
+#include "core/phonebook/PhonebookMerge.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -123,6 +126,40 @@ void ShootImportWizard(MainWindow* window, PhonebookPage* book, const QString& f
     wizard.reject();
 }
 
+// The sync preview over a sample plan with a change of every kind, a conflict and a duplicate,
+// with the list's keyboard focus on the conflict.
+void ShootSyncPreview(MainWindow* window, const QString& folder, int& n)
+{
+    const auto entry = [](const char* name, const char* number) {
+        PhonebookEntry e;
+        e.name = name;
+        e.number = number;
+        return e;
+    };
+    const std::vector<PhonebookEntry> base{entry("Anna Berg", "070 123 45 67"), entry("Ben Carter", "555 0202"),
+                                           entry("Cleo Diaz", "555 0303"),      entry("Dan Evans", "555 0404"),
+                                           entry("Doctor", "555 0199"),         entry("Office", "555 0100")};
+    std::vector<PhonebookEntry> handset = base;
+    handset[1].number = "555 0299";
+    handset[3].number = "555 0411";
+    handset.push_back(entry("Grace Hill", "555 0707"));
+    std::vector<PhonebookEntry> computer = base;
+    computer[3].number = "555 0422";
+    computer.erase(computer.begin() + 2);
+    computer.push_back(entry("Eve Foster", "555 0505"));
+    computer.push_back(entry("Office desk", "555-0100"));
+    MergePlan plan = PhonebookMerge::Plan(&base, handset, computer);
+    SyncPreviewDialog dialog(plan, window);
+    dialog.show();
+    for (std::size_t row = 0; row < plan.changes.size(); ++row) {
+        if (plan.changes[row].kind == MergeKind::Conflict)
+            dialog.View()->setCurrentIndex(dialog.Model().index(static_cast<int>(row), 0));
+    }
+    dialog.View()->setFocus(Qt::TabFocusReason);
+    ShootScreen(folder, n, "sync-preview");
+    dialog.reject();
+}
+
 // The name of a page's picture, saying what it shows.
 QString ShotName(const TabPage* page)
 {
@@ -158,6 +195,7 @@ void TakeScreenshots(MainWindow* window, const QString& folder)
         if (pictures)
             ShootPicturePage(window, pictures, folder, n);
     }
+    ShootSyncPreview(window, folder, n);
     AboutDialog about(window);
     about.show();
     ShootScreen(folder, n, "about");
