@@ -79,6 +79,13 @@
             <numerusform>Sent %n entries</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries without a name or a number stay in the computer&apos;s book and are not sent.</source>
+        <translation>
+            <numerusform>%n entry without a name or a number stays in the computer&apos;s book and is not sent.</numerusform>
+            <numerusform>%n entries without a name or a number stay in the computer&apos;s book and are not sent.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PhonebookPage</name>
@@ -104,6 +111,17 @@
         <translation>
             <numerusform>This deletes the %n entry on the handset.</numerusform>
             <numerusform>This deletes all %n entries on the handset.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PhonebookSync</name>
+    <message numerus="yes">
+        <source>The merged phone book would hold %n entries (the handset&apos;s has %L1, the computer&apos;s %L2), but the handset holds at most 100. Nothing was sent or written.</source>
+        <extracomment>%n: the entries the merge gives; %L1 and %L2: the entries of the two books merged.</extracomment>
+        <translation>
+            <numerusform>The merged phone book would hold %n entry (the handset&apos;s has %L1, the computer&apos;s %L2), but the handset holds at most 100. Nothing was sent or written.</numerusform>
+            <numerusform>The merged phone book would hold %n entries (the handset&apos;s has %L1, the computer&apos;s %L2), but the handset holds at most 100. Nothing was sent or written.</numerusform>
         </translation>
     </message>
 </context>

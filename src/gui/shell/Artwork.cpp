@@ -292,6 +292,9 @@ QPixmap Draw(int id)
     case kSendIn: return Command(34, 31, QStringLiteral("\u2191|") + QCoreApplication::translate("Artwork", "Send"), Look::In);
     case kSendOut: return Command(34, 31, QStringLiteral("\u2191|") + QCoreApplication::translate("Artwork", "Send"), Look::Out);
     case kSendDisabled: return Command(34, 31, QStringLiteral("\u2191|") + QCoreApplication::translate("Artwork", "Send"), Look::Disabled);
+    case kSyncIn: return Command(32, 33, QStringLiteral("\u21BB|") + QCoreApplication::translate("Artwork", "Sync"), Look::In);
+    case kSyncOut: return Command(32, 33, QStringLiteral("\u21BB|") + QCoreApplication::translate("Artwork", "Sync"), Look::Out);
+    case kSyncDisabled: return Command(32, 33, QStringLiteral("\u21BB|") + QCoreApplication::translate("Artwork", "Sync"), Look::Disabled);
     case kImportExportIn: return Command(34, 33, QStringLiteral("\u21C5|") + QCoreApplication::translate("Artwork", "I/E"), Look::In);
     case kImportExportOut: return Command(34, 33, QStringLiteral("\u21C5|") + QCoreApplication::translate("Artwork", "I/E"), Look::Out);
     case kImportExportDisabled: return Command(34, 33, QStringLiteral("\u21C5|") + QCoreApplication::translate("Artwork", "I/E"), Look::Disabled);

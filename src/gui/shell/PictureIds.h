@@ -26,6 +26,7 @@ inline constexpr int kSaveIn = 382, kSaveOut = 320, kSaveDisabled = 328;        
 inline constexpr int kNewBookIn = 373, kNewBookOut = 313, kNewBookDisabled = 329;          // 117 x 18
 inline constexpr int kReceiveIn = 380, kReceiveOut = 322, kReceiveDisabled = 331;          // 32 x 31
 inline constexpr int kSendIn = 376, kSendOut = 316, kSendDisabled = 330;                   // 34 x 31
+inline constexpr int kSyncIn = 383, kSyncOut = 323, kSyncDisabled = 337;                   // 32 x 33
 inline constexpr int kImportExportIn = 377, kImportExportOut = 317, kImportExportDisabled = 327;  // 34 x 33
 inline constexpr int kNewEntryIn = 378, kNewEntryOut = 318, kNewEntryDisabled = 335;       // 34 x 32
 inline constexpr int kSelectAllIn = 381, kSelectAllOut = 321, kSelectAllDisabled = 332;    // 105 x 19
