@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgl.</translation>
     </message>
 </context>
 <context>
@@ -356,15 +356,101 @@ canceled.&quot;). Failures print the reason and exit with 1; usage errors exit w
 Simulated handsets started with orvak-handset-sim are found like USB handsets.
 </source>
         <extracomment>dialbook&apos;s help. The command names, the option names (--simulate, --map, ...), their fixed values (left, right, none, phone=, first=, last=) and the program names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: dialbook [--simulate] COMMAND [ARGS]
+
+Spricht mit dem ersten über USB gefundenen Orvak-Mobilteil oder mit einem simulierten.
+
+Befehle:
+  devices          Listet jedes Gerät des Mobilteilherstellers auf: Pfad, vendor:product
+                   in Hex, Länge der Eingabe- und Ausgabereports und ob es ein
+                   akzeptiertes Mobilteil ist. Geräte, die sich nicht öffnen lassen,
+                   werden mit dem Grund aufgeführt; bei einem Mobilteil, das dieser
+                   Benutzer nicht öffnen darf, wird auch die Abhilfe genannt (die
+                   udev-Regel). Exit-Status 0, wenn ein akzeptiertes Mobilteil da ist,
+                   sonst 1.
+  info             Gibt den Namen des Mobilteils und seine Kennung (12 Hex-Ziffern) aus
+                   oder wie man die Berechtigung zum Öffnen erhält.
+  pull FILE.opbk   Empfängt das Telefonbuch des Mobilteils und speichert es in FILE.opbk.
+  push FILE.opbk   Sendet das Telefonbuch in FILE.opbk an das Mobilteil und ersetzt das
+                   dortige. Fragt vorher nach; Einträge ohne Name oder Nummer werden nach
+                   einer zweiten Frage weggelassen. Bleibt kein Eintrag zum Senden
+                   übrig, wird gefragt, ob alle Einträge auf dem Mobilteil gelöscht
+                   werden sollen (Nein, außer bei j).
+                   Das Telefonbuch des Mobilteils wird zuerst in My Phonebooks/Backups
+                   gesichert (die 20 neuesten je Mobilteil), außer mit --no-backup.
+  sync BOOK.opbk [--prefer computer|handset] [--dry-run]
+                   Gleicht das Telefonbuch des Mobilteils mit BOOK.opbk ab: Was seit dem
+                   letzten Abgleich dieses Mobilteils auf einer Seite hinzugefügt,
+                   geändert oder gelöscht wurde, gelangt auf die andere. Gibt jede
+                   Änderung und ihre Herkunft aus und fragt dann einmal nach, bevor das
+                   zusammengeführte Telefonbuch an das Mobilteil gesendet (nur wenn sich
+                   dessen Telefonbuch unterscheidet) und in BOOK.opbk gespeichert wird.
+                   Ein auf beiden Seiten unterschiedlich geänderter Eintrag ist ein
+                   Konflikt: Die Version des Computers wird übernommen, außer mit
+                   --prefer handset. Der erste Abgleich übernimmt die Einträge beider
+                   Telefonbücher, gleiche Einträge nur einmal. Das Telefonbuch des
+                   Mobilteils wird zuerst im Ordner Backups gesichert, außer mit
+                   --no-backup. Hätte das zusammengeführte Telefonbuch mehr als 100
+                   Einträge, wird nichts gesendet oder geschrieben. --dry-run gibt die
+                   Änderungen aus und hört dann auf.
+  backups          Listet die gesicherten Telefonbücher auf, die neuesten zuerst.
+  show FILE.opbk   Gibt die Kennung einer Telefonbuchdatei und eine Zeile je Eintrag aus:
+                   den Namen, einen Tabulator, die Nummer.
+  picture IN OUT.png|OUT.bmp
+                   Erstellt das Mobilteilbild aus IN (BMP, GIF, JPEG, PNG, TIFF, WebP
+                   oder SVG) und speichert es als PNG-Datei mit 128 x 128 Pixeln oder als
+                   16-Bit-BMP-Datei des Mobilteils. IN wird in die 426 x 300 große
+                   Arbeitsfläche der Bildseite eingepasst, mittig gerahmt, auf Weiß. Ein
+                   beschädigtes Bild wird auf stderr gemeldet, und der lesbare Teil wird
+                   verwendet.
+  send-picture IN  Erstellt das Mobilteilbild aus IN und überträgt es auf das Mobilteil.
+  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
+                   Hängt die Kontakte einer Textdatei mit Trennzeichen (Kommas,
+                   Semikolons oder Tabulatoren; UTF-8, UTF-16 oder Windows-1252) oder
+                   einer vCard-Datei an BOOK.opbk an (wird bei Bedarf angelegt), wie es
+                   der Import der Telefonbuchseite tut. Gibt die verwendete Zuordnung
+                   aus, dann die Anzahl der hinzugefügten Einträge, und auf stderr, was
+                   dabei geändert wurde (Nummern aus einer anderen Spalte übernommen oder
+                   umgeschrieben, Kontakte ohne Namen weggelassen, ...). COL ist ein
+                   Spaltentitel oder eine Spaltennummer ab 1; none hebt eine Zuordnung
+                   auf; nicht genannte Ziele behalten die erkannte Spalte. Eine Nummer
+                   stammt aus der phone-Spalte oder, wenn diese leer ist, aus den
+                   anderen Telefonspalten der Datei, Mobilnummern zuerst;
+                   phone=COL1|COL2|... legt die ganze Reihenfolge fest.
+                   Werden mehr Kontakte verlangt, als in BOOK.opbk Platz haben (insgesamt
+                   100 Einträge), wird nichts geschrieben. --dry-run gibt die Einträge
+                   aus und schreibt nichts.
+    --international-prefix P   was aus einem führenden + wird (Ziffern; Standard 00)
+    --category NAME  nur Kontakte mit dieser Kategorie/Bezeichnung (mehrfach: eine davon)
+    --first N        nur die ersten N Kontakte (von denen der Kategorien)
+  export BOOK.opbk OUT.csv|OUT.vcf
+                   Schreibt jeden Eintrag von BOOK.opbk als kommagetrennten Text oder
+                   als vCard, wenn OUT auf .vcf endet.
+
+Bildoptionen, in dieser Reihenfolge angewendet:
+  --rotate left|right, --zoom-in N, --zoom-out N   beliebig oft, in angegebener Reihenfolge
+  --frame X,Y      verschiebt den 128-x-128-Rahmen auf X,Y der Arbeitsfläche (bleibt darin)
+  --brightness N, --contrast N, --red N, --green N, --blue N   von -100 bis 100
+
+Optionen:
+  --simulate       Mit einem in diesem Prozess simulierten Mobilteil arbeiten.
+  --yes            Die Fragen von push und sync mit Ja beantworten, auch das Löschen
+                   aller Einträge des Mobilteils, wenn das Telefonbuch keine enthält.
+  -h, --help       Diese Hilfe anzeigen.
+
+Übertragungen zeigen im Terminal einen Fortschrittsbalken; Strg+C bricht sie ab
+(&quot;Datenübertragung abgebrochen.&quot;). Bei Fehlern wird der Grund ausgegeben und mit 1
+beendet; Aufruffehler enden mit 2.
+Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile gefunden.
+</translation>
     </message>
     <message>
         <source>sync takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>sync erwartet eine Datei</translation>
     </message>
     <message>
         <source>--prefer takes computer or handset</source>
-        <translation type="unfinished"></translation>
+        <translation>--prefer erwartet computer oder handset</translation>
     </message>
 </context>
 <context>
@@ -1046,53 +1132,53 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message numerus="yes">
         <source>%n entries without a name or a number stay in the computer&apos;s book and are not sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag ohne Name oder Nummer bleibt im Telefonbuch des Computers und wird nicht gesendet.</numerusform>
+            <numerusform>%n Einträge ohne Name oder Nummer bleiben im Telefonbuch des Computers und werden nicht gesendet.</numerusform>
         </translation>
     </message>
     <message>
         <source>The merged phone book was not kept as the base of the next sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das zusammengeführte Telefonbuch wurde nicht als Grundlage für den nächsten Abgleich gespeichert.</translation>
     </message>
     <message>
         <source>The handset and %1 are already in step: nothing sent, nothing written.</source>
         <extracomment>%1: the phone-book file synced with the handset.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Mobilteil und %1 sind bereits auf demselben Stand: nichts gesendet, nichts geschrieben.</translation>
     </message>
     <message>
         <source>Nothing sent, nothing written (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts gesendet, nichts geschrieben (--dry-run).</translation>
     </message>
     <message>
         <source>Send the merged phone book to the handset and save it in %1?</source>
         <extracomment>%1: the phone-book file synced with the handset.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das zusammengeführte Telefonbuch an das Mobilteil senden und in %1 speichern?</translation>
     </message>
     <message>
         <source>Send the merged phone book to the handset? %1 holds it already.</source>
         <extracomment>%1: the phone-book file synced with the handset, which holds the merged book already.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das zusammengeführte Telefonbuch an das Mobilteil senden? %1 enthält es bereits.</translation>
     </message>
     <message>
         <source>Save the merged phone book in %1? The handset holds it already.</source>
         <extracomment>%1: the phone-book file synced with the handset, which already holds the merged book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das zusammengeführte Telefonbuch in %1 speichern? Das Mobilteil enthält es bereits.</translation>
     </message>
     <message>
         <source>%1 and the base of the next sync are as they were.</source>
         <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und die Grundlage für den nächsten Abgleich sind unverändert.</translation>
     </message>
     <message>
         <source>The handset holds the merged phone book; a sync again saves it in %1.</source>
         <extracomment>%1: the phone-book file that could not be saved after the send.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Mobilteil enthält das zusammengeführte Telefonbuch; ein erneuter Abgleich speichert es in %1.</translation>
     </message>
     <message>
         <source>Saved %1</source>
         <extracomment>%1: the phone-book file the merged book was saved in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert</translation>
     </message>
 </context>
 <context>
@@ -1285,82 +1371,82 @@ Trotzdem senden?</translation>
     <message numerus="yes">
         <source>The merged phone book would hold %n entries (the handset&apos;s has %L1, the computer&apos;s %L2), but the handset holds at most 100. Nothing was sent or written.</source>
         <extracomment>%n: the entries the merge gives; %L1 and %L2: the entries of the two books merged.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das zusammengeführte Telefonbuch hätte %n Eintrag (das des Mobilteils hat %L1, das des Computers %L2), aber das Mobilteil fasst höchstens 100. Es wurde nichts gesendet oder geschrieben.</numerusform>
+            <numerusform>Das zusammengeführte Telefonbuch hätte %n Einträge (das des Mobilteils hat %L1, das des Computers %L2), aber das Mobilteil fasst höchstens 100. Es wurde nichts gesendet oder geschrieben.</numerusform>
         </translation>
     </message>
     <message>
         <source>added</source>
         <extracomment>A kind of change of a sync, the first word of its line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hinzugefügt</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>geändert</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>gelöscht</translation>
     </message>
     <message>
         <source>kept-over-delete</source>
-        <translation type="unfinished"></translation>
+        <translation>behalten</translation>
     </message>
     <message>
         <source>conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>Konflikt</translation>
     </message>
     <message>
         <source>both kept</source>
-        <translation type="unfinished"></translation>
+        <translation>beide behalten</translation>
     </message>
     <message>
         <source>the handset&apos;s taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Version des Mobilteils übernommen</translation>
     </message>
     <message>
         <source>the computer&apos;s taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Version des Computers übernommen</translation>
     </message>
     <message>
         <source>handset: %1 | computer: %2 (%3)</source>
         <extracomment>A conflict: %1 the handset&apos;s version, %2 the computer&apos;s, %3 which one is taken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mobilteil: %1 | Computer: %2 (%3)</translation>
     </message>
     <message>
         <source>on the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>auf dem Mobilteil</translation>
     </message>
     <message>
         <source>on the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>auf dem Computer</translation>
     </message>
     <message>
         <source>on both</source>
-        <translation type="unfinished"></translation>
+        <translation>auf beiden</translation>
     </message>
     <message>
         <source>changed on the computer, deleted on the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>auf dem Computer geändert, auf dem Mobilteil gelöscht</translation>
     </message>
     <message>
         <source>changed on the handset, deleted on the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>auf dem Mobilteil geändert, auf dem Computer gelöscht</translation>
     </message>
     <message>
         <source>%1: %2 -&gt; %3</source>
         <extracomment>A change: %1 where it was made, %2 the entry as it was, %3 as it is now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 -&gt; %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%L1 added, %L2 changed, %L3 deleted, %L4 kept over a deletion, %L5 in conflict; %L6 of 100 entries.</source>
         <extracomment>The changes of a sync by kind, then the entries the handset will hold of the 100 it can.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%L1 hinzugefügt, %L2 geändert, %L3 gelöscht, %L4 trotz Löschung behalten, %L5 im Konflikt; %L6 von 100 Einträgen.</translation>
     </message>
 </context>
 <context>
@@ -1954,118 +2040,118 @@ String 370</extracomment>
     <message>
         <source>Put the handset&apos;s phone book and this one together, showing the changes first.</source>
         <extracomment>String 57401</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Telefonbuch des Mobilteils mit diesem zusammenführen und vorher die Änderungen anzeigen.</translation>
     </message>
 </context>
 <context>
     <name>SyncPreviewDialog</name>
     <message>
         <source>Sync with the Handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich mit dem Mobilteil</translation>
     </message>
     <message>
         <source>This is the first sync with this handset: its phone book and the computer&apos;s are merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist der erste Abgleich mit diesem Mobilteil: Sein Telefonbuch und das des Computers werden zusammengeführt.</translation>
     </message>
     <message>
         <source>What changed on the handset and on the computer since the last sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Was sich seit dem letzten Abgleich auf dem Mobilteil und auf dem Computer geändert hat:</translation>
     </message>
     <message>
         <source>Changes to sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Abzugleichende Änderungen</translation>
     </message>
     <message>
         <source>No entry was added, changed or deleted on either side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf keiner Seite wurde ein Eintrag hinzugefügt, geändert oder gelöscht.</translation>
     </message>
     <message>
         <source>Space includes or leaves out the selected change. On a conflict, Left and Right choose the version to take, and F2 opens the list of versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Leertaste nimmt die ausgewählte Änderung auf oder lässt sie weg. Bei einem Konflikt wählen die Pfeiltasten links und rechts die zu übernehmende Version, und F2 öffnet die Liste der Versionen.</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The handset would have to hold %L1 entries, but it holds at most 100. Leave out additions, or take one version of a conflict, to sync.</source>
         <extracomment>%1: the entries the merged phone book would hold, more than the handset&apos;s 100.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Mobilteil müsste %L1 Einträge enthalten, fasst aber höchstens 100. Lassen Sie Hinzufügungen weg oder übernehmen Sie bei einem Konflikt eine Version, um abzugleichen.</translation>
     </message>
     <message>
         <source>The handset will hold %L1 of 100 entries.</source>
         <extracomment>%1: the entries the handset will hold after the sync.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Mobilteil wird %L1 von 100 Einträgen enthalten.</translation>
     </message>
 </context>
 <context>
     <name>SyncPreviewModel</name>
     <message>
         <source>Handset</source>
-        <translation type="unfinished">Mobilteil</translation>
+        <translation>Mobilteil</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide</translation>
     </message>
     <message>
         <source>%1 (left out)</source>
         <extracomment>A change of a sync that the person left out: %1 its kind (&quot;added&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (weggelassen)</translation>
     </message>
     <message>
         <source>%1 (duplicate)</source>
         <extracomment>A change whose entry the merged phone book would hold twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (doppelt)</translation>
     </message>
     <message>
         <source>Included</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgenommen</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Weggelassen</translation>
     </message>
     <message>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnehmen</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag</translation>
     </message>
     <message>
         <source>Take</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>The merged phone book also holds %1, with the same number.</source>
         <extracomment>%1: another entry of the merged phone book (&quot;Ana Lima 555 0101&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das zusammengeführte Telefonbuch enthält auch %1, mit derselben Nummer.</translation>
     </message>
     <message>
         <source>The merged phone book also holds %1, under the same name.</source>
         <extracomment>%1: another entry of the merged phone book (&quot;Ana Lima 555 0101&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das zusammengeführte Telefonbuch enthält auch %1, unter demselben Namen.</translation>
     </message>
 </context>
 <context>
     <name>SyncSideDelegate</name>
     <message>
         <source>Version to take</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu übernehmende Version</translation>
     </message>
 </context>
 <context>

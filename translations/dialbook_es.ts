@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincr.</translation>
     </message>
 </context>
 <context>
@@ -356,15 +356,96 @@ canceled.&quot;). Failures print the reason and exit with 1; usage errors exit w
 Simulated handsets started with orvak-handset-sim are found like USB handsets.
 </source>
         <extracomment>dialbook&apos;s help. The command names, the option names (--simulate, --map, ...), their fixed values (left, right, none, phone=, first=, last=) and the program names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: dialbook [--simulate] COMMAND [ARGS]
+
+Se comunica con el primer terminal Orvak encontrado por USB o con uno simulado.
+
+Comandos:
+  devices          Muestra todos los dispositivos del fabricante del terminal: su ruta,
+                   vendor:product en hex, las longitudes de los informes de entrada y
+                   salida, y si es un terminal aceptado. Los dispositivos que no se
+                   pueden abrir se muestran con el motivo; para un terminal que este
+                   usuario no puede abrir, se indica también la solución (la regla
+                   udev). Sale con 0 si hay un terminal aceptado; si no, con 1.
+  info             Muestra el nombre del terminal y su identidad (12 dígitos hex), o
+                   cómo obtener permiso para abrirlo.
+  pull FILE.opbk   Recibe la agenda del terminal y la guarda en FILE.opbk.
+  push FILE.opbk   Envía la agenda de FILE.opbk al terminal y sustituye la que hay en
+                   él. Pregunta antes; las entradas sin nombre o sin número se omiten,
+                   tras una segunda pregunta. Si no queda ninguna entrada que enviar,
+                   pregunta si se eliminan todas las entradas del terminal (No salvo s).
+                   Antes se guarda la agenda del terminal en My Phonebooks/Backups (las
+                   20 más recientes de cada terminal), salvo con --no-backup.
+  sync BOOK.opbk [--prefer computer|handset] [--dry-run]
+                   Sincroniza la agenda del terminal con BOOK.opbk: lo que se ha
+                   añadido, modificado o eliminado en cualquiera de los dos lados desde
+                   la última sincronización de este terminal pasa al otro. Muestra cada
+                   cambio y de dónde viene; después pregunta una vez antes de enviar la
+                   agenda combinada al terminal (solo si su agenda es distinta) y de
+                   guardarla en BOOK.opbk. Una entrada modificada de forma distinta en
+                   los dos lados es un conflicto: se usa la versión del equipo, salvo
+                   con --prefer handset. La primera sincronización toma las entradas de
+                   las dos agendas, las iguales una sola vez. Antes se guarda la agenda
+                   del terminal en Backups, salvo con --no-backup. Si la agenda
+                   combinada tuviera más de 100 entradas, no se envía ni se escribe
+                   nada. --dry-run muestra los cambios y se detiene.
+  backups          Muestra las agendas guardadas, primero la más reciente.
+  show FILE.opbk   Muestra la identidad de un archivo de agenda y una línea por entrada:
+                   el nombre, un tabulador y el número.
+  picture IN OUT.png|OUT.bmp
+                   Convierte IN (BMP, GIF, JPEG, PNG, TIFF, WebP o SVG) en imagen para
+                   el terminal y la guarda como archivo PNG de 128 x 128 o como archivo
+                   BMP de 16 bits del terminal. IN se ajusta al lienzo de 426 x 300 de
+                   la página de imágenes, encuadrado en el centro, sobre blanco. Si una
+                   imagen está dañada, se indica en stderr y se usa la parte que se
+                   pudo leer.
+  send-picture IN  Convierte IN en imagen para el terminal y la transfiere a este.
+  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
+                   Añade los contactos de un archivo de texto delimitado (comas, punto y
+                   coma o tabuladores; UTF-8, UTF-16 o Windows-1252) o de un archivo
+                   vCard a BOOK.opbk, que se crea si no existe, como hace la importación
+                   de la página de la agenda. Muestra la asignación usada, después
+                   cuántas entradas ha añadido y, en stderr, lo que ha cambiado por el
+                   camino (números tomados de otra columna o reescritos, contactos sin
+                   nombre omitidos...). COL es el texto de un encabezado o un número de
+                   columna a partir de 1; none anula un destino; los destinos no
+                   indicados conservan la columna deducida. Un número se toma de la
+                   columna phone o, si está vacía, de las demás columnas de teléfono
+                   del archivo, primero las de móvil; phone=COL1|COL2|... da el orden
+                   completo. Si se piden más contactos de los que caben en BOOK.opbk
+                   (100 entradas en total), no se escribe nada. --dry-run muestra las
+                   entradas y no escribe nada.
+    --international-prefix P   en qué se convierte un + inicial (dígitos; por defecto 00)
+    --category NAME  solo contactos con esta categoría o etiqueta (repetible: cualquiera)
+    --first N        solo los N primeros contactos (de los de las categorías)
+  export BOOK.opbk OUT.csv|OUT.vcf
+                   Escribe todas las entradas de BOOK.opbk como texto delimitado por
+                   comas, o como vCard si OUT termina en .vcf.
+
+Opciones de imagen, aplicadas en este orden:
+  --rotate left|right, --zoom-in N, --zoom-out N   tantas veces como quiera, en ese orden
+  --frame X,Y      mueve el marco de 128 x 128 a X,Y en el lienzo (sin salir de él)
+  --brightness N, --contrast N, --red N, --green N, --blue N   de -100 a 100
+
+Opciones:
+  --simulate       Trabaja con un terminal simulado dentro de este proceso.
+  --yes            Responde Sí a las preguntas de push y sync, también a eliminar
+                   todas las entradas del terminal con una agenda vacía.
+  -h, --help       Muestra esta ayuda.
+
+Las transferencias muestran una barra de progreso en una terminal; Ctrl+C las cancela
+(«Transferencia de datos cancelada.»). Los fallos indican el motivo y salen con 1; los
+errores de uso salen con 2. Los terminales simulados iniciados con orvak-handset-sim se
+encuentran igual que los terminales USB.
+</translation>
     </message>
     <message>
         <source>sync takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>sync requiere un archivo</translation>
     </message>
     <message>
         <source>--prefer takes computer or handset</source>
-        <translation type="unfinished"></translation>
+        <translation>--prefer requiere computer o handset</translation>
     </message>
 </context>
 <context>
@@ -1046,53 +1127,53 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message numerus="yes">
         <source>%n entries without a name or a number stay in the computer&apos;s book and are not sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada sin nombre o sin número se queda en la agenda del equipo y no se envía.</numerusform>
+            <numerusform>%n entradas sin nombre o sin número se quedan en la agenda del equipo y no se envían.</numerusform>
         </translation>
     </message>
     <message>
         <source>The merged phone book was not kept as the base of the next sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>La agenda combinada no se ha guardado como base de la próxima sincronización.</translation>
     </message>
     <message>
         <source>The handset and %1 are already in step: nothing sent, nothing written.</source>
         <extracomment>%1: the phone-book file synced with the handset.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El terminal y %1 ya coinciden: no se ha enviado ni escrito nada.</translation>
     </message>
     <message>
         <source>Nothing sent, nothing written (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha enviado ni escrito nada (--dry-run).</translation>
     </message>
     <message>
         <source>Send the merged phone book to the handset and save it in %1?</source>
         <extracomment>%1: the phone-book file synced with the handset.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Enviar la agenda combinada al terminal y guardarla en %1?</translation>
     </message>
     <message>
         <source>Send the merged phone book to the handset? %1 holds it already.</source>
         <extracomment>%1: the phone-book file synced with the handset, which holds the merged book already.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Enviar la agenda combinada al terminal? %1 ya la contiene.</translation>
     </message>
     <message>
         <source>Save the merged phone book in %1? The handset holds it already.</source>
         <extracomment>%1: the phone-book file synced with the handset, which already holds the merged book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar la agenda combinada en %1? El terminal ya la contiene.</translation>
     </message>
     <message>
         <source>%1 and the base of the next sync are as they were.</source>
         <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y la base de la próxima sincronización siguen como estaban.</translation>
     </message>
     <message>
         <source>The handset holds the merged phone book; a sync again saves it in %1.</source>
         <extracomment>%1: the phone-book file that could not be saved after the send.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El terminal contiene la agenda combinada; una nueva sincronización la guardará en %1.</translation>
     </message>
     <message>
         <source>Saved %1</source>
         <extracomment>%1: the phone-book file the merged book was saved in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se ha guardado %1</translation>
     </message>
 </context>
 <context>
@@ -1285,82 +1366,82 @@ Send it anyway?</source>
     <message numerus="yes">
         <source>The merged phone book would hold %n entries (the handset&apos;s has %L1, the computer&apos;s %L2), but the handset holds at most 100. Nothing was sent or written.</source>
         <extracomment>%n: the entries the merge gives; %L1 and %L2: the entries of the two books merged.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La agenda combinada tendría %n entrada (la del terminal tiene %L1; la del equipo, %L2), pero el terminal admite como máximo 100. No se ha enviado ni escrito nada.</numerusform>
+            <numerusform>La agenda combinada tendría %n entradas (la del terminal tiene %L1; la del equipo, %L2), pero el terminal admite como máximo 100. No se ha enviado ni escrito nada.</numerusform>
         </translation>
     </message>
     <message>
         <source>added</source>
         <extracomment>A kind of change of a sync, the first word of its line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>añadida</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modificada</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminada</translation>
     </message>
     <message>
         <source>kept-over-delete</source>
-        <translation type="unfinished"></translation>
+        <translation>conservada</translation>
     </message>
     <message>
         <source>conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>conflicto</translation>
     </message>
     <message>
         <source>both kept</source>
-        <translation type="unfinished"></translation>
+        <translation>se conservan ambas</translation>
     </message>
     <message>
         <source>the handset&apos;s taken</source>
-        <translation type="unfinished"></translation>
+        <translation>se usa la del terminal</translation>
     </message>
     <message>
         <source>the computer&apos;s taken</source>
-        <translation type="unfinished"></translation>
+        <translation>se usa la del equipo</translation>
     </message>
     <message>
         <source>handset: %1 | computer: %2 (%3)</source>
         <extracomment>A conflict: %1 the handset&apos;s version, %2 the computer&apos;s, %3 which one is taken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>terminal: %1 | equipo: %2 (%3)</translation>
     </message>
     <message>
         <source>on the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>en el terminal</translation>
     </message>
     <message>
         <source>on the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>en el equipo</translation>
     </message>
     <message>
         <source>on both</source>
-        <translation type="unfinished"></translation>
+        <translation>en ambos</translation>
     </message>
     <message>
         <source>changed on the computer, deleted on the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>modificada en el equipo, eliminada en el terminal</translation>
     </message>
     <message>
         <source>changed on the handset, deleted on the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>modificada en el terminal, eliminada en el equipo</translation>
     </message>
     <message>
         <source>%1: %2 -&gt; %3</source>
         <extracomment>A change: %1 where it was made, %2 the entry as it was, %3 as it is now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 -&gt; %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%L1 added, %L2 changed, %L3 deleted, %L4 kept over a deletion, %L5 in conflict; %L6 of 100 entries.</source>
         <extracomment>The changes of a sync by kind, then the entries the handset will hold of the 100 it can.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%L1 añadidas, %L2 modificadas, %L3 eliminadas, %L4 conservadas pese a su eliminación, %L5 en conflicto; %L6 de 100 entradas.</translation>
     </message>
 </context>
 <context>
@@ -1954,118 +2035,118 @@ String 370</extracomment>
     <message>
         <source>Put the handset&apos;s phone book and this one together, showing the changes first.</source>
         <extracomment>String 57401</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Combinar la agenda del terminal con esta, mostrando antes los cambios.</translation>
     </message>
 </context>
 <context>
     <name>SyncPreviewDialog</name>
     <message>
         <source>Sync with the Handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar con el terminal</translation>
     </message>
     <message>
         <source>This is the first sync with this handset: its phone book and the computer&apos;s are merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es la primera sincronización con este terminal: se combinan su agenda y la del equipo.</translation>
     </message>
     <message>
         <source>What changed on the handset and on the computer since the last sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que ha cambiado en el terminal y en el equipo desde la última sincronización:</translation>
     </message>
     <message>
         <source>Changes to sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios que sincronizar</translation>
     </message>
     <message>
         <source>No entry was added, changed or deleted on either side.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha añadido, modificado ni eliminado ninguna entrada en ninguno de los dos lados.</translation>
     </message>
     <message>
         <source>Space includes or leaves out the selected change. On a conflict, Left and Right choose the version to take, and F2 opens the list of versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra espaciadora incluye u omite el cambio seleccionado. En un conflicto, las flechas Izquierda y Derecha eligen la versión que se usa, y F2 abre la lista de versiones.</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The handset would have to hold %L1 entries, but it holds at most 100. Leave out additions, or take one version of a conflict, to sync.</source>
         <extracomment>%1: the entries the merged phone book would hold, more than the handset&apos;s 100.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El terminal tendría que contener %L1 entradas, pero admite como máximo 100. Para sincronizar, omita entradas añadidas o use una sola versión de un conflicto.</translation>
     </message>
     <message>
         <source>The handset will hold %L1 of 100 entries.</source>
         <extracomment>%1: the entries the handset will hold after the sync.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El terminal tendrá %L1 de 100 entradas.</translation>
     </message>
 </context>
 <context>
     <name>SyncPreviewModel</name>
     <message>
         <source>Handset</source>
-        <translation type="unfinished">Terminal</translation>
+        <translation>Terminal</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambas</translation>
     </message>
     <message>
         <source>%1 (left out)</source>
         <extracomment>A change of a sync that the person left out: %1 its kind (&quot;added&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sin incluir)</translation>
     </message>
     <message>
         <source>%1 (duplicate)</source>
         <extracomment>A change whose entry the merged phone book would hold twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (duplicada)</translation>
     </message>
     <message>
         <source>Included</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluido</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin incluir</translation>
     </message>
     <message>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Take</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar</translation>
     </message>
     <message>
         <source>The merged phone book also holds %1, with the same number.</source>
         <extracomment>%1: another entry of the merged phone book (&quot;Ana Lima 555 0101&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La agenda combinada también contiene %1, con el mismo número.</translation>
     </message>
     <message>
         <source>The merged phone book also holds %1, under the same name.</source>
         <extracomment>%1: another entry of the merged phone book (&quot;Ana Lima 555 0101&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La agenda combinada también contiene %1, con el mismo nombre.</translation>
     </message>
 </context>
 <context>
     <name>SyncSideDelegate</name>
     <message>
         <source>Version to take</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión que usar</translation>
     </message>
 </context>
 <context>

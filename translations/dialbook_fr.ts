@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchro</translation>
     </message>
 </context>
 <context>
@@ -356,15 +356,101 @@ canceled.&quot;). Failures print the reason and exit with 1; usage errors exit w
 Simulated handsets started with orvak-handset-sim are found like USB handsets.
 </source>
         <extracomment>dialbook&apos;s help. The command names, the option names (--simulate, --map, ...), their fixed values (left, right, none, phone=, first=, last=) and the program names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usage : dialbook [--simulate] COMMAND [ARGS]
+
+Communique avec le premier combiné Orvak trouvé sur USB, ou avec un combiné simulé.
+
+Commandes :
+  devices          Liste chaque périphérique du fabricant du combiné : son chemin,
+                   vendor:product en hexadécimal, les longueurs des rapports d’entrée et
+                   de sortie, et s’il s’agit d’un combiné accepté. Les périphériques
+                   impossibles à ouvrir sont listés avec la raison ; pour un combiné que
+                   cet utilisateur n’a pas le droit d’ouvrir, la solution est aussi
+                   indiquée (la règle udev). Renvoie 0 si un combiné accepté est présent,
+                   sinon 1.
+  info             Affiche le nom du combiné et son identité (12 chiffres hexadécimaux),
+                   ou comment obtenir l’autorisation de l’ouvrir.
+  pull FILE.opbk   Reçoit le répertoire du combiné et l’enregistre dans FILE.opbk.
+  push FILE.opbk   Envoie le répertoire de FILE.opbk au combiné, en remplaçant celui qui
+                   s’y trouve. Demande d’abord confirmation ; les entrées sans nom ou
+                   sans numéro sont omises, après une seconde question. S’il ne reste
+                   aucune entrée à envoyer, demande s’il faut supprimer toutes les
+                   entrées du combiné (Non, sauf réponse o).
+                   Le répertoire du combiné est d’abord conservé dans
+                   My Phonebooks/Backups (les 20 plus récents de chaque combiné), sauf
+                   avec --no-backup.
+  sync BOOK.opbk [--prefer computer|handset] [--dry-run]
+                   Synchronise le répertoire du combiné avec BOOK.opbk : ce qui a été
+                   ajouté, modifié ou supprimé d’un côté depuis la dernière
+                   synchronisation de ce combiné est reporté de l’autre. Affiche chaque
+                   modification et sa provenance, puis demande une seule fois
+                   confirmation avant d’envoyer le répertoire fusionné au combiné
+                   (seulement si son répertoire diffère) et de l’enregistrer dans
+                   BOOK.opbk. Une entrée modifiée différemment des deux côtés est un
+                   conflit : la version de l’ordinateur est retenue, sauf avec
+                   --prefer handset. La première synchronisation reprend les entrées
+                   des deux répertoires, les entrées identiques une seule fois. Le
+                   répertoire du combiné est d’abord conservé dans Backups, sauf avec
+                   --no-backup. Si le répertoire fusionné devait contenir plus de 100
+                   entrées, rien n’est envoyé ni écrit. --dry-run affiche les
+                   modifications et s’arrête là.
+  backups          Liste les répertoires conservés, du plus récent au plus ancien.
+  show FILE.opbk   Affiche l’identité d’un fichier de répertoire et une ligne par
+                   entrée : le nom, une tabulation, le numéro.
+  picture IN OUT.png|OUT.bmp
+                   Crée l’image pour le combiné à partir de IN (BMP, GIF, JPEG, PNG,
+                   TIFF, WebP ou SVG) et l’enregistre en fichier PNG de 128 x 128 ou en
+                   fichier BMP 16 bits du combiné. IN est ajusté au canevas de 426 x 300
+                   de la page Images, cadré au milieu, sur fond blanc. Une image
+                   endommagée est signalée sur stderr et sa partie lisible est utilisée.
+  send-picture IN  Crée l’image pour le combiné à partir de IN et l’envoie au combiné.
+  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
+                   Ajoute à BOOK.opbk (créé s’il n’existe pas) les contacts d’un fichier
+                   texte délimité (virgules, points-virgules ou tabulations ; UTF-8,
+                   UTF-16 ou Windows-1252) ou d’un fichier vCard, comme le fait
+                   l’importation de la page Répertoire. Affiche l’association utilisée,
+                   puis le nombre d’entrées ajoutées, et sur stderr ce qui a été modifié
+                   en chemin (numéros pris dans une autre colonne ou réécrits, contacts
+                   sans nom omis, ...). COL est un texte d’en-tête ou un numéro de
+                   colonne à partir de 1 ; none vide une cible ; les cibles non nommées
+                   gardent la colonne devinée. Un numéro provient de la colonne phone,
+                   ou si elle est vide des autres colonnes de téléphone du fichier,
+                   mobiles en premier ; phone=COL1|COL2|... donne l’ordre complet.
+                   Si plus de contacts sont demandés que BOOK.opbk ne peut en contenir
+                   (100 entrées au total), rien n’est écrit. --dry-run affiche les
+                   entrées et n’écrit rien.
+    --international-prefix P   ce que devient un + initial (chiffres ; 00 par défaut)
+    --category NAME  seulement les contacts de cette catégorie ou étiquette (répétable :
+                     l’une d’elles)
+    --first N        seulement les N premiers contacts (parmi ceux des catégories)
+  export BOOK.opbk OUT.csv|OUT.vcf
+                   Écrit chaque entrée de BOOK.opbk en texte délimité par des virgules,
+                   ou en vCard si OUT se termine par .vcf.
+
+Options d’image, appliquées dans cet ordre :
+  --rotate left|right, --zoom-in N, --zoom-out N   autant de fois que voulu, dans l’ordre
+  --frame X,Y      déplace le cadre de 128 x 128 en X,Y sur le canevas (sans en sortir)
+  --brightness N, --contrast N, --red N, --green N, --blue N   de -100 à 100
+
+Options :
+  --simulate       Utilise un combiné simulé dans ce processus.
+  --yes            Répond Oui aux questions de push et de sync, y compris pour
+                   supprimer toutes les entrées du combiné avec un répertoire vide.
+  -h, --help       Affiche cette aide.
+
+Les transferts affichent une barre de progression dans un terminal ; Ctrl+C les annule
+(« Transfert de données annulé. »). En cas d’échec, la raison est affichée et le code de
+sortie est 1 ; les erreurs d’utilisation donnent 2. Les combinés simulés lancés avec
+orvak-handset-sim sont trouvés comme les combinés USB.
+</translation>
     </message>
     <message>
         <source>sync takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>sync attend un fichier</translation>
     </message>
     <message>
         <source>--prefer takes computer or handset</source>
-        <translation type="unfinished"></translation>
+        <translation>--prefer attend computer ou handset</translation>
     </message>
 </context>
 <context>
@@ -1046,53 +1132,53 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message numerus="yes">
         <source>%n entries without a name or a number stay in the computer&apos;s book and are not sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée sans nom ou sans numéro reste dans le répertoire de l’ordinateur et n’est pas envoyée.</numerusform>
+            <numerusform>%n entrées sans nom ou sans numéro restent dans le répertoire de l’ordinateur et ne sont pas envoyées.</numerusform>
         </translation>
     </message>
     <message>
         <source>The merged phone book was not kept as the base of the next sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le répertoire fusionné n’a pas été conservé comme base de la prochaine synchronisation.</translation>
     </message>
     <message>
         <source>The handset and %1 are already in step: nothing sent, nothing written.</source>
         <extracomment>%1: the phone-book file synced with the handset.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le combiné et %1 sont déjà synchronisés : rien n’est envoyé, rien n’est écrit.</translation>
     </message>
     <message>
         <source>Nothing sent, nothing written (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’est envoyé, rien n’est écrit (--dry-run).</translation>
     </message>
     <message>
         <source>Send the merged phone book to the handset and save it in %1?</source>
         <extracomment>%1: the phone-book file synced with the handset.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le répertoire fusionné au combiné et l’enregistrer dans %1 ?</translation>
     </message>
     <message>
         <source>Send the merged phone book to the handset? %1 holds it already.</source>
         <extracomment>%1: the phone-book file synced with the handset, which holds the merged book already.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le répertoire fusionné au combiné ? %1 le contient déjà.</translation>
     </message>
     <message>
         <source>Save the merged phone book in %1? The handset holds it already.</source>
         <extracomment>%1: the phone-book file synced with the handset, which already holds the merged book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le répertoire fusionné dans %1 ? Le combiné le contient déjà.</translation>
     </message>
     <message>
         <source>%1 and the base of the next sync are as they were.</source>
         <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et la base de la prochaine synchronisation sont inchangés.</translation>
     </message>
     <message>
         <source>The handset holds the merged phone book; a sync again saves it in %1.</source>
         <extracomment>%1: the phone-book file that could not be saved after the send.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le combiné contient le répertoire fusionné ; une nouvelle synchronisation l’enregistrera dans %1.</translation>
     </message>
     <message>
         <source>Saved %1</source>
         <extracomment>%1: the phone-book file the merged book was saved in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistré</translation>
     </message>
 </context>
 <context>
@@ -1285,82 +1371,82 @@ L’envoyer quand même ?</translation>
     <message numerus="yes">
         <source>The merged phone book would hold %n entries (the handset&apos;s has %L1, the computer&apos;s %L2), but the handset holds at most 100. Nothing was sent or written.</source>
         <extracomment>%n: the entries the merge gives; %L1 and %L2: the entries of the two books merged.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le répertoire fusionné contiendrait %n entrée (celui du combiné en a %L1, celui de l’ordinateur %L2), mais le combiné en contient au plus 100. Rien n’a été envoyé ni écrit.</numerusform>
+            <numerusform>Le répertoire fusionné contiendrait %n entrées (celui du combiné en a %L1, celui de l’ordinateur %L2), mais le combiné en contient au plus 100. Rien n’a été envoyé ni écrit.</numerusform>
         </translation>
     </message>
     <message>
         <source>added</source>
         <extracomment>A kind of change of a sync, the first word of its line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ajouté</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimé</translation>
     </message>
     <message>
         <source>kept-over-delete</source>
-        <translation type="unfinished"></translation>
+        <translation>conservé</translation>
     </message>
     <message>
         <source>conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>conflit</translation>
     </message>
     <message>
         <source>both kept</source>
-        <translation type="unfinished"></translation>
+        <translation>les deux conservées</translation>
     </message>
     <message>
         <source>the handset&apos;s taken</source>
-        <translation type="unfinished"></translation>
+        <translation>version du combiné retenue</translation>
     </message>
     <message>
         <source>the computer&apos;s taken</source>
-        <translation type="unfinished"></translation>
+        <translation>version de l’ordinateur retenue</translation>
     </message>
     <message>
         <source>handset: %1 | computer: %2 (%3)</source>
         <extracomment>A conflict: %1 the handset&apos;s version, %2 the computer&apos;s, %3 which one is taken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>combiné : %1 | ordinateur : %2 (%3)</translation>
     </message>
     <message>
         <source>on the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>sur le combiné</translation>
     </message>
     <message>
         <source>on the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>sur l’ordinateur</translation>
     </message>
     <message>
         <source>on both</source>
-        <translation type="unfinished"></translation>
+        <translation>des deux côtés</translation>
     </message>
     <message>
         <source>changed on the computer, deleted on the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié sur l’ordinateur, supprimé sur le combiné</translation>
     </message>
     <message>
         <source>changed on the handset, deleted on the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié sur le combiné, supprimé sur l’ordinateur</translation>
     </message>
     <message>
         <source>%1: %2 -&gt; %3</source>
         <extracomment>A change: %1 where it was made, %2 the entry as it was, %3 as it is now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 -&gt; %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%L1 added, %L2 changed, %L3 deleted, %L4 kept over a deletion, %L5 in conflict; %L6 of 100 entries.</source>
         <extracomment>The changes of a sync by kind, then the entries the handset will hold of the 100 it can.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajouts : %L1, modifications : %L2, suppressions : %L3, conservées malgré une suppression : %L4, conflits : %L5 ; %L6 entrées sur 100.</translation>
     </message>
 </context>
 <context>
@@ -1954,118 +2040,118 @@ String 370</extracomment>
     <message>
         <source>Put the handset&apos;s phone book and this one together, showing the changes first.</source>
         <extracomment>String 57401</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner le répertoire du combiné avec celui-ci, en affichant d’abord les modifications.</translation>
     </message>
 </context>
 <context>
     <name>SyncPreviewDialog</name>
     <message>
         <source>Sync with the Handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation avec le combiné</translation>
     </message>
     <message>
         <source>This is the first sync with this handset: its phone book and the computer&apos;s are merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est la première synchronisation avec ce combiné : son répertoire et celui de l’ordinateur sont fusionnés.</translation>
     </message>
     <message>
         <source>What changed on the handset and on the computer since the last sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui a changé sur le combiné et sur l’ordinateur depuis la dernière synchronisation :</translation>
     </message>
     <message>
         <source>Changes to sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications à synchroniser</translation>
     </message>
     <message>
         <source>No entry was added, changed or deleted on either side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune entrée n’a été ajoutée, modifiée ou supprimée, ni d’un côté ni de l’autre.</translation>
     </message>
     <message>
         <source>Space includes or leaves out the selected change. On a conflict, Left and Right choose the version to take, and F2 opens the list of versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barre d’espace inclut ou exclut la modification sélectionnée. Pour un conflit, les flèches gauche et droite choisissent la version à retenir, et F2 ouvre la liste des versions.</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The handset would have to hold %L1 entries, but it holds at most 100. Leave out additions, or take one version of a conflict, to sync.</source>
         <extracomment>%1: the entries the merged phone book would hold, more than the handset&apos;s 100.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le combiné devrait contenir %L1 entrées, mais il en contient au plus 100. Pour synchroniser, excluez des ajouts ou retenez une seule version d’un conflit.</translation>
     </message>
     <message>
         <source>The handset will hold %L1 of 100 entries.</source>
         <extracomment>%1: the entries the handset will hold after the sync.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le combiné contiendra %L1 entrées sur 100.</translation>
     </message>
 </context>
 <context>
     <name>SyncPreviewModel</name>
     <message>
         <source>Handset</source>
-        <translation type="unfinished">Combiné</translation>
+        <translation>Combiné</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux</translation>
     </message>
     <message>
         <source>%1 (left out)</source>
         <extracomment>A change of a sync that the person left out: %1 its kind (&quot;added&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (exclu)</translation>
     </message>
     <message>
         <source>%1 (duplicate)</source>
         <extracomment>A change whose entry the merged phone book would hold twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (doublon)</translation>
     </message>
     <message>
         <source>Included</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclus</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu</translation>
     </message>
     <message>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Take</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenir</translation>
     </message>
     <message>
         <source>The merged phone book also holds %1, with the same number.</source>
         <extracomment>%1: another entry of the merged phone book (&quot;Ana Lima 555 0101&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le répertoire fusionné contient aussi %1, avec le même numéro.</translation>
     </message>
     <message>
         <source>The merged phone book also holds %1, under the same name.</source>
         <extracomment>%1: another entry of the merged phone book (&quot;Ana Lima 555 0101&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le répertoire fusionné contient aussi %1, sous le même nom.</translation>
     </message>
 </context>
 <context>
     <name>SyncSideDelegate</name>
     <message>
         <source>Version to take</source>
-        <translation type="unfinished"></translation>
+        <translation>Version à retenir</translation>
     </message>
 </context>
 <context>

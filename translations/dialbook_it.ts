@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincr.</translation>
     </message>
 </context>
 <context>
@@ -356,15 +356,98 @@ canceled.&quot;). Failures print the reason and exit with 1; usage errors exit w
 Simulated handsets started with orvak-handset-sim are found like USB handsets.
 </source>
         <extracomment>dialbook&apos;s help. The command names, the option names (--simulate, --map, ...), their fixed values (left, right, none, phone=, first=, last=) and the program names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: dialbook [--simulate] COMMAND [ARGS]
+
+Comunica con il primo portatile Orvak trovato su USB, o con un portatile simulato.
+
+Comandi:
+  devices          Elenca ogni dispositivo del produttore del portatile: percorso,
+                   vendor:product in esadecimale, lunghezze dei report di ingresso e di
+                   uscita, e se è un portatile accettato. I dispositivi che non si
+                   possono aprire sono elencati con il motivo; per un portatile che
+                   questo utente non può aprire, viene indicata anche la soluzione (la
+                   regola udev). Termina con 0 se è presente un portatile accettato,
+                   altrimenti con 1.
+  info             Mostra il nome del portatile e la sua identità (12 cifre esadecimali),
+                   o come ottenere l’autorizzazione per aprirlo.
+  pull FILE.opbk   Riceve la rubrica del portatile e la salva in FILE.opbk.
+  push FILE.opbk   Invia la rubrica di FILE.opbk al portatile, sostituendo quella
+                   presente. Prima chiede conferma; le voci senza nome o senza numero
+                   vengono escluse, dopo una seconda domanda. Se non resta alcuna voce
+                   da inviare, chiede se eliminare tutte le voci del portatile (No, a
+                   meno di rispondere s).
+                   La rubrica del portatile viene prima salvata in My Phonebooks/Backups
+                   (le 20 più recenti di ogni portatile), salvo con --no-backup.
+  sync BOOK.opbk [--prefer computer|handset] [--dry-run]
+                   Sincronizza la rubrica del portatile con BOOK.opbk: ciò che è stato
+                   aggiunto, modificato o eliminato su uno dei due lati dall’ultima
+                   sincronizzazione di questo portatile passa all’altro. Mostra ogni
+                   modifica e da dove viene, poi chiede conferma una sola volta prima di
+                   inviare la rubrica unificata al portatile (solo se la sua rubrica è
+                   diversa) e di salvarla in BOOK.opbk. Una voce modificata in modo
+                   diverso sui due lati è un conflitto: viene usata la versione del
+                   computer, salvo con --prefer handset. La prima sincronizzazione
+                   prende le voci di entrambe le rubriche, una sola volta quelle uguali.
+                   La rubrica del portatile viene prima salvata in Backups, salvo con
+                   --no-backup. Se la rubrica unificata superasse le 100 voci, non viene
+                   inviato né scritto nulla. --dry-run mostra le modifiche e si ferma.
+  backups          Elenca le rubriche salvate, dalla più recente.
+  show FILE.opbk   Mostra l’identità di un file rubrica e una riga per ogni voce:
+                   il nome, una tabulazione, il numero.
+  picture IN OUT.png|OUT.bmp
+                   Crea l’immagine per il portatile da IN (BMP, GIF, JPEG, PNG, TIFF,
+                   WebP o SVG) e la salva come file PNG 128 x 128 o come file BMP a
+                   16 bit del portatile. IN viene adattato all’area di 426 x 300 della
+                   pagina Immagini, inquadrato al centro, su sfondo bianco. Un’immagine
+                   danneggiata viene segnalata su stderr e se ne usa la parte leggibile.
+  send-picture IN  Crea l’immagine per il portatile da IN e la invia al portatile.
+  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
+                   Aggiunge i contatti di un file di testo delimitato (virgole, punti e
+                   virgola o tabulazioni; UTF-8, UTF-16 o Windows-1252) o di un file
+                   vCard a BOOK.opbk, creato se manca, come fa l’importazione della
+                   pagina Rubrica. Mostra l’associazione usata, poi quante voci ha
+                   aggiunto, e su stderr cosa ha cambiato strada facendo (numeri presi
+                   da un’altra colonna o riscritti, contatti senza nome esclusi, ...).
+                   COL è un testo di intestazione o un numero di colonna a partire da 1;
+                   none svuota una destinazione; le destinazioni non indicate mantengono
+                   la colonna individuata. Un numero viene dalla colonna phone o, se è
+                   vuota, dalle altre colonne telefoniche del file, prima quelle dei
+                   cellulari; phone=COL1|COL2|... indica l’ordine completo.
+                   Se si chiedono più contatti di quanti ne possa contenere BOOK.opbk
+                   (100 voci in tutto), non viene scritto nulla. --dry-run mostra le voci
+                   e non scrive nulla.
+    --international-prefix P   cosa diventa un + iniziale (cifre; predefinito 00)
+    --category NAME  solo i contatti con questa categoria o etichetta (ripetibile:
+                     una qualsiasi)
+    --first N        solo i primi N contatti (tra quelli delle categorie)
+  export BOOK.opbk OUT.csv|OUT.vcf
+                   Scrive ogni voce di BOOK.opbk come testo delimitato da virgole, o come
+                   vCard se OUT termina con .vcf.
+
+Opzioni per le immagini, applicate in quest’ordine:
+  --rotate left|right, --zoom-in N, --zoom-out N   quante volte si vuole, nell’ordine dato
+  --frame X,Y      sposta la cornice 128 x 128 in X,Y nell’area (restando al suo interno)
+  --brightness N, --contrast N, --red N, --green N, --blue N   da -100 a 100
+
+Opzioni:
+  --simulate       Usa un portatile simulato all’interno di questo processo.
+  --yes            Risponde Sì alle domande di push e sync, anche all’eliminazione di
+                   tutte le voci del portatile con una rubrica vuota.
+  -h, --help       Mostra questa guida.
+
+I trasferimenti mostrano una barra di avanzamento nel terminale; Ctrl+C li annulla
+(«Trasferimento dati annullato.»). In caso di errore viene mostrato il motivo e il codice
+di uscita è 1; gli errori di utilizzo danno 2. I portatili simulati avviati con
+orvak-handset-sim vengono trovati come i portatili USB.
+</translation>
     </message>
     <message>
         <source>sync takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>sync richiede un file</translation>
     </message>
     <message>
         <source>--prefer takes computer or handset</source>
-        <translation type="unfinished"></translation>
+        <translation>--prefer richiede computer o handset</translation>
     </message>
 </context>
 <context>
@@ -1046,53 +1129,53 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message numerus="yes">
         <source>%n entries without a name or a number stay in the computer&apos;s book and are not sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n voce senza nome o senza numero resta nella rubrica del computer e non viene inviata.</numerusform>
+            <numerusform>%n voci senza nome o senza numero restano nella rubrica del computer e non vengono inviate.</numerusform>
         </translation>
     </message>
     <message>
         <source>The merged phone book was not kept as the base of the next sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rubrica unificata non è stata salvata come base della prossima sincronizzazione.</translation>
     </message>
     <message>
         <source>The handset and %1 are already in step: nothing sent, nothing written.</source>
         <extracomment>%1: the phone-book file synced with the handset.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il portatile e %1 sono già allineati: non è stato inviato né scritto nulla.</translation>
     </message>
     <message>
         <source>Nothing sent, nothing written (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato inviato né scritto nulla (--dry-run).</translation>
     </message>
     <message>
         <source>Send the merged phone book to the handset and save it in %1?</source>
         <extracomment>%1: the phone-book file synced with the handset.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inviare la rubrica unificata al portatile e salvarla in %1?</translation>
     </message>
     <message>
         <source>Send the merged phone book to the handset? %1 holds it already.</source>
         <extracomment>%1: the phone-book file synced with the handset, which holds the merged book already.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inviare la rubrica unificata al portatile? %1 la contiene già.</translation>
     </message>
     <message>
         <source>Save the merged phone book in %1? The handset holds it already.</source>
         <extracomment>%1: the phone-book file synced with the handset, which already holds the merged book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salvare la rubrica unificata in %1? Il portatile la contiene già.</translation>
     </message>
     <message>
         <source>%1 and the base of the next sync are as they were.</source>
         <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e la base della prossima sincronizzazione sono rimasti invariati.</translation>
     </message>
     <message>
         <source>The handset holds the merged phone book; a sync again saves it in %1.</source>
         <extracomment>%1: the phone-book file that could not be saved after the send.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il portatile contiene la rubrica unificata; una nuova sincronizzazione la salverà in %1.</translation>
     </message>
     <message>
         <source>Saved %1</source>
         <extracomment>%1: the phone-book file the merged book was saved in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>File salvato: %1</translation>
     </message>
 </context>
 <context>
@@ -1285,82 +1368,82 @@ Inviarla comunque?</translation>
     <message numerus="yes">
         <source>The merged phone book would hold %n entries (the handset&apos;s has %L1, the computer&apos;s %L2), but the handset holds at most 100. Nothing was sent or written.</source>
         <extracomment>%n: the entries the merge gives; %L1 and %L2: the entries of the two books merged.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La rubrica unificata conterrebbe %n voce (quella del portatile ne ha %L1, quella del computer %L2), ma il portatile ne può contenere al massimo 100. Non è stato inviato né scritto nulla.</numerusform>
+            <numerusform>La rubrica unificata conterrebbe %n voci (quella del portatile ne ha %L1, quella del computer %L2), ma il portatile ne può contenere al massimo 100. Non è stato inviato né scritto nulla.</numerusform>
         </translation>
     </message>
     <message>
         <source>added</source>
         <extracomment>A kind of change of a sync, the first word of its line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aggiunta</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modificata</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminata</translation>
     </message>
     <message>
         <source>kept-over-delete</source>
-        <translation type="unfinished"></translation>
+        <translation>mantenuta</translation>
     </message>
     <message>
         <source>conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>conflitto</translation>
     </message>
     <message>
         <source>both kept</source>
-        <translation type="unfinished"></translation>
+        <translation>mantenute entrambe</translation>
     </message>
     <message>
         <source>the handset&apos;s taken</source>
-        <translation type="unfinished"></translation>
+        <translation>usata quella del portatile</translation>
     </message>
     <message>
         <source>the computer&apos;s taken</source>
-        <translation type="unfinished"></translation>
+        <translation>usata quella del computer</translation>
     </message>
     <message>
         <source>handset: %1 | computer: %2 (%3)</source>
         <extracomment>A conflict: %1 the handset&apos;s version, %2 the computer&apos;s, %3 which one is taken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>portatile: %1 | computer: %2 (%3)</translation>
     </message>
     <message>
         <source>on the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>sul portatile</translation>
     </message>
     <message>
         <source>on the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>sul computer</translation>
     </message>
     <message>
         <source>on both</source>
-        <translation type="unfinished"></translation>
+        <translation>su entrambi</translation>
     </message>
     <message>
         <source>changed on the computer, deleted on the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>modificata sul computer, eliminata sul portatile</translation>
     </message>
     <message>
         <source>changed on the handset, deleted on the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>modificata sul portatile, eliminata sul computer</translation>
     </message>
     <message>
         <source>%1: %2 -&gt; %3</source>
         <extracomment>A change: %1 where it was made, %2 the entry as it was, %3 as it is now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 -&gt; %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%L1 added, %L2 changed, %L3 deleted, %L4 kept over a deletion, %L5 in conflict; %L6 of 100 entries.</source>
         <extracomment>The changes of a sync by kind, then the entries the handset will hold of the 100 it can.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%L1 aggiunte, %L2 modificate, %L3 eliminate, %L4 mantenute nonostante l’eliminazione, %L5 in conflitto; %L6 voci su 100.</translation>
     </message>
 </context>
 <context>
@@ -1954,118 +2037,118 @@ String 370</extracomment>
     <message>
         <source>Put the handset&apos;s phone book and this one together, showing the changes first.</source>
         <extracomment>String 57401</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unisce la rubrica del portatile e questa, mostrando prima le modifiche.</translation>
     </message>
 </context>
 <context>
     <name>SyncPreviewDialog</name>
     <message>
         <source>Sync with the Handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizza con il portatile</translation>
     </message>
     <message>
         <source>This is the first sync with this handset: its phone book and the computer&apos;s are merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa è la prima sincronizzazione con questo portatile: la sua rubrica e quella del computer vengono unite.</translation>
     </message>
     <message>
         <source>What changed on the handset and on the computer since the last sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche sul portatile e sul computer dall’ultima sincronizzazione:</translation>
     </message>
     <message>
         <source>Changes to sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche da sincronizzare</translation>
     </message>
     <message>
         <source>No entry was added, changed or deleted on either side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna voce è stata aggiunta, modificata o eliminata su nessuno dei due lati.</translation>
     </message>
     <message>
         <source>Space includes or leaves out the selected change. On a conflict, Left and Right choose the version to take, and F2 opens the list of versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra spaziatrice include o esclude la modifica selezionata. In caso di conflitto, i tasti freccia Sinistra e Destra scelgono la versione da usare e F2 apre l’elenco delle versioni.</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizza</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>The handset would have to hold %L1 entries, but it holds at most 100. Leave out additions, or take one version of a conflict, to sync.</source>
         <extracomment>%1: the entries the merged phone book would hold, more than the handset&apos;s 100.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il portatile dovrebbe contenere %L1 voci, ma ne può contenere al massimo 100. Per sincronizzare, escluda alcune aggiunte o usi una sola versione di un conflitto.</translation>
     </message>
     <message>
         <source>The handset will hold %L1 of 100 entries.</source>
         <extracomment>%1: the entries the handset will hold after the sync.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il portatile conterrà %L1 voci su 100.</translation>
     </message>
 </context>
 <context>
     <name>SyncPreviewModel</name>
     <message>
         <source>Handset</source>
-        <translation type="unfinished">Portatile</translation>
+        <translation>Portatile</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrambe</translation>
     </message>
     <message>
         <source>%1 (left out)</source>
         <extracomment>A change of a sync that the person left out: %1 its kind (&quot;added&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (esclusa)</translation>
     </message>
     <message>
         <source>%1 (duplicate)</source>
         <extracomment>A change whose entry the merged phone book would hold twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (duplicata)</translation>
     </message>
     <message>
         <source>Included</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclusa</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Esclusa</translation>
     </message>
     <message>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>Includi</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce</translation>
     </message>
     <message>
         <source>Take</source>
-        <translation type="unfinished"></translation>
+        <translation>Da usare</translation>
     </message>
     <message>
         <source>The merged phone book also holds %1, with the same number.</source>
         <extracomment>%1: another entry of the merged phone book (&quot;Ana Lima 555 0101&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La rubrica unificata contiene anche %1, con lo stesso numero.</translation>
     </message>
     <message>
         <source>The merged phone book also holds %1, under the same name.</source>
         <extracomment>%1: another entry of the merged phone book (&quot;Ana Lima 555 0101&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La rubrica unificata contiene anche %1, con lo stesso nome.</translation>
     </message>
 </context>
 <context>
     <name>SyncSideDelegate</name>
     <message>
         <source>Version to take</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione da usare</translation>
     </message>
 </context>
 <context>

@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sync</translation>
     </message>
 </context>
 <context>
@@ -356,15 +356,102 @@ canceled.&quot;). Failures print the reason and exit with 1; usage errors exit w
 Simulated handsets started with orvak-handset-sim are found like USB handsets.
 </source>
         <extracomment>dialbook&apos;s help. The command names, the option names (--simulate, --map, ...), their fixed values (left, right, none, phone=, first=, last=) and the program names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik: dialbook [--simulate] COMMAND [ARGS]
+
+Communiceert met de eerste via USB gevonden Orvak-handset, of met een gesimuleerde.
+
+Opdrachten:
+  devices          Toont elk apparaat van de handsetfabrikant: het pad, vendor:product in
+                   hex, de lengte van de invoer- en uitvoerreports en of het een
+                   geaccepteerde handset is. Apparaten die niet kunnen worden geopend,
+                   worden met de reden vermeld; voor een handset die deze gebruiker niet
+                   mag openen, wordt ook de oplossing genoemd (de udev-regel). Eindigt
+                   met 0 als er een geaccepteerde handset is, anders met 1.
+  info             Toont de naam van de handset en de identiteit (12 hexcijfers), of hoe
+                   u toestemming krijgt om hem te openen.
+  pull FILE.opbk   Ontvangt het telefoonboek van de handset en slaat het op in FILE.opbk.
+  push FILE.opbk   Verzendt het telefoonboek in FILE.opbk naar de handset en vervangt het
+                   telefoonboek daar. Vraagt eerst om bevestiging; vermeldingen zonder
+                   naam of nummer worden na een tweede vraag weggelaten. Als er geen
+                   vermelding overblijft om te verzenden, wordt gevraagd of alle
+                   vermeldingen op de handset moeten worden verwijderd (Nee, tenzij j).
+                   Het telefoonboek van de handset wordt eerst bewaard in
+                   My Phonebooks/Backups (de 20 nieuwste van elke handset), tenzij
+                   --no-backup is opgegeven.
+  sync BOOK.opbk [--prefer computer|handset] [--dry-run]
+                   Synchroniseert het telefoonboek van de handset met BOOK.opbk: wat
+                   sinds de laatste synchronisatie van deze handset aan een van beide
+                   kanten is toegevoegd, gewijzigd of verwijderd, komt ook aan de andere
+                   kant. Toont elke wijziging en waar die vandaan komt, en vraagt dan één
+                   keer om bevestiging voordat het samengevoegde telefoonboek naar de
+                   handset wordt verzonden (alleen als het telefoonboek daar afwijkt) en
+                   in BOOK.opbk wordt opgeslagen. Een vermelding die aan beide kanten
+                   verschillend is gewijzigd, is een conflict: de versie van de computer
+                   wordt gekozen, tenzij --prefer handset is opgegeven. De eerste
+                   synchronisatie neemt de vermeldingen van beide telefoonboeken over,
+                   gelijke vermeldingen één keer. Het telefoonboek van de handset wordt
+                   eerst bewaard in Backups, tenzij --no-backup is opgegeven. Als het
+                   samengevoegde telefoonboek meer dan 100 vermeldingen zou bevatten,
+                   wordt er niets verzonden of geschreven. --dry-run toont de wijzigingen
+                   en stopt dan.
+  backups          Toont de bewaarde telefoonboeken, nieuwste eerst.
+  show FILE.opbk   Toont de identiteit van een telefoonboekbestand en één regel per
+                   vermelding: de naam, een tab, het nummer.
+  picture IN OUT.png|OUT.bmp
+                   Maakt de handsetafbeelding van IN (BMP, GIF, JPEG, PNG, TIFF, WebP of
+                   SVG) en slaat die op als PNG-bestand van 128 x 128, of als 16-bits
+                   BMP-bestand van de handset. IN wordt ingepast in het canvas van
+                   426 x 300 van de afbeeldingspagina, in het midden omkaderd, op wit.
+                   Een beschadigde afbeelding wordt gemeld op stderr en het leesbare deel
+                   wordt gebruikt.
+  send-picture IN  Maakt de handsetafbeelding van IN en zet die over naar de handset.
+  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
+                   Voegt de contacten van een tekstbestand met scheidingstekens (komma&apos;s,
+                   puntkomma&apos;s of tabs; UTF-8, UTF-16 of Windows-1252) of een
+                   vCard-bestand toe aan BOOK.opbk (aangemaakt als het ontbreekt), zoals
+                   de import op de telefoonboekpagina doet. Toont de gebruikte koppeling,
+                   daarna hoeveel vermeldingen zijn toegevoegd, en op stderr wat er
+                   onderweg is gewijzigd (nummers uit een andere kolom overgenomen of
+                   herschreven, contacten zonder naam weggelaten, ...). COL is een
+                   kolomkop of een kolomnummer vanaf 1; none wist een doel; niet genoemde
+                   doelen houden de geraden kolom. Een nummer komt uit de phone-kolom,
+                   of als die leeg is uit de andere telefoonkolommen van het bestand,
+                   mobiele eerst; phone=COL1|COL2|... geeft de volledige volgorde.
+                   Als er meer contacten worden gevraagd dan BOOK.opbk kan bevatten (100
+                   vermeldingen in totaal), wordt er niets geschreven. --dry-run toont de
+                   vermeldingen en schrijft niets.
+    --international-prefix P   waarin een + aan het begin verandert (cijfers; standaard 00)
+    --category NAME  alleen contacten met deze categorie of label (herhaalbaar: een ervan)
+    --first N        alleen de eerste N contacten (van die uit de categorieën)
+  export BOOK.opbk OUT.csv|OUT.vcf
+                   Schrijft elke vermelding van BOOK.opbk als kommagescheiden tekst, of
+                   als vCard als OUT eindigt op .vcf.
+
+Afbeeldingsopties, in deze volgorde toegepast:
+  --rotate left|right, --zoom-in N, --zoom-out N   zo vaak als gewenst, in deze volgorde
+  --frame X,Y      verplaatst het kader van 128 x 128 naar X,Y op het canvas (blijft erin)
+  --brightness N, --contrast N, --red N, --green N, --blue N   van -100 tot 100
+
+Opties:
+  --simulate       Werken met een handset die binnen dit proces wordt gesimuleerd.
+  --yes            Ja antwoorden op de vragen van push en sync, ook op het verwijderen
+                   van alle vermeldingen van de handset als het telefoonboek er geen
+                   bevat.
+  -h, --help       Deze help tonen.
+
+Overdrachten tonen een voortgangsbalk in een terminal; Ctrl+C annuleert ze
+(&quot;Gegevensoverdracht geannuleerd.&quot;). Bij fouten wordt de reden getoond en is de
+afsluitcode 1; gebruiksfouten geven afsluitcode 2.
+Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-handsets.
+</translation>
     </message>
     <message>
         <source>sync takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>sync verwacht één bestand</translation>
     </message>
     <message>
         <source>--prefer takes computer or handset</source>
-        <translation type="unfinished"></translation>
+        <translation>--prefer verwacht computer of handset</translation>
     </message>
 </context>
 <context>
@@ -1046,53 +1133,53 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message numerus="yes">
         <source>%n entries without a name or a number stay in the computer&apos;s book and are not sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vermelding zonder naam of nummer blijft in het telefoonboek van de computer en wordt niet verzonden.</numerusform>
+            <numerusform>%n vermeldingen zonder naam of nummer blijven in het telefoonboek van de computer en worden niet verzonden.</numerusform>
         </translation>
     </message>
     <message>
         <source>The merged phone book was not kept as the base of the next sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het samengevoegde telefoonboek is niet bewaard als basis voor de volgende synchronisatie.</translation>
     </message>
     <message>
         <source>The handset and %1 are already in step: nothing sent, nothing written.</source>
         <extracomment>%1: the phone-book file synced with the handset.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De handset en %1 zijn al gelijk: niets verzonden, niets geschreven.</translation>
     </message>
     <message>
         <source>Nothing sent, nothing written (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets verzonden, niets geschreven (--dry-run).</translation>
     </message>
     <message>
         <source>Send the merged phone book to the handset and save it in %1?</source>
         <extracomment>%1: the phone-book file synced with the handset.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het samengevoegde telefoonboek naar de handset verzenden en opslaan in %1?</translation>
     </message>
     <message>
         <source>Send the merged phone book to the handset? %1 holds it already.</source>
         <extracomment>%1: the phone-book file synced with the handset, which holds the merged book already.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het samengevoegde telefoonboek naar de handset verzenden? %1 bevat het al.</translation>
     </message>
     <message>
         <source>Save the merged phone book in %1? The handset holds it already.</source>
         <extracomment>%1: the phone-book file synced with the handset, which already holds the merged book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het samengevoegde telefoonboek opslaan in %1? De handset bevat het al.</translation>
     </message>
     <message>
         <source>%1 and the base of the next sync are as they were.</source>
         <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en de basis voor de volgende synchronisatie zijn ongewijzigd.</translation>
     </message>
     <message>
         <source>The handset holds the merged phone book; a sync again saves it in %1.</source>
         <extracomment>%1: the phone-book file that could not be saved after the send.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De handset bevat het samengevoegde telefoonboek; een nieuwe synchronisatie slaat het op in %1.</translation>
     </message>
     <message>
         <source>Saved %1</source>
         <extracomment>%1: the phone-book file the merged book was saved in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 opgeslagen</translation>
     </message>
 </context>
 <context>
@@ -1285,82 +1372,82 @@ Toch verzenden?</translation>
     <message numerus="yes">
         <source>The merged phone book would hold %n entries (the handset&apos;s has %L1, the computer&apos;s %L2), but the handset holds at most 100. Nothing was sent or written.</source>
         <extracomment>%n: the entries the merge gives; %L1 and %L2: the entries of the two books merged.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Het samengevoegde telefoonboek zou %n vermelding bevatten (dat van de handset heeft er %L1, dat van de computer %L2), maar de handset kan er maximaal 100 bevatten. Er is niets verzonden of geschreven.</numerusform>
+            <numerusform>Het samengevoegde telefoonboek zou %n vermeldingen bevatten (dat van de handset heeft er %L1, dat van de computer %L2), maar de handset kan er maximaal 100 bevatten. Er is niets verzonden of geschreven.</numerusform>
         </translation>
     </message>
     <message>
         <source>added</source>
         <extracomment>A kind of change of a sync, the first word of its line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>toegevoegd</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>gewijzigd</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>verwijderd</translation>
     </message>
     <message>
         <source>kept-over-delete</source>
-        <translation type="unfinished"></translation>
+        <translation>behouden</translation>
     </message>
     <message>
         <source>conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>conflict</translation>
     </message>
     <message>
         <source>both kept</source>
-        <translation type="unfinished"></translation>
+        <translation>beide behouden</translation>
     </message>
     <message>
         <source>the handset&apos;s taken</source>
-        <translation type="unfinished"></translation>
+        <translation>versie van de handset gekozen</translation>
     </message>
     <message>
         <source>the computer&apos;s taken</source>
-        <translation type="unfinished"></translation>
+        <translation>versie van de computer gekozen</translation>
     </message>
     <message>
         <source>handset: %1 | computer: %2 (%3)</source>
         <extracomment>A conflict: %1 the handset&apos;s version, %2 the computer&apos;s, %3 which one is taken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>handset: %1 | computer: %2 (%3)</translation>
     </message>
     <message>
         <source>on the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>op de handset</translation>
     </message>
     <message>
         <source>on the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>op de computer</translation>
     </message>
     <message>
         <source>on both</source>
-        <translation type="unfinished"></translation>
+        <translation>op beide</translation>
     </message>
     <message>
         <source>changed on the computer, deleted on the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>gewijzigd op de computer, verwijderd op de handset</translation>
     </message>
     <message>
         <source>changed on the handset, deleted on the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>gewijzigd op de handset, verwijderd op de computer</translation>
     </message>
     <message>
         <source>%1: %2 -&gt; %3</source>
         <extracomment>A change: %1 where it was made, %2 the entry as it was, %3 as it is now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 -&gt; %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%L1 added, %L2 changed, %L3 deleted, %L4 kept over a deletion, %L5 in conflict; %L6 of 100 entries.</source>
         <extracomment>The changes of a sync by kind, then the entries the handset will hold of the 100 it can.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%L1 toegevoegd, %L2 gewijzigd, %L3 verwijderd, %L4 behouden ondanks verwijdering, %L5 in conflict; %L6 van 100 vermeldingen.</translation>
     </message>
 </context>
 <context>
@@ -1954,118 +2041,118 @@ String 370</extracomment>
     <message>
         <source>Put the handset&apos;s phone book and this one together, showing the changes first.</source>
         <extracomment>String 57401</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het telefoonboek van de handset met dit telefoonboek samenvoegen en eerst de wijzigingen tonen.</translation>
     </message>
 </context>
 <context>
     <name>SyncPreviewDialog</name>
     <message>
         <source>Sync with the Handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniseren met de handset</translation>
     </message>
     <message>
         <source>This is the first sync with this handset: its phone book and the computer&apos;s are merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is de eerste synchronisatie met deze handset: het telefoonboek van de handset en dat van de computer worden samengevoegd.</translation>
     </message>
     <message>
         <source>What changed on the handset and on the computer since the last sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat er sinds de laatste synchronisatie op de handset en op de computer is gewijzigd:</translation>
     </message>
     <message>
         <source>Changes to sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Te synchroniseren wijzigingen</translation>
     </message>
     <message>
         <source>No entry was added, changed or deleted on either side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan geen van beide kanten is een vermelding toegevoegd, gewijzigd of verwijderd.</translation>
     </message>
     <message>
         <source>Space includes or leaves out the selected change. On a conflict, Left and Right choose the version to take, and F2 opens the list of versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met de spatiebalk neemt u de geselecteerde wijziging op of laat u die weg. Bij een conflict kiest u met Pijl-links en Pijl-rechts de versie die u wilt gebruiken, en F2 opent de lijst met versies.</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniseren</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuleren</translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>The handset would have to hold %L1 entries, but it holds at most 100. Leave out additions, or take one version of a conflict, to sync.</source>
         <extracomment>%1: the entries the merged phone book would hold, more than the handset&apos;s 100.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De handset zou %L1 vermeldingen moeten bevatten, maar kan er maximaal 100 bevatten. Laat toevoegingen weg of kies bij een conflict één versie om te kunnen synchroniseren.</translation>
     </message>
     <message>
         <source>The handset will hold %L1 of 100 entries.</source>
         <extracomment>%1: the entries the handset will hold after the sync.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De handset zal %L1 van de 100 vermeldingen bevatten.</translation>
     </message>
 </context>
 <context>
     <name>SyncPreviewModel</name>
     <message>
         <source>Handset</source>
-        <translation type="unfinished">Handset</translation>
+        <translation>Handset</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide</translation>
     </message>
     <message>
         <source>%1 (left out)</source>
         <extracomment>A change of a sync that the person left out: %1 its kind (&quot;added&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (weggelaten)</translation>
     </message>
     <message>
         <source>%1 (duplicate)</source>
         <extracomment>A change whose entry the merged phone book would hold twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (dubbel)</translation>
     </message>
     <message>
         <source>Included</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgenomen</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Weggelaten</translation>
     </message>
     <message>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnemen</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelding</translation>
     </message>
     <message>
         <source>Take</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiezen</translation>
     </message>
     <message>
         <source>The merged phone book also holds %1, with the same number.</source>
         <extracomment>%1: another entry of the merged phone book (&quot;Ana Lima 555 0101&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het samengevoegde telefoonboek bevat ook %1, met hetzelfde nummer.</translation>
     </message>
     <message>
         <source>The merged phone book also holds %1, under the same name.</source>
         <extracomment>%1: another entry of the merged phone book (&quot;Ana Lima 555 0101&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het samengevoegde telefoonboek bevat ook %1, onder dezelfde naam.</translation>
     </message>
 </context>
 <context>
     <name>SyncSideDelegate</name>
     <message>
         <source>Version to take</source>
-        <translation type="unfinished"></translation>
+        <translation>Te kiezen versie</translation>
     </message>
 </context>
 <context>

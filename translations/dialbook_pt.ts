@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincr.</translation>
     </message>
 </context>
 <context>
@@ -356,15 +356,97 @@ canceled.&quot;). Failures print the reason and exit with 1; usage errors exit w
 Simulated handsets started with orvak-handset-sim are found like USB handsets.
 </source>
         <extracomment>dialbook&apos;s help. The command names, the option names (--simulate, --map, ...), their fixed values (left, right, none, phone=, first=, last=) and the program names stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilização: dialbook [--simulate] COMMAND [ARGS]
+
+Comunica com o primeiro terminal Orvak encontrado por USB ou com um simulado.
+
+Comandos:
+  devices          Lista todos os dispositivos do fabricante do terminal: o caminho,
+                   vendor:product em hex, os comprimentos dos relatórios de entrada e
+                   saída e se é um terminal aceite. Os dispositivos que não podem ser
+                   abertos são listados com o motivo; para um terminal que este
+                   utilizador não pode abrir, é indicada também a solução (a regra
+                   udev). Termina com 0 se houver um terminal aceite; caso contrário, 1.
+  info             Mostra o nome do terminal e a sua identidade (12 dígitos hex), ou
+                   como obter permissão para o abrir.
+  pull FILE.opbk   Recebe a lista telefónica do terminal e guarda-a em FILE.opbk.
+  push FILE.opbk   Envia a lista telefónica de FILE.opbk para o terminal, substituindo a
+                   que lá está. Pergunta antes; as entradas sem nome ou sem número são
+                   omitidas, após uma segunda pergunta. Se não restar nenhuma entrada
+                   para enviar, pergunta se devem ser eliminadas todas as entradas do
+                   terminal (Não, exceto com s). Antes, a lista do terminal é guardada
+                   em My Phonebooks/Backups (as 20 mais recentes de cada terminal),
+                   exceto com --no-backup.
+  sync BOOK.opbk [--prefer computer|handset] [--dry-run]
+                   Sincroniza a lista telefónica do terminal com BOOK.opbk: o que foi
+                   adicionado, alterado ou eliminado em qualquer dos lados desde a
+                   última sincronização deste terminal passa para o outro. Mostra cada
+                   alteração e a sua origem; depois, pergunta uma vez antes de enviar a
+                   lista combinada para o terminal (só se a lista dele for diferente) e
+                   de a guardar em BOOK.opbk. Uma entrada alterada de forma diferente
+                   nos dois lados é um conflito: é usada a versão do computador, exceto
+                   com --prefer handset. A primeira sincronização junta as entradas das
+                   duas listas, as iguais uma só vez. Antes, a lista do terminal é
+                   guardada em Backups, exceto com --no-backup. Se a lista combinada
+                   tiver mais de 100 entradas, nada é enviado nem escrito. --dry-run
+                   mostra as alterações e termina.
+  backups          Mostra as listas telefónicas guardadas, a mais recente primeiro.
+  show FILE.opbk   Mostra a identidade de um ficheiro de lista telefónica e uma linha
+                   por entrada: o nome, uma tabulação e o número.
+  picture IN OUT.png|OUT.bmp
+                   Converte IN (BMP, GIF, JPEG, PNG, TIFF, WebP ou SVG) em imagem para o
+                   terminal e guarda-a como ficheiro PNG de 128 x 128 ou como ficheiro
+                   BMP de 16 bits do terminal. IN é ajustado à tela de 426 x 300 da
+                   página de imagens, enquadrado ao centro, sobre branco. Uma imagem
+                   danificada é indicada em stderr e é utilizada a parte que foi
+                   possível ler.
+  send-picture IN  Converte IN em imagem para o terminal e transfere-a para este.
+  import CONTACTS BOOK.opbk [--map phone=COL,first=COL,last=COL] [--dry-run]
+                   Acrescenta os contactos de um ficheiro de texto delimitado (vírgulas,
+                   pontos e vírgulas ou tabulações; UTF-8, UTF-16 ou Windows-1252) ou
+                   de um ficheiro vCard a BOOK.opbk, criado se não existir, tal como a
+                   importação da página da lista telefónica. Mostra a atribuição
+                   utilizada, depois quantas entradas foram adicionadas e, em stderr,
+                   o que foi alterado pelo caminho (números obtidos de outra coluna ou
+                   reescritos, contactos sem nome omitidos...). COL é o texto de um
+                   cabeçalho ou um número de coluna a partir de 1; none limpa um
+                   destino; os destinos não indicados mantêm a coluna deduzida. Um
+                   número vem da coluna phone ou, se estiver vazia, das outras colunas
+                   de telefone do ficheiro, primeiro as de telemóvel; phone=COL1|COL2|...
+                   indica a ordem completa. Se forem pedidos mais contactos do que os
+                   que cabem em BOOK.opbk (100 entradas no total), nada é escrito.
+                   --dry-run mostra as entradas e não escreve nada.
+    --international-prefix P   em que se converte um + inicial (dígitos; predefinição 00)
+    --category NAME  só contactos com esta categoria ou etiqueta (repetível: qualquer)
+    --first N        só os N primeiros contactos (dos das categorias)
+  export BOOK.opbk OUT.csv|OUT.vcf
+                   Escreve todas as entradas de BOOK.opbk como texto delimitado por
+                   vírgulas, ou como vCard se OUT terminar em .vcf.
+
+Opções de imagem, aplicadas por esta ordem:
+  --rotate left|right, --zoom-in N, --zoom-out N   as vezes que quiser, pela ordem indicada
+  --frame X,Y      move a moldura de 128 x 128 para X,Y na tela (sem sair dela)
+  --brightness N, --contrast N, --red N, --green N, --blue N   de -100 a 100
+
+Opções:
+  --simulate       Trabalha com um terminal simulado dentro deste processo.
+  --yes            Responde Sim às perguntas de push e sync, incluindo eliminar todas
+                   as entradas do terminal com uma lista vazia.
+  -h, --help       Mostra esta ajuda.
+
+As transferências mostram uma barra de progresso num terminal; Ctrl+C cancela-as
+(«Transferência de dados cancelada.»). As falhas indicam o motivo e terminam com 1; os
+erros de utilização terminam com 2. Os terminais simulados iniciados com
+orvak-handset-sim são encontrados como os terminais USB.
+</translation>
     </message>
     <message>
         <source>sync takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>sync requer um ficheiro</translation>
     </message>
     <message>
         <source>--prefer takes computer or handset</source>
-        <translation type="unfinished"></translation>
+        <translation>--prefer requer computer ou handset</translation>
     </message>
 </context>
 <context>
@@ -1046,53 +1128,53 @@ Simulated handsets started with orvak-handset-sim are found like USB handsets.
     </message>
     <message numerus="yes">
         <source>%n entries without a name or a number stay in the computer&apos;s book and are not sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada sem nome ou sem número fica na lista telefónica do computador e não é enviada.</numerusform>
+            <numerusform>%n entradas sem nome ou sem número ficam na lista telefónica do computador e não são enviadas.</numerusform>
         </translation>
     </message>
     <message>
         <source>The merged phone book was not kept as the base of the next sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista telefónica combinada não foi guardada como base da próxima sincronização.</translation>
     </message>
     <message>
         <source>The handset and %1 are already in step: nothing sent, nothing written.</source>
         <extracomment>%1: the phone-book file synced with the handset.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O terminal e %1 já coincidem: nada foi enviado nem escrito.</translation>
     </message>
     <message>
         <source>Nothing sent, nothing written (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi enviado nem escrito (--dry-run).</translation>
     </message>
     <message>
         <source>Send the merged phone book to the handset and save it in %1?</source>
         <extracomment>%1: the phone-book file synced with the handset.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enviar a lista telefónica combinada para o terminal e guardá-la em %1?</translation>
     </message>
     <message>
         <source>Send the merged phone book to the handset? %1 holds it already.</source>
         <extracomment>%1: the phone-book file synced with the handset, which holds the merged book already.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enviar a lista telefónica combinada para o terminal? %1 já a contém.</translation>
     </message>
     <message>
         <source>Save the merged phone book in %1? The handset holds it already.</source>
         <extracomment>%1: the phone-book file synced with the handset, which already holds the merged book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar a lista telefónica combinada em %1? O terminal já a contém.</translation>
     </message>
     <message>
         <source>%1 and the base of the next sync are as they were.</source>
         <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e a base da próxima sincronização mantêm-se como estavam.</translation>
     </message>
     <message>
         <source>The handset holds the merged phone book; a sync again saves it in %1.</source>
         <extracomment>%1: the phone-book file that could not be saved after the send.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O terminal contém a lista telefónica combinada; uma nova sincronização guarda-a em %1.</translation>
     </message>
     <message>
         <source>Saved %1</source>
         <extracomment>%1: the phone-book file the merged book was saved in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiro guardado: %1</translation>
     </message>
 </context>
 <context>
@@ -1285,82 +1367,82 @@ Enviar mesmo assim?</translation>
     <message numerus="yes">
         <source>The merged phone book would hold %n entries (the handset&apos;s has %L1, the computer&apos;s %L2), but the handset holds at most 100. Nothing was sent or written.</source>
         <extracomment>%n: the entries the merge gives; %L1 and %L2: the entries of the two books merged.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A lista telefónica combinada teria %n entrada (a do terminal tem %L1 e a do computador %L2), mas o terminal comporta no máximo 100. Nada foi enviado nem escrito.</numerusform>
+            <numerusform>A lista telefónica combinada teria %n entradas (a do terminal tem %L1 e a do computador %L2), mas o terminal comporta no máximo 100. Nada foi enviado nem escrito.</numerusform>
         </translation>
     </message>
     <message>
         <source>added</source>
         <extracomment>A kind of change of a sync, the first word of its line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>adicionada</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>alterada</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminada</translation>
     </message>
     <message>
         <source>kept-over-delete</source>
-        <translation type="unfinished"></translation>
+        <translation>mantida</translation>
     </message>
     <message>
         <source>conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>conflito</translation>
     </message>
     <message>
         <source>both kept</source>
-        <translation type="unfinished"></translation>
+        <translation>ambas mantidas</translation>
     </message>
     <message>
         <source>the handset&apos;s taken</source>
-        <translation type="unfinished"></translation>
+        <translation>usada a do terminal</translation>
     </message>
     <message>
         <source>the computer&apos;s taken</source>
-        <translation type="unfinished"></translation>
+        <translation>usada a do computador</translation>
     </message>
     <message>
         <source>handset: %1 | computer: %2 (%3)</source>
         <extracomment>A conflict: %1 the handset&apos;s version, %2 the computer&apos;s, %3 which one is taken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>terminal: %1 | computador: %2 (%3)</translation>
     </message>
     <message>
         <source>on the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>no terminal</translation>
     </message>
     <message>
         <source>on the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>no computador</translation>
     </message>
     <message>
         <source>on both</source>
-        <translation type="unfinished"></translation>
+        <translation>em ambos</translation>
     </message>
     <message>
         <source>changed on the computer, deleted on the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>alterada no computador, eliminada no terminal</translation>
     </message>
     <message>
         <source>changed on the handset, deleted on the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>alterada no terminal, eliminada no computador</translation>
     </message>
     <message>
         <source>%1: %2 -&gt; %3</source>
         <extracomment>A change: %1 where it was made, %2 the entry as it was, %3 as it is now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 -&gt; %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%L1 added, %L2 changed, %L3 deleted, %L4 kept over a deletion, %L5 in conflict; %L6 of 100 entries.</source>
         <extracomment>The changes of a sync by kind, then the entries the handset will hold of the 100 it can.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%L1 adicionadas, %L2 alteradas, %L3 eliminadas, %L4 mantidas apesar da eliminação, %L5 em conflito; %L6 de 100 entradas.</translation>
     </message>
 </context>
 <context>
@@ -1954,118 +2036,118 @@ String 370</extracomment>
     <message>
         <source>Put the handset&apos;s phone book and this one together, showing the changes first.</source>
         <extracomment>String 57401</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Juntar a lista telefónica do terminal e esta, mostrando primeiro as alterações.</translation>
     </message>
 </context>
 <context>
     <name>SyncPreviewDialog</name>
     <message>
         <source>Sync with the Handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar com o terminal</translation>
     </message>
     <message>
         <source>This is the first sync with this handset: its phone book and the computer&apos;s are merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta é a primeira sincronização com este terminal: a lista telefónica dele e a do computador são combinadas.</translation>
     </message>
     <message>
         <source>What changed on the handset and on the computer since the last sync:</source>
-        <translation type="unfinished"></translation>
+        <translation>O que mudou no terminal e no computador desde a última sincronização:</translation>
     </message>
     <message>
         <source>Changes to sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterações a sincronizar</translation>
     </message>
     <message>
         <source>No entry was added, changed or deleted on either side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma entrada foi adicionada, alterada ou eliminada em nenhum dos lados.</translation>
     </message>
     <message>
         <source>Space includes or leaves out the selected change. On a conflict, Left and Right choose the version to take, and F2 opens the list of versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tecla Espaço inclui ou exclui a alteração selecionada. Num conflito, as setas Esquerda e Direita escolhem a versão a usar e F2 abre a lista de versões.</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The handset would have to hold %L1 entries, but it holds at most 100. Leave out additions, or take one version of a conflict, to sync.</source>
         <extracomment>%1: the entries the merged phone book would hold, more than the handset&apos;s 100.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O terminal teria de conter %L1 entradas, mas comporta no máximo 100. Para sincronizar, exclua adições ou use uma só versão de um conflito.</translation>
     </message>
     <message>
         <source>The handset will hold %L1 of 100 entries.</source>
         <extracomment>%1: the entries the handset will hold after the sync.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O terminal ficará com %L1 de 100 entradas.</translation>
     </message>
 </context>
 <context>
     <name>SyncPreviewModel</name>
     <message>
         <source>Handset</source>
-        <translation type="unfinished">Terminal</translation>
+        <translation>Terminal</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computador</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambas</translation>
     </message>
     <message>
         <source>%1 (left out)</source>
         <extracomment>A change of a sync that the person left out: %1 its kind (&quot;added&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (excluída)</translation>
     </message>
     <message>
         <source>%1 (duplicate)</source>
         <extracomment>A change whose entry the merged phone book would hold twice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (duplicada)</translation>
     </message>
     <message>
         <source>Included</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluída</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluída</translation>
     </message>
     <message>
         <source>Include</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Alteração</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Take</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar</translation>
     </message>
     <message>
         <source>The merged phone book also holds %1, with the same number.</source>
         <extracomment>%1: another entry of the merged phone book (&quot;Ana Lima 555 0101&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A lista telefónica combinada também contém %1, com o mesmo número.</translation>
     </message>
     <message>
         <source>The merged phone book also holds %1, under the same name.</source>
         <extracomment>%1: another entry of the merged phone book (&quot;Ana Lima 555 0101&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A lista telefónica combinada também contém %1, com o mesmo nome.</translation>
     </message>
 </context>
 <context>
     <name>SyncSideDelegate</name>
     <message>
         <source>Version to take</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão a usar</translation>
     </message>
 </context>
 <context>
