@@ -1,5 +1,6 @@
 #include "gui/phonebook/PhonebookDocument.h"
 
+#include "core/phonebook/PhonebookDuplicates.h"
 #include "core/phonebook/PhonebookFile.h"
 #include "core/phonebook/PhonebookLimits.h"
 #include "core/phonebook/PhonebookRecovery.h"
@@ -272,6 +273,30 @@ void PhonebookDocument::ReplaceBook(const Phonebook& book, const QString& stepTe
         }, true);
     }
     emit entryShown(-1);
+}
+
+QList<int> PhonebookDocument::DuplicateRows() const
+{
+    std::vector<bool> later(static_cast<std::size_t>(m_model.Count()), false);
+    for (const auto& [first, second] : PhonebookDuplicates::Pairs(m_model.Entries()))
+        later[second] = true;
+    QList<int> rows;
+    for (std::size_t row = 0; row < later.size(); ++row) {
+        if (later[row])
+            rows.append(static_cast<int>(row));
+    }
+    return rows;
+}
+
+int PhonebookDocument::SelectDuplicates()
+{
+    const QList<int> rows = DuplicateRows();
+    if (rows.isEmpty())
+        return 0;
+    SelectRows(rows);
+    m_selection.setCurrentIndex(m_model.index(rows.first(), 0), QItemSelectionModel::NoUpdate);
+    emit entryShown(rows.first());
+    return static_cast<int>(rows.size());
 }
 
 void PhonebookDocument::Clear()

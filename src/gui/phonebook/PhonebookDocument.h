@@ -88,6 +88,12 @@ public:
     // file. With no book open, `book` is opened as a changed book with no file.
     void ReplaceBook(const Phonebook& book, const QString& stepText);
 
+    // The rows whose entry duplicates one shown above it: equal numbers as dialled or equal
+    // names ignoring case. Deleting them leaves the first of each set and no duplicates.
+    QList<int> DuplicateRows() const;
+    // Selects those rows; how many. With none the selection stays.
+    int SelectDuplicates();
+
     // A file, in place of the open book, sorted by name: one step. A failure closes the book
     // (also one step) and is returned for the page to show.
     Msg Open(const QString& path, FileFailure* failure = nullptr);

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -101,6 +102,7 @@ PhonebookPage::PhonebookPage(QWidget* parent) : TabPage(parent)
     }
     m_undoAction = new QAction(this);
     m_redoAction = new QAction(this);
+    m_selectDuplicatesAction = new QAction(this);
     m_undoButton = new QToolButton(this);
     m_redoButton = new QToolButton(this);
     // No copy of a book while an operation of any page runs: it may be half loaded.
@@ -193,10 +195,20 @@ void PhonebookPage::SetUpUi()
     connect(m_redoAction, &QAction::triggered, this, &PhonebookPage::Redo);
     addAction(m_undoAction);
     addAction(m_redoAction);
-    // The same two in the list's context menu.
+    m_selectDuplicatesAction->setText(tr("Select &Duplicates"));
+    // On the list, where the selection is; the menu key opens the same menu.
+    m_selectDuplicatesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_selectDuplicatesAction->setShortcutContext(Qt::WidgetShortcut);
+    connect(m_selectDuplicatesAction, &QAction::triggered, this, &PhonebookPage::OnSelectDuplicates);
+    // The list's context menu: Undo, Redo, and the selection of duplicates.
     m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_list->addAction(m_undoAction);
     m_list->addAction(m_redoAction);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    m_list->addAction(separator);
+    m_list->addAction(m_selectDuplicatesAction);
+    m_list->installEventFilter(this);
     int x = kUndoButtonsPlace.x();
     for (QToolButton* button : {m_undoButton, m_redoButton}) {
         button->setDefaultAction(button == m_undoButton ? m_undoAction : m_redoAction);
@@ -218,6 +230,17 @@ bool PhonebookPage::eventFilter(QObject* watched, QEvent* event)
         if (m_undoAction->shortcuts().contains(key) || m_redoAction->shortcuts().contains(key)) {
             // Left unaccepted, the override lets the page's shortcut have the key; a key press
             // that still arrives (nothing to undo) is dropped.
+            return true;
+        }
+    }
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Shift+F10 opens the list's menu as the menu key does, at the current row.
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            const QRect row = m_list->visualRect(m_list->currentIndex());
+            const QPoint place = m_list->viewport()->mapTo(m_list, row.isValid() ? row.center() : QPoint(0, 0));
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, place, m_list->mapToGlobal(place));
+            QApplication::sendEvent(m_list, &menu);
             return true;
         }
     }
@@ -295,6 +318,7 @@ void PhonebookPage::UpdateButtons()
     enable(kSend, open && m_handsetReady);
     for (int id : {kSave, kSelectAll, kDeselectAll, kDelete, kNewEntry, kImportExport})
         enable(id, open);
+    m_selectDuplicatesAction->setEnabled(open);
     if (focus && focus->isEnabled())
         focus->setFocus();
 }
@@ -324,6 +348,17 @@ void PhonebookPage::OnSelectAll()
 void PhonebookPage::OnDeselectAll()
 {
     m_list->selectionModel()->clear();
+}
+
+void PhonebookPage::OnSelectDuplicates()
+{
+    if (!m_document.BookOpen())
+        return;
+    const int count = m_document.SelectDuplicates();
+    if (count > 0)
+        m_statusBar->ShowMessage(tr("%n duplicate entries selected.", nullptr, count));
+    else
+        m_statusBar->ShowMessage(tr("No duplicate entries found."));
 }
 
 void PhonebookPage::ShowSelectedEntry()

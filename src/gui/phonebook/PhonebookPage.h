@@ -58,6 +58,7 @@ public:
     const PhonebookHistory& History() const { return m_document.History(); }
     QToolButton* UndoButton() const { return m_undoButton; }
     QToolButton* RedoButton() const { return m_redoButton; }
+    QAction* SelectDuplicatesAction() const { return m_selectDuplicatesAction; }
 
     // The running program keeps a recovery copy from now on (tests and screenshots do not).
     void EnableRecovery() { m_document.EnableRecovery(); }
@@ -73,6 +74,8 @@ public:
     void OnDelete();
     void OnSelectAll();
     void OnDeselectAll();
+    // Selects every entry that duplicates one above it, and says how many in the status bar.
+    void OnSelectDuplicates();
     void OnNewPhonebook();
     void OnImportExport();
     // Acts on the wizard's choices after Finish: the export, or the import through AddEntry.
@@ -148,6 +151,7 @@ private:
     PhoneNumberEdit* m_numberEdit = nullptr;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
+    QAction* m_selectDuplicatesAction = nullptr;
     QToolButton* m_undoButton = nullptr;
     QToolButton* m_redoButton = nullptr;
     // The page itself is filling the fields: that is no edit of the user's.
