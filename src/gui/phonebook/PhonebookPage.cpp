@@ -105,6 +105,11 @@ PhonebookPage::PhonebookPage(QWidget* parent) : TabPage(parent)
     m_selectDuplicatesAction = new QAction(this);
     m_undoButton = new QToolButton(this);
     m_redoButton = new QToolButton(this);
+    m_list->setModel(&m_document.Model());
+    // The document's selection: the undo steps keep and bring back which entries were selected.
+    QItemSelectionModel* own = m_list->selectionModel();
+    m_list->setSelectionModel(&m_document.Selection());
+    delete own;
     // No copy of a book while an operation of any page runs: it may be half loaded.
     m_document.SetRecoveryHold(&TabPage::IsBusy);
 }
@@ -135,11 +140,6 @@ void PhonebookPage::SetUpUi()
     connect(m_buttons[kImportExport], &QAbstractButton::clicked, this, &PhonebookPage::OnImportExport);
 
     PhonebookListModel* model = &m_document.Model();
-    m_list->setModel(model);
-    // The document's selection: the undo steps keep and bring back which entries were selected.
-    QItemSelectionModel* own = m_list->selectionModel();
-    m_list->setSelectionModel(&m_document.Selection());
-    delete own;
     m_list->setGeometry(155, 140, 466, 206);
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);
