@@ -10,8 +10,8 @@
 class PhonebookEditTarget;
 class PhonebookHistory;
 
-// A step already carried out on the page (New, Delete Selected, a sort, an import, or a whole
-// book brought in), kept as the page before and after it.
+// A step already carried out on the document (New, Delete Selected, a sort, an import, a book
+// replaced, or a whole book brought in), kept as the document before and after it.
 class BookStateCommand : public QUndoCommand {
 public:
     enum class Kind {
@@ -36,6 +36,6 @@ private:
     BookState m_after;
     // The unchanged entries of the book this step does not show.
     std::optional<std::vector<PhonebookEntry>> m_otherUnchanged;
-    // The first redo comes with the push, after the page has already carried the step out.
+    // The first redo comes with the push, after the document has already carried the step out.
     bool m_done = true;
 };

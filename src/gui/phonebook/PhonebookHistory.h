@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-// The phone-book page's undo history, and whether the book differs from the one last saved,
+// The phone-book document's undo history, and whether the book differs from the one last saved,
 // opened or received.
 //
 // The book counts as changed when its entries differ from those it had then, in any order: a

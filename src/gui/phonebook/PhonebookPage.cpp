@@ -1,17 +1,11 @@
 #include "gui/phonebook/PhonebookPage.h"
 
 #include "core/phonebook/BookFolder.h"
-#include "core/phonebook/PhonebookBackups.h"
-#include "core/phonebook/PhonebookFile.h"
+#include "core/phonebook/PhonebookLimits.h"
 #include "core/phonebook/PhonebookSend.h"
-#include "core/phonebook/PhonebookTransfer.h"
-#include "core/transfer/HandsetOperation.h"
-#include "core/phonebook/PhonebookRecovery.h"
-#include "gui/phonebook/FieldEditCommand.h"
+#include "gui/phonebook/Cp1252Validator.h"
 #include "gui/phonebook/PhoneNumberEdit.h"
 #include "gui/phonebook/PhonebookHistory.h"
-#include "gui/phonebook/Cp1252Validator.h"
-#include "core/phonebook/PhonebookLimits.h"
 
 #include "gui/contacts/ImportExportWizard.h"
 #include "gui/shell/Artwork.h"
@@ -24,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -40,8 +35,6 @@ constexpr std::uint32_t kOpenFilter = 192;
 constexpr std::uint32_t kLoadingFile = 371;
 constexpr std::uint32_t kSavingFile = 372;
 constexpr std::uint32_t kWebLinkTip = 269;
-// At most one recovery copy a second, however fast the user types.
-constexpr int kRecoveryIntervalMs = 1000;
 // Undo and Redo, two small square buttons side by side at the end of the number field.
 constexpr QRect kUndoButtonsPlace{562, 112, 46, 22};
 
@@ -99,7 +92,6 @@ QString PhonebookPage::RestoreQuestion()
 
 PhonebookPage::PhonebookPage(QWidget* parent) : TabPage(parent)
 {
-    m_model = new PhonebookListModel(this);
     m_list = new QTreeView(this);
     m_nameEdit = new QLineEdit(this);
     m_numberEdit = new PhoneNumberEdit(this);
@@ -108,21 +100,24 @@ PhonebookPage::PhonebookPage(QWidget* parent) : TabPage(parent)
         button->setObjectName(QStringLiteral("button%1").arg(place.id));
         m_buttons[place.id] = button;
     }
-    m_history = new PhonebookHistory(this);
     m_undoAction = new QAction(this);
     m_redoAction = new QAction(this);
+    m_selectDuplicatesAction = new QAction(this);
     m_undoButton = new QToolButton(this);
     m_redoButton = new QToolButton(this);
-    m_recoveryTimer.setSingleShot(true);
-    m_recoveryTimer.setInterval(kRecoveryIntervalMs);
-    connect(&m_recoveryTimer, &QTimer::timeout, this, &PhonebookPage::OnRecoveryTimer);
+    m_list->setModel(&m_document.Model());
+    // The document's selection: the undo steps keep and bring back which entries were selected.
+    QItemSelectionModel* own = m_list->selectionModel();
+    m_list->setSelectionModel(&m_document.Selection());
+    delete own;
+    // No copy of a book while an operation of any page runs: it may be half loaded.
+    m_document.SetRecoveryHold(&TabPage::IsBusy);
 }
 
 PhonebookPage::~PhonebookPage()
 {
-    // As a crash would leave it, but with the last changes in it.
-    if (m_recoveryOn && m_recoveryPending)
-        WriteRecoveryNow();
+    // The document goes before the list that shows it.
+    m_list->setModel(nullptr);
 }
 
 void PhonebookPage::SetUpUi()
@@ -144,7 +139,7 @@ void PhonebookPage::SetUpUi()
     connect(m_buttons[kDeselectAll], &QAbstractButton::clicked, this, &PhonebookPage::OnDeselectAll);
     connect(m_buttons[kImportExport], &QAbstractButton::clicked, this, &PhonebookPage::OnImportExport);
 
-    m_list->setModel(m_model);
+    PhonebookListModel* model = &m_document.Model();
     m_list->setGeometry(155, 140, 466, 206);
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);
@@ -161,13 +156,19 @@ void PhonebookPage::SetUpUi()
     m_list->setAccessibleName(tr("Phone book entries"));
     MarkFocusAround(m_list);
     connect(m_list->header(), &QHeaderView::sectionClicked, this, &PhonebookPage::OnSort);
-    connect(m_model, &QAbstractItemModel::layoutChanged, this, &PhonebookPage::UpdateSortIndicator);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &PhonebookPage::UpdateSortIndicator);
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, &PhonebookPage::UpdateSortIndicator);
-    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &PhonebookPage::UpdateSortIndicator);
-    connect(m_model, &QAbstractItemModel::dataChanged, this, &PhonebookPage::UpdateSortIndicator);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &PhonebookPage::UpdateSortIndicator);
+    connect(model, &QAbstractItemModel::modelReset, this, &PhonebookPage::UpdateSortIndicator);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &PhonebookPage::UpdateSortIndicator);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &PhonebookPage::UpdateSortIndicator);
+    connect(model, &QAbstractItemModel::dataChanged, this, &PhonebookPage::UpdateSortIndicator);
     UpdateSortIndicator();
-    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &PhonebookPage::OnSelectionChanged);
+    // A reset drops the selection without a word, so the fields are emptied here.
+    connect(model, &QAbstractItemModel::modelReset, this, &PhonebookPage::ShowSelectedEntry);
+    connect(&m_document.Selection(), &QItemSelectionModel::selectionChanged, this,
+            &PhonebookPage::ShowSelectedEntry);
+    connect(&m_document, &PhonebookDocument::entryShown, this, &PhonebookPage::OnEntryShown);
+    connect(&m_document, &PhonebookDocument::openChanged, this, &PhonebookPage::UpdateButtons);
+    connect(&m_document, &PhonebookDocument::filePathChanged, this, [this](const QString& path) { ShowPathInPane(path); });
 
     m_nameEdit->setAccessibleName(tr("Name"));
     m_numberEdit->setAccessibleName(tr("Number"));
@@ -181,7 +182,7 @@ void PhonebookPage::SetUpUi()
     connect(m_nameEdit, &QLineEdit::textChanged, this, &PhonebookPage::OnNameChanged);
     connect(m_numberEdit, &QLineEdit::textChanged, this, &PhonebookPage::OnNumberChanged);
     for (QLineEdit* edit : {m_nameEdit, static_cast<QLineEdit*>(m_numberEdit)}) {
-        connect(edit, &QLineEdit::editingFinished, m_history, &PhonebookHistory::EndEditSession);
+        connect(edit, &QLineEdit::editingFinished, &m_document, &PhonebookDocument::EndEditSession);
         // The fields' own undo would bypass the book's history.
         edit->installEventFilter(this);
     }
@@ -194,10 +195,20 @@ void PhonebookPage::SetUpUi()
     connect(m_redoAction, &QAction::triggered, this, &PhonebookPage::Redo);
     addAction(m_undoAction);
     addAction(m_redoAction);
-    // The same two in the list's context menu.
+    m_selectDuplicatesAction->setText(tr("Select &Duplicates"));
+    // On the list, where the selection is; the menu key opens the same menu.
+    m_selectDuplicatesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_selectDuplicatesAction->setShortcutContext(Qt::WidgetShortcut);
+    connect(m_selectDuplicatesAction, &QAction::triggered, this, &PhonebookPage::OnSelectDuplicates);
+    // The list's context menu: Undo, Redo, and the selection of duplicates.
     m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_list->addAction(m_undoAction);
     m_list->addAction(m_redoAction);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    m_list->addAction(separator);
+    m_list->addAction(m_selectDuplicatesAction);
+    m_list->installEventFilter(this);
     int x = kUndoButtonsPlace.x();
     for (QToolButton* button : {m_undoButton, m_redoButton}) {
         button->setDefaultAction(button == m_undoButton ? m_undoAction : m_redoAction);
@@ -206,7 +217,7 @@ void PhonebookPage::SetUpUi()
         button->setGeometry(x, kUndoButtonsPlace.y(), kUndoButtonsPlace.height(), kUndoButtonsPlace.height());
         x += kUndoButtonsPlace.height() + 2;
     }
-    connect(m_history, &PhonebookHistory::changed, this, &PhonebookPage::OnHistoryChanged);
+    connect(&m_document, &PhonebookDocument::historyChanged, this, &PhonebookPage::OnHistoryChanged);
     OnHistoryChanged();
     UpdateButtons();
 }
@@ -222,177 +233,71 @@ bool PhonebookPage::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Shift+F10 opens the list's menu as the menu key does, at the current row.
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            const QRect row = m_list->visualRect(m_list->currentIndex());
+            const QPoint place = m_list->viewport()->mapTo(m_list, row.isValid() ? row.center() : QPoint(0, 0));
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, place, m_list->mapToGlobal(place));
+            QApplication::sendEvent(m_list, &menu);
+            return true;
+        }
+    }
     return TabPage::eventFilter(watched, event);
-}
-
-bool PhonebookPage::Modified() const
-{
-    return m_bookOpen && m_history->Modified(m_model->Entries());
 }
 
 void PhonebookPage::Undo()
 {
     if (isEnabled())
-        m_history->Undo();
+        m_document.Undo();
 }
 
 void PhonebookPage::Redo()
 {
     if (isEnabled())
-        m_history->Redo();
-}
-
-BookState PhonebookPage::CurrentState() const
-{
-    return {m_model->Entries(), SelectedRows(), m_sortDescending, m_bookOpen, m_filePath, m_book.Identity()};
-}
-
-void PhonebookPage::RecordChange(const QString& text, BookStateCommand::Kind kind, const std::function<void()>& change)
-{
-    if (m_recording) {
-        change();
-        return;
-    }
-    BookState before = RunRecorded(change);
-    BookState after = CurrentState();
-    if (before.entries == after.entries && before.sortDescending == after.sortDescending)
-        return;
-    m_history->Push(new BookStateCommand(*this, *m_history, text, kind, std::move(before), std::move(after)));
-}
-
-BookState PhonebookPage::RunRecorded(const std::function<void()>& change)
-{
-    BookState before = CurrentState();
-    const QScopedValueRollback recording(m_recording, true);
-    change();
-    return before;
-}
-
-void PhonebookPage::RecordNewBook(const QString& text, const std::function<void()>& change, bool neverSaved)
-{
-    BookState before = RunRecorded(change);
-    BookState after = CurrentState();
-    if (!before.bookOpen && !after.bookOpen)
-        return;
-    std::optional<std::vector<PhonebookEntry>> unchanged;
-    if (!neverSaved)
-        unchanged = PhonebookHistory::InAnyOrder(after.entries);
-    m_history->Push(new BookStateCommand(*this, *m_history, text, BookStateCommand::Kind::kWholeBook,
-                                         std::move(before), std::move(after), std::move(unchanged)));
-}
-
-void PhonebookPage::ApplyState(const BookState& state, bool wholeBook)
-{
-    const QScopedValueRollback applying(m_applying, true);
-    m_model->SetEntries(state.entries);
-    m_sortDescending = state.sortDescending;
-    if (wholeBook) {
-        m_bookOpen = state.bookOpen;
-        m_filePath = state.filePath;
-        m_book.Clear();
-        m_book.SetIdentity(state.identity);
-        ShowFilePath(m_filePath);
-    }
-    SelectRows(state.selectedRows);
-    if (!state.selectedRows.isEmpty()) {
-        const QModelIndex first = m_model->index(state.selectedRows.first(), 0);
-        m_list->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
-        m_list->scrollTo(first);
-    }
-    ShowSelectedEntry();
-    UpdateButtons();
-}
-
-void PhonebookPage::ApplyField(int row, int column, const std::string& text)
-{
-    const QScopedValueRollback applying(m_applying, true);
-    if (column == PhonebookListModel::kNameColumn)
-        m_model->SetName(row, text);
-    else
-        m_model->SetNumber(row, text);
-    if (SelectedRows() != QList<int>{row}) {
-        SelectRows({row});
-        m_list->selectionModel()->setCurrentIndex(m_model->index(row, 0), QItemSelectionModel::NoUpdate);
-    }
-    m_list->scrollTo(m_model->index(row, 0));
-    ShowSelectedEntry();
+        m_document.Redo();
 }
 
 void PhonebookPage::OnHistoryChanged()
 {
-    const QString undo = m_history->UndoText();
-    const QString redo = m_history->RedoText();
+    const QString undo = History().UndoText();
+    const QString redo = History().RedoText();
     //: %1 is the step undone, "New Entry" say.
     m_undoAction->setText(undo.isEmpty() ? tr("Undo") : tr("Undo %1").arg(undo));
     //: %1 is the step redone, "New Entry" say.
     m_redoAction->setText(redo.isEmpty() ? tr("Redo") : tr("Redo %1").arg(redo));
-    m_undoAction->setEnabled(m_history->CanUndo());
-    m_redoAction->setEnabled(m_history->CanRedo());
-    if (!m_recoveryOn)
-        return;
-    if (!Modified()) {
-        m_recoveryPending = false;
-        PhonebookRecovery::Remove();
-    } else if (m_recoveryTimer.isActive()) {
-        m_recoveryPending = true;
-    } else {
-        WriteRecoveryNow();
-        m_recoveryTimer.start();
-    }
+    m_undoAction->setEnabled(History().CanUndo());
+    m_redoAction->setEnabled(History().CanRedo());
 }
 
-void PhonebookPage::OnRecoveryTimer()
+void PhonebookPage::OnEntryShown(int row)
 {
-    if (!m_recoveryPending)
-        return;
-    // Never a copy of a book half loaded or half restored, nor page work inside an operation.
-    if (m_recording || m_applying || IsBusy()) {
-        m_recoveryTimer.start();
-        return;
-    }
-    m_recoveryPending = false;
-    if (m_recoveryOn && Modified()) {
-        WriteRecoveryNow();
-        m_recoveryTimer.start();
-    }
-}
-
-void PhonebookPage::WriteRecoveryNow()
-{
-    m_recoveryPending = false;
-    Phonebook copy;
-    CopyRowsInto(copy);
-    if (const Msg m = PhonebookRecovery::Write(copy); m != Msg::Ok)
-        qWarning("The recovery copy %s could not be written.", qPrintable(PhonebookRecovery::Path()));
-}
-
-void PhonebookPage::EnableRecovery()
-{
-    m_recoveryOn = true;
-    OnHistoryChanged();
+    if (row >= 0)
+        m_list->scrollTo(m_document.Model().index(row, 0));
+    ShowSelectedEntry();
 }
 
 bool PhonebookPage::OfferRecovery()
 {
     bool restored = false;
-    if (PhonebookRecovery::Exists()) {
+    if (PhonebookDocument::RecoveryExists()) {
         if (UserPrompts::Current().Ask(this, RestoreQuestion(), UserPrompts::Buttons::YesNo,
                                        UserPrompts::Icon::Question) == UserPrompts::Answer::Yes) {
-            RecordNewBook(tr("Restore"), [this] {
-                // In the order the window had, so that a save writes the very same file.
-                if (LoadBook(PhonebookRecovery::Path(), false)) {
-                    // A book with no file yet: Save asks where it goes.
-                    m_filePath.clear();
-                    ShowFilePath(QString());
-                }
-            }, true);
-            restored = m_bookOpen;
+            BeginProgress(0, kLoadingFile);
+            FileFailure failure;
+            const Msg result = m_document.RestoreRecovery(&failure);
+            if (result != Msg::Ok)
+                ReportResult(result, failure);
+            else
+                EndProgress();
+            restored = result == Msg::Ok;
         }
-        // Unreadable, it would only be offered again at every start.
         if (!restored)
-            PhonebookRecovery::Remove();
+            PhonebookDocument::DiscardRecovery();
     }
-    EnableRecovery();
+    m_document.EnableRecovery();
+    UpdateButtons();
     return restored;
 }
 
@@ -405,68 +310,33 @@ PictureButton* PhonebookPage::Button(int id) const
 void PhonebookPage::UpdateButtons()
 {
     QWidget* focus = QApplication::focusWidget();
+    const bool open = m_document.BookOpen();
     const auto enable = [this](int id, bool on) { m_buttons[id]->setEnabled(on); };
     enable(kOpen, true);
     enable(kNewPhonebook, true);
     enable(kReceive, m_handsetReady);
-    enable(kSend, m_bookOpen && m_handsetReady);
+    enable(kSend, open && m_handsetReady);
     for (int id : {kSave, kSelectAll, kDeselectAll, kDelete, kNewEntry, kImportExport})
-        enable(id, m_bookOpen);
+        enable(id, open);
+    m_selectDuplicatesAction->setEnabled(open);
     if (focus && focus->isEnabled())
         focus->setFocus();
 }
 
-QList<int> PhonebookPage::SelectedRows() const
-{
-    QList<int> rows;
-    for (const QModelIndex& i : m_list->selectionModel()->selectedRows())
-        rows.append(i.row());
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
-void PhonebookPage::SelectRows(const QList<int>& rows)
-{
-    QItemSelection selection;
-    for (int row : rows)
-        selection.select(m_model->index(row, 0), m_model->index(row, 1));
-    m_list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-}
-
-int PhonebookPage::AddEntry(const std::string& name, const std::string& number)
-{
-    auto entry = std::make_unique<PhonebookEntry>();
-    entry->name = FitName(name);
-    entry->number = FitNumber(number);
-    int row = 0;
-    RecordChange(tr("New Entry"), BookStateCommand::Kind::kEntries,
-                 [&] { row = m_model->Append(std::move(entry)); });
-    return row;
-}
-
 void PhonebookPage::OnNewEntry()
 {
-    if (m_model->Count() >= static_cast<int>(MAX_PHONEBOOK_ENTRIES)) {
+    const int row = m_document.NewEntry();
+    if (row < 0) {
         ShowWarning(this, ToId(Msg::MaxEntriesReached));
         return;
     }
-    int row = 0;
-    RecordChange(tr("New Entry"), BookStateCommand::Kind::kEntries, [&] {
-        row = AddEntry({}, {});
-        m_list->selectionModel()->clearCurrentIndex();
-        SelectRows({row});
-    });
-    m_list->scrollTo(m_model->index(row, 0));
     m_nameEdit->setFocus();
 }
 
 void PhonebookPage::OnDelete()
 {
     // No question: the selected rows go, as one step.
-    RecordChange(tr("Delete"), BookStateCommand::Kind::kEntries, [this] {
-        for (QList<int> rows = SelectedRows(); !rows.isEmpty(); rows = SelectedRows())
-            m_model->Remove(rows.first());
-    });
+    m_document.DeleteSelected();
 }
 
 void PhonebookPage::OnSelectAll()
@@ -480,15 +350,20 @@ void PhonebookPage::OnDeselectAll()
     m_list->selectionModel()->clear();
 }
 
-void PhonebookPage::OnSelectionChanged()
+void PhonebookPage::OnSelectDuplicates()
 {
-    m_history->EndEditSession();
-    ShowSelectedEntry();
+    if (!m_document.BookOpen())
+        return;
+    const int count = m_document.SelectDuplicates();
+    if (count > 0)
+        m_statusBar->ShowMessage(tr("%n duplicate entries selected.", nullptr, count));
+    else
+        m_statusBar->ShowMessage(tr("No duplicate entries found."));
 }
 
 void PhonebookPage::ShowSelectedEntry()
 {
-    const QScopedValueRollback applying(m_applying, true);
+    const QScopedValueRollback showing(m_showing, true);
     const QList<int> rows = SelectedRows();
     if (rows.size() != 1) {
         m_nameEdit->setEnabled(false);
@@ -501,7 +376,7 @@ void PhonebookPage::ShowSelectedEntry()
     }
     m_nameEdit->setEnabled(true);
     m_numberEdit->setEnabled(true);
-    const PhonebookEntry& e = m_model->Entry(rows.first());
+    const PhonebookEntry& e = m_document.Model().Entry(rows.first());
     const QString name = Cp1252::ToUnicode(e.name);
     const QString number = Cp1252::ToUnicode(e.number);
     if (m_nameEdit->text() != name)
@@ -523,44 +398,22 @@ void PhonebookPage::OnNumberChanged(const QString& text)
 void PhonebookPage::OnFieldEdited(int column, const QString& text)
 {
     const QList<int> rows = SelectedRows();
-    if (m_applying || rows.size() != 1)
+    if (m_showing || rows.size() != 1)
         return;
-    const PhonebookEntry& e = m_model->Entry(rows.first());
-    std::string after = Cp1252::FromUnicodeLossy(text);
-    const std::string& before = column == PhonebookListModel::kNameColumn ? e.name : e.number;
-    if (after == before)
-        return;
-    m_history->Push(
-        new FieldEditCommand(*this, rows.first(), column, before, std::move(after), m_history->EditSession()));
+    m_document.EditField(rows.first(), column, Cp1252::FromUnicodeLossy(text));
 }
 
 void PhonebookPage::OnSort(int column)
 {
-    if (column != PhonebookListModel::kNameColumn && column != PhonebookListModel::kNumberColumn)
-        return;
-    RecordChange(tr("Sort"), BookStateCommand::Kind::kEntries, [this, column] {
-        auto& descending = m_sortDescending[static_cast<std::size_t>(column)];
-        descending = static_cast<std::uint8_t>(~descending);
-        m_lastSortColumn = column;
-        m_model->Sort(column, descending != 0);
-    });
+    m_document.Sort(column);
     UpdateSortIndicator();
 }
 
 void PhonebookPage::UpdateSortIndicator()
 {
-    const int other = m_lastSortColumn == PhonebookListModel::kNameColumn ? PhonebookListModel::kNumberColumn
-                                                                         : PhonebookListModel::kNameColumn;
-    for (int column : {m_lastSortColumn, other}) {
-        const bool lastDescending = m_sortDescending[static_cast<std::size_t>(column)] != 0;
-        for (bool descending : {lastDescending, !lastDescending}) {
-            if (m_model->IsSorted(column, descending)) {
-                m_list->header()->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
-                return;
-            }
-        }
-    }
-    m_list->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    bool descending = false;
+    const int column = m_document.SortedColumn(&descending);
+    m_list->header()->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void PhonebookPage::OnNewPhonebook()
@@ -569,12 +422,7 @@ void PhonebookPage::OnNewPhonebook()
         return;
     if (PromptSaveChanges(UserPrompts::Buttons::YesNoCancel) == UserPrompts::Answer::Cancel)
         return;
-    RecordNewBook(tr("New Phonebook"), [this] {
-        ClearBook();
-        m_sortDescending = {0, 0};
-        m_bookOpen = true;
-        m_firstOpen = false;
-    });
+    m_document.NewBook();
     EndProgress();
     UpdateButtons();
 }
@@ -583,8 +431,8 @@ void PhonebookPage::OnImportExport()
 {
     if (IsBusy())
         return;
-    ImportExportWizard wizard(this, static_cast<int>(MAX_PHONEBOOK_ENTRIES) - m_model->Count());
-    wizard.SetExportCounts(static_cast<int>(SelectedRows().size()), m_model->Count());
+    ImportExportWizard wizard(this, static_cast<int>(MAX_PHONEBOOK_ENTRIES) - Model().Count());
+    wizard.SetExportCounts(static_cast<int>(SelectedRows().size()), Model().Count());
     if (wizard.exec() == QDialog::Accepted)
         FinishImportExport(wizard.Choices());
 }
@@ -593,14 +441,15 @@ ImportOutcome PhonebookPage::FinishImportExport(const ImportExportChoices& choic
 {
     ImportOutcome outcome;
     ContactList read;
+    const PhonebookListModel& model = m_document.Model();
     if (choices.operation == ImportExportChoices::kExport) {
         std::vector<const PhonebookEntry*> entries;
         if (choices.exportScope == ImportExportChoices::kAll) {
-            for (int row = 0; row < m_model->Count(); ++row)
-                entries.push_back(&m_model->Entry(row));
+            for (int row = 0; row < model.Count(); ++row)
+                entries.push_back(&model.Entry(row));
         } else {
             for (int row : SelectedRows())
-                entries.push_back(&m_model->Entry(row));
+                entries.push_back(&model.Entry(row));
         }
         outcome.result = ExportContacts(choices.exportFile, entries, &outcome.failure);
         if (outcome.result == Msg::Ok)
@@ -609,13 +458,13 @@ ImportOutcome PhonebookPage::FinishImportExport(const ImportExportChoices& choic
     } else {
         const auto add = [this](const std::string& name, const std::string& number) { AddEntry(name, number); };
         // The whole import is one step.
-        RecordChange(tr("Import"), BookStateCommand::Kind::kEntries, [&] {
+        m_document.RecordStep(tr("Import"), [&] {
             if (choices.importOptions.map.Empty() && choices.importOptions.phoneOrder.empty())
                 outcome.result = Msg::NoColumnsSelected;
             else if (choices.contacts)
-                outcome = AddContacts(*choices.contacts, choices.chosen, m_model->Count(), add);
+                outcome = AddContacts(*choices.contacts, choices.chosen, model.Count(), add);
             else
-                outcome = ImportContacts(choices.importFile, choices.importOptions, m_model->Count(), add, &read);
+                outcome = ImportContacts(choices.importFile, choices.importOptions, model.Count(), add, &read);
         });
     }
     if (outcome.result != Msg::Ok)
@@ -631,27 +480,11 @@ ImportOutcome PhonebookPage::FinishImportExport(const ImportExportChoices& choic
     return outcome;
 }
 
-void PhonebookPage::ClearBook()
-{
-    const QScopedValueRollback applying(m_applying, true);
-    m_book.Clear();
-    m_model->Clear();
-    m_nameEdit->setEnabled(false);
-    m_numberEdit->setEnabled(false);
-    m_nameEdit->setText(QString());
-    m_numberEdit->setText(QString());
-    ShowFilePath(QString());
-}
-
-void PhonebookPage::ReportResult(Msg code, bool closeBook, const FileFailure& failure)
+void PhonebookPage::ReportResult(Msg code, const FileFailure& failure)
 {
     EndProgress();
     if (code != Msg::RefusedHandsetCanceledImage && code != Msg::Cancelled)
         ShowWarning(this, code, failure);
-    if (closeBook) {
-        ClearBook();
-        m_bookOpen = false;
-    }
     UpdateButtons();
 }
 
@@ -661,23 +494,8 @@ bool PhonebookPage::OnClose()
     // that the changes are not lost.
     if (PromptSaveChanges(UserPrompts::Buttons::YesNo) == UserPrompts::Answer::Cancel)
         return false;
-    if (m_recoveryOn) {
-        m_recoveryOn = false;
-        m_recoveryPending = false;
-        m_recoveryTimer.stop();
-        PhonebookRecovery::Remove();
-    }
+    m_document.EndRecovery();
     return true;
-}
-
-QString PhonebookPage::GetBookFolder() const
-{
-    return DefaultBookFolder();
-}
-
-void PhonebookPage::ShowFilePath(const QString& path)
-{
-    ShowPathInPane(path);
 }
 
 UserPrompts::Answer PhonebookPage::PromptSaveChanges(UserPrompts::Buttons buttons)
@@ -701,21 +519,14 @@ Msg PhonebookPage::SaveBook()
     return SaveBookAsked(&cancelled);
 }
 
-void PhonebookPage::CopyRowsInto(Phonebook& target) const
-{
-    for (int row = 0; row < m_model->Count(); ++row)
-        target.Append(m_model->Entry(row));
-    target.SetIdentity(m_book.Identity());
-}
-
 Msg PhonebookPage::SaveBookAsked(bool* cancelled)
 {
     *cancelled = false;
-    if (!m_bookOpen)
+    if (!m_document.BookOpen())
         return Msg::Ok;
-    QString proposed = m_filePath;
+    QString proposed = m_document.FilePath();
     if (proposed.isEmpty())
-        proposed = GetBookFolder();
+        proposed = DefaultBookFolder();
     // The dialog adds ".opbk" before it asks about replacing a file, so it asks about the file
     // that is really written.
     const QString path = UserPrompts::Current().SaveFileName(this, proposed, QtFileFilter(kSaveFilter),
@@ -726,17 +537,12 @@ Msg PhonebookPage::SaveBookAsked(bool* cancelled)
     }
 
     BeginProgress(0, kSavingFile);
-    Phonebook copy;
-    CopyRowsInto(copy);
     FileFailure failure;
-    if (const Msg m = PhonebookFile::Save(path, copy, std::nullopt, &failure); m != Msg::Ok) {
-        ReportResult(m, false, failure);
+    if (const Msg m = m_document.SaveAs(path, &failure); m != Msg::Ok) {
+        ReportResult(m, failure);
         return m;
     }
     EndProgress();
-    m_filePath = QFileInfo(path).absoluteFilePath();
-    ShowFilePath(m_filePath);
-    m_history->MarkUnchanged(m_model->Entries());
     m_statusBar->ShowMessage(tr("Saved to %1.").arg(QFileInfo(path).fileName()));
     return Msg::Ok;
 }
@@ -747,7 +553,7 @@ void PhonebookPage::OnOpen()
         return;
     if (PromptSaveChanges(UserPrompts::Buttons::YesNoCancel) == UserPrompts::Answer::Cancel)
         return;
-    const QString folder = m_firstOpen ? GetBookFolder() : QString();
+    const QString folder = m_document.FirstOpen() ? DefaultBookFolder() : QString();
     const QString path = UserPrompts::Current().OpenFileName(this, folder, QtFileFilter(kOpenFilter));
     if (!path.isEmpty())
         LoadOrReceive(path);
@@ -757,50 +563,21 @@ void PhonebookPage::LoadOrReceive(const QString& path)
 {
     if (path.isEmpty() && !SupportedHandsetAttached())
         return;
-    RecordNewBook(path.isEmpty() ? tr("Get Phonebook") : tr("Open"), [this, &path] { LoadBook(path); });
-}
-
-bool PhonebookPage::LoadBook(const QString& path, bool sortByName)
-{
-    ClearBook();
-    Msg result;
     FileFailure failure;
+    Msg result;
     if (!path.isEmpty()) {
         BeginProgress(0, kLoadingFile);
-        result = PhonebookFile::Load(path, m_book, &failure);
+        result = m_document.Open(path, &failure);
     } else {
         BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::ReceivingPhonebook));
-        PhonebookTransfer transfer;
-        transfer.SetProgressDialog(&m_progressDialog);
-        // Into a book of the operation's own: the page's is touched on the window's thread only.
-        Phonebook received;
-        result = HandsetOperation::Run(m_progressDialog, [&] { return transfer.ReceivePhonebook(received); });
-        m_book = std::move(received);
+        result = m_document.Receive(m_progressDialog);
     }
     if (result != Msg::Ok) {
-        ReportResult(result, true, failure);
-        return false;
-    }
-    m_filePath = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
-    ShowFilePath(m_filePath);
-    for (std::size_t i = 0; i < m_book.Count(); ++i) {
-        auto copy = std::make_unique<PhonebookEntry>();
-        m_book.CopyEntry(i, *copy);
-        m_model->Append(std::move(copy));
-    }
-    m_sortDescending = {0, 0};
-    m_lastSortColumn = PhonebookListModel::kNameColumn;
-    if (sortByName)
-        m_model->Sort(PhonebookListModel::kNameColumn, false);
-    if (m_model->Count() > 0) {
-        SelectRows({0});
-        m_list->setCurrentIndex(m_model->index(0, 0));
+        ReportResult(result, failure);
+        return;
     }
     EndProgress();
-    m_bookOpen = true;
-    m_firstOpen = false;
     UpdateButtons();
-    return true;
 }
 
 void PhonebookPage::OnReceive()
@@ -816,9 +593,7 @@ void PhonebookPage::OnSend()
 {
     if (IsBusy())
         return;
-    Phonebook rows;
-    CopyRowsInto(rows);
-    PhonebookSend send(rows);
+    const PhonebookSend& send = m_document.PrepareSend();
     if (!ConfirmSend(send))
         return;
     BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::SendingPhonebook));
@@ -829,7 +604,7 @@ void PhonebookPage::OnSend()
         EndProgress();
         return;
     }
-    const Msg result = send.Run(m_progressDialog, true);
+    const Msg result = m_document.Send(m_progressDialog);
     if (result == Msg::Ok) {
         EndProgress();
         m_statusBar->ShowMessage(tr("Phone book sent: %n entries.", nullptr, static_cast<int>(send.Count())));
@@ -843,7 +618,7 @@ void PhonebookPage::OnSend()
         UpdateButtons();
         return;
     }
-    ReportResult(result, false);
+    ReportResult(result);
     if (send.Partial())
         OfferBackupBack(send);
 }
@@ -854,7 +629,7 @@ bool PhonebookPage::ConfirmSend(const PhonebookSend& send)
     if (send.Count() == 0) {
         // Nothing would go out, so the send only empties the handset: say how much it loses.
         BeginProgress(0, ToId(Msg::ReceivingHandsetInfo));
-        const std::optional<std::size_t> holds = PhonebookSend::ReadHandsetCount(m_progressDialog);
+        const std::optional<std::size_t> holds = PhonebookDocument::ReadHandsetCount(m_progressDialog);
         EndProgress();
         if (send.EmptiesHandset(holds))
             return prompts.Ask(this, PhonebookSend::EmptySendQuestion(holds), UserPrompts::Buttons::YesNoDefaultNo,
@@ -873,9 +648,9 @@ void PhonebookPage::OfferBackupBack(const PhonebookSend& send)
         return;
     BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::SendingPhonebook));
     FileFailure failure;
-    const Msg result = PhonebookSend::SendBack(m_progressDialog, send.Backup(), &failure);
+    const Msg result = m_document.SendBack(m_progressDialog, &failure);
     if (result != Msg::Ok)
-        ReportResult(result, false, failure);
+        ReportResult(result, failure);
     else
         EndProgress();
 }

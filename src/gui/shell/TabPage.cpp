@@ -50,6 +50,13 @@ TabPage::TabPage(QWidget* parent) : QWidget(parent)
     connect(qApp, &QApplication::focusChanged, this, &TabPage::OnFocusChanged);
 }
 
+TabPage::~TabPage()
+{
+    // A page shown as a window of its own (in tests) closes it in ~QWidget, which moves the focus
+    // when by then the page is no TabPage any more.
+    disconnect(qApp, &QApplication::focusChanged, this, &TabPage::OnFocusChanged);
+}
+
 void TabPage::MarkFocusAround(QWidget* control)
 {
     m_ringedControls.push_back(control);

@@ -24,6 +24,7 @@ class TabPage : public QWidget {
     Q_OBJECT
 public:
     explicit TabPage(QWidget* parent = nullptr);
+    ~TabPage() override;
 
     // Set by the main window before it lays the page out.
     void SetMainWindow(QWidget* window) { m_mainWindow = window; }

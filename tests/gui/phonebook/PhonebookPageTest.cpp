@@ -19,6 +19,7 @@
 #include "core/transfer/ProtocolCodes.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -382,6 +383,38 @@ TEST_F(PhonebookPageTest, SortingIsBytewiseAndEachColumnKeepsItsDirection)
     EXPECT_EQ(Name(0), QStringLiteral("bob"));
     page->OnSort(5);
     EXPECT_EQ(Name(0), QStringLiteral("bob"));
+}
+
+// The list's menu and Ctrl+D select each entry that repeats one above it (the number as dialled,
+// the name in any case), so that Delete Selected leaves one of each; undone as one step.
+TEST_F(PhonebookPageTest, SelectDuplicatesLeavesTheFirstOfEachForDeleteSelected)
+{
+    page->OnNewPhonebook();
+    page->AddEntry("Ann", "030 555-1234");
+    page->AddEntry("Bob", "2");
+    page->AddEntry("ann ", "9");
+    page->AddEntry("Cid", "0305551234");
+    page->AddEntry("", "");
+    page->AddEntry("", "");
+    QAction* select = page->SelectDuplicatesAction();
+    EXPECT_TRUE(page->List()->actions().contains(select)) << "in the list's menu";
+    EXPECT_EQ(select->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+    page->List()->setFocus();
+    page->window()->activateWindow();
+    if (QTest::qWaitForWindowActive(page.get()))
+        QTest::keyClick(page->List(), Qt::Key_D, Qt::ControlModifier);
+    else
+        select->trigger();
+    EXPECT_EQ(page->SelectedRows(), (QList<int>{2, 3}));
+    EXPECT_EQ(page->StatusPane().PaneText(0), QStringLiteral("2 duplicate entries selected."));
+
+    page->OnDelete();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Ann", "Bob", "", ""}));
+    select->trigger();
+    EXPECT_TRUE(page->SelectedRows().isEmpty());
+    EXPECT_EQ(page->StatusPane().PaneText(0), QStringLiteral("No duplicate entries found."));
+    page->Undo();
+    EXPECT_EQ(page->Model().Count(), 6);
 }
 
 TEST(PhoneNumberEdit, LetsThroughOnlyDialCharacters)
