@@ -103,6 +103,27 @@
             <numerusform>Phone book sent: %n entries.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate entries selected.</source>
+        <translation>
+            <numerusform>%n duplicate entry selected.</numerusform>
+            <numerusform>%n duplicate entries selected.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries without a name or a number stay in this phone book and are not sent.</source>
+        <translation>
+            <numerusform>%n entry without a name or a number stays in this phone book and is not sent.</numerusform>
+            <numerusform>%n entries without a name or a number stay in this phone book and are not sent.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Phone book synced: the handset holds %n entries.</source>
+        <translation>
+            <numerusform>Phone book synced: the handset holds %n entry.</numerusform>
+            <numerusform>Phone book synced: the handset holds %n entries.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PhonebookSend</name>

@@ -1334,6 +1334,51 @@ encuentran igual que los terminales USB.
         <source>The phone book of this handset model (0x%1) is not supported in this window; use the dialbook command: %2</source>
         <translation>La agenda de este modelo de terminal (0x%1) no es compatible con esta ventana; use el comando dialbook: %2</translation>
     </message>
+    <message>
+        <source>Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync the phone book with the handset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;Duplicates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate entries selected.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No duplicate entries found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The handset and this phone book are already in step: nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries without a name or a number stay in this phone book and are not sent.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Phone book synced: the handset holds %n entries.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The handset holds the synced phone book and the list shows it, but its file was not saved: save it to keep it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhonebookSend</name>

@@ -136,26 +136,12 @@ void PrintPlan(const CommandConsole& console, const PhonebookSync& sync)
                                    PhonebookSync::ChangeText(plan, change));
     const std::size_t merged = sync.Merged().Count();
     PrintLine(console.out, PhonebookSync::SummaryText(plan, merged));
-    const int incomplete = static_cast<int>(sync.ComputerResult().Count() - merged);
+    const int incomplete = static_cast<int>(sync.KeptOnComputer());
     if (incomplete > 0)
         PrintLine(console.out, QCoreApplication::translate(
                                    "PhonebookCommands",
                                    "%n entries without a name or a number stay in the computer's book and are not sent.",
                                    nullptr, incomplete));
-}
-
-// The base kept from the last sync holds what both sides hold now, by name and number in order.
-bool BaseIsInStep(const PhonebookSync& sync)
-{
-    const MergePlan& plan = sync.Plan();
-    const Phonebook merged = sync.Merged();
-    if (plan.firstSync || plan.base.size() != merged.Count())
-        return false;
-    for (std::size_t i = 0; i < merged.Count(); ++i) {
-        if (plan.base[i].name != merged.Entry(i)->name || plan.base[i].number != merged.Entry(i)->number)
-            return false;
-    }
-    return true;
 }
 
 int KeepBase(const CommandConsole& console, const PhonebookSync& sync)
@@ -274,7 +260,7 @@ int RunSyncCommand(const CommandConsole& console, const QString& path, const Syn
                                    .arg(path));
         // A first sync that finds the books alike still keeps them as the base: without it, an
         // entry later deleted on one side would come back from the other in the next sync's union.
-        if (request.dryRun || BaseIsInStep(sync))
+        if (request.dryRun || sync.BaseCurrent())
             return 0;
         return KeepBase(console, sync);
     }

@@ -53,16 +53,6 @@ unsigned Mode(const QString& path)
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
-const PhonebookEntry& Named(const std::vector<PhonebookEntry>& entries, const std::string& name)
-{
-    static const PhonebookEntry none;
-    for (const PhonebookEntry& e : entries)
-        if (e.name == name)
-            return e;
-    ADD_FAILURE() << "no entry " << name;
-    return none;
-}
-
 class SyncCommand : public SimFixture {
 protected:
     void SetUp() override
@@ -102,28 +92,7 @@ protected:
         EXPECT_EQ(PhonebookFile::Load(Book(), book), Msg::Ok);
         return Entries(book);
     }
-    // The handset holds `entries`, as if edited on it; its identity stays.
-    void SetHandset(SimHandset& h, const std::vector<PhonebookEntry>& entries)
-    {
-        Phonebook book;
-        for (const PhonebookEntry& e : entries)
-            book.Append(e);
-        const QString path = dir.filePath(QStringLiteral("handset.opbk"));
-        ASSERT_EQ(PhonebookFile::Save(path, book), Msg::Ok);
-        std::string error;
-        ASSERT_TRUE(h.LoadPhonebook(path.toStdString(), &error, true)) << error;
-    }
-    static std::vector<PhonebookEntry> HandsetEntries(const SimHandset& h)
-    {
-        std::vector<PhonebookEntry> entries;
-        const auto records = h.Phonebook();
-        for (std::size_t i = 0; i < records.size(); ++i) {
-            PhonebookEntry e;
-            PhonebookRecord::Decode(static_cast<int>(i), records[i], e);
-            entries.push_back(e);
-        }
-        return entries;
-    }
+    void SetHandset(SimHandset& h, const std::vector<PhonebookEntry>& entries) { LoadIntoHandset(h, entries, dir); }
     static bool DownloadBegan(const SimHandset& h)
     {
         for (const SimCommandLog& cmd : h.Commands())

@@ -2,11 +2,14 @@
 
 #include "core/phonebook/Phonebook.h"
 
+class SimHandset;
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <string>
+#include <vector>
 #include <utility>
 
 inline PhonebookEntry MakeEntry(std::string name, std::string number)
@@ -31,3 +34,11 @@ QByteArray ReadAll(const QString& path);
 void WriteAll(const QString& path, const QByteArray& bytes);
 // Writes `bytes` as `name` in `dir`; the file's path.
 QString WriteIn(const QTemporaryDir& dir, const char* name, const QByteArray& bytes);
+
+// The simulated handset holds `entries`, as if edited on it (by way of a file in `dir`); its
+// identity stays.
+void LoadIntoHandset(SimHandset& handset, const std::vector<PhonebookEntry>& entries, const QTemporaryDir& dir);
+// What the simulated handset holds, decoded.
+std::vector<PhonebookEntry> HandsetEntries(const SimHandset& handset);
+// The entry named `name`; a failure of the test when there is none.
+const PhonebookEntry& Named(const std::vector<PhonebookEntry>& entries, const std::string& name);

@@ -129,6 +129,18 @@ bool PhonebookSync::ComputerChanges() const
     return !SameEntries(before, result) || result.Identity() != m_computerIdentity;
 }
 
+bool PhonebookSync::BaseCurrent() const
+{
+    const Phonebook merged = Merged();
+    if (m_plan.firstSync || m_plan.base.size() != merged.Count())
+        return false;
+    for (std::size_t i = 0; i < merged.Count(); ++i) {
+        if (m_plan.base[i].name != merged.Entry(i)->name || m_plan.base[i].number != merged.Entry(i)->number)
+            return false;
+    }
+    return true;
+}
+
 Msg PhonebookSync::Send(ProgressDisplay& progress, bool keepBackup)
 {
     m_send.reset();

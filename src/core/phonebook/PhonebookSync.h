@@ -53,6 +53,11 @@ public:
     bool SendNeeded() const;
     // The computer's book differs from what it becomes.
     bool ComputerChanges() const;
+    // Entries of the computer's book that lack a name or a number: they stay there, unsent.
+    std::size_t KeptOnComputer() const { return m_incomplete.size(); }
+    // The base kept from the last sync holds the merged book, by name and number in order:
+    // there is no need to keep it again.
+    bool BaseCurrent() const;
     // Neither side would change.
     bool InStep() const { return !SendNeeded() && !ComputerChanges(); }
 

@@ -384,12 +384,54 @@ Msg PhonebookDocument::Send(ProgressDisplay& progress)
 {
     if (!m_send)
         PrepareSend();
+    m_lastSend = &*m_send;
     return m_send->Run(progress, true);
 }
 
 Msg PhonebookDocument::SendBack(ProgressDisplay& progress, FileFailure* failure)
 {
-    return PhonebookSend::SendBack(progress, m_send ? m_send->Backup() : QString(), failure);
+    return PhonebookSend::SendBack(progress, m_lastSend ? m_lastSend->Backup() : QString(), failure);
+}
+
+Msg PhonebookDocument::BeginSync(ProgressDisplay& progress, MergePreference prefer)
+{
+    // The last send may be the last sync's: keep it for SendBack until a new one runs.
+    auto sync = std::make_unique<PhonebookSync>(Book(), prefer);
+    const Msg received = sync->Receive(progress);
+    if (received != Msg::Ok)
+        return received;
+    if (m_lastSend && m_sync && m_lastSend == m_sync->LastSend())
+        m_lastSend = nullptr;
+    m_sync = std::move(sync);
+    return Msg::Ok;
+}
+
+Msg PhonebookDocument::FinishSync(ProgressDisplay& progress, FileFailure* failure, SyncStage* stage)
+{
+    *stage = SyncStage::Send;
+    if (!m_sync)
+        return Msg::Cancelled;
+    if (m_sync->TooMany())
+        return Msg::MaxEntriesReached;
+    const Msg sent = m_sync->Send(progress, true);
+    if (m_sync->LastSend())
+        m_lastSend = m_sync->LastSend();
+    if (sent != Msg::Ok)
+        return sent;
+    if (m_sync->ComputerChanges())
+        ReplaceBook(m_sync->ComputerResult(), QCoreApplication::translate("PhonebookPage", "Sync"));
+    *stage = SyncStage::Save;
+    if (const Msg saved = Save(failure); saved != Msg::Ok)
+        return saved;
+    *stage = SyncStage::KeepBase;
+    return m_sync->KeepBase(failure);
+}
+
+Msg PhonebookDocument::KeepSyncBase(FileFailure* failure)
+{
+    if (!m_sync || m_sync->BaseCurrent())
+        return Msg::Ok;
+    return m_sync->KeepBase(failure);
 }
 
 std::optional<std::size_t> PhonebookDocument::ReadHandsetCount(ProgressDisplay& progress)

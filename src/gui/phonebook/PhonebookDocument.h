@@ -4,6 +4,7 @@
 #include "core/common/Msg.h"
 #include "core/phonebook/Phonebook.h"
 #include "core/phonebook/PhonebookSend.h"
+#include "core/phonebook/PhonebookSync.h"
 #include "core/transfer/HandsetIdentity.h"
 
 #include "gui/phonebook/BookState.h"
@@ -22,6 +23,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -109,11 +111,27 @@ public:
     const PhonebookSend& PrepareSend();
     // Runs the prepared send, keeping the handset's book as a backup first.
     Msg Send(ProgressDisplay& progress);
-    const PhonebookSend* LastSend() const { return m_send ? &*m_send : nullptr; }
+    // The last send run, by Send or by a sync; null when there was none.
+    const PhonebookSend* LastSend() const { return m_lastSend; }
     // Sends the backup the last send kept back to the handset.
     Msg SendBack(ProgressDisplay& progress, FileFailure* failure = nullptr);
     // What the handset holds, by its own count; nothing when it cannot say.
     static std::optional<std::size_t> ReadHandsetCount(ProgressDisplay& progress);
+
+    // A sync of the book as shown with the handset's: receives the handset's book and plans the
+    // merge, as one operation on `progress`. The plan is then PendingSync()'s, to be shown and
+    // changed before FinishSync.
+    Msg BeginSync(ProgressDisplay& progress, MergePreference prefer = MergePreference::Computer);
+    PhonebookSync* PendingSync() { return m_sync.get(); }
+    // Where a sync stopped.
+    enum class SyncStage { Send, Save, KeepBase };
+    // Sends the merged book when the handset's differs (keeping the handset's as a backup
+    // first), then puts the result in place of the book as one step, saves the book when it has
+    // a file, and keeps the result as the next sync's base. A failed send changes nothing here;
+    // `stage` says which part failed.
+    Msg FinishSync(ProgressDisplay& progress, FileFailure* failure, SyncStage* stage);
+    // The books are in step: keeps them as the base when the last one differs (a first sync).
+    Msg KeepSyncBase(FileFailure* failure = nullptr);
 
     // While `hold` says true (some operation runs), the recovery copy waits.
     void SetRecoveryHold(std::function<bool()> hold) { m_recoveryHold = std::move(hold); }
@@ -175,6 +193,8 @@ private:
     bool m_recording = false;
     bool m_applying = false;
     std::optional<PhonebookSend> m_send;
+    std::unique_ptr<PhonebookSync> m_sync;
+    const PhonebookSend* m_lastSend = nullptr;
     bool m_recoveryOn = false;
     bool m_recoveryPending = false;
     QTimer m_recoveryTimer;

@@ -6,6 +6,7 @@
 #include "gui/phonebook/Cp1252Validator.h"
 #include "gui/phonebook/PhoneNumberEdit.h"
 #include "gui/phonebook/PhonebookHistory.h"
+#include "gui/phonebook/SyncPreviewDialog.h"
 
 #include "gui/contacts/ImportExportWizard.h"
 #include "gui/shell/Artwork.h"
@@ -58,6 +59,8 @@ const ButtonPlace kButtons[] = {
      273, QT_TRANSLATE_NOOP("PhonebookPage", "Get the phone book from the handset")},
     {PhonebookPage::kSend, {96, 68, 34, 31}, picture::kSendIn, picture::kSendOut, picture::kSendDisabled, 274,
      QT_TRANSLATE_NOOP("PhonebookPage", "Send the phone book to the handset")},
+    {PhonebookPage::kSync, {64, 106, 32, 33}, picture::kSyncIn, picture::kSyncOut, picture::kSyncDisabled,
+     ToId(Msg::SyncButtonTip), QT_TRANSLATE_NOOP("PhonebookPage", "Sync the phone book with the handset")},
     {PhonebookPage::kImportExport, {96, 106, 34, 33}, picture::kImportExportIn, picture::kImportExportOut,
      picture::kImportExportDisabled, 279, QT_TRANSLATE_NOOP("PhonebookPage", "Import or export contacts")},
     {PhonebookPage::kNewEntry, {96, 144, 34, 32}, picture::kNewEntryIn, picture::kNewEntryOut,
@@ -130,6 +133,7 @@ void PhonebookPage::SetUpUi()
     }
     connect(m_buttons[kReceive], &QAbstractButton::clicked, this, &PhonebookPage::OnReceive);
     connect(m_buttons[kSend], &QAbstractButton::clicked, this, &PhonebookPage::OnSend);
+    connect(m_buttons[kSync], &QAbstractButton::clicked, this, &PhonebookPage::OnSync);
     connect(m_buttons[kOpen], &QAbstractButton::clicked, this, &PhonebookPage::OnOpen);
     connect(m_buttons[kSave], &QAbstractButton::clicked, this, &PhonebookPage::OnSave);
     connect(m_buttons[kNewPhonebook], &QAbstractButton::clicked, this, &PhonebookPage::OnNewPhonebook);
@@ -316,6 +320,7 @@ void PhonebookPage::UpdateButtons()
     enable(kNewPhonebook, true);
     enable(kReceive, m_handsetReady);
     enable(kSend, open && m_handsetReady);
+    enable(kSync, open && m_handsetReady);
     for (int id : {kSave, kSelectAll, kDeselectAll, kDelete, kNewEntry, kImportExport})
         enable(id, open);
     m_selectDuplicatesAction->setEnabled(open);
@@ -610,6 +615,11 @@ void PhonebookPage::OnSend()
         m_statusBar->ShowMessage(tr("Phone book sent: %n entries.", nullptr, static_cast<int>(send.Count())));
         return;
     }
+    ReportSendFailure(send, result);
+}
+
+void PhonebookPage::ReportSendFailure(const PhonebookSend& send, Msg result)
+{
     if (send.BackupFailed()) {
         EndProgress();
         if (result != Msg::Cancelled && result != Msg::RefusedHandsetCanceledImage)
@@ -621,6 +631,58 @@ void PhonebookPage::OnSend()
     ReportResult(result);
     if (send.Partial())
         OfferBackupBack(send);
+}
+
+void PhonebookPage::OnSync()
+{
+    if (IsBusy() || !m_document.BookOpen() || !m_handsetReady)
+        return;
+    BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::ReceivingPhonebook));
+    if (const Msg received = m_document.BeginSync(m_progressDialog); received != Msg::Ok) {
+        ReportResult(received);
+        return;
+    }
+    EndProgress();
+    PhonebookSync& sync = *m_document.PendingSync();
+    if (sync.InStep()) {
+        // Kept even so: a first sync that finds the books alike makes the base the next one needs.
+        FileFailure failure;
+        if (const Msg kept = m_document.KeepSyncBase(&failure); kept != Msg::Ok)
+            ReportResult(kept, failure);
+        m_statusBar->ShowMessage(tr("The handset and this phone book are already in step: nothing was changed."));
+        UpdateButtons();
+        return;
+    }
+    QString note;
+    if (const int kept = static_cast<int>(sync.KeptOnComputer()); kept > 0)
+        note = tr("%n entries without a name or a number stay in this phone book and are not sent.", nullptr, kept);
+    SyncPreviewDialog preview(sync.Plan(), this, {}, note);
+    if (preview.exec() != QDialog::Accepted) {
+        UpdateButtons();
+        return;
+    }
+    BeginProgress(ToId(Msg::CancelingPhonebookTransfer), ToId(Msg::SendingPhonebook));
+    FileFailure failure;
+    PhonebookDocument::SyncStage stage = PhonebookDocument::SyncStage::Send;
+    const Msg result = m_document.FinishSync(m_progressDialog, &failure, &stage);
+    if (result == Msg::Ok) {
+        EndProgress();
+        UpdateButtons();
+        m_statusBar->ShowMessage(
+            tr("Phone book synced: the handset holds %n entries.", nullptr, static_cast<int>(sync.Merged().Count())));
+        return;
+    }
+    if (stage == PhonebookDocument::SyncStage::Send && sync.LastSend()) {
+        ReportSendFailure(*sync.LastSend(), result);
+        return;
+    }
+    ReportResult(result, failure);
+    if (stage == PhonebookDocument::SyncStage::Save)
+        UserPrompts::Current().Ask(this,
+                                   tr("The handset holds the synced phone book and the list shows it, but its "
+                                      "file was not saved: save it to keep it."),
+                                   UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
+    UpdateButtons();
 }
 
 bool PhonebookPage::ConfirmSend(const PhonebookSend& send)

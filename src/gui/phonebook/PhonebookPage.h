@@ -40,6 +40,7 @@ public:
         kNewEntry = 1055,
         kSelectAll = 1056,
         kImportExport = 1058,
+        kSync = 1059,
         kWebLink = 1154,
     };
 
@@ -92,6 +93,9 @@ public:
     void LoadOrReceive(const QString& path);
     void OnReceive();
     void OnSend();
+    // Receives the handset's book, shows what a merge with this one would change, and on OK
+    // sends the result, puts it in the list as one step, saves it and keeps it as the base.
+    void OnSync();
     void CheckHandset();
 
     // State, for the window and for tests.
@@ -131,6 +135,9 @@ private:
     // After a send that stopped once the handset's book was cleared: says what the handset holds
     // and offers to send the kept book back.
     void OfferBackupBack(const PhonebookSend& send);
+    // After a send (of Send or of a sync) that failed: says why, and offers the backup back
+    // when the handset's book was cleared.
+    void ReportSendFailure(const PhonebookSend& send, Msg result);
     void OnNameChanged(const QString& text);
     void OnNumberChanged(const QString& text);
     // A key typed into a field: one step, or part of the field's current one.

@@ -16,6 +16,9 @@
 #include "core/phonebook/PhonebookSend.h"
 #include "gui/contacts/ImportExportChoices.h"
 #include "gui/phonebook/PhonebookHistory.h"
+#include "gui/phonebook/SyncPreviewDialog.h"
+#include "gui/phonebook/SyncPreviewModel.h"
+#include "core/phonebook/SyncBases.h"
 #include "core/transfer/ProtocolCodes.h"
 
 #include <QAbstractButton>
@@ -23,6 +26,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -33,6 +37,8 @@
 #include <QTreeView>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -49,6 +55,21 @@ void Type(QWidget* w, const QString& text)
     }
 }
 using Page = PhonebookPage;
+
+// Runs `act` on the dialog of type T once it is the modal one (a progress window may come first).
+template <typename T>
+void WhenShown(std::function<void(T*)> act)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            poll->stop();
+            act(dialog);
+        }
+    });
+    poll->start(5);
+}
 
 class PhonebookPageTest : public SimFixture {
 protected:
@@ -560,6 +581,80 @@ TEST_F(PhonebookPageTest, ASendKeepsTheHandsetsBookAndOffersItBackWhenTheSendSto
         EXPECT_EQ(h.Phonebook().size(), 2u);
         EXPECT_EQ(PhonebookBackups::List().size(), 1 + changed);
     }
+}
+
+// A sync from the window: the first finds the books alike and only keeps the base; the next
+// shows each change, one of them left out and a conflict settled the handset's way; OK sends
+// and saves, and one Undo takes the whole sync back in the list.
+TEST_F(PhonebookPageTest, SyncPreviewLeavesAChangeOutTakesAConflictsSideAndIsOneUndoStep)
+{
+    QDir(SyncBases::Folder()).removeRecursively();
+    SimHandset& h = Handset();
+    LoadIntoHandset(h, {MakeEntry("Ana", "5550101"), MakeEntry("Bo", "5550102"), MakeEntry("Cy", "5550103")}, dir);
+    page->OnReceive();
+    prompts.files = {Path("book")};
+    ASSERT_EQ(page->SaveBook(), Msg::Ok);
+    ASSERT_TRUE(Enabled(Page::kSync));
+    page->OnSync();
+    const QString base = SyncBases::PathFor(page->Document().Identity());
+    EXPECT_TRUE(QFileInfo::exists(base)) << "alike books still make the first base";
+    EXPECT_TRUE(prompts.asked.isEmpty()) << prompts.asked.join(u'\n').toStdString();
+
+    // On the handset: Ana's number changed, Cy's too, Dee added. Here: Cy's number changed
+    // otherwise, Eve and Fay added.
+    LoadIntoHandset(h, {MakeEntry("Ana", "5550111"), MakeEntry("Bo", "5550102"), MakeEntry("Cy", "5550133"),
+                        MakeEntry("Dee", "5550104")}, dir);
+    page->SelectRows({2});
+    page->NumberEdit()->setText(QStringLiteral("5550144"));
+    page->AddEntry("Eve", "5550105");
+    page->AddEntry("Fay", "5550106");
+    const std::vector<std::string> before = Names();
+    const QByteArray savedBefore = ReadAll(Path("book.opbk"));
+
+    int shown = 0;
+    WhenShown<SyncPreviewDialog>([&shown](SyncPreviewDialog* preview) {
+        SyncPreviewModel& model = preview->Model();
+        shown = model.rowCount();
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const MergeChange& change = model.Plan().changes[static_cast<std::size_t>(row)];
+            if (change.kind == MergeKind::Added && change.computer && model.Plan().computer[*change.computer].name == "Fay")
+                model.SetIncluded(row, false);
+            if (change.kind == MergeKind::Conflict)
+                model.SetSide(row, MergeSide::Handset);
+        }
+        preview->accept();
+    });
+    page->OnSync();
+    Settle();
+    EXPECT_EQ(shown, 5) << "Ana changed, Cy in conflict, Dee, Eve and Fay added";
+
+    const std::vector<std::string> synced{"Ana  5550111", "Bo  5550102", "Cy  5550133", "Dee  5550104", "Eve  5550105"};
+    std::vector<std::string> rows;
+    for (int row = 0; row < page->Model().Count(); ++row)
+        rows.push_back(page->Model().Entry(row).name + "  " + page->Model().Entry(row).number);
+    EXPECT_EQ(rows, synced);
+    std::vector<std::string> onHandset;
+    for (const PhonebookEntry& e : HandsetEntries(h))
+        onHandset.push_back(e.name + "  " + e.number);
+    EXPECT_EQ(onHandset, synced);
+    EXPECT_FALSE(page->Modified()) << "the book's file was saved";
+    EXPECT_NE(ReadAll(Path("book.opbk")), savedBefore);
+    Phonebook kept;
+    ASSERT_EQ(PhonebookFile::Load(base, kept), Msg::Ok);
+    EXPECT_EQ(kept.Count(), synced.size());
+
+    // One step back: the list as it was before the sync, changed against the saved file.
+    page->Undo();
+    EXPECT_EQ(Names(), before);
+    EXPECT_EQ(page->Model().Entry(2).number, "5550144");
+    EXPECT_TRUE(page->Modified());
+
+    // Cancel in the preview changes nothing anywhere.
+    LoadIntoHandset(h, {MakeEntry("Ana", "5550111")}, dir);
+    WhenShown<SyncPreviewDialog>([](SyncPreviewDialog* preview) { preview->reject(); });
+    page->OnSync();
+    EXPECT_EQ(Names(), before);
+    EXPECT_EQ(HandsetEntries(h).size(), 1u);
 }
 
 // Cancel pressed at many moments of a send (the information read, the backup, the download):
