@@ -1341,48 +1341,48 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich</translation>
     </message>
     <message>
         <source>Sync the phone book with the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonbuch mit dem Mobilteil abgleichen</translation>
     </message>
     <message>
         <source>Select &amp;Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplikate auswählen</translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate entries selected.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n doppelter Eintrag ausgewählt.</numerusform>
+            <numerusform>%n doppelte Einträge ausgewählt.</numerusform>
         </translation>
     </message>
     <message>
         <source>No duplicate entries found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine doppelten Einträge gefunden.</translation>
     </message>
     <message>
         <source>The handset and this phone book are already in step: nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Mobilteil und dieses Telefonbuch sind bereits auf demselben Stand: Es wurde nichts geändert.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries without a name or a number stay in this phone book and are not sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag ohne Name oder Nummer bleibt in diesem Telefonbuch und wird nicht gesendet.</numerusform>
+            <numerusform>%n Einträge ohne Name oder Nummer bleiben in diesem Telefonbuch und werden nicht gesendet.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Phone book synced: the handset holds %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Telefonbuch abgeglichen: Das Mobilteil enthält %n Eintrag.</numerusform>
+            <numerusform>Telefonbuch abgeglichen: Das Mobilteil enthält %n Einträge.</numerusform>
         </translation>
     </message>
     <message>
         <source>The handset holds the synced phone book and the list shows it, but its file was not saved: save it to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Mobilteil enthält das abgeglichene Telefonbuch, und die Liste zeigt es an, aber seine Datei wurde nicht gespeichert: Speichern Sie es, um es zu behalten.</translation>
     </message>
 </context>
 <context>

@@ -1336,48 +1336,48 @@ encuentran igual que los terminales USB.
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>sincronización</translation>
     </message>
     <message>
         <source>Sync the phone book with the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar la agenda con el terminal</translation>
     </message>
     <message>
         <source>Select &amp;Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleccionar duplicadas</translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate entries selected.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada duplicada seleccionada.</numerusform>
+            <numerusform>%n entradas duplicadas seleccionadas.</numerusform>
         </translation>
     </message>
     <message>
         <source>No duplicate entries found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han encontrado entradas duplicadas.</translation>
     </message>
     <message>
         <source>The handset and this phone book are already in step: nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El terminal y esta agenda ya coinciden: no se ha cambiado nada.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries without a name or a number stay in this phone book and are not sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada sin nombre o sin número se queda en esta agenda y no se envía.</numerusform>
+            <numerusform>%n entradas sin nombre o sin número se quedan en esta agenda y no se envían.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Phone book synced: the handset holds %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Agenda sincronizada: el terminal contiene %n entrada.</numerusform>
+            <numerusform>Agenda sincronizada: el terminal contiene %n entradas.</numerusform>
         </translation>
     </message>
     <message>
         <source>The handset holds the synced phone book and the list shows it, but its file was not saved: save it to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El terminal contiene la agenda sincronizada y la lista la muestra, pero su archivo no se ha guardado: guárdela para conservarla.</translation>
     </message>
 </context>
 <context>

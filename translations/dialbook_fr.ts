@@ -1341,48 +1341,48 @@ orvak-handset-sim sont trouvés comme les combinés USB.
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation</translation>
     </message>
     <message>
         <source>Sync the phone book with the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser le répertoire avec le combiné</translation>
     </message>
     <message>
         <source>Select &amp;Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner les &amp;doublons</translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate entries selected.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée en double sélectionnée.</numerusform>
+            <numerusform>%n entrées en double sélectionnées.</numerusform>
         </translation>
     </message>
     <message>
         <source>No duplicate entries found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune entrée en double trouvée.</translation>
     </message>
     <message>
         <source>The handset and this phone book are already in step: nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le combiné et ce répertoire sont déjà synchronisés : rien n’a été modifié.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries without a name or a number stay in this phone book and are not sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée sans nom ou sans numéro reste dans ce répertoire et n’est pas envoyée.</numerusform>
+            <numerusform>%n entrées sans nom ou sans numéro restent dans ce répertoire et ne sont pas envoyées.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Phone book synced: the handset holds %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Répertoire synchronisé : le combiné contient %n entrée.</numerusform>
+            <numerusform>Répertoire synchronisé : le combiné contient %n entrées.</numerusform>
         </translation>
     </message>
     <message>
         <source>The handset holds the synced phone book and the list shows it, but its file was not saved: save it to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le combiné contient le répertoire synchronisé et la liste l’affiche, mais son fichier n’a pas été enregistré : enregistrez-le pour le conserver.</translation>
     </message>
 </context>
 <context>

@@ -1338,48 +1338,48 @@ orvak-handset-sim vengono trovati come i portatili USB.
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizzazione</translation>
     </message>
     <message>
         <source>Sync the phone book with the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizza la rubrica con il portatile</translation>
     </message>
     <message>
         <source>Select &amp;Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona &amp;duplicati</translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate entries selected.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n voce duplicata selezionata.</numerusform>
+            <numerusform>%n voci duplicate selezionate.</numerusform>
         </translation>
     </message>
     <message>
         <source>No duplicate entries found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna voce duplicata trovata.</translation>
     </message>
     <message>
         <source>The handset and this phone book are already in step: nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il portatile e questa rubrica sono già allineati: non è stato modificato nulla.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries without a name or a number stay in this phone book and are not sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n voce senza nome o numero resta in questa rubrica e non viene inviata.</numerusform>
+            <numerusform>%n voci senza nome o numero restano in questa rubrica e non vengono inviate.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Phone book synced: the handset holds %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rubrica sincronizzata: il portatile contiene %n voce.</numerusform>
+            <numerusform>Rubrica sincronizzata: il portatile contiene %n voci.</numerusform>
         </translation>
     </message>
     <message>
         <source>The handset holds the synced phone book and the list shows it, but its file was not saved: save it to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il portatile contiene la rubrica sincronizzata e l’elenco la mostra, ma il suo file non è stato salvato: la salvi per conservarla.</translation>
     </message>
 </context>
 <context>

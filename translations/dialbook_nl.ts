@@ -1342,48 +1342,48 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>synchronisatie</translation>
     </message>
     <message>
         <source>Sync the phone book with the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonboek synchroniseren met de handset</translation>
     </message>
     <message>
         <source>Select &amp;Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dubbele vermeldingen selecteren</translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate entries selected.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dubbele vermelding geselecteerd.</numerusform>
+            <numerusform>%n dubbele vermeldingen geselecteerd.</numerusform>
         </translation>
     </message>
     <message>
         <source>No duplicate entries found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen dubbele vermeldingen gevonden.</translation>
     </message>
     <message>
         <source>The handset and this phone book are already in step: nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De handset en dit telefoonboek zijn al gelijk: er is niets gewijzigd.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries without a name or a number stay in this phone book and are not sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vermelding zonder naam of nummer blijft in dit telefoonboek en wordt niet verzonden.</numerusform>
+            <numerusform>%n vermeldingen zonder naam of nummer blijven in dit telefoonboek en worden niet verzonden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Phone book synced: the handset holds %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Telefoonboek gesynchroniseerd: de handset bevat %n vermelding.</numerusform>
+            <numerusform>Telefoonboek gesynchroniseerd: de handset bevat %n vermeldingen.</numerusform>
         </translation>
     </message>
     <message>
         <source>The handset holds the synced phone book and the list shows it, but its file was not saved: save it to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De handset bevat het gesynchroniseerde telefoonboek en de lijst toont het, maar het bestand is niet opgeslagen: sla het op om het te bewaren.</translation>
     </message>
 </context>
 <context>

@@ -1337,48 +1337,48 @@ orvak-handset-sim são encontrados como os terminais USB.
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>sincronização</translation>
     </message>
     <message>
         <source>Sync the phone book with the handset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar a lista telefónica com o terminal</translation>
     </message>
     <message>
         <source>Select &amp;Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar &amp;duplicadas</translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate entries selected.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada duplicada selecionada.</numerusform>
+            <numerusform>%n entradas duplicadas selecionadas.</numerusform>
         </translation>
     </message>
     <message>
         <source>No duplicate entries found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foram encontradas entradas duplicadas.</translation>
     </message>
     <message>
         <source>The handset and this phone book are already in step: nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O terminal e esta lista telefónica já coincidem: nada foi alterado.</translation>
     </message>
     <message numerus="yes">
         <source>%n entries without a name or a number stay in this phone book and are not sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada sem nome ou sem número permanece nesta lista telefónica e não é enviada.</numerusform>
+            <numerusform>%n entradas sem nome ou sem número permanecem nesta lista telefónica e não são enviadas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Phone book synced: the handset holds %n entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lista telefónica sincronizada: o terminal contém %n entrada.</numerusform>
+            <numerusform>Lista telefónica sincronizada: o terminal contém %n entradas.</numerusform>
         </translation>
     </message>
     <message>
         <source>The handset holds the synced phone book and the list shows it, but its file was not saved: save it to keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O terminal contém a lista telefónica sincronizada, que é apresentada na janela, mas o ficheiro não foi guardado: guarde-a para a manter.</translation>
     </message>
 </context>
 <context>

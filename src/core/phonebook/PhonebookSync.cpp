@@ -94,6 +94,12 @@ Phonebook PhonebookSync::Merged() const
 Phonebook PhonebookSync::ComputerResult() const
 {
     Phonebook result = Merged();
+    // An entry added here and left out of the sync was kept from the handset, not deleted: it
+    // stays here, and the next sync offers it again.
+    for (const MergeChange& change : m_plan.changes) {
+        if (change.kind == MergeKind::Added && change.side == MergeSide::Computer && !change.include)
+            result.Append(m_plan.computer[*change.computer]);
+    }
     for (const PhonebookEntry& e : m_incomplete)
         result.Append(e);
     return result;

@@ -41,7 +41,8 @@ public:
 
     // The handset's entries with the plan as it now is, with the handset's identity.
     Phonebook Merged() const;
-    // What the computer's book becomes: the merged entries, then those it keeps to itself.
+    // What the computer's book becomes: the merged entries, then those it keeps to itself (its
+    // additions left out of the sync, and its entries that lack a name or a number).
     Phonebook ComputerResult() const;
     // The merged book holds more entries than the handset takes: nothing may be sent or
     // written.
