@@ -245,17 +245,18 @@ SyncTimes MeasureSync(Handset& h, const QString& folder, int rounds, bool& ok)
     ok = PhonebookFile::Save(handsetFile, BookOf(books.handset, identity)) == Msg::Ok && ok;
     const Phonebook base = BookOf(books.base, identity);
     const Phonebook computer = BookOf(books.computer, {});
+    const QString bookFile = folder + QStringLiteral("/sync-book.opbk");
     const auto reset = [&] {
         std::string error;
         ok = h.handset.LoadPhonebook(handsetFile.toStdString(), &error, true) && ok;
-        ok = SyncBases::Save(base) == Msg::Ok && ok;
+        ok = SyncBases::Save(base, bookFile) == Msg::Ok && ok;
     };
     reset();
     // What the sync sends, for the plain send to send too.
     Phonebook merged;
     {
         NullProgress progress;
-        PhonebookSync probe(computer);
+        PhonebookSync probe(computer, bookFile);
         ok = probe.Receive(progress) == Msg::Ok && probe.SendNeeded() && ok;
         merged = probe.Merged();
     }
@@ -263,7 +264,7 @@ SyncTimes MeasureSync(Handset& h, const QString& folder, int rounds, bool& ok)
     for (int i = 0; i < rounds; ++i) {
         reset();
         NullProgress progress;
-        PhonebookSync sync(computer);
+        PhonebookSync sync(computer, bookFile);
         syncs.push_back(MedianMs(1, [&] {
             ok = sync.Receive(progress) == Msg::Ok && ok;
             ok = sync.Send(progress, false) == Msg::Ok && sync.LastSend() && ok;

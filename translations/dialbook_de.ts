@@ -1166,11 +1166,6 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
         <translation>Das zusammengeführte Telefonbuch in %1 speichern? Das Mobilteil enthält es bereits.</translation>
     </message>
     <message>
-        <source>%1 and the base of the next sync are as they were.</source>
-        <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
-        <translation>%1 und die Grundlage für den nächsten Abgleich sind unverändert.</translation>
-    </message>
-    <message>
         <source>The handset holds the merged phone book; a sync again saves it in %1.</source>
         <extracomment>%1: the phone-book file that could not be saved after the send.</extracomment>
         <translation>Das Mobilteil enthält das zusammengeführte Telefonbuch; ein erneuter Abgleich speichert es in %1.</translation>
@@ -1179,6 +1174,20 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
         <source>Saved %1</source>
         <extracomment>%1: the phone-book file the merged book was saved in.</extracomment>
         <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>No earlier sync of this handset with %1 is known: the entries of both are kept, and nothing is deleted.</source>
+        <extracomment>%1: the phone-book file synced with the handset.</extracomment>
+        <translation>Kein früherer Abgleich dieses Mobilteils mit %1 ist bekannt: Die Einträge beider Seiten bleiben erhalten, und nichts wird gelöscht.</translation>
+    </message>
+    <message>
+        <source>%1 is as it was.</source>
+        <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
+        <translation>%1 ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The next sync with this handset keeps the entries of both sides and deletes none.</source>
+        <translation>Der nächste Abgleich mit diesem Mobilteil behält die Einträge beider Seiten und löscht keinen.</translation>
     </message>
 </context>
 <context>
@@ -2086,6 +2095,11 @@ String 370</extracomment>
         <source>Put the handset&apos;s phone book and this one together, showing the changes first.</source>
         <extracomment>String 57401</extracomment>
         <translation>Das Telefonbuch des Mobilteils mit diesem zusammenführen und vorher die Änderungen anzeigen.</translation>
+    </message>
+    <message>
+        <source>The handset&apos;s phone book changed after it was received, so nothing was sent to it. Sync again.</source>
+        <extracomment>String 57402</extracomment>
+        <translation>Das Telefonbuch des Mobilteils hat sich nach dem Empfang geändert, daher wurde nichts an das Mobilteil gesendet. Gleichen Sie erneut ab.</translation>
     </message>
 </context>
 <context>

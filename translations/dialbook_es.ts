@@ -1161,11 +1161,6 @@ encuentran igual que los terminales USB.
         <translation>¿Guardar la agenda combinada en %1? El terminal ya la contiene.</translation>
     </message>
     <message>
-        <source>%1 and the base of the next sync are as they were.</source>
-        <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
-        <translation>%1 y la base de la próxima sincronización siguen como estaban.</translation>
-    </message>
-    <message>
         <source>The handset holds the merged phone book; a sync again saves it in %1.</source>
         <extracomment>%1: the phone-book file that could not be saved after the send.</extracomment>
         <translation>El terminal contiene la agenda combinada; una nueva sincronización la guardará en %1.</translation>
@@ -1174,6 +1169,20 @@ encuentran igual que los terminales USB.
         <source>Saved %1</source>
         <extracomment>%1: the phone-book file the merged book was saved in.</extracomment>
         <translation>Se ha guardado %1</translation>
+    </message>
+    <message>
+        <source>No earlier sync of this handset with %1 is known: the entries of both are kept, and nothing is deleted.</source>
+        <extracomment>%1: the phone-book file synced with the handset.</extracomment>
+        <translation>No se conoce ninguna sincronización anterior de este terminal con %1: se conservan las entradas de ambos y no se elimina nada.</translation>
+    </message>
+    <message>
+        <source>%1 is as it was.</source>
+        <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
+        <translation>%1 sigue como estaba.</translation>
+    </message>
+    <message>
+        <source>The next sync with this handset keeps the entries of both sides and deletes none.</source>
+        <translation>La próxima sincronización con este terminal conservará las entradas de ambos lados y no eliminará ninguna.</translation>
     </message>
 </context>
 <context>
@@ -2081,6 +2090,11 @@ String 370</extracomment>
         <source>Put the handset&apos;s phone book and this one together, showing the changes first.</source>
         <extracomment>String 57401</extracomment>
         <translation>Combinar la agenda del terminal con esta, mostrando antes los cambios.</translation>
+    </message>
+    <message>
+        <source>The handset&apos;s phone book changed after it was received, so nothing was sent to it. Sync again.</source>
+        <extracomment>String 57402</extracomment>
+        <translation>La agenda del terminal cambió después de recibirla, así que no se le ha enviado nada. Vuelva a sincronizar.</translation>
     </message>
 </context>
 <context>

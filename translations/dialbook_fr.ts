@@ -1166,11 +1166,6 @@ orvak-handset-sim sont trouvés comme les combinés USB.
         <translation>Enregistrer le répertoire fusionné dans %1 ? Le combiné le contient déjà.</translation>
     </message>
     <message>
-        <source>%1 and the base of the next sync are as they were.</source>
-        <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
-        <translation>%1 et la base de la prochaine synchronisation sont inchangés.</translation>
-    </message>
-    <message>
         <source>The handset holds the merged phone book; a sync again saves it in %1.</source>
         <extracomment>%1: the phone-book file that could not be saved after the send.</extracomment>
         <translation>Le combiné contient le répertoire fusionné ; une nouvelle synchronisation l’enregistrera dans %1.</translation>
@@ -1179,6 +1174,20 @@ orvak-handset-sim sont trouvés comme les combinés USB.
         <source>Saved %1</source>
         <extracomment>%1: the phone-book file the merged book was saved in.</extracomment>
         <translation>%1 enregistré</translation>
+    </message>
+    <message>
+        <source>No earlier sync of this handset with %1 is known: the entries of both are kept, and nothing is deleted.</source>
+        <extracomment>%1: the phone-book file synced with the handset.</extracomment>
+        <translation>Aucune synchronisation antérieure de ce combiné avec %1 n’est connue : les entrées des deux côtés sont conservées et rien n’est supprimé.</translation>
+    </message>
+    <message>
+        <source>%1 is as it was.</source>
+        <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
+        <translation>%1 est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>The next sync with this handset keeps the entries of both sides and deletes none.</source>
+        <translation>La prochaine synchronisation avec ce combiné conservera les entrées des deux côtés et n’en supprimera aucune.</translation>
     </message>
 </context>
 <context>
@@ -2086,6 +2095,11 @@ String 370</extracomment>
         <source>Put the handset&apos;s phone book and this one together, showing the changes first.</source>
         <extracomment>String 57401</extracomment>
         <translation>Fusionner le répertoire du combiné avec celui-ci, en affichant d’abord les modifications.</translation>
+    </message>
+    <message>
+        <source>The handset&apos;s phone book changed after it was received, so nothing was sent to it. Sync again.</source>
+        <extracomment>String 57402</extracomment>
+        <translation>Le répertoire du combiné a changé après sa réception ; rien ne lui a donc été envoyé. Synchronisez à nouveau.</translation>
     </message>
 </context>
 <context>

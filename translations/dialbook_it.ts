@@ -1163,11 +1163,6 @@ orvak-handset-sim vengono trovati come i portatili USB.
         <translation>Salvare la rubrica unificata in %1? Il portatile la contiene già.</translation>
     </message>
     <message>
-        <source>%1 and the base of the next sync are as they were.</source>
-        <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
-        <translation>%1 e la base della prossima sincronizzazione sono rimasti invariati.</translation>
-    </message>
-    <message>
         <source>The handset holds the merged phone book; a sync again saves it in %1.</source>
         <extracomment>%1: the phone-book file that could not be saved after the send.</extracomment>
         <translation>Il portatile contiene la rubrica unificata; una nuova sincronizzazione la salverà in %1.</translation>
@@ -1176,6 +1171,20 @@ orvak-handset-sim vengono trovati come i portatili USB.
         <source>Saved %1</source>
         <extracomment>%1: the phone-book file the merged book was saved in.</extracomment>
         <translation>File salvato: %1</translation>
+    </message>
+    <message>
+        <source>No earlier sync of this handset with %1 is known: the entries of both are kept, and nothing is deleted.</source>
+        <extracomment>%1: the phone-book file synced with the handset.</extracomment>
+        <translation>Non è nota alcuna sincronizzazione precedente di questo portatile con %1: le voci di entrambi vengono mantenute e non viene eliminato nulla.</translation>
+    </message>
+    <message>
+        <source>%1 is as it was.</source>
+        <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
+        <translation>%1 è rimasto com’era.</translation>
+    </message>
+    <message>
+        <source>The next sync with this handset keeps the entries of both sides and deletes none.</source>
+        <translation>La prossima sincronizzazione con questo portatile manterrà le voci di entrambi i lati e non ne eliminerà nessuna.</translation>
     </message>
 </context>
 <context>
@@ -2083,6 +2092,11 @@ String 370</extracomment>
         <source>Put the handset&apos;s phone book and this one together, showing the changes first.</source>
         <extracomment>String 57401</extracomment>
         <translation>Unisce la rubrica del portatile e questa, mostrando prima le modifiche.</translation>
+    </message>
+    <message>
+        <source>The handset&apos;s phone book changed after it was received, so nothing was sent to it. Sync again.</source>
+        <extracomment>String 57402</extracomment>
+        <translation>La rubrica del portatile è cambiata dopo essere stata ricevuta, quindi non gli è stato inviato nulla. Sincronizzi di nuovo.</translation>
     </message>
 </context>
 <context>

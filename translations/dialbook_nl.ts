@@ -1167,11 +1167,6 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
         <translation>Het samengevoegde telefoonboek opslaan in %1? De handset bevat het al.</translation>
     </message>
     <message>
-        <source>%1 and the base of the next sync are as they were.</source>
-        <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
-        <translation>%1 en de basis voor de volgende synchronisatie zijn ongewijzigd.</translation>
-    </message>
-    <message>
         <source>The handset holds the merged phone book; a sync again saves it in %1.</source>
         <extracomment>%1: the phone-book file that could not be saved after the send.</extracomment>
         <translation>De handset bevat het samengevoegde telefoonboek; een nieuwe synchronisatie slaat het op in %1.</translation>
@@ -1180,6 +1175,20 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
         <source>Saved %1</source>
         <extracomment>%1: the phone-book file the merged book was saved in.</extracomment>
         <translation>%1 opgeslagen</translation>
+    </message>
+    <message>
+        <source>No earlier sync of this handset with %1 is known: the entries of both are kept, and nothing is deleted.</source>
+        <extracomment>%1: the phone-book file synced with the handset.</extracomment>
+        <translation>Er is geen eerdere synchronisatie van deze handset met %1 bekend: de vermeldingen van beide kanten blijven behouden en er wordt niets verwijderd.</translation>
+    </message>
+    <message>
+        <source>%1 is as it was.</source>
+        <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
+        <translation>%1 is ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>The next sync with this handset keeps the entries of both sides and deletes none.</source>
+        <translation>De volgende synchronisatie met deze handset behoudt de vermeldingen van beide kanten en verwijdert er geen.</translation>
     </message>
 </context>
 <context>
@@ -2087,6 +2096,11 @@ String 370</extracomment>
         <source>Put the handset&apos;s phone book and this one together, showing the changes first.</source>
         <extracomment>String 57401</extracomment>
         <translation>Het telefoonboek van de handset met dit telefoonboek samenvoegen en eerst de wijzigingen tonen.</translation>
+    </message>
+    <message>
+        <source>The handset&apos;s phone book changed after it was received, so nothing was sent to it. Sync again.</source>
+        <extracomment>String 57402</extracomment>
+        <translation>Het telefoonboek van de handset is na het ontvangen gewijzigd, dus er is niets naar verzonden. Synchroniseer opnieuw.</translation>
     </message>
 </context>
 <context>

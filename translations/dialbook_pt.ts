@@ -1162,11 +1162,6 @@ orvak-handset-sim são encontrados como os terminais USB.
         <translation>Guardar a lista telefónica combinada em %1? O terminal já a contém.</translation>
     </message>
     <message>
-        <source>%1 and the base of the next sync are as they were.</source>
-        <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
-        <translation>%1 e a base da próxima sincronização mantêm-se como estavam.</translation>
-    </message>
-    <message>
         <source>The handset holds the merged phone book; a sync again saves it in %1.</source>
         <extracomment>%1: the phone-book file that could not be saved after the send.</extracomment>
         <translation>O terminal contém a lista telefónica combinada; uma nova sincronização guarda-a em %1.</translation>
@@ -1175,6 +1170,20 @@ orvak-handset-sim são encontrados como os terminais USB.
         <source>Saved %1</source>
         <extracomment>%1: the phone-book file the merged book was saved in.</extracomment>
         <translation>Ficheiro guardado: %1</translation>
+    </message>
+    <message>
+        <source>No earlier sync of this handset with %1 is known: the entries of both are kept, and nothing is deleted.</source>
+        <extracomment>%1: the phone-book file synced with the handset.</extracomment>
+        <translation>Não se conhece nenhuma sincronização anterior deste terminal com %1: as entradas de ambos são mantidas e nada é eliminado.</translation>
+    </message>
+    <message>
+        <source>%1 is as it was.</source>
+        <extracomment>%1: the phone-book file synced with the handset, left as it was after a failed send.</extracomment>
+        <translation>%1 ficou como estava.</translation>
+    </message>
+    <message>
+        <source>The next sync with this handset keeps the entries of both sides and deletes none.</source>
+        <translation>A próxima sincronização com este terminal manterá as entradas de ambos os lados e não eliminará nenhuma.</translation>
     </message>
 </context>
 <context>
@@ -2082,6 +2091,11 @@ String 370</extracomment>
         <source>Put the handset&apos;s phone book and this one together, showing the changes first.</source>
         <extracomment>String 57401</extracomment>
         <translation>Juntar a lista telefónica do terminal e esta, mostrando primeiro as alterações.</translation>
+    </message>
+    <message>
+        <source>The handset&apos;s phone book changed after it was received, so nothing was sent to it. Sync again.</source>
+        <extracomment>String 57402</extracomment>
+        <translation>A lista telefónica do terminal mudou depois de ter sido recebida, pelo que nada lhe foi enviado. Sincronize novamente.</translation>
     </message>
 </context>
 <context>

@@ -124,9 +124,15 @@ void PrintSent(const CommandConsole& console, std::size_t count)
 }
 
 // The kind of each change, then what it was, in columns as wide as the widest kind.
-void PrintPlan(const CommandConsole& console, const PhonebookSync& sync)
+void PrintPlan(const CommandConsole& console, const PhonebookSync& sync, const QString& path)
 {
     const MergePlan& plan = sync.Plan();
+    if (plan.firstSync)
+        //: %1: the phone-book file synced with the handset.
+        PrintLine(console.out, QCoreApplication::translate("PhonebookCommands",
+                                                           "No earlier sync of this handset with %1 is known: the "
+                                                           "entries of both are kept, and nothing is deleted.")
+                                   .arg(path));
     qsizetype width = 0;
     for (const MergeKind kind : {MergeKind::Added, MergeKind::Changed, MergeKind::Deleted, MergeKind::KeptOverDelete,
                                  MergeKind::Conflict})
@@ -238,7 +244,7 @@ int RunSyncCommand(const CommandConsole& console, const QString& path, const Syn
     FileFailure failure;
     if (const Msg m = PhonebookFile::Load(path, file, &failure); m != Msg::Ok)
         return ReportFailure(console, m, failure);
-    PhonebookSync sync(file, request.prefer);
+    PhonebookSync sync(file, path, request.prefer);
     {
         TransferSession session(console);
         const Msg received = sync.Receive(*session.Progress());
@@ -250,7 +256,7 @@ int RunSyncCommand(const CommandConsole& console, const QString& path, const Syn
         PrintLine(console.err, sync.TooManyText());
         return 1;
     }
-    PrintPlan(console, sync);
+    PrintPlan(console, sync, path);
 
     if (sync.InStep()) {
         //: %1: the phone-book file synced with the handset.
@@ -285,9 +291,7 @@ int RunSyncCommand(const CommandConsole& console, const QString& path, const Syn
         return 1;
 
     //: %1: the phone-book file synced with the handset, left as it was after a failed send.
-    const QString leftAlone = QCoreApplication::translate(
-        "PhonebookCommands", "%1 and the base of the next sync are as they were.")
-                                  .arg(path);
+    const QString leftAlone = QCoreApplication::translate("PhonebookCommands", "%1 is as it was.").arg(path);
     if (sync.SendNeeded()) {
         TransferSession session(console);
         const Msg sent = sync.Send(*session.Progress(), request.keepBackup);
@@ -298,6 +302,11 @@ int RunSyncCommand(const CommandConsole& console, const QString& path, const Syn
                 return ReportFailure(console, sent);
         } else if (!ReportSend(console, *send, sent)) {
             PrintLine(console.err, leftAlone);
+            if (send->Partial())
+                PrintLine(console.err, QCoreApplication::translate(
+                                           "PhonebookCommands",
+                                           "The next sync with this handset keeps the entries of both sides and "
+                                           "deletes none."));
             return 1;
         } else {
             PrintSent(console, send->Count());

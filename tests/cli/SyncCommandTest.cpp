@@ -77,7 +77,14 @@ protected:
     QString Book() const { return dir.filePath(QStringLiteral("book.opbk")); }
     // Where the base is kept, as the program's documentation says.
     static QString StateFolder() { return QDir::homePath() + QStringLiteral("/.local/state/orvak-dialbook"); }
-    static QString BasePath() { return StateFolder() + QStringLiteral("/sync/") + kHandsetHex + QStringLiteral(".opbk"); }
+    static QString HandsetBases() { return StateFolder() + QStringLiteral("/sync/") + kHandsetHex; }
+    // The handset's one base, when there is one.
+    static QString BasePath()
+    {
+        const QDir folder(HandsetBases());
+        const QStringList bases = folder.entryList({QStringLiteral("*.opbk")}, QDir::Files);
+        return folder.filePath(bases.isEmpty() ? QStringLiteral("none") : bases.first());
+    }
 
     void WriteBook(const std::vector<PhonebookEntry>& entries)
     {
@@ -149,7 +156,7 @@ TEST_F(SyncCommand, FirstSyncTakesBothBooksOnceThenFindsThemInStep)
 
     ASSERT_TRUE(QFileInfo::exists(BasePath()));
     EXPECT_EQ(Mode(BasePath()), 0600u);
-    for (const QString& folder : {StateFolder(), StateFolder() + QStringLiteral("/sync")})
+    for (const QString& folder : {StateFolder(), StateFolder() + QStringLiteral("/sync"), HandsetBases()})
         EXPECT_EQ(Mode(folder), 0700u) << qPrintable(folder);
 
     // In step: nothing sent to the handset, the book not rewritten, the base not rewritten.
@@ -314,15 +321,16 @@ TEST_F(SyncCommand, MoreThanAHundredIsRefusedWithNothingWritten)
 }
 
 // The handset vanishes halfway through the send: the command says what the handset may hold and
-// how to put its book back, and leaves the book and the base as they were, so that the next sync
-// starts from the same place.
-TEST_F(SyncCommand, ASendThatStopsHalfwayLeavesTheBookAndTheBaseAlone)
+// how to put its book back, and leaves the book as it was. The handset's base no longer says
+// what it holds, so it goes: the next sync keeps the entries of both sides, and none that the
+// handset lost on the way is taken for a deletion.
+TEST_F(SyncCommand, ASendThatStopsHalfwayLeavesTheBookAndTheNextSyncLosesNothing)
 {
     SimHandset& h = StartHandset();
     SetHandset(h, {MakeEntry("Ana", "5550101")});
     WriteBook({});
     ASSERT_EQ(Sync(), 0) << err.Text();
-    const QByteArray base = ReadAll(BasePath());
+    ASSERT_TRUE(QFileInfo::exists(BasePath()));
 
     std::vector<PhonebookEntry> computer = ReadBook();
     for (int i = 0; i < 60; ++i)
@@ -338,13 +346,47 @@ TEST_F(SyncCommand, ASendThatStopsHalfwayLeavesTheBookAndTheBaseAlone)
     EXPECT_EQ(Sync(), 1);
     const std::string said = err.Text();
     EXPECT_NE(said.find("To send its previous phone book back: dialbook push '"), std::string::npos) << said;
-    EXPECT_NE(said.find("and the base of the next sync are as they were."), std::string::npos) << said;
+    EXPECT_NE(said.find("keeps the entries of both sides and deletes none."), std::string::npos) << said;
     EXPECT_NE(out.Text().find("Kept the handset's previous phone book in"), std::string::npos) << out.Text();
     const std::size_t reached = h.Phonebook().size();
     EXPECT_GT(reached, 0u);
     EXPECT_LT(reached, 61u);
     EXPECT_EQ(ReadAll(Book()), before);
-    EXPECT_EQ(ReadAll(BasePath()), base);
+    EXPECT_FALSE(QFileInfo::exists(BasePath()));
+
+    // Plugged in again, holding what reached it.
+    const std::vector<PhonebookEntry> held = HandsetEntries(h);
+    StopHandset(0);
+    SimHandset& again = StartHandset({}, "again");
+    SetHandset(again, held);
+    const std::size_t saidBefore = err.Text().size();
+    ASSERT_EQ(Sync(), 0) << err.Text().substr(saidBefore);
+    EXPECT_NE(out.Text().find("nothing is deleted"), std::string::npos) << out.Text();
+    Settle();
+    EXPECT_EQ(ReadBook().size(), 61u);
+    EXPECT_EQ(HandsetEntries(again).size(), 61u);
+}
+
+// Another book synced with the same handset has no base of its own: the sync keeps both sides'
+// entries and deletes none of the handset's, and the first book's base stays for it.
+TEST_F(SyncCommand, AnotherBookSyncedWithTheSameHandsetDeletesNothing)
+{
+    SimHandset& h = StartHandset();
+    SetHandset(h, {MakeEntry("Ana", "5550101"), MakeEntry("Bo", "5550102")});
+    WriteBook({MakeEntry("Ana", "5550101"), MakeEntry("Bo", "5550102")});
+    ASSERT_EQ(Sync(), 0) << err.Text();
+    const QByteArray base = ReadAll(BasePath());
+    ASSERT_FALSE(base.isEmpty());
+
+    Phonebook other;
+    other.Append(MakeEntry("Zed", "5550199"));
+    const QString otherPath = dir.filePath(QStringLiteral("other.opbk"));
+    ASSERT_EQ(PhonebookFile::Save(otherPath, other), Msg::Ok);
+    ASSERT_EQ(RunSyncCommand(Console(), otherPath, {}), 0) << err.Text();
+    EXPECT_EQ(out.Text().find("\ndeleted"), std::string::npos) << out.Text();
+    Settle();
+    EXPECT_EQ(HandsetEntries(h).size(), 3u);
+    EXPECT_EQ(QDir(HandsetBases()).entryList(QDir::Files).size(), 2);
 }
 
 // The person plugs in another handset while the sync asks: that one keeps its book, and the

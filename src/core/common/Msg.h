@@ -70,6 +70,7 @@ enum class Msg : std::uint32_t {
     // Texts of this program's own, beyond the handset's designed ones.
     NotTheBackupsHandset = 57400,
     SyncButtonTip = 57401,
+    HandsetBookChanged = 57402,
 };
 
 constexpr std::uint32_t ToId(Msg m) { return static_cast<std::uint32_t>(m); }

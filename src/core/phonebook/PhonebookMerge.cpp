@@ -181,9 +181,14 @@ MergePlan PhonebookMerge::Plan(const std::vector<PhonebookEntry>* base, const st
             const bool handsetChanged = h && !Alike(*h, b);
             const bool computerChanged = c && !Alike(*c, b);
             if (h && c) {
-                if (handsetChanged && computerChanged)
-                    change(Alike(*h, *c) ? MergeKind::Changed : MergeKind::Conflict,
-                           Alike(*h, *c) ? MergeSide::Both : preferred);
+                // Versions that share neither name nor number may be two contacts that each took
+                // the base entry's place on one side: neither is dropped unless the person says.
+                const bool related = handsetKeys[*item.handset].name == computerKeys[*item.computer].name ||
+                                     handsetKeys[*item.handset].number == computerKeys[*item.computer].number;
+                if (handsetChanged && computerChanged && Alike(*h, *c))
+                    change(MergeKind::Changed, MergeSide::Both);
+                else if (handsetChanged && computerChanged)
+                    change(MergeKind::Conflict, related ? preferred : MergeSide::Both);
                 else if (handsetChanged)
                     change(MergeKind::Changed, MergeSide::Handset);
                 else if (computerChanged)

@@ -3,6 +3,7 @@
 #include "core/phonebook/PhonebookBackups.h"
 #include "core/phonebook/PhonebookFile.h"
 #include "core/phonebook/PhonebookLimits.h"
+#include "core/phonebook/SyncBases.h"
 
 #include "core/common/ProgressDisplay.h"
 #include "core/transfer/HandsetInfoTransfer.h"
@@ -45,6 +46,14 @@ Msg PhonebookSend::Run(ProgressDisplay& progress, bool keepBackup)
                 return m;
             if (handset.identity != m_received->Identity())
                 return Msg::NotTheBackupsHandset;
+            // Entries added or deleted on the handset meanwhile would be lost, and the backup
+            // would not hold them: its count tells, for one exchange.
+            std::uint16_t count = 0;
+            std::uint16_t second = 0;
+            if (const Msg m = m_transfer.ReadCount(count, second, CLASS_PHONEBOOK); m != Msg::Ok)
+                return m;
+            if (count != m_received->Count())
+                return Msg::HandsetBookChanged;
         }
         if (keepBackup) {
             const Msg kept = m_received ? PhonebookBackups::Keep(*m_received, m_receivedName, &m_backup, &m_backupFailure)
@@ -67,6 +76,11 @@ Msg PhonebookSend::Run(ProgressDisplay& progress, bool keepBackup)
     });
     m_transfer.SetProgressDialog(nullptr);
     m_partial = result != Msg::Ok && !m_backupFailed && m_transfer.HandsetCleared();
+    // The handset's book is no longer what the last sync left: a send replaced it, or one that
+    // stopped left part of it. Its next syncs start afresh, so that what is missing now is not
+    // taken for deletions. (A sync's own send that went through keeps a new base after it.)
+    if (m_transfer.HandsetCleared() && (result != Msg::Ok || !m_received))
+        SyncBases::Forget(m_transfer.SentTo());
     return result;
 }
 

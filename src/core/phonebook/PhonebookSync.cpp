@@ -50,8 +50,8 @@ QString EntryText(const PhonebookEntry& e)
 
 }  // namespace
 
-PhonebookSync::PhonebookSync(const Phonebook& computer, MergePreference prefer)
-    : m_computerIdentity(computer.Identity()), m_prefer(prefer)
+PhonebookSync::PhonebookSync(const Phonebook& computer, const QString& bookPath, MergePreference prefer)
+    : m_computerIdentity(computer.Identity()), m_bookPath(bookPath), m_prefer(prefer)
 {
     for (std::size_t i = 0; i < computer.Count(); ++i) {
         const PhonebookEntry& e = *computer.Entry(i);
@@ -75,7 +75,7 @@ Msg PhonebookSync::Receive(ProgressDisplay& progress)
         handset.push_back(*m_handset.Entry(i));
     Phonebook base;
     std::vector<PhonebookEntry> baseEntries;
-    const bool haveBase = SyncBases::Load(m_handset.Identity(), base);
+    const bool haveBase = SyncBases::Load(m_handset.Identity(), m_bookPath, base);
     for (std::size_t i = 0; haveBase && i < base.Count(); ++i)
         baseEntries.push_back(*base.Entry(i));
     m_plan = PhonebookMerge::Plan(haveBase ? &baseEntries : nullptr, handset, m_computer, m_prefer);
@@ -97,7 +97,7 @@ Phonebook PhonebookSync::ComputerResult() const
     // An entry added here and left out of the sync was kept from the handset, not deleted: it
     // stays here, and the next sync offers it again.
     for (const MergeChange& change : m_plan.changes) {
-        if (change.kind == MergeKind::Added && change.side == MergeSide::Computer && !change.include)
+        if (change.kind == MergeKind::Added && change.computer && !change.include)
             result.Append(m_plan.computer[*change.computer]);
     }
     for (const PhonebookEntry& e : m_incomplete)
@@ -161,7 +161,7 @@ Msg PhonebookSync::Send(ProgressDisplay& progress, bool keepBackup)
 
 Msg PhonebookSync::KeepBase(FileFailure* failure) const
 {
-    return SyncBases::Save(Merged(), failure);
+    return SyncBases::Save(Merged(), m_bookPath, failure);
 }
 
 QString PhonebookSync::KindText(MergeKind kind)

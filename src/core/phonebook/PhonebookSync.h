@@ -28,8 +28,10 @@ class PhonebookSync {
     Q_DECLARE_TR_FUNCTIONS(PhonebookSync)
 
 public:
-    // `computer`: the computer's book, in its order.
-    explicit PhonebookSync(const Phonebook& computer, MergePreference prefer = MergePreference::Computer);
+    // `computer`: the computer's book, in its order; `bookPath` its file (empty when it has none,
+    // and then the sync has no base: see SyncBases).
+    PhonebookSync(const Phonebook& computer, const QString& bookPath,
+                  MergePreference prefer = MergePreference::Computer);
 
     // Receives the handset's book and plans the merge, as one operation; 0 or the failure.
     Msg Receive(ProgressDisplay& progress);
@@ -81,6 +83,7 @@ private:
     std::vector<PhonebookEntry> m_computer;
     std::vector<PhonebookEntry> m_incomplete;
     HandsetIdentity m_computerIdentity;
+    QString m_bookPath;
     MergePreference m_prefer;
     Phonebook m_handset;
     std::string m_handsetName;

@@ -101,6 +101,7 @@ Msg PhonebookTransfer::SendPhonebook(const Phonebook& book)
     HandsetInfo info;
     if (const Msg m = infoTransfer.GetInfo(info); m != Msg::Ok)
         return m;
+    m_sentTo = info.identity;
     // The choices mean something only to the handset they came from.
     const bool sameHandset = info.identity == book.Identity();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/transfer/BaseDataTransfer.h"
+#include "core/transfer/HandsetIdentity.h"
 
 #include <cstddef>
 #include <string>
@@ -23,9 +24,12 @@ public:
     std::size_t EntriesSent() const { return m_entriesSent; }
     // The name of the handset of the last receive (8-bit text).
     const std::string& HandsetName() const { return m_handsetName; }
+    // The identity of the handset the last send went to, once it was read.
+    const HandsetIdentity& SentTo() const { return m_sentTo; }
 
 private:
     std::string m_handsetName;
+    HandsetIdentity m_sentTo;
     bool m_handsetCleared = false;
     std::size_t m_entriesSent = 0;
 };

@@ -396,7 +396,7 @@ Msg PhonebookDocument::SendBack(ProgressDisplay& progress, FileFailure* failure)
 Msg PhonebookDocument::BeginSync(ProgressDisplay& progress, MergePreference prefer)
 {
     // The last send may be the last sync's: keep it for SendBack until a new one runs.
-    auto sync = std::make_unique<PhonebookSync>(Book(), prefer);
+    auto sync = std::make_unique<PhonebookSync>(Book(), m_filePath, prefer);
     const Msg received = sync->Receive(progress);
     if (received != Msg::Ok)
         return received;

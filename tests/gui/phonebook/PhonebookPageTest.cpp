@@ -596,7 +596,7 @@ TEST_F(PhonebookPageTest, SyncPreviewLeavesAChangeOutTakesAConflictsSideAndIsOne
     ASSERT_EQ(page->SaveBook(), Msg::Ok);
     ASSERT_TRUE(Enabled(Page::kSync));
     page->OnSync();
-    const QString base = SyncBases::PathFor(page->Document().Identity());
+    const QString base = SyncBases::PathFor(page->Document().Identity(), page->FilePath());
     EXPECT_TRUE(QFileInfo::exists(base)) << "alike books still make the first base";
     EXPECT_TRUE(prompts.asked.isEmpty()) << prompts.asked.join(u'\n').toStdString();
 
@@ -661,6 +661,14 @@ TEST_F(PhonebookPageTest, SyncPreviewLeavesAChangeOutTakesAConflictsSideAndIsOne
     page->OnSync();
     EXPECT_EQ(Names(), before);
     EXPECT_EQ(HandsetEntries(h).size(), 1u);
+
+    // Send replaces the handset's book: the base no longer says what it holds, and goes.
+    ASSERT_TRUE(QFileInfo::exists(base));
+    prompts.answers = {Answer::Yes};
+    page->OnSend();
+    Settle();
+    EXPECT_EQ(HandsetEntries(h).size(), before.size());
+    EXPECT_FALSE(QFileInfo::exists(base));
 }
 
 // Cancel pressed at many moments of a send (the information read, the backup, the download):
