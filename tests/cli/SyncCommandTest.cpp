@@ -21,6 +21,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -100,6 +101,29 @@ protected:
         return Entries(book);
     }
     void SetHandset(SimHandset& h, const std::vector<PhonebookEntry>& entries) { LoadIntoHandset(h, entries, dir); }
+    // Runs the sync on a terminal that answers its question with "y" once `meanwhile` has run.
+    int SyncAnsweringYesAfter(const std::function<void()>& meanwhile)
+    {
+        int answer[2];
+        EXPECT_EQ(::pipe(answer), 0);
+        std::FILE* typed = ::fdopen(answer[0], "r");
+        CommandConsole asking = Console(false);
+        asking.canAsk = true;
+        asking.in = typed;
+        const std::string shownErr = "/proc/self/fd/" + std::to_string(::fileno(err.File()));
+        std::thread person([&] {
+            // The question comes once the handset's book is in.
+            for (int i = 0; i < 1000 && ReadAll(QString::fromStdString(shownErr)).indexOf("[y/N]") < 0; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            meanwhile();
+            EXPECT_EQ(::write(answer[1], "y\n", 2), 2);
+            ::close(answer[1]);
+        });
+        const int status = RunSyncCommand(asking, Book(), {});
+        person.join();
+        std::fclose(typed);
+        return status;
+    }
     static bool DownloadBegan(const SimHandset& h)
     {
         for (const SimCommandLog& cmd : h.Commands())
@@ -389,6 +413,20 @@ TEST_F(SyncCommand, AnotherBookSyncedWithTheSameHandsetDeletesNothing)
     EXPECT_EQ(QDir(HandsetBases()).entryList(QDir::Files).size(), 2);
 }
 
+// While the sync asks, someone adds an entry on the handset: nothing is sent, so it is not lost,
+// and the book stays as it was.
+TEST_F(SyncCommand, AnEntryAddedOnTheHandsetWhileItAsksIsNotOverwritten)
+{
+    SimHandset& h = StartHandset();
+    SetHandset(h, {MakeEntry("Ana", "5550101")});
+    WriteBook({MakeEntry("Bo", "5550102")});
+    const QByteArray before = ReadAll(Book());
+    EXPECT_EQ(SyncAnsweringYesAfter([&] { h.AddContact("Cy", "5550103"); }), 1);
+    EXPECT_NE(err.Text().find("changed after it was received, so nothing was sent"), std::string::npos) << err.Text();
+    EXPECT_EQ(Lines(HandsetEntries(h)), (std::vector<std::string>{"Ana  5550101", "Cy  5550103"}));
+    EXPECT_EQ(ReadAll(Book()), before);
+}
+
 // The person plugs in another handset while the sync asks: that one keeps its book, and the
 // book and the base stay as they were.
 TEST_F(SyncCommand, AnotherHandsetPluggedInWhileItAsksKeepsItsBook)
@@ -397,30 +435,15 @@ TEST_F(SyncCommand, AnotherHandsetPluggedInWhileItAsksKeepsItsBook)
     SetHandset(first, {MakeEntry("Ana", "5550101")});
     WriteBook({MakeEntry("Bo", "5550102")});
     const QByteArray before = ReadAll(Book());
-
-    int answer[2];
-    ASSERT_EQ(::pipe(answer), 0);
-    std::FILE* typed = ::fdopen(answer[0], "r");
-    CommandConsole asking = Console(false);
-    asking.canAsk = true;
-    asking.in = typed;
-    const std::string shownErr = "/proc/self/fd/" + std::to_string(::fileno(err.File()));
     SimHandset* second = nullptr;
-    std::thread person([&] {
-        // The question comes once the handset's book is in.
-        for (int i = 0; i < 1000 && ReadAll(QString::fromStdString(shownErr)).indexOf("[y/N]") < 0; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        StopHandset(0);
-        SimConfig other;
-        other.identity = {1, 2, 3, 4, 5, 6};
-        second = &StartHandset(other, "other");
-        second->AddContact("Cy", "5550103");
-        EXPECT_EQ(::write(answer[1], "y\n", 2), 2);
-        ::close(answer[1]);
-    });
-    EXPECT_EQ(RunSyncCommand(asking, Book(), {}), 1);
-    person.join();
-    std::fclose(typed);
+    EXPECT_EQ(SyncAnsweringYesAfter([&] {
+                  StopHandset(0);
+                  SimConfig other;
+                  other.identity = {1, 2, 3, 4, 5, 6};
+                  second = &StartHandset(other, "other");
+                  second->AddContact("Cy", "5550103");
+              }),
+              1);
 
     EXPECT_NE(err.Text().find("is not the one this phone book was kept from"), std::string::npos) << err.Text();
     ASSERT_NE(second, nullptr);

@@ -182,6 +182,18 @@ TEST(PhonebookMerge, EachRuleOfASecondSync)
     EXPECT_EQ(merged[1].choice1, handset[1].choice1);
     EXPECT_TRUE(HasDefaultChoices(merged[7])) << "the handset no longer has Fay's choices";
 
+    // Anna deleted on the handset and Zoe added there under her number, while the computer gave
+    // Anna a new one: the two versions share nothing, so neither replaces the other.
+    Book zoe = handset;
+    zoe[0] = OnHandset("Zoe", "0301111", 1);
+    Book anna = computer;
+    anna[0].number = "0301112";
+    const MergePlan unrelated = PhonebookMerge::Plan(&base, zoe, anna);
+    EXPECT_EQ(Changes(unrelated)[0], "conflict both Anna");
+    const Book both = PhonebookMerge::Apply(unrelated);
+    EXPECT_NE(Find(both, "Zoe"), nullptr);
+    EXPECT_EQ(Find(both, "Anna")->number, "0301112");
+
     // The result synced again against itself: nothing to do.
     merged = PhonebookMerge::Apply(PhonebookMerge::Plan(&base, handset, computer));
     const MergePlan again = PhonebookMerge::Plan(&merged, merged, merged);
