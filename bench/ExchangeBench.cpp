@@ -267,7 +267,7 @@ SyncTimes MeasureSync(Handset& h, const QString& folder, int rounds, bool& ok)
         PhonebookSync sync(computer, bookFile);
         syncs.push_back(MedianMs(1, [&] {
             ok = sync.Receive(progress) == Msg::Ok && ok;
-            ok = sync.Send(progress, false) == Msg::Ok && sync.LastSend() && ok;
+            ok = sync.Send(progress, false, false) == Msg::Ok && sync.LastSend() && ok;
         }));
         keeps.push_back(MedianMs(1, [&] { ok = sync.KeepBase() == Msg::Ok && ok; }));
         reset();

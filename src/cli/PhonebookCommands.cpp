@@ -294,7 +294,7 @@ int RunSyncCommand(const CommandConsole& console, const QString& path, const Syn
     const QString leftAlone = QCoreApplication::translate("PhonebookCommands", "%1 is as it was.").arg(path);
     if (sync.SendNeeded()) {
         TransferSession session(console);
-        const Msg sent = sync.Send(*session.Progress(), request.keepBackup);
+        const Msg sent = sync.Send(*session.Progress(), request.keepBackup, !console.assumeYes);
         session.Finish();
         const PhonebookSend* send = sync.LastSend();
         if (!send) {

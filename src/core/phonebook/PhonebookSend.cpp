@@ -12,6 +12,23 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+bool SameEntries(const Phonebook& a, const Phonebook& b)
+{
+    if (a.Count() != b.Count())
+        return false;
+    for (std::size_t i = 0; i < a.Count(); ++i) {
+        const PhonebookEntry& x = *a.Entry(i);
+        const PhonebookEntry& y = *b.Entry(i);
+        if (x.name != y.name || x.number != y.number || x.choice1 != y.choice1 || x.choice2 != y.choice2)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 PhonebookSend::PhonebookSend(const Phonebook& book)
 {
     for (std::size_t i = 0; i < book.Count(); ++i) {
@@ -46,14 +63,15 @@ Msg PhonebookSend::Run(ProgressDisplay& progress, bool keepBackup)
                 return m;
             if (handset.identity != m_received->Identity())
                 return Msg::NotTheBackupsHandset;
-            // Entries added or deleted on the handset meanwhile would be lost, and the backup
-            // would not hold them: its count tells, for one exchange.
-            std::uint16_t count = 0;
-            std::uint16_t second = 0;
-            if (const Msg m = m_transfer.ReadCount(count, second, CLASS_PHONEBOOK); m != Msg::Ok)
-                return m;
-            if (count != m_received->Count())
-                return Msg::HandsetBookChanged;
+            // An entry added, changed or deleted on the handset meanwhile would be lost, and the
+            // backup would not hold it.
+            if (m_checkUnchanged) {
+                Phonebook now;
+                if (const Msg m = m_transfer.ReceivePhonebook(now); m != Msg::Ok)
+                    return m;
+                if (!SameEntries(now, *m_received))
+                    return Msg::HandsetBookChanged;
+            }
         }
         if (keepBackup) {
             const Msg kept = m_received ? PhonebookBackups::Keep(*m_received, m_receivedName, &m_backup, &m_backupFailure)
@@ -76,10 +94,11 @@ Msg PhonebookSend::Run(ProgressDisplay& progress, bool keepBackup)
     });
     m_transfer.SetProgressDialog(nullptr);
     m_partial = result != Msg::Ok && !m_backupFailed && m_transfer.HandsetCleared();
-    // The handset's book is no longer what the last sync left: a send replaced it, or one that
-    // stopped left part of it. Its next syncs start afresh, so that what is missing now is not
-    // taken for deletions. (A sync's own send that went through keeps a new base after it.)
-    if (m_transfer.HandsetCleared() && (result != Msg::Ok || !m_received))
+    // The handset's book is no longer what the syncs of any book left: a send replaced it, or
+    // one that stopped left part of it. Their next syncs start afresh, so that what is missing
+    // now is not taken for deletions. (A sync's own send that went through keeps its book's
+    // base again after it.)
+    if (m_transfer.HandsetCleared())
         SyncBases::Forget(m_transfer.SentTo());
     return result;
 }

@@ -24,13 +24,16 @@ public:
     // `book`: the entries in the order they are to be sent, with the identity of the book.
     explicit PhonebookSend(const Phonebook& book);
 
-    // The handset's book was received just now (by a sync): Run keeps that as the backup
+    // The handset's book was received already (by a sync): Run keeps that as the backup
     // instead of receiving it again, and sends only to that handset (Msg::NotTheBackupsHandset
     // when another one is plugged in now). `handsetName` as the handset gave it.
-    void KeepAsBackup(const Phonebook& handsetBook, const std::string& handsetName)
+    // `checkUnchanged`: a person was asked in between and may have used the handset meanwhile;
+    // Run receives its book again and sends nothing when it differs (Msg::HandsetBookChanged).
+    void KeepAsBackup(const Phonebook& handsetBook, const std::string& handsetName, bool checkUnchanged)
     {
         m_received = handsetBook;
         m_receivedName = handsetName;
+        m_checkUnchanged = checkUnchanged;
     }
 
     // Some entries lack a name or a number and will be left out: ask before sending.
@@ -82,4 +85,5 @@ private:
     std::optional<std::size_t> m_handsetHolds;
     std::optional<Phonebook> m_received;
     std::string m_receivedName;
+    bool m_checkUnchanged = false;
 };

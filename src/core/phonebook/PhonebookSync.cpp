@@ -69,13 +69,22 @@ Msg PhonebookSync::Receive(ProgressDisplay& progress)
     if (received != Msg::Ok)
         return received;
     m_handsetName = transfer.HandsetName();
+    // An entry without a name or a number cannot be sent back, so it takes no part either; the
+    // backup keeps it.
     std::vector<PhonebookEntry> handset;
     handset.reserve(m_handset.Count());
-    for (std::size_t i = 0; i < m_handset.Count(); ++i)
-        handset.push_back(*m_handset.Entry(i));
+    for (std::size_t i = 0; i < m_handset.Count(); ++i) {
+        const PhonebookEntry& e = *m_handset.Entry(i);
+        if (!e.name.empty() && !e.number.empty())
+            handset.push_back(e);
+    }
+    // After a sync the book carries the handset's identity. A book without it (made here, pulled
+    // from another handset, or put in the file's place since) was not the one synced, and its
+    // base would read every entry it lacks as deleted.
     Phonebook base;
     std::vector<PhonebookEntry> baseEntries;
-    const bool haveBase = SyncBases::Load(m_handset.Identity(), m_bookPath, base);
+    const bool haveBase = m_computerIdentity == m_handset.Identity() &&
+                          SyncBases::Load(m_handset.Identity(), m_bookPath, base);
     for (std::size_t i = 0; haveBase && i < base.Count(); ++i)
         baseEntries.push_back(*base.Entry(i));
     m_plan = PhonebookMerge::Plan(haveBase ? &baseEntries : nullptr, handset, m_computer, m_prefer);
@@ -147,7 +156,7 @@ bool PhonebookSync::BaseCurrent() const
     return true;
 }
 
-Msg PhonebookSync::Send(ProgressDisplay& progress, bool keepBackup)
+Msg PhonebookSync::Send(ProgressDisplay& progress, bool keepBackup, bool asked)
 {
     m_send.reset();
     if (TooMany())
@@ -155,7 +164,7 @@ Msg PhonebookSync::Send(ProgressDisplay& progress, bool keepBackup)
     if (!SendNeeded())
         return Msg::Ok;
     m_send.emplace(Merged());
-    m_send->KeepAsBackup(m_handset, m_handsetName);
+    m_send->KeepAsBackup(m_handset, m_handsetName, asked);
     return m_send->Run(progress, keepBackup);
 }
 

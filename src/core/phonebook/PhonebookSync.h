@@ -66,8 +66,10 @@ public:
 
     // Sends the merged book when SendNeeded(), keeping the received book as a backup first
     // unless `keepBackup` is false; 0 when sent or nothing needed sending, else the failure
-    // (then the send's state says what happened, as after PhonebookSend::Run).
-    Msg Send(ProgressDisplay& progress, bool keepBackup);
+    // (then the send's state says what happened, as after PhonebookSend::Run). `asked`: a
+    // person was asked since the receive, so the handset's book is received again first and
+    // nothing is sent when it changed meanwhile.
+    Msg Send(ProgressDisplay& progress, bool keepBackup, bool asked);
     const PhonebookSend* LastSend() const { return m_send ? &*m_send : nullptr; }
     // Once both sides hold the merged book: keeps it as the next sync's base.
     Msg KeepBase(FileFailure* failure = nullptr) const;

@@ -413,7 +413,8 @@ Msg PhonebookDocument::FinishSync(ProgressDisplay& progress, FileFailure* failur
         return Msg::Cancelled;
     if (m_sync->TooMany())
         return Msg::MaxEntriesReached;
-    const Msg sent = m_sync->Send(progress, true);
+    // The preview was open in between.
+    const Msg sent = m_sync->Send(progress, true, true);
     if (m_sync->LastSend())
         m_lastSend = m_sync->LastSend();
     if (sent != Msg::Ok)
@@ -429,7 +430,8 @@ Msg PhonebookDocument::FinishSync(ProgressDisplay& progress, FileFailure* failur
 
 Msg PhonebookDocument::KeepSyncBase(FileFailure* failure)
 {
-    if (!m_sync || m_sync->BaseCurrent())
+    // Changes not saved are not in the file the base stands for.
+    if (!m_sync || Modified() || m_sync->BaseCurrent())
         return Msg::Ok;
     return m_sync->KeepBase(failure);
 }
