@@ -244,7 +244,8 @@ SyncTimes MeasureSync(Handset& h, const QString& folder, int rounds, bool& ok)
     const QString handsetFile = folder + QStringLiteral("/sync-handset.opbk");
     ok = PhonebookFile::Save(handsetFile, BookOf(books.handset, identity)) == Msg::Ok && ok;
     const Phonebook base = BookOf(books.base, identity);
-    const Phonebook computer = BookOf(books.computer, {});
+    // As a book synced with this handset before carries its identity.
+    const Phonebook computer = BookOf(books.computer, identity);
     const QString bookFile = folder + QStringLiteral("/sync-book.opbk");
     const auto reset = [&] {
         std::string error;
