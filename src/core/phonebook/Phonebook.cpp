@@ -1,5 +1,7 @@
 #include "core/phonebook/Phonebook.h"
 
+#include <algorithm>
+
 #include <utility>
 
 PhonebookEntry* Phonebook::Entry(std::size_t i)
@@ -31,6 +33,15 @@ bool Phonebook::Remove(std::size_t i)
         return false;
     m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(i));
     return true;
+}
+
+bool Phonebook::SameEntries(const std::vector<PhonebookEntry>& a, const std::vector<PhonebookEntry>& b,
+                            Compare compare)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [compare](const PhonebookEntry& x, const PhonebookEntry& y) {
+        return x.name == y.name && x.number == y.number &&
+               (compare == Compare::NameAndNumber || (x.choice1 == y.choice1 && x.choice2 == y.choice2));
+    });
 }
 
 void Phonebook::Clear()

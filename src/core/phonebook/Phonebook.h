@@ -22,6 +22,20 @@ public:
     // Every entry and the identity.
     void Clear();
 
+    const std::vector<PhonebookEntry>& Entries() const { return m_entries; }
+
+    // What the comparison of two lists of entries looks at. The header tag never counts: the
+    // handset gives each record a new one as it takes a send.
+    enum class Compare {
+        // What a send gives the handset: the names and numbers.
+        NameAndNumber,
+        // Those and the handset's stored choices.
+        WithChoices,
+    };
+    // The same entries in the same order, by `compare`.
+    static bool SameEntries(const std::vector<PhonebookEntry>& a, const std::vector<PhonebookEntry>& b,
+                            Compare compare);
+
     void ClearIdentity() { m_identity = {}; }
     void SetIdentity(const HandsetIdentity& identity) { m_identity = identity; }
     const HandsetIdentity& Identity() const { return m_identity; }

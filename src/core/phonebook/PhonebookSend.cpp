@@ -12,23 +12,6 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-bool SameEntries(const Phonebook& a, const Phonebook& b)
-{
-    if (a.Count() != b.Count())
-        return false;
-    for (std::size_t i = 0; i < a.Count(); ++i) {
-        const PhonebookEntry& x = *a.Entry(i);
-        const PhonebookEntry& y = *b.Entry(i);
-        if (x.name != y.name || x.number != y.number || x.choice1 != y.choice1 || x.choice2 != y.choice2)
-            return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 PhonebookSend::PhonebookSend(const Phonebook& book)
 {
     for (std::size_t i = 0; i < book.Count(); ++i) {
@@ -69,7 +52,7 @@ Msg PhonebookSend::Run(ProgressDisplay& progress, bool keepBackup)
                 Phonebook now;
                 if (const Msg m = m_transfer.ReceivePhonebook(now); m != Msg::Ok)
                     return m;
-                if (!SameEntries(now, *m_received))
+                if (!Phonebook::SameEntries(now.Entries(), m_received->Entries(), Phonebook::Compare::WithChoices))
                     return Msg::HandsetBookChanged;
             }
         }

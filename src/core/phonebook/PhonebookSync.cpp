@@ -15,34 +15,6 @@
 
 namespace {
 
-// What an entry holds for the person and for a later send: its name, its number and the
-// handset's choices. The header tag is left out: the handset gives each entry a new one as it
-// takes a send, so a book kept after a sync would otherwise differ from the handset's the next
-// time for no one's change. (The record's place is not kept in files at all.)
-bool SameEntries(const std::vector<PhonebookEntry>& a, const Phonebook& b)
-{
-    if (a.size() != b.Count())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const PhonebookEntry& e = *b.Entry(i);
-        if (a[i].name != e.name || a[i].number != e.number || a[i].choice1 != e.choice1 || a[i].choice2 != e.choice2)
-            return false;
-    }
-    return true;
-}
-
-// Only what the handset is sent counts: its name and number, and their order.
-bool SameAsSent(const Phonebook& a, const Phonebook& b)
-{
-    if (a.Count() != b.Count())
-        return false;
-    for (std::size_t i = 0; i < a.Count(); ++i) {
-        if (a.Entry(i)->name != b.Entry(i)->name || a.Entry(i)->number != b.Entry(i)->number)
-            return false;
-    }
-    return true;
-}
-
 QString EntryText(const PhonebookEntry& e)
 {
     return Cp1252::ToUnicode(e.name) + QStringLiteral("  ") + Cp1252::ToUnicode(e.number);
@@ -82,12 +54,9 @@ Msg PhonebookSync::Receive(ProgressDisplay& progress)
     // from another handset, or put in the file's place since) was not the one synced, and its
     // base would read every entry it lacks as deleted.
     Phonebook base;
-    std::vector<PhonebookEntry> baseEntries;
     const bool haveBase = m_computerIdentity == m_handset.Identity() &&
                           SyncBases::Load(m_handset.Identity(), m_bookPath, base);
-    for (std::size_t i = 0; haveBase && i < base.Count(); ++i)
-        baseEntries.push_back(*base.Entry(i));
-    m_plan = PhonebookMerge::Plan(haveBase ? &baseEntries : nullptr, handset, m_computer, m_prefer);
+    m_plan = PhonebookMerge::Plan(haveBase ? &base.Entries() : nullptr, handset, m_computer, m_prefer);
     return Msg::Ok;
 }
 
@@ -132,7 +101,8 @@ QString PhonebookSync::TooManyText() const
 
 bool PhonebookSync::SendNeeded() const
 {
-    return !SameAsSent(Merged(), m_handset);
+    // Only what the handset is sent counts: the names and numbers, and their order.
+    return !Phonebook::SameEntries(Merged().Entries(), m_handset.Entries(), Phonebook::Compare::NameAndNumber);
 }
 
 bool PhonebookSync::ComputerChanges() const
@@ -141,19 +111,14 @@ bool PhonebookSync::ComputerChanges() const
     std::vector<PhonebookEntry> before = m_computer;
     before.insert(before.end(), m_incomplete.begin(), m_incomplete.end());
     // Incomplete entries kept their places at the end, so a book in another order differs too.
-    return !SameEntries(before, result) || result.Identity() != m_computerIdentity;
+    return !Phonebook::SameEntries(before, result.Entries(), Phonebook::Compare::WithChoices) ||
+           result.Identity() != m_computerIdentity;
 }
 
 bool PhonebookSync::BaseCurrent() const
 {
-    const Phonebook merged = Merged();
-    if (m_plan.firstSync || m_plan.base.size() != merged.Count())
-        return false;
-    for (std::size_t i = 0; i < merged.Count(); ++i) {
-        if (m_plan.base[i].name != merged.Entry(i)->name || m_plan.base[i].number != merged.Entry(i)->number)
-            return false;
-    }
-    return true;
+    return !m_plan.firstSync &&
+           Phonebook::SameEntries(m_plan.base, Merged().Entries(), Phonebook::Compare::NameAndNumber);
 }
 
 Msg PhonebookSync::Send(ProgressDisplay& progress, bool keepBackup, bool asked)
