@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <memory>
+
+// A real CardDAV server on loopback for the length of a test: Radicale or Xandikos, each in a
+// folder of its own, with one user "ana" who must give her password (HTTP Basic) for every
+// request. Stops the server when it goes.
+class CardDavServer {
+public:
+    enum class Kind { Radicale, Xandikos };
+
+    struct Reply {
+        int status = 0; // 0 when no HTTP answer came (refused connection, server gone)
+        QByteArray body;
+    };
+
+    CardDavServer() = default;
+    ~CardDavServer();
+    CardDavServer(const CardDavServer&) = delete;
+    CardDavServer& operator=(const CardDavServer&) = delete;
+
+    static QString ProgramName(Kind kind);
+    // Whether the server program is there to be started.
+    static bool IsInstalled(Kind kind);
+
+    // Starts the server and waits (bounded) until it accepts connections.
+    bool Start(Kind kind);
+    // Stops the server at once, as one that goes away while a client talks to it.
+    void Stop();
+
+    QUrl BaseUrl() const;
+    QString User() const { return QStringLiteral("ana"); }
+    QString Password() const { return QStringLiteral("Gl4ss-Harbour"); }
+    // Where an address book of that name is: Radicale keeps them right under the principal
+    // (/ana/NAME/), Xandikos under its address book home (/ana/contacts/NAME/).
+    QUrl BookUrl(const QString& name) const;
+
+    bool AddAddressBook(const QString& name);
+    bool PutCard(const QString& book, const QString& uid, const QByteArray& vcard);
+
+    // One request, sent with the given credentials (none when user is empty), waited for.
+    Reply Send(const QByteArray& verb, const QUrl& url, const QByteArray& body = {},
+               const QList<QPair<QByteArray, QByteArray>>& headers = {}, const QString& user = {},
+               const QString& password = {}) const;
+    // What the server printed, to show when something went wrong.
+    QString Log() const;
+
+private:
+    bool WriteRadicaleSetup();
+    bool WaitUntilListening();
+
+    Kind m_kind = Kind::Radicale;
+    quint16 m_port = 0;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<QProcess> m_process;
+};
