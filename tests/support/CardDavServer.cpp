@@ -9,6 +9,8 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSaveFile>
+#include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -100,10 +102,29 @@ bool CardDavServer::IsInstalled(Kind kind)
     return kind == Kind::Radicale || !XandikosInterpreter().isEmpty();
 }
 
-bool CardDavServer::Start(Kind kind)
+bool CardDavServer::MakeCertificate(const QString& folder, QString& certificate, QString& key)
+{
+    certificate = folder + QStringLiteral("/server-cert.pem");
+    key = folder + QStringLiteral("/server-key.pem");
+    QProcess openssl;
+    openssl.setProcessChannelMode(QProcess::MergedChannels);
+    openssl.start(QStringLiteral("openssl"),
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
+                   QStringLiteral("-nodes"), QStringLiteral("-keyout"), key, QStringLiteral("-out"), certificate,
+                   QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
+                   QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1")});
+    if (!openssl.waitForFinished(kStartLimitMs) || openssl.exitCode() != 0) {
+        qWarning().noquote() << "openssl:" << openssl.readAll();
+        return false;
+    }
+    return true;
+}
+
+bool CardDavServer::Start(Kind kind, const Options& options)
 {
     Stop();
     m_kind = kind;
+    m_options = options;
     m_folder = std::make_unique<QTemporaryDir>();
     m_port = FreeLoopbackPort();
     if (!m_folder->isValid() || m_port == 0)
@@ -122,6 +143,8 @@ bool CardDavServer::Start(Kind kind)
         // serves it behind Basic authentication.
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DAV_PASSWORD"), Password());
+        if (options.digest)
+            env.insert(QStringLiteral("DAV_AUTH"), QStringLiteral("digest"));
         m_process->setProcessEnvironment(env);
         m_process->start(XandikosInterpreter(),
                          {QStringLiteral(DIALBOOK_XANDIKOS_WRAPPER),
@@ -138,9 +161,12 @@ bool CardDavServer::Start(Kind kind)
 bool CardDavServer::WriteRadicaleSetup()
 {
     const QString users = m_folder->filePath(QStringLiteral("users"));
-    const QString config = QString::fromLatin1(kRadicaleConfig)
-                               .arg(m_port)
-                               .arg(users, m_folder->filePath(QStringLiteral("collections")));
+    QString config = QString::fromLatin1(kRadicaleConfig)
+                         .arg(m_port)
+                         .arg(users, m_folder->filePath(QStringLiteral("collections")));
+    if (!m_options.certificate.isEmpty())
+        config.replace(QStringLiteral("[server]\n"), QStringLiteral("[server]\nssl = True\ncertificate = %1\nkey = %2\n")
+                                                          .arg(m_options.certificate, m_options.key));
     return WriteFile(users, (User() + u':' + Password() + u'\n').toUtf8())
         && WriteFile(m_folder->filePath(QStringLiteral("config")), config.toUtf8());
 }
@@ -176,7 +202,8 @@ void CardDavServer::Stop()
 
 QUrl CardDavServer::BaseUrl() const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(m_port));
+    const QString scheme = m_options.certificate.isEmpty() ? QStringLiteral("http") : QStringLiteral("https");
+    return QUrl(QStringLiteral("%1://127.0.0.1:%2/").arg(scheme).arg(m_port));
 }
 
 QUrl CardDavServer::BookUrl(const QString& name) const
@@ -216,6 +243,11 @@ CardDavServer::Reply CardDavServer::Send(const QByteArray& verb, const QUrl& url
     if (!user.isEmpty())
         request.setRawHeader("Authorization", "Basic " + (user + u':' + password).toUtf8().toBase64());
     request.setTransferTimeout(kRequestLimitMs);
+    if (!m_options.certificate.isEmpty()) {
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.setCaCertificates(QSslCertificate::fromPath(m_options.certificate));
+        request.setSslConfiguration(tls);
+    }
     std::unique_ptr<QNetworkReply> reply(network.sendCustomRequest(request, verb, body));
     QEventLoop loop;
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);

@@ -31,8 +31,19 @@ public:
     // Whether the server program is there to be started.
     static bool IsInstalled(Kind kind);
 
+    struct Options {
+        // Xandikos only: ask for the password by Digest rather than Basic.
+        bool digest = false;
+        // Radicale only: serve https with this certificate and key (PEM files).
+        QString certificate;
+        QString key;
+    };
+
     // Starts the server and waits (bounded) until it accepts connections.
-    bool Start(Kind kind);
+    bool Start(Kind kind, const Options& options);
+    bool Start(Kind kind) { return Start(kind, Options()); }
+    // A self-signed certificate for 127.0.0.1 and its key, made with openssl in `folder`.
+    static bool MakeCertificate(const QString& folder, QString& certificate, QString& key);
     // Stops the server at once, as one that goes away while a client talks to it.
     void Stop();
 
@@ -58,6 +69,7 @@ private:
     bool WaitUntilListening();
 
     Kind m_kind = Kind::Radicale;
+    Options m_options;
     quint16 m_port = 0;
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<QProcess> m_process;

@@ -1,0 +1,426 @@
+#include "core/contacts/CardDavClient.h"
+
+#include "core/common/Log.h"
+#include "core/contacts/DelimitedFile.h"
+
+#include <QAuthenticator>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSslCertificate>
+#include <QSslError>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// How often a waiting call looks whether it was cancelled.
+constexpr int kCancelPollMs = 50;
+// What is read of an answer that is not the multistatus asked for: its reason at most.
+constexpr qint64 kMaxOtherAnswerBytes = 64 * 1024;
+
+bool IsRedirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+// The address as it may be shown: never with a password.
+QUrl Shown(const QUrl& url)
+{
+    return url.adjusted(QUrl::RemovePassword);
+}
+
+// Collections are compared by path, with or without their final slash.
+QString Key(const QUrl& url)
+{
+    QString path = url.path(QUrl::FullyEncoded);
+    if (!path.endsWith(u'/'))
+        path.append(u'/');
+    return url.scheme() + QStringLiteral("://") + url.host().toLower() + u':' +
+           QString::number(url.port(url.scheme() == u"https" ? 443 : 80)) + path;
+}
+
+QString LastSegment(const QUrl& url)
+{
+    const QStringList parts = url.path().split(u'/', Qt::SkipEmptyParts);
+    return parts.isEmpty() ? url.host() : parts.last();
+}
+
+}  // namespace
+
+CardDavClient::CardDavClient(CardDavAccount account) : m_account(std::move(account)) {}
+
+CardDavClient::~CardDavClient() = default;
+
+void CardDavClient::SetLimits(std::chrono::milliseconds connect, std::chrono::milliseconds request, qint64 maxAnswerBytes)
+{
+    m_connectTimeout = connect;
+    m_requestTimeout = request;
+    m_maxAnswerBytes = maxAnswerBytes;
+}
+
+bool CardDavClient::Fail(CardDavFailure failure)
+{
+    m_failure = std::move(failure);
+    qCDebug(lcDialbook) << "CardDAV:" << m_failure.Message();
+    return false;
+}
+
+bool CardDavClient::SetUp()
+{
+    m_failure = {};
+    const QUrl& address = m_account.address;
+    if (!address.isValid() || (address.scheme() != u"http" && address.scheme() != u"https") || address.host().isEmpty())
+        return Fail({CardDavFailure::Kind::BadAddress, Shown(address)});
+    // A password in the address would be seen by everyone who can list processes or read logs.
+    if (!address.password().isEmpty())
+        return Fail({CardDavFailure::Kind::BadAddress, Shown(address), QStringLiteral("password")});
+    if (m_network)
+        return true;
+    m_tls = QSslConfiguration::defaultConfiguration();
+    if (!m_account.caFile.isEmpty()) {
+        QList<QSslCertificate> extra = QSslCertificate::fromPath(m_account.caFile, QSsl::Pem);
+        if (extra.isEmpty())
+            extra = QSslCertificate::fromPath(m_account.caFile, QSsl::Der);
+        if (extra.isEmpty())
+            return Fail({CardDavFailure::Kind::BadCaFile, Shown(address), m_account.caFile});
+        // The system's certificates stay trusted beside the one given.
+        m_tls.setCaCertificates(QSslConfiguration::systemCaCertificates() + extra);
+    }
+    m_network = std::make_unique<QNetworkAccessManager>();
+    QObject::connect(m_network.get(), &QNetworkAccessManager::authenticationRequired,
+                     [this](QNetworkReply* reply, QAuthenticator* auth) {
+                         // Left unanswered, the request ends with 401 and reads as a wrong password.
+                         if (m_answered.contains(reply) || !MayAnswer(reply->url()))
+                             return;
+                         m_answered.insert(reply);
+                         auth->setUser(m_account.user);
+                         auth->setPassword(m_account.password);
+                     });
+    return true;
+}
+
+bool CardDavClient::MayAnswer(const QUrl& url) const
+{
+    const QUrl& own = m_account.address;
+    if (url.host().compare(own.host(), Qt::CaseInsensitive) == 0 && url.port() == own.port())
+        return true;
+    return url.scheme() == u"https";
+}
+
+std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& start, int depth, const QByteArray& body,
+                                        const MultistatusReader::ResponseHandler& onResponse)
+{
+    QUrl url = start;
+    for (int hop = 0;; ++hop) {
+        QNetworkRequest request(url);
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/xml; charset=utf-8"));
+        request.setRawHeader(QByteArrayLiteral("Depth"), QByteArray::number(depth));
+        request.setSslConfiguration(m_tls);
+
+        QNetworkReply* reply = m_network->sendCustomRequest(request, verb, body);
+        const std::unique_ptr<QNetworkReply, void (*)(QNetworkReply*)> owner(reply, [](QNetworkReply* r) {
+            r->disconnect();
+            r->abort();
+            r->deleteLater();
+        });
+        MultistatusReader reader(onResponse);
+        enum class Stop { None, ConnectTimeout, RequestTimeout, TooLarge, Cancelled, BadAnswer } stop = Stop::None;
+        bool sent = false;
+        qint64 received = 0;
+        QByteArray other;
+        QStringList certificateErrors;
+
+        QEventLoop loop;
+        const auto stopWith = [&](Stop why) {
+            if (stop == Stop::None)
+                stop = why;
+            reply->abort();
+        };
+        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        QObject::connect(reply, &QNetworkReply::requestSent, &loop, [&] { sent = true; });
+        QObject::connect(reply, &QNetworkReply::sslErrors, &loop, [&](const QList<QSslError>& errors) {
+            for (const QSslError& e : errors)
+                certificateErrors.append(e.errorString());
+        });
+        QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
+            const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+            const QByteArray bytes = reply->readAll();
+            received += bytes.size();
+            if (status != 207) {
+                if (other.size() < kMaxOtherAnswerBytes)
+                    other.append(bytes.left(kMaxOtherAnswerBytes - other.size()));
+                return;
+            }
+            if (received > m_maxAnswerBytes)
+                stopWith(Stop::TooLarge);
+            else if (!reader.Feed(bytes))
+                stopWith(Stop::BadAnswer);
+        });
+        QTimer connectTimer;
+        connectTimer.setSingleShot(true);
+        QObject::connect(&connectTimer, &QTimer::timeout, &loop, [&] {
+            if (!sent)
+                stopWith(Stop::ConnectTimeout);
+        });
+        connectTimer.start(m_connectTimeout);
+        QTimer requestTimer;
+        requestTimer.setSingleShot(true);
+        QObject::connect(&requestTimer, &QTimer::timeout, &loop, [&] { stopWith(Stop::RequestTimeout); });
+        requestTimer.start(m_requestTimeout);
+        QTimer cancelPoll;
+        QObject::connect(&cancelPoll, &QTimer::timeout, &loop, [&] {
+            if (m_cancelled && m_cancelled())
+                stopWith(Stop::Cancelled);
+        });
+        cancelPoll.start(kCancelPollMs);
+        if (!reply->isFinished())
+            loop.exec();
+        m_answered.remove(reply);
+
+        const QUrl shown = Shown(url);
+        switch (stop) {
+        case Stop::Cancelled:
+            Fail({CardDavFailure::Kind::Cancelled, shown});
+            return std::nullopt;
+        case Stop::ConnectTimeout:
+            Fail({CardDavFailure::Kind::ConnectTimeout, shown,
+                  QString::number(std::chrono::duration_cast<std::chrono::seconds>(m_connectTimeout).count())});
+            return std::nullopt;
+        case Stop::RequestTimeout:
+            Fail({CardDavFailure::Kind::RequestTimeout, shown,
+                  QString::number(std::chrono::duration_cast<std::chrono::seconds>(m_requestTimeout).count())});
+            return std::nullopt;
+        case Stop::TooLarge:
+            Fail({CardDavFailure::Kind::TooLarge, shown, QString::number(m_maxAnswerBytes >> 20)});
+            return std::nullopt;
+        case Stop::BadAnswer:
+            Fail({CardDavFailure::Kind::BadAnswer, shown, reader.Error()});
+            return std::nullopt;
+        case Stop::None:
+            break;
+        }
+        if (!certificateErrors.isEmpty() || reply->error() == QNetworkReply::SslHandshakeFailedError) {
+            certificateErrors.removeDuplicates();
+            Fail({CardDavFailure::Kind::Certificate, shown,
+                  certificateErrors.isEmpty() ? reply->errorString() : certificateErrors.join(QStringLiteral("; "))});
+            return std::nullopt;
+        }
+        const QVariant statusAttribute = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        if (!statusAttribute.isValid()) {
+            Fail({CardDavFailure::Kind::Unreachable, shown, reply->errorString()});
+            return std::nullopt;
+        }
+        const int status = statusAttribute.toInt();
+        const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+        if (IsRedirect(status)) {
+            const QUrl location = url.resolved(QUrl::fromEncoded(reply->rawHeader(QByteArrayLiteral("Location"))));
+            if (hop >= kMaxRedirects || !location.isValid() || location.host().isEmpty()) {
+                Fail({CardDavFailure::Kind::ServerError, shown, reason, status});
+                return std::nullopt;
+            }
+            // Once on TLS, the password never goes out in the clear.
+            if (url.scheme() == u"https" && location.scheme() != u"https") {
+                Fail({CardDavFailure::Kind::Certificate, shown, Shown(location).toString()});
+                return std::nullopt;
+            }
+            url = location;
+            continue;
+        }
+        if (status == 401 || status == 407) {
+            Fail({CardDavFailure::Kind::WrongPassword, shown});
+            return std::nullopt;
+        }
+        if (status == 404 || status == 410) {
+            Fail({CardDavFailure::Kind::NotFound, shown});
+            return std::nullopt;
+        }
+        if (status != 207) {
+            Fail({CardDavFailure::Kind::ServerError, shown, reason, status});
+            return std::nullopt;
+        }
+        if (reply->error() != QNetworkReply::NoError) {
+            // The server went away part way through its answer.
+            Fail({CardDavFailure::Kind::Unreachable, shown, reply->errorString()});
+            return std::nullopt;
+        }
+        if (!reader.Finish()) {
+            Fail({CardDavFailure::Kind::BadAnswer, shown, reader.Error()});
+            return std::nullopt;
+        }
+        return url;
+    }
+}
+
+std::optional<DavResponse> CardDavClient::Probe(QUrl& url)
+{
+    std::optional<DavResponse> self;
+    const auto answered = Send(QByteArrayLiteral("PROPFIND"), url, 0, MultistatusReader::DiscoveryRequest(),
+                               [&self](DavResponse&& r) {
+                                   if (!self)
+                                       self = std::move(r);
+                               });
+    if (!answered)
+        return std::nullopt;
+    url = *answered;
+    if (!self) {
+        Fail({CardDavFailure::Kind::NotCardDav, Shown(url)});
+        return std::nullopt;
+    }
+    return self;
+}
+
+bool CardDavClient::ListHome(const QUrl& home, std::vector<AddressBookInfo>& books)
+{
+    std::vector<AddressBookInfo> found;
+    const auto answered =
+        Send(QByteArrayLiteral("PROPFIND"), home, 1, MultistatusReader::ListingRequest(), [&](DavResponse&& r) {
+            if (!r.addressBook)
+                return;
+            AddressBookInfo book;
+            book.url = home.resolved(QUrl(r.href));
+            book.name = r.displayName.isEmpty() ? LastSegment(book.url) : r.displayName;
+            book.description = r.description;
+            found.push_back(std::move(book));
+        });
+    if (!answered)
+        return false;
+    for (AddressBookInfo& book : found) {
+        const bool known = std::any_of(books.begin(), books.end(),
+                                       [&](const AddressBookInfo& b) { return Key(b.url) == Key(book.url); });
+        if (!known)
+            books.push_back(std::move(book));
+    }
+    return true;
+}
+
+std::optional<int> CardDavClient::CountCards(const QUrl& book)
+{
+    int cards = 0;
+    const QString own = Key(book);
+    const auto answered =
+        Send(QByteArrayLiteral("PROPFIND"), book, 1, MultistatusReader::CountRequest(), [&](DavResponse&& r) {
+            if (!r.collection && Key(book.resolved(QUrl(r.href))) != own)
+                ++cards;
+        });
+    if (!answered)
+        return std::nullopt;
+    return cards;
+}
+
+std::optional<std::vector<AddressBookInfo>> CardDavClient::FindAddressBooks(bool count)
+{
+    if (!SetUp())
+        return std::nullopt;
+    QUrl url = m_account.address;
+    if (url.path().isEmpty())
+        url.setPath(QStringLiteral("/"));
+    std::optional<DavResponse> self;
+    // A server's bare address: where its CardDAV service lives is said at a well-known
+    // address, which commonly redirects.
+    if (url.path() == u"/") {
+        QUrl known = url.resolved(QUrl(QStringLiteral("/.well-known/carddav")));
+        self = Probe(known);
+        if (self)
+            url = known;
+        else if (m_failure.GetKind() != CardDavFailure::Kind::NotFound &&
+                 m_failure.GetKind() != CardDavFailure::Kind::ServerError &&
+                 m_failure.GetKind() != CardDavFailure::Kind::BadAnswer &&
+                 m_failure.GetKind() != CardDavFailure::Kind::NotCardDav)
+            return std::nullopt;
+    }
+    if (!self)
+        self = Probe(url);
+    if (!self) {
+        // A web server that knows no WebDAV answers PROPFIND with 405 or 501, or with a page.
+        if (m_failure.GetKind() == CardDavFailure::Kind::ServerError &&
+            (m_failure.Status() == 405 || m_failure.Status() == 501 || m_failure.Status() == 200))
+            Fail({CardDavFailure::Kind::NotCardDav, Shown(m_account.address)});
+        else if (m_failure.GetKind() == CardDavFailure::Kind::BadAnswer)
+            Fail({CardDavFailure::Kind::NotCardDav, Shown(m_account.address), m_failure.Detail()});
+        return std::nullopt;
+    }
+    std::vector<AddressBookInfo> books;
+    if (self->addressBook) {
+        AddressBookInfo book;
+        book.url = url;
+        book.name = self->displayName.isEmpty() ? LastSegment(url) : self->displayName;
+        books.push_back(std::move(book));
+    } else {
+        QStringList homes = self->homeSet;
+        QUrl base = url;
+        if (homes.isEmpty() && !self->principal.isEmpty()) {
+            QUrl principal = url.resolved(QUrl(self->principal));
+            const std::optional<DavResponse> p = Probe(principal);
+            if (!p)
+                return std::nullopt;
+            homes = p->homeSet;
+            base = principal;
+            // A principal without a home set may hold the address books itself.
+            if (homes.isEmpty())
+                homes.append(principal.toString());
+        }
+        if (homes.isEmpty())
+            homes.append(url.toString());
+        for (const QString& home : homes)
+            if (!ListHome(base.resolved(QUrl(home)), books))
+                return std::nullopt;
+    }
+    if (books.empty()) {
+        Fail({CardDavFailure::Kind::NotCardDav, Shown(m_account.address)});
+        return std::nullopt;
+    }
+    if (count) {
+        for (AddressBookInfo& book : books) {
+            const std::optional<int> cards = CountCards(book.url);
+            if (!cards)
+                return std::nullopt;
+            book.cards = *cards;
+        }
+    }
+    return books;
+}
+
+std::optional<QByteArray> CardDavClient::ReadCards(const QUrl& addressBook)
+{
+    if (!SetUp())
+        return std::nullopt;
+    QByteArray cards;
+    const auto answered = Send(QByteArrayLiteral("REPORT"), addressBook, 1, MultistatusReader::CardsRequest(),
+                               [&cards](DavResponse&& r) {
+                                   if (!r.hasAddressData || r.addressData.isEmpty())
+                                       return;
+                                   cards.append(r.addressData);
+                                   if (!cards.endsWith('\n'))
+                                       cards.append("\r\n");
+                               });
+    if (!answered)
+        return std::nullopt;
+    return cards;
+}
+
+bool CardDavClient::ReadInto(DelimitedFile& into, QUrl* read, std::vector<AddressBookInfo>* found)
+{
+    const std::optional<std::vector<AddressBookInfo>> books = FindAddressBooks(false);
+    if (!books)
+        return false;
+    if (found)
+        *found = *books;
+    if (books->size() > 1)
+        return Fail({CardDavFailure::Kind::SeveralAddressBooks, Shown(m_account.address),
+                     QString::number(books->size())});
+    const QUrl book = books->front().url;
+    if (read)
+        *read = book;
+    std::optional<QByteArray> cards = ReadCards(book);
+    if (!cards)
+        return false;
+    // An empty address book reads as a table without columns, which imports nothing.
+    if (cards->isEmpty())
+        return true;
+    return into.ReadBytes(*cards, Shown(book).toString()) ||
+           Fail({CardDavFailure::Kind::BadAnswer, Shown(book), into.LastError()});
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QTcpServer>
+#include <QUrl>
+
+// A stand-in on a free loopback port for the troubles a network gives: it relays to a real
+// server and cuts every connection once that many bytes of answers have passed (a server that
+// goes away mid-answer), answers every request with the same canned bytes (a web server that
+// knows no CardDAV), or takes connections and says nothing (a server that hangs). It serves
+// on the thread that made it, from whatever event loop runs there.
+class LoopbackStandIn : public QTcpServer {
+    Q_OBJECT
+public:
+    // Relays to `target` until `cutAfter` bytes of answers have passed in all.
+    static std::unique_ptr<LoopbackStandIn> Relay(quint16 target, qint64 cutAfter);
+    static std::unique_ptr<LoopbackStandIn> Canned(QByteArray answer);
+    static std::unique_ptr<LoopbackStandIn> Silent();
+
+    QUrl BaseUrl() const;
+    // Answer bytes relayed so far.
+    qint64 Relayed() const { return m_relayed; }
+
+protected:
+    void incomingConnection(qintptr descriptor) override;
+
+private:
+    enum class Mode { Relay, Canned, Silent };
+    LoopbackStandIn(Mode mode, quint16 target, qint64 cutAfter, QByteArray answer);
+
+    Mode m_mode;
+    quint16 m_target;
+    qint64 m_cutAfter;
+    qint64 m_relayed = 0;
+    QByteArray m_answer;
+};
