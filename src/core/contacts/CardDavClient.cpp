@@ -18,6 +18,10 @@ namespace {
 
 // How often a waiting call looks whether it was cancelled.
 constexpr int kCancelPollMs = 50;
+// What the network may hold of an answer before it is read.
+constexpr qint64 kReplyBuffer = 4 << 20;
+// The answer goes to the XML reader in pieces of this size.
+constexpr qint64 kReadPiece = 64 * 1024;
 // What is read of an answer that is not the multistatus asked for: its reason at most.
 constexpr qint64 kMaxOtherAnswerBytes = 64 * 1024;
 
@@ -122,6 +126,8 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
         request.setSslConfiguration(m_tls);
 
         QNetworkReply* reply = m_network->sendCustomRequest(request, verb, body);
+        // The network thread stops reading from the server when this much waits for us.
+        reply->setReadBufferSize(kReplyBuffer);
         const std::unique_ptr<QNetworkReply, void (*)(QNetworkReply*)> owner(reply, [](QNetworkReply* r) {
             r->disconnect();
             r->abort();
@@ -148,17 +154,20 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
         });
         QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
             const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-            const QByteArray bytes = reply->readAll();
-            received += bytes.size();
-            if (status != 207) {
-                if (other.size() < kMaxOtherAnswerBytes)
-                    other.append(bytes.left(kMaxOtherAnswerBytes - other.size()));
-                return;
+            // Over loopback a whole answer arrives at once; read in pieces, the XML reader never
+            // holds more than one of them decoded.
+            while (stop == Stop::None && reply->bytesAvailable() > 0) {
+                QByteArray piece = reply->read(kReadPiece);
+                received += piece.size();
+                if (status != 207) {
+                    if (other.size() < kMaxOtherAnswerBytes)
+                        other.append(piece.left(kMaxOtherAnswerBytes - other.size()));
+                } else if (received > m_maxAnswerBytes) {
+                    stopWith(Stop::TooLarge);
+                } else if (!reader.Feed(std::move(piece))) {
+                    stopWith(Stop::BadAnswer);
+                }
             }
-            if (received > m_maxAnswerBytes)
-                stopWith(Stop::TooLarge);
-            else if (!reader.Feed(bytes))
-                stopWith(Stop::BadAnswer);
         });
         QTimer connectTimer;
         connectTimer.setSingleShot(true);

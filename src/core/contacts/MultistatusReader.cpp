@@ -26,11 +26,11 @@ bool Ok(int status)
 
 }  // namespace
 
-bool MultistatusReader::Feed(QByteArrayView bytes)
+bool MultistatusReader::Feed(QByteArray bytes)
 {
     if (!m_error.isEmpty())
         return false;
-    m_xml.addData(QByteArray(bytes.data(), bytes.size()));
+    m_xml.addData(std::move(bytes));
     return Step();
 }
 

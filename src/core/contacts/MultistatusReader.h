@@ -37,7 +37,7 @@ public:
     explicit MultistatusReader(ResponseHandler onResponse) : m_onResponse(std::move(onResponse)) {}
 
     // False once the bytes so far are not well-formed XML (then Error() says why).
-    bool Feed(QByteArrayView bytes);
+    bool Feed(QByteArray bytes);
     // After the last piece: true when the whole answer was one complete multistatus.
     bool Finish();
     const QString& Error() const { return m_error; }

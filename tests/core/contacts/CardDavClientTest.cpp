@@ -77,8 +77,9 @@ protected:
     {
         ASSERT_TRUE(m_server.AddAddressBook(name)) << m_server.Log().toStdString();
         for (const QByteArray& card : CardsOfFile(kCards)) {
-            if (uids.isEmpty() || uids.contains(UidOf(card)))
+            if (uids.isEmpty() || uids.contains(UidOf(card))) {
                 ASSERT_TRUE(m_server.PutCard(name, UidOf(card), card)) << UidOf(card).toStdString();
+            }
         }
     }
 
@@ -286,7 +287,7 @@ END:VCARD&#13;
         std::vector<DavResponse> responses;
         MultistatusReader reader([&](DavResponse&& r) { responses.push_back(std::move(r)); });
         for (qsizetype at = 0; at < answer.size(); at += piece)
-            EXPECT_TRUE(reader.Feed(QByteArrayView(answer).sliced(at, std::min(piece, answer.size() - at))));
+            EXPECT_TRUE(reader.Feed(answer.sliced(at, std::min(piece, answer.size() - at))));
         EXPECT_TRUE(reader.Finish()) << reader.Error().toStdString();
         return responses;
     };
