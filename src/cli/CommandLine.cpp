@@ -84,9 +84,28 @@ const char* const kHelp = QT_TRANSLATE_NOOP("CommandLine",
     "    --international-prefix P   what a leading + becomes (digits; default 00)\n"
     "    --category NAME  only contacts with this category or label (may be repeated: any)\n"
     "    --first N        only the first N contacts (of those of the categories)\n"
+    "                   CONTACTS may also be the http(s) address of a CardDAV server, or of\n"
+    "                   one of its address books, with --user NAME: its cards are read as a\n"
+    "                   vCard file is. A server that has several address books lists them;\n"
+    "                   give the one to read by its address.\n"
+    "  addressbooks URL --user NAME\n"
+    "                   List the address books of a CardDAV server (Nextcloud, iCloud,\n"
+    "                   Fastmail, Radicale, ...), found from its address, with their card\n"
+    "                   counts and addresses.\n"
     "  export BOOK.opbk OUT.csv|OUT.vcf\n"
     "                   Write every entry of BOOK.opbk as comma-delimited text, or as vCard\n"
     "                   when OUT ends in .vcf.\n"
+    "\n"
+    "Server options (addressbooks, and import from a server):\n"
+    "  --user NAME      the user name on the server\n"
+    "  --password-file FILE   read the password from the first line of FILE, which only\n"
+    "                   its owner may read (chmod 600). Without it the password comes\n"
+    "                   from the desktop's keyring, else it is asked for on the terminal\n"
+    "                   without showing it. It is never taken on the command line.\n"
+    "  --save-password  keep the password typed when asked in the keyring, once the\n"
+    "                   server has taken it\n"
+    "  --ca-file FILE   trust this certificate too (PEM or DER), for a server that signs\n"
+    "                   its own; other certificates that do not verify are refused\n"
     "\n"
     "Picture options, applied in this order:\n"
     "  --rotate left|right, --zoom-in N, --zoom-out N   as often as wanted, in the order given\n"
@@ -152,6 +171,9 @@ const std::map<QString, CommandShape>& Commands()
         {QStringLiteral("import"),
          {CommandLine::Command::Import, 2,
           QT_TRANSLATE_NOOP("CommandLine", "import takes a contacts file and a phone-book file")}},
+        {QStringLiteral("addressbooks"),
+         {CommandLine::Command::AddressBooks, 1,
+          QT_TRANSLATE_NOOP("CommandLine", "addressbooks takes the address of a CardDAV server")}},
         {QStringLiteral("export"),
          {CommandLine::Command::Export, 2,
           QT_TRANSLATE_NOOP("CommandLine", "export takes a phone-book file and a contacts file")}},
@@ -176,6 +198,12 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     const QCommandLineOption category(QStringLiteral("category"), QString(), QStringLiteral("name"));
     const QCommandLineOption first(QStringLiteral("first"), QString(), QStringLiteral("count"));
     const QCommandLineOption prefer(QStringLiteral("prefer"), QString(), QStringLiteral("side"));
+    const QCommandLineOption user(QStringLiteral("user"), QString(), QStringLiteral("name"));
+    const QCommandLineOption passwordFile(QStringLiteral("password-file"), QString(), QStringLiteral("file"));
+    const QCommandLineOption caFile(QStringLiteral("ca-file"), QString(), QStringLiteral("file"));
+    const QCommandLineOption savePassword(QStringLiteral("save-password"), QString());
+    // Taken only to be refused with the reason, rather than as an unknown option.
+    const QCommandLineOption password(QStringLiteral("password"), QString(), QStringLiteral("password"));
     const QStringList valued = {QStringLiteral("rotate"), QStringLiteral("zoom-in"),  QStringLiteral("zoom-out"),
                                 QStringLiteral("frame"),  QStringLiteral("brightness"), QStringLiteral("contrast"),
                                 QStringLiteral("red"),    QStringLiteral("green"),    QStringLiteral("blue")};
@@ -189,6 +217,11 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
     parser.addOption(category);
     parser.addOption(first);
     parser.addOption(prefer);
+    parser.addOption(user);
+    parser.addOption(passwordFile);
+    parser.addOption(caFile);
+    parser.addOption(savePassword);
+    parser.addOption(password);
     for (const QString& name : valued)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
     if (!parser.parse(arguments))
@@ -222,6 +255,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
             return Usage(QCoreApplication::translate("CommandLine", "--prefer takes computer or handset"));
         line.syncRequest.prefer = side == QLatin1String("handset") ? MergePreference::Handset : MergePreference::Computer;
     }
+    if (parser.isSet(password))
+        return Usage(QCoreApplication::translate(
+            "CommandLine", "a password is never taken on the command line, where every user of this computer can "
+                           "read it; give --password-file FILE, or type it when asked"));
+    request.server.user = parser.value(user);
+    request.server.passwordFile = parser.value(passwordFile);
+    request.server.caFile = parser.value(caFile);
+    request.server.savePassword = parser.isSet(savePassword);
     request.categories = parser.values(category);
     if (parser.isSet(first)) {
         const auto n = Number(parser.value(first), 1, 1000000);
@@ -279,6 +320,16 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
         return Usage(QCoreApplication::translate("CommandLine", shape->second.usage));
     line.command = shape->second.command;
     line.files = words;
+    // A server needs a user; a file has no use for the server's options.
+    const bool server = (line.command == CommandLine::Command::Import || line.command == CommandLine::Command::AddressBooks) &&
+                        IsServerAddress(words[0]);
+    if (line.command == CommandLine::Command::AddressBooks && !server)
+        return Usage(QCoreApplication::translate("CommandLine", "addressbooks takes an http:// or https:// address"));
+    if (server && request.server.user.isEmpty())
+        return Usage(QCoreApplication::translate("CommandLine", "a server's address needs --user NAME"));
+    if (!server && request.server.AnyGiven())
+        return Usage(QCoreApplication::translate(
+            "CommandLine", "--user, --password-file, --ca-file and --save-password are for an address on a server"));
     if (line.command == CommandLine::Command::Picture) {
         const QString suffix = QFileInfo(words[1]).suffix().toLower();
         if (suffix != QLatin1String("png") && suffix != QLatin1String("bmp"))
@@ -298,6 +349,7 @@ int RunCommandLine(const CommandLine& line, CommandConsole console)
             return RunImportCommand(console, line.files[0], line.files[1], line.importRequest);
         case Command::Export: return RunExportCommand(console, line.files[0], line.files[1]);
         case Command::Backups: return RunBackupsCommand(console);
+        case Command::AddressBooks: return RunAddressBooksCommand(console, line.files[0], line.importRequest.server);
         default: return RunPictureCommand(console, line.files[0], line.files[1], line.picture);
         }
     }
@@ -323,7 +375,8 @@ int RunCommandLine(const CommandLine& line, CommandConsole console)
     case Command::Picture:
     case Command::Import:
     case Command::Export:
-    case Command::Backups: break;
+    case Command::Backups:
+    case Command::AddressBooks: break;
     }
     return 1;
 }

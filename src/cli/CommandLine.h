@@ -11,7 +11,7 @@
 
 // What `dialbook` was asked to do, read from its arguments.
 struct CommandLine {
-    enum class Command { Devices, Info, Pull, Push, Sync, Show, Picture, SendPicture, Import, Export, Backups };
+    enum class Command { Devices, Info, Pull, Push, Sync, Show, Picture, SendPicture, Import, Export, Backups, AddressBooks };
 
     Command command = Command::Devices;
     bool simulate = false;
@@ -22,7 +22,8 @@ struct CommandLine {
     PictureSteps picture;
     // push and sync: --no-backup.
     bool noBackup = false;
-    // import: --map, --international-prefix, --category, --first and --dry-run.
+    // import: --map, --international-prefix, --category, --first and --dry-run; with addressbooks,
+    // the server's options.
     ImportRequest importRequest;
     // sync: --prefer and --dry-run (--no-backup is in `noBackup`).
     SyncRequest syncRequest;
@@ -31,7 +32,7 @@ struct CommandLine {
     bool NeedsHandset() const
     {
         return command != Command::Show && command != Command::Picture && command != Command::Import &&
-               command != Command::Export && command != Command::Backups;
+               command != Command::Export && command != Command::Backups && command != Command::AddressBooks;
     }
 };
 

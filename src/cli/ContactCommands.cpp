@@ -139,16 +139,35 @@ std::vector<int> Select(const ContactList& list, const ImportRequest& request)
     return selection.ChosenIndices();
 }
 
+int NothingToImport(const CommandConsole& console, const QString& contacts, const ContactList& list)
+{
+    std::fprintf(console.err, "dialbook: %s\n",
+                 qPrintable(QCoreApplication::translate("ContactCommands",
+                                                        "%1 holds no contacts to import; nothing was written.")
+                                .arg(contacts)));
+    for (const QString& note : ImportNotes(list))
+        std::fprintf(console.err, "%s\n", qPrintable(note));
+    return 1;
+}
+
 }  // namespace
 
 int RunImportCommand(const CommandConsole& console, const QString& contacts, const QString& bookPath,
                      const ImportRequest& request)
 {
     DelimitedFile file;
-    const bool read = file.Read(contacts);
-    if (const FileFailure failure = read ? UnusableColumns(file, contacts) : file.Failure(); !read || failure.IsSet()) {
-        std::fprintf(console.err, "%s\n", qPrintable(CouldNotReadText(failure)));
-        return 1;
+    if (IsServerAddress(contacts)) {
+        if (!ReadServerCards(console, contacts, request.server, file))
+            return 1;
+        if (file.RowCount() == 0)
+            return NothingToImport(console, contacts, ContactList());
+    } else {
+        const bool read = file.Read(contacts);
+        if (const FileFailure failure = read ? UnusableColumns(file, contacts) : file.Failure();
+            !read || failure.IsSet()) {
+            std::fprintf(console.err, "%s\n", qPrintable(CouldNotReadText(failure)));
+            return 1;
+        }
     }
     const QStringList headers = file.Headers();
     ImportOptions options;
@@ -167,15 +186,8 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
     }
     PrintMap(console, options, headers);
     const ContactList list = ReadContacts(file, options);
-    if (list.contacts.empty()) {
-        std::fprintf(console.err, "dialbook: %s\n",
-                     qPrintable(QCoreApplication::translate("ContactCommands",
-                                                            "%1 holds no contacts to import; nothing was written.")
-                                    .arg(contacts)));
-        for (const QString& note : ImportNotes(list))
-            std::fprintf(console.err, "%s\n", qPrintable(note));
-        return 1;
-    }
+    if (list.contacts.empty())
+        return NothingToImport(console, contacts, list);
     const std::vector<int> chosen = Select(list, request);
     if (chosen.empty() && !request.categories.isEmpty()) {
         const QString asked = request.categories.join(QStringLiteral(", "));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/PhonebookCommands.h"
+#include "cli/ServerCommands.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,9 +20,12 @@ struct ImportRequest {
     int first = -1;
     // Print the entries and write nothing.
     bool dryRun = false;
+    // For contacts on a CardDAV server.
+    ServerOptions server;
 };
 
-// `dialbook import CONTACTS BOOK.opbk`: the contacts of a comma-delimited or vCard file appended
+// `dialbook import CONTACTS BOOK.opbk`: the contacts of a comma-delimited or vCard file, or of an
+// address book on a CardDAV server (CONTACTS an http(s) address), appended
 // to BOOK.opbk (a new book when it does not exist), and the book saved whole. When more are
 // asked for than the book has room for, nothing is written.
 int RunImportCommand(const CommandConsole& console, const QString& contacts, const QString& book,
