@@ -218,7 +218,14 @@ int RunImportCommand(const CommandConsole& console, const QString& contacts, con
                                         .arg(bookPath)
                                         .arg(MAX_PHONEBOOK_ENTRIES)));
         } else if (request.categories.isEmpty() && request.first < 0) {
-            std::fprintf(console.err, "%s\n", qPrintable(NoRoomText(static_cast<int>(list.contacts.size()), outcome.room)));
+            const int holds = static_cast<int>(list.contacts.size());
+            std::fprintf(console.err, "%s\n",
+                         qPrintable(IsServerAddress(contacts)
+                                        ? QCoreApplication::translate(
+                                              "ContactCommands", "The address book holds %1 contacts; the book has room for %2.")
+                                              .arg(holds)
+                                              .arg(outcome.room)
+                                        : NoRoomText(holds, outcome.room)));
             // Of a file too long to read whole, what was read is what is counted.
             if (list.stoppedAtLine > 0)
                 std::fprintf(console.err, "%s\n", qPrintable(ImportNotes(ChosenContacts(list, {})).join(u'\n')));

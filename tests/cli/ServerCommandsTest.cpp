@@ -37,8 +37,9 @@ protected:
                 continue;
             const QString uid = QStringLiteral("card-%1").arg(n);
             ASSERT_TRUE(m_server.PutCard(QStringLiteral("Family"), uid, card));
-            if (n < 2)
+            if (n < 2) {
                 ASSERT_TRUE(m_server.PutCard(QStringLiteral("Work"), uid, card));
+            }
             card.clear();
             ++n;
         }

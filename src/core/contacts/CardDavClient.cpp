@@ -46,6 +46,25 @@ QString Key(const QUrl& url)
            QString::number(url.port(url.scheme() == u"https" ? 443 : 80)) + path;
 }
 
+// A card's formatted name, folded, to sort by: its FN line's value as written (a folded or
+// encoded one sorts by what is there; the order is a courtesy, not a promise).
+QString SortKey(QByteArrayView card)
+{
+    qsizetype at = 0;
+    while (at < card.size()) {
+        qsizetype end = card.indexOf('\n', at);
+        if (end < 0)
+            end = card.size();
+        const QByteArrayView line = card.sliced(at, end - at);
+        if (line.size() > 2 && (line.startsWith("FN") || line.startsWith("fn")) && (line[2] == ':' || line[2] == ';')) {
+            const qsizetype colon = line.indexOf(':');
+            return QString::fromUtf8(line.sliced(colon + 1).trimmed()).toCaseFolded();
+        }
+        at = end + 1;
+    }
+    return {};
+}
+
 QString LastSegment(const QUrl& url)
 {
     const QStringList parts = url.path().split(u'/', Qt::SkipEmptyParts);
@@ -212,10 +231,9 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
         case Stop::None:
             break;
         }
-        if (!certificateErrors.isEmpty() || reply->error() == QNetworkReply::SslHandshakeFailedError) {
+        if (!certificateErrors.isEmpty()) {
             certificateErrors.removeDuplicates();
-            Fail({CardDavFailure::Kind::Certificate, shown,
-                  certificateErrors.isEmpty() ? reply->errorString() : certificateErrors.join(QStringLiteral("; "))});
+            Fail({CardDavFailure::Kind::Certificate, shown, certificateErrors.join(QStringLiteral("; "))});
             return std::nullopt;
         }
         const QVariant statusAttribute = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
@@ -397,18 +415,34 @@ std::optional<QByteArray> CardDavClient::ReadCards(const QUrl& addressBook)
 {
     if (!SetUp())
         return std::nullopt;
-    QByteArray cards;
+    // A server lists its cards in an order of its own (often by a hash); they are put in the
+    // order of their names, as an address book shows them, so that "the first" means something.
+    struct Card {
+        QString key;
+        QByteArray data;
+    };
+    std::vector<Card> cards;
+    qsizetype total = 0;
     const auto answered = Send(QByteArrayLiteral("REPORT"), addressBook, 1, MultistatusReader::CardsRequest(),
-                               [&cards](DavResponse&& r) {
+                               [&](DavResponse&& r) {
                                    if (!r.hasAddressData || r.addressData.isEmpty())
                                        return;
-                                   cards.append(r.addressData);
-                                   if (!cards.endsWith('\n'))
-                                       cards.append("\r\n");
+                                   total += r.addressData.size() + 2;
+                                   QString key = SortKey(r.addressData);
+                                   cards.push_back({std::move(key), std::move(r.addressData)});
                                });
     if (!answered)
         return std::nullopt;
-    return cards;
+    std::stable_sort(cards.begin(), cards.end(), [](const Card& a, const Card& b) { return a.key < b.key; });
+    QByteArray all;
+    all.reserve(total);
+    for (Card& card : cards) {
+        all.append(card.data);
+        if (!all.endsWith('\n'))
+            all.append("\r\n");
+        card.data = QByteArray();
+    }
+    return all;
 }
 
 bool CardDavClient::ReadInto(DelimitedFile& into, QUrl* read, std::vector<AddressBookInfo>* found)
