@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +59,12 @@ ImportServerPage::ImportServerPage(QWidget* parent) : QWizardPage(parent)
     setTitle(tr("Import Contacts"));
     setSubTitle(tr("Address Book on a Server"));
     auto* layout = new QVBoxLayout(this);
+    auto* intro = new QLabel(tr("Give the address of the server that keeps your contacts (CardDAV), or of one of "
+                                "its address books, with your user name and password there. Find Address Books "
+                                "lists the address books it offers."),
+                             this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
     auto* form = new QFormLayout;
     m_address = new QLineEdit(this);
     m_address->setPlaceholderText(QStringLiteral("https://cloud.example.org"));
@@ -83,7 +90,10 @@ ImportServerPage::ImportServerPage(QWidget* parent) : QWizardPage(parent)
     form->addRow(QString(), m_keyringNote);
     m_find = new QPushButton(tr("&Find Address Books"), this);
     m_find->setAccessibleName(tr("Find address books"));
-    form->addRow(QString(), m_find);
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(m_find);
+    findRow->addStretch();
+    form->addRow(QString(), findRow);
     layout->addLayout(form);
 
     m_booksLabel = new QLabel(tr("Address b&ooks found:"), this);
