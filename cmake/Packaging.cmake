@@ -26,8 +26,9 @@ set(CPACK_STRIP_FILES ON)
 # Added to what dpkg-shlibdeps finds: the type face the artwork is drawn with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 # Picture formats beyond those Qt reads itself (TIFF among them); udev for the rule; Qt's own
-# dialogs in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, udev, qt6-translations-l10n")
+# dialogs in the user's language; libsecret, which QtKeychain loads at run time to reach the
+# Secret Service (GNOME Keyring, KeePassXC): without it, CardDAV passwords are kept only in KWallet.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, udev, qt6-translations-l10n, libsecret-1-0")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     "${PROJECT_SOURCE_DIR}/packaging/postinst;${PROJECT_SOURCE_DIR}/packaging/postrm")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
