@@ -6,10 +6,7 @@
 #include <QString>
 #include <QUrl>
 
-#include <mutex>
-
-// A keyring in memory for the window's tests, or none at all: installed while it lives. The
-// window calls it from its workers.
+// A keyring in memory for the window's tests, or none at all: installed while it lives.
 class KeptPasswords final : public PasswordKeeper {
 public:
     explicit KeptPasswords(bool running = true) : m_running(running) { Install(this); }
@@ -17,7 +14,6 @@ public:
 
     Result Read(const QUrl& server, const QString& user, QString& password, QString*) override
     {
-        const std::lock_guard lock(m_mutex);
         ++m_reads;
         if (!m_running)
             return Result::NoKeyring;
@@ -29,7 +25,6 @@ public:
     }
     Result Write(const QUrl& server, const QString& user, const QString& password, QString*) override
     {
-        const std::lock_guard lock(m_mutex);
         if (!m_running)
             return Result::NoKeyring;
         m_kept.insert(Key(server, user), password);
@@ -39,12 +34,10 @@ public:
 
     QString Kept(const QUrl& server, const QString& user) const
     {
-        const std::lock_guard lock(m_mutex);
         return m_kept.value(Key(server, user));
     }
     int Reads() const
     {
-        const std::lock_guard lock(m_mutex);
         return m_reads;
     }
 
@@ -52,7 +45,6 @@ private:
     static QString Key(const QUrl& server, const QString& user) { return user + u'@' + server.toString(); }
 
     bool m_running;
-    mutable std::mutex m_mutex;
     QMap<QString, QString> m_kept;
     int m_reads = 0;
 };

@@ -35,18 +35,6 @@ constexpr int kCardsColumn = 1;
 constexpr int kAddressColumn = 2;
 constexpr int kBookRowsShown = 6;
 
-// What a search for address books brought back to the window.
-struct Search {
-    std::optional<std::vector<AddressBookInfo>> books;
-    CardDavFailure failure;
-    // The password sent: typed, or read from the keyring.
-    QString password;
-    bool fromKeyring = false;
-    PasswordKeeper::Result keyringRead = PasswordKeeper::Result::NotFound;
-    PasswordKeeper::Result keyringWrite = PasswordKeeper::Result::NotFound;
-    QString keyringError;
-};
-
 std::function<bool()> CancelCheck(ProgressDisplay& progress)
 {
     return [&progress] { return progress.CancelEvent().IsSet(); };
@@ -221,57 +209,53 @@ bool ImportServerPage::FindAddressBooks()
         m_address->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    const CardDavAccount account{Address(), m_user->text(), m_password->text(), {}};
+    CardDavAccount account{Address(), m_user->text(), m_password->text(), {}};
     const bool remember = m_remember->isEnabled() && m_remember->isChecked();
-    Search search;
+    PasswordKeeper& keeper = PasswordKeeper::Current();
+    // Left empty, the password is the keyring's, when it has one for this server and user.
+    bool fromKeyring = false;
+    if (account.password.isEmpty() && !account.user.isEmpty()) {
+        QString kept;
+        QString why;
+        const PasswordKeeper::Result read = keeper.Read(account.address, account.user, kept, &why);
+        if (read == PasswordKeeper::Result::Ok) {
+            account.password = kept;
+            fromKeyring = true;
+        } else if (read == PasswordKeeper::Result::NoKeyring) {
+            ShowKeyringTrouble(keeper.NoKeyringText(), true);
+        } else if (read == PasswordKeeper::Result::Failed) {
+            ShowKeyringTrouble(tr("The password could not be read from the keyring: %1").arg(why), false);
+        }
+    }
+    std::optional<std::vector<AddressBookInfo>> books;
+    CardDavFailure failure;
     const bool finished = RunInBackground(
         this, tr("Looking for address books at %1...").arg(account.address.host()), BackgroundCancel::Offered,
         [&](ProgressDisplay& progress) {
-            search.password = account.password;
-            PasswordKeeper& keeper = PasswordKeeper::Current();
-            if (search.password.isEmpty() && !account.user.isEmpty()) {
-                progress.SetStatusText(tr("Reading the password from the keyring..."));
-                QString kept;
-                search.keyringRead = keeper.Read(account.address, account.user, kept, &search.keyringError);
-                if (search.keyringRead == PasswordKeeper::Result::Ok) {
-                    search.password = kept;
-                    search.fromKeyring = true;
-                }
-                progress.SetStatusText(tr("Looking for address books at %1...").arg(account.address.host()));
-            }
-            CardDavAccount asked = account;
-            asked.password = search.password;
-            CardDavClient client(asked);
+            CardDavClient client(account);
             client.SetCancelCheck(CancelCheck(progress));
-            search.books = client.FindAddressBooks(true);
-            search.failure = client.Failure();
-            // Only a password the server took is worth keeping, and only when the user asked.
-            if (search.books && remember && !search.fromKeyring && !search.password.isEmpty() &&
-                !progress.CancelEvent().IsSet()) {
-                progress.SetStatusText(tr("Keeping the password in the keyring..."));
-                search.keyringWrite = keeper.Write(account.address, account.user, search.password, &search.keyringError);
-            }
+            books = client.FindAddressBooks(true);
+            failure = client.Failure();
         });
-    const QString noKeyring = PasswordKeeper::Current().NoKeyringText();
-    if (search.keyringRead == PasswordKeeper::Result::NoKeyring)
-        ShowKeyringTrouble(noKeyring, true);
-    else if (search.keyringRead == PasswordKeeper::Result::Failed)
-        ShowKeyringTrouble(tr("The password could not be read from the keyring: %1").arg(search.keyringError), false);
     // The user cancelled: the page stays as it was.
-    if (!finished || search.failure.GetKind() == CardDavFailure::Kind::Cancelled)
+    if (!finished || failure.GetKind() == CardDavFailure::Kind::Cancelled)
         return false;
-    if (!search.books) {
-        ShowFailure(search.failure);
+    if (!books) {
+        ShowFailure(failure);
         return false;
     }
-    if (search.keyringWrite == PasswordKeeper::Result::NoKeyring)
-        ShowKeyringTrouble(noKeyring, true);
-    else if (search.keyringWrite == PasswordKeeper::Result::Failed)
-        ShowKeyringTrouble(tr("The password could not be kept in the keyring: %1").arg(search.keyringError), false);
+    // Only a password the server took is worth keeping, and only when the user asked.
+    if (remember && !fromKeyring && !account.password.isEmpty()) {
+        QString why;
+        const PasswordKeeper::Result wrote = keeper.Write(account.address, account.user, account.password, &why);
+        if (wrote == PasswordKeeper::Result::NoKeyring)
+            ShowKeyringTrouble(keeper.NoKeyringText(), true);
+        else if (wrote == PasswordKeeper::Result::Failed)
+            ShowKeyringTrouble(tr("The password could not be kept in the keyring: %1").arg(why), false);
+    }
 
-    m_found = std::move(*search.books);
+    m_found = std::move(*books);
     m_account = account;
-    m_account.password = search.password;
     QSettings settings;
     settings.setValue(QLatin1String(kAddressKey), m_address->text().trimmed());
     settings.setValue(QLatin1String(kUserKey), m_user->text());

@@ -16,8 +16,9 @@ class QTreeWidget;
 // Import: from which address book on a CardDAV server. The user gives the server's address,
 // the user name and the password, and Find Address Books lists the address books there with
 // their cards counted; Next reads the chosen one's cards and hands them to the mapping page as
-// a file's are. Everything that waits for the network (or the keyring) runs on a worker under
-// the progress window, which can cancel it; a failure is told and keeps the page as it was.
+// a file's are. Everything that waits for the network runs on a worker under the progress
+// window, which can cancel it; a failure is told and keeps the page as it was. The keyring is
+// asked on the window's thread, as it wants to be.
 //
 // The address and user name are kept in the settings once the server took them. The password
 // never is: with "Remember in the keyring" ticked it goes to the keyring, once the server has

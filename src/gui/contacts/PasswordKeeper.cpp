@@ -1,35 +1,50 @@
 #include "gui/contacts/PasswordKeeper.h"
 
-#include <QCoreApplication>
-
-#include <atomic>
+#include "core/common/Keyring.h"
 
 namespace {
 
-// The one place the window reaches the keyring.
+PasswordKeeper::Result FromKeyring(Keyring::Result result)
+{
+    switch (result) {
+    case Keyring::Result::Ok:
+        return PasswordKeeper::Result::Ok;
+    case Keyring::Result::NotFound:
+        return PasswordKeeper::Result::NotFound;
+    case Keyring::Result::NoKeyring:
+        return PasswordKeeper::Result::NoKeyring;
+    case Keyring::Result::Failed:
+        break;
+    }
+    return PasswordKeeper::Result::Failed;
+}
+
+// The one place the window reaches the keyring. Every address book on a server shares its
+// account's password, so it is kept under the server and user alone.
 class KeyringKeeper final : public PasswordKeeper {
 public:
-    Result Read(const QUrl&, const QString&, QString&, QString*) override { return Result::NoKeyring; }
-    Result Write(const QUrl&, const QString&, const QString&, QString*) override { return Result::NoKeyring; }
-    QString NoKeyringText() const override
+    Result Read(const QUrl& server, const QString& user, QString& password, QString* error) override
     {
-        return QCoreApplication::translate("PasswordKeeper", "No keyring is available, so the password cannot be kept.");
+        return FromKeyring(Keyring::Read(Keyring::AccountKey(server, user), password, error));
     }
+    Result Write(const QUrl& server, const QString& user, const QString& password, QString* error) override
+    {
+        return FromKeyring(Keyring::Write(Keyring::AccountKey(server, user), password, error));
+    }
+    QString NoKeyringText() const override { return Keyring::NoKeyringText(); }
 };
 
 KeyringKeeper g_keyring;
-// Read from the workers, set by tests before any starts.
-std::atomic<PasswordKeeper*> g_installed{nullptr};
+PasswordKeeper* g_installed = nullptr;
 
 }  // namespace
 
 PasswordKeeper& PasswordKeeper::Current()
 {
-    PasswordKeeper* installed = g_installed.load();
-    return installed ? *installed : g_keyring;
+    return g_installed ? *g_installed : g_keyring;
 }
 
 void PasswordKeeper::Install(PasswordKeeper* keeper)
 {
-    g_installed.store(keeper);
+    g_installed = keeper;
 }

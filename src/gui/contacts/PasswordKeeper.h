@@ -4,8 +4,9 @@
 #include <QUrl>
 
 // Where the window keeps the password of a server account between runs: the desktop's
-// keyring, or in a test a stand-in that a script fills. Every call may wait for the keyring
-// (bounded), so it is made on a worker thread, never the window's.
+// keyring, or in a test a stand-in that a script fills. The keyring answers in a local event
+// loop of the application's thread (bounded; a locked keyring first asks for its own password),
+// so the calls are made on the window's thread, which stays drawn meanwhile.
 class PasswordKeeper {
 public:
     enum class Result { Ok, NotFound, NoKeyring, Failed };
