@@ -8,6 +8,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSslCertificate>
 #include <QSslConfiguration>
@@ -229,6 +230,39 @@ bool CardDavServer::PutCard(const QString& book, const QString& uid, const QByte
     const Reply reply = Send("PUT", url, vcard, {{"Content-Type", "text/vcard; charset=utf-8"}}, User(),
                              Password());
     return reply.status == 201 || reply.status == 204;
+}
+
+bool CardDavServer::PutCardsOfFile(const QString& book, const QString& path, const QStringList& uids)
+{
+    const QList<QByteArray> cards = CardsOfFile(path);
+    if (cards.isEmpty())
+        return false;
+    for (const QByteArray& card : cards) {
+        if ((uids.isEmpty() || uids.contains(UidOf(card))) && !PutCard(book, UidOf(card), card))
+            return false;
+    }
+    return true;
+}
+
+QList<QByteArray> CardDavServer::CardsOfFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<QByteArray> cards;
+    for (const QByteArray& piece : file.readAll().split('\n')) {
+        if (piece.startsWith("BEGIN:VCARD"))
+            cards.append(QByteArray());
+        if (!cards.isEmpty())
+            cards.last().append(piece + '\n');
+    }
+    return cards;
+}
+
+QString CardDavServer::UidOf(const QByteArray& card)
+{
+    const auto match = QRegularExpression(QStringLiteral("UID:([^\\r\\n]+)")).match(QString::fromUtf8(card));
+    return match.captured(1).replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9-]")), QStringLiteral("-"));
 }
 
 CardDavServer::Reply CardDavServer::Send(const QByteArray& verb, const QUrl& url, const QByteArray& body,

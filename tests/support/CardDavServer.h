@@ -5,6 +5,7 @@
 #include <QPair>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -56,6 +57,12 @@ public:
 
     bool AddAddressBook(const QString& name);
     bool PutCard(const QString& book, const QString& uid, const QByteArray& vcard);
+    // Puts the cards of a vCard file whose UID is in `uids` (all when empty), each under its
+    // UID with what a path cannot hold as "-". False at the first that does not go in.
+    bool PutCardsOfFile(const QString& book, const QString& path, const QStringList& uids = {});
+    // The cards of a vCard file, one by one, and the UID of one as PutCardsOfFile uses it.
+    static QList<QByteArray> CardsOfFile(const QString& path);
+    static QString UidOf(const QByteArray& card);
 
     // One request, sent with the given credentials (none when user is empty), waited for.
     Reply Send(const QByteArray& verb, const QUrl& url, const QByteArray& body = {},

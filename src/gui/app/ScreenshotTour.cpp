@@ -5,6 +5,7 @@
 #include "gui/contacts/ImportExportChoices.h"
 #include "gui/contacts/ImportExportWizard.h"
 #include "gui/contacts/ImportFilePage.h"
+#include "gui/contacts/ImportServerPage.h"
 #include "gui/phonebook/PhonebookPage.h"
 #include "gui/phonebook/SyncPreviewDialog.h"
 #include "gui/phonebook/SyncPreviewModel.h"
@@ -17,6 +18,7 @@
 #include "gui/shell/TabPage.h"
 
 #include "core/common/Cp1252.h"
+#include "core/contacts/CardDavClient.h"
 #include "core/phonebook/PhonebookLimits.h"
 #include "core/phonebook/PhonebookMerge.h"
 
@@ -24,11 +26,16 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTreeView>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -126,6 +133,55 @@ void ShootImportWizard(MainWindow* window, PhonebookPage* book, const QString& f
     wizard.reject();
 }
 
+// The wizard's server page filled in, then with the address books it found. The server is
+// the one scripts/screenshots starts on loopback and names in DIALBOOK_TOUR_CARDDAV_URL,
+// _USER and _PASSWORD; without it the two shots are left out, with a note.
+void ShootServerImport(MainWindow* window, PhonebookPage* book, const QString& folder, int& n)
+{
+    const CardDavAccount account{QUrl(qEnvironmentVariable("DIALBOOK_TOUR_CARDDAV_URL")),
+                                 qEnvironmentVariable("DIALBOOK_TOUR_CARDDAV_USER"),
+                                 qEnvironmentVariable("DIALBOOK_TOUR_CARDDAV_PASSWORD"), {}};
+    if (account.address.isEmpty()) {
+        std::printf("No CardDAV server given (DIALBOOK_TOUR_CARDDAV_URL): the server page is left out.\n");
+        return;
+    }
+    // Asked first here, where a failure prints, rather than in the page, whose message box would
+    // wait for a click that never comes.
+    {
+        CardDavClient probe(account);
+        if (!probe.FindAddressBooks(false)) {
+            std::printf("The CardDAV server cannot be read, so the server page is left out: %s\n",
+                        qPrintable(probe.Failure().Message()));
+            return;
+        }
+    }
+    // The page keeps the address and user in the settings: the tour's go to a folder of its own,
+    // never into those of whoever runs it.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    ImportExportWizard wizard(window, static_cast<int>(MAX_PHONEBOOK_ENTRIES) - book->Model().Count());
+    wizard.show();
+    wizard.next();
+    wizard.next();
+    wizard.FilePage()->SetFromServer(true);
+    wizard.next();
+    ImportServerPage* page = wizard.ServerPage();
+    page->AddressEdit()->setText(account.address.toString());
+    page->UserEdit()->setText(account.user);
+    page->PasswordEdit()->setText(account.password);
+    page->RememberBox()->setChecked(true);
+    page->FindButton()->setFocus(Qt::TabFocusReason);
+    ShootScreen(folder, n, "import-server");
+    // Nor does the tour's password go into the keyring of whoever runs it.
+    page->RememberBox()->setChecked(false);
+    if (page->FindAddressBooks()) {
+        QTreeWidget* list = page->BookList();
+        list->setCurrentItem(list->topLevelItem(0));
+        ShootScreen(folder, n, "import-server-books");
+    }
+    wizard.reject();
+}
+
 // The sync preview over a sample plan with a change of every kind, a conflict and a duplicate,
 // with the list's keyboard focus on the conflict.
 void ShootSyncPreview(MainWindow* window, const QString& folder, int& n)
@@ -191,6 +247,7 @@ void TakeScreenshots(MainWindow* window, const QString& folder)
             book->findChild<QTreeView*>()->setFocus(Qt::TabFocusReason);
             ShootWindow(window, folder, n, QStringLiteral("phonebook-received"));
             ShootImportWizard(window, book, folder, n);
+            ShootServerImport(window, book, folder, n);
         }
         if (pictures)
             ShootPicturePage(window, pictures, folder, n);

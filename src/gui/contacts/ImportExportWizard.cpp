@@ -5,6 +5,7 @@
 #include "gui/contacts/ImportFilePage.h"
 #include "gui/contacts/ImportIntroPage.h"
 #include "gui/contacts/ImportMappingPage.h"
+#include "gui/contacts/ImportServerPage.h"
 
 ImportExportWizard::ImportExportWizard(QWidget* parent, int room)
     : QWizard(parent),
@@ -12,6 +13,7 @@ ImportExportWizard::ImportExportWizard(QWidget* parent, int room)
       m_export(new ExportPage(this)),
       m_intro(new ImportIntroPage(this)),
       m_file(new ImportFilePage(this)),
+      m_server(new ImportServerPage(this)),
       m_mapping(new ImportMappingPage(this))
 {
     setWindowTitle(QString());
@@ -21,6 +23,7 @@ ImportExportWizard::ImportExportWizard(QWidget* parent, int room)
     setPage(kExportPage, m_export);
     setPage(kImportIntroPage, m_intro);
     setPage(kImportFilePage, m_file);
+    setPage(kImportServerPage, m_server);
     setPage(kImportMappingPage, m_mapping);
     setStartId(kChooseOperationPage);
     m_mapping->SetRoom(room);
@@ -34,7 +37,8 @@ ImportExportChoices ImportExportWizard::Choices() const
     c.operation = m_operation->Operation();
     c.exportScope = m_export->Scope();
     c.exportFile = m_export->FileName();
-    c.importFile = m_file->FileName();
+    // The server's cards are in the mapping page's reading; no file is to be read for them.
+    c.importFile = m_file->FromServer() ? QString() : m_file->FileName();
     c.importOptions = m_mapping->Options();
     c.contacts = m_mapping->Contacts();
     c.chosen = m_mapping->Chosen();

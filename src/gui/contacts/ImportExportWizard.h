@@ -11,14 +11,22 @@ class ExportPage;
 class ImportFilePage;
 class ImportIntroPage;
 class ImportMappingPage;
+class ImportServerPage;
 
-// Imports contacts from a comma-delimited or vCard file into the open phone book, or exports
-// the phone book's contacts to one. The wizard only collects the choices; the phone-book page
+// Imports contacts from a comma-delimited or vCard file, or from an address book on a CardDAV
+// server, into the open phone book, or exports the phone book's contacts to a file. The wizard only collects the choices; the phone-book page
 // acts on them after Finish.
 class ImportExportWizard : public QWizard {
     Q_OBJECT
 public:
-    enum PageId { kChooseOperationPage, kExportPage, kImportIntroPage, kImportFilePage, kImportMappingPage };
+    enum PageId {
+        kChooseOperationPage,
+        kExportPage,
+        kImportIntroPage,
+        kImportFilePage,
+        kImportMappingPage,
+        kImportServerPage
+    };
 
     // `room`: the entries the open book can still take.
     explicit ImportExportWizard(QWidget* parent = nullptr, int room = static_cast<int>(MAX_PHONEBOOK_ENTRIES));
@@ -30,6 +38,7 @@ public:
     ChooseOperationPage* OperationPage() const { return m_operation; }
     ExportPage* ExportOptionsPage() const { return m_export; }
     ImportFilePage* FilePage() const { return m_file; }
+    ImportServerPage* ServerPage() const { return m_server; }
     ImportMappingPage* MappingPage() const { return m_mapping; }
 
 private:
@@ -40,5 +49,6 @@ private:
     ExportPage* m_export;
     ImportIntroPage* m_intro;
     ImportFilePage* m_file;
+    ImportServerPage* m_server;
     ImportMappingPage* m_mapping;
 };

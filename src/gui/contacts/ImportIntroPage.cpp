@@ -19,5 +19,11 @@ ImportIntroPage::ImportIntroPage(QWidget* parent) : QWizardPage(parent)
         "<b>Change Map</b> to adjust the mapping.</li>"
         "</ol>"));
     layout->addWidget(steps);
+    auto* server = new QLabel(this);
+    server->setWordWrap(true);
+    server->setText(tr("Contacts kept on a server that speaks CardDAV (such as a calendar and contacts "
+                       "server of your own or your provider's) are read straight from it: choose the "
+                       "server on the next page."));
+    layout->addWidget(server);
     layout->addStretch();
 }

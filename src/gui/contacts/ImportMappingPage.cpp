@@ -108,24 +108,30 @@ ImportMappingPage::~ImportMappingPage() = default;
 
 bool ImportMappingPage::LoadFile(const QString& path)
 {
-    m_list->clear();
-    m_headers.clear();
-    m_map.Reset();
-    m_file.reset();
     FileFailure failure;
     std::shared_ptr<DelimitedFile> file = ReadInBackground(this, path, &failure);
-    if (file)
-        failure = UnusableColumns(*file, path);
-    if (!file || failure.IsSet()) {
-        Remake();
+    if (!file) {
+        Clear();
         UserPrompts::Current().Ask(this, CouldNotReadText(failure), UserPrompts::Buttons::Ok,
                                    UserPrompts::Icon::Warning);
         return false;
     }
-    m_headers = file->Headers();
+    return LoadTable(std::move(file), path, Origin::File);
+}
+
+bool ImportMappingPage::LoadTable(std::shared_ptr<DelimitedFile> table, const QString& name, Origin origin)
+{
+    Clear();
+    if (const FileFailure failure = UnusableColumns(*table, name); failure.IsSet()) {
+        UserPrompts::Current().Ask(this, CouldNotReadText(failure), UserPrompts::Buttons::Ok,
+                                   UserPrompts::Icon::Warning);
+        return false;
+    }
+    m_origin = origin;
+    m_headers = table->Headers();
     for (const QString& header : m_headers)
         new QTreeWidgetItem(m_list, {header, QString()});
-    m_file = std::move(file);
+    m_file = std::move(table);
     // When several columns look alike, the first wins and the rest stay out; a phone column
     // that nobody filled in is passed over for one that has numbers.
     m_map = ImportFieldMap::Guess(m_headers, m_file->ColumnsWithValues());
@@ -134,6 +140,15 @@ bool ImportMappingPage::LoadFile(const QString& path)
     m_contactModel->SetContacts(ContactList(), m_room, false);
     Remake();
     return true;
+}
+
+void ImportMappingPage::Clear()
+{
+    m_list->clear();
+    m_headers.clear();
+    m_map.Reset();
+    m_file.reset();
+    Remake();
 }
 
 void ImportMappingPage::SetRoom(int room)
@@ -217,9 +232,16 @@ void ImportMappingPage::ShowCount()
         m_countText->clear();
         return;
     }
-    QString text = !fits            ? NoRoomText(s.Count(), s.Room())
-                   : s.Count() == 1 ? tr("The file holds 1 contact; it fits in the book.")
-                                    : tr("The file holds %1 contacts; all of them fit in the book.").arg(s.Count());
+    QString text;
+    if (m_origin == Origin::AddressBook) {
+        text = !fits ? tr("The address book holds %1 contacts; the book has room for %2.").arg(s.Count()).arg(s.Room())
+               : s.Count() == 1 ? tr("The address book holds 1 contact; it fits in the book.")
+                                : tr("The address book holds %1 contacts; all of them fit in the book.").arg(s.Count());
+    } else {
+        text = !fits            ? NoRoomText(s.Count(), s.Room())
+               : s.Count() == 1 ? tr("The file holds 1 contact; it fits in the book.")
+                                : tr("The file holds %1 contacts; all of them fit in the book.").arg(s.Count());
+    }
     text += u' ';
     text += tr("%1 chosen, room for %2.").arg(s.ChosenCount()).arg(s.Room());
     if (const int line = m_contactModel->Contacts().stoppedAtLine; line > 0)

@@ -19,7 +19,7 @@ class QPushButton;
 class QTreeWidget;
 
 // Import: which column of the file goes where, and which of its contacts. The file is read
-// once, on a worker, when the page comes up; the mapping is guessed afresh from its headers
+// once, on a worker, when the page comes up (an address book's cards come read already); the mapping is guessed afresh from its headers
 // and Change Map adjusts one row. Under the mapping a note tells the order numbers are looked
 // for in, and the list of the file's contacts shows what the mapping makes of them, each with
 // a check box: when the file holds more than the book has room for, the user picks which.
@@ -29,9 +29,15 @@ public:
     explicit ImportMappingPage(QWidget* parent = nullptr);
     ~ImportMappingPage() override;
 
+    // Where the contacts come from, for the words that count them.
+    enum class Origin { File, AddressBook };
+
     // Reads the file and guesses the mapping. False, after telling the user, when the file
     // cannot be read or has no columns or more than 254.
     bool LoadFile(const QString& path);
+    // The same for a table read already (an address book's cards): `name` says where it came
+    // from in a warning.
+    bool LoadTable(std::shared_ptr<DelimitedFile> table, const QString& name, Origin origin);
     // The entries the book has room for; the choice is checked against it.
     void SetRoom(int room);
 
@@ -59,6 +65,8 @@ public:
     bool isComplete() const override;
 
 private:
+    // Nothing read: no mapping, no contacts.
+    void Clear();
     void ShowRow(int row, int target);
     // The contacts made again from the reading, after the mapping or the prefix changed.
     void Remake();
@@ -77,5 +85,6 @@ private:
     ImportFieldMap m_map;
     QStringList m_headers;
     std::shared_ptr<DelimitedFile> m_file;
+    Origin m_origin = Origin::File;
     int m_room = static_cast<int>(MAX_PHONEBOOK_ENTRIES);
 };

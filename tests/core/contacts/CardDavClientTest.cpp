@@ -8,8 +8,6 @@
 #include "support/CardDavServer.h"
 #include "support/LoopbackStandIn.h"
 
-#include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -40,27 +38,6 @@ std::vector<Contact> ContactsOf(DelimitedFile& table)
     return contacts;
 }
 
-QList<QByteArray> CardsOfFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<QByteArray> cards;
-    for (const QByteArray& piece : file.readAll().split('\n')) {
-        if (piece.startsWith("BEGIN:VCARD"))
-            cards.append(QByteArray());
-        if (!cards.isEmpty())
-            cards.last().append(piece + '\n');
-    }
-    return cards;
-}
-
-QString UidOf(const QByteArray& card)
-{
-    const auto match = QRegularExpression(QStringLiteral("UID:([^\\r\\n]+)")).match(QString::fromUtf8(card));
-    return match.captured(1).replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9-]")), QStringLiteral("-"));
-}
-
 class CardDavClientTest : public ::testing::TestWithParam<Kind> {
 protected:
     void SetUp() override
@@ -76,11 +53,7 @@ protected:
     void Fill(const QString& name, const QStringList& uids = {})
     {
         ASSERT_TRUE(m_server.AddAddressBook(name)) << m_server.Log().toStdString();
-        for (const QByteArray& card : CardsOfFile(kCards)) {
-            if (uids.isEmpty() || uids.contains(UidOf(card))) {
-                ASSERT_TRUE(m_server.PutCard(name, UidOf(card), card)) << UidOf(card).toStdString();
-            }
-        }
+        ASSERT_TRUE(m_server.PutCardsOfFile(name, kCards, uids)) << m_server.Log().toStdString();
     }
 
     CardDavAccount Account(const QUrl& address) const

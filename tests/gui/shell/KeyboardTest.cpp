@@ -7,6 +7,7 @@
 #include "gui/contacts/ChangeMapDialog.h"
 #include "gui/contacts/ImportExportWizard.h"
 #include "gui/contacts/ImportFilePage.h"
+#include "gui/contacts/ImportServerPage.h"
 #include "gui/phonebook/PhonebookListModel.h"
 #include "gui/phonebook/PhonebookPage.h"
 #include "gui/picture/BrightnessContrastDialog.h"
@@ -23,6 +24,8 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTreeView>
 #include <QSlider>
@@ -257,6 +260,20 @@ TEST_F(Keyboard, EveryPageAndDialogIsWalkedInReadingOrderThroughNamedVisibleCont
         wizard.next();
     }
     EXPECT_EQ(wizard.currentId(), ImportExportWizard::kImportMappingPage);
+    // The server's page instead of the file: its fields, the keyring's box and Find in order.
+    wizard.back();
+    ASSERT_EQ(wizard.currentId(), ImportExportWizard::kImportFilePage);
+    wizard.FilePage()->SetFromServer(true);
+    wizard.next();
+    ASSERT_EQ(wizard.currentId(), ImportExportWizard::kImportServerPage);
+    Pump();
+    const std::vector<QWidget*> serverStops = WalkTabChain(wizard.ServerPage()->AddressEdit());
+    CheckChain(serverStops, QStringLiteral("wizard's server page"));
+    const std::vector<QWidget*> serverOrder{wizard.ServerPage()->AddressEdit(), wizard.ServerPage()->UserEdit(),
+                                            wizard.ServerPage()->PasswordEdit(), wizard.ServerPage()->RememberBox(),
+                                            wizard.ServerPage()->FindButton()};
+    ASSERT_GE(serverStops.size(), serverOrder.size());
+    EXPECT_TRUE(std::equal(serverOrder.begin(), serverOrder.end(), serverStops.begin()));
     wizard.reject();
     ChangeMapDialog mapping(QStringLiteral("Phone 1 - Value"), &window);
     mapping.show();
