@@ -128,7 +128,8 @@ bool CardDavClient::SetUp()
 bool CardDavClient::MayAnswer(const QUrl& url) const
 {
     const QUrl& own = m_account.address;
-    if (url.host().compare(own.host(), Qt::CaseInsensitive) == 0 && url.port() == own.port())
+    const auto port = [](const QUrl& u) { return u.port(u.scheme() == u"https" ? 443 : 80); };
+    if (url.host().compare(own.host(), Qt::CaseInsensitive) == 0 && port(url) == port(own))
         return true;
     return url.scheme() == u"https";
 }

@@ -8,8 +8,8 @@ QString CardDavFailure::Message() const
         return {};
     case Kind::BadAddress:
         if (!m_detail.isEmpty())
-            return tr("The address %1 holds a password. Give the user name alone; the password is asked for, "
-                      "read from the keyring or from a password file.")
+            return tr("The address %1 holds a password. Give the address without it, and the user name and the "
+                      "password apart.")
                 .arg(url);
         return tr("%1 is not the address of a server: it must begin with https:// or http://.").arg(url);
     case Kind::BadCaFile:
