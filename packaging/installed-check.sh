@@ -23,6 +23,12 @@ test -f "/usr/share/orvak-dialbook/Sample Images/beach.jpg"
 test -f /usr/share/orvak-dialbook/translations/dialbook_de.qm
 # The language follows LANGUAGE; the translations are built into the program.
 if LANGUAGE=de dialbook show /nonexistent.opbk 2>&1 | grep -q '^Fehler:'; then echo "dialbook: German"; else exit 1; fi
+# Reaching a CardDAV server over TLS needs Qt's TLS backend: without it an https address fails
+# before any connection is tried.
+umask 077
+echo not-a-password > /tmp/password
+if LANGUAGE=C dialbook addressbooks https://127.0.0.1:9/ --user ana --password-file /tmp/password 2>&1 |
+    grep -q 'Connection refused'; then echo "dialbook: TLS backend"; else exit 1; fi
 apt-get install -y -qq --no-install-recommends man-db >/dev/null
 man -P cat dialbook | grep -q 'dialbook \[--simulate\] COMMAND'
 echo "man dialbook: shown"
