@@ -143,6 +143,73 @@
     </message>
 </context>
 <context>
+    <name>CardDavFailure</name>
+    <message>
+        <source>The address %1 holds a password. Give the address without it, and the user name and the password apart.</source>
+        <translation>Die Adresse %1 enthält ein Passwort. Geben Sie die Adresse ohne Passwort an und Benutzername und Passwort getrennt davon.</translation>
+    </message>
+    <message>
+        <source>%1 is not the address of a server: it must begin with https:// or http://.</source>
+        <translation>%1 ist keine Serveradresse: Sie muss mit https:// oder http:// beginnen.</translation>
+    </message>
+    <message>
+        <source>The certificate %1 could not be read: it is no PEM or DER certificate.</source>
+        <translation>Das Zertifikat %1 konnte nicht gelesen werden: Es ist kein PEM- oder DER-Zertifikat.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2.</source>
+        <translation>%1 konnte nicht erreicht werden: %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1 within %2 seconds.</source>
+        <translation>Innerhalb von %2 Sekunden konnte keine Verbindung zu %1 hergestellt werden.</translation>
+    </message>
+    <message>
+        <source>The server at %1 did not answer within %2 seconds.</source>
+        <translation>Der Server unter %1 hat nicht innerhalb von %2 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>The server at %1 sent the connection on to %2, which is not encrypted; it was not followed.</source>
+        <translation>Der Server unter %1 hat die Verbindung an die unverschlüsselte Adresse %2 weitergeleitet; dieser Weiterleitung wurde nicht gefolgt.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 was refused: %2.</source>
+        <translation>Das Zertifikat von %1 wurde abgelehnt: %2.</translation>
+    </message>
+    <message>
+        <source>The server at %1 refused the user name or the password.</source>
+        <translation>Der Server unter %1 hat den Benutzernamen oder das Passwort abgelehnt.</translation>
+    </message>
+    <message>
+        <source>There is nothing at %1 (the server answered 404 Not Found).</source>
+        <translation>Unter %1 gibt es nichts (der Server antwortete mit 404 Not Found).</translation>
+    </message>
+    <message>
+        <source>%1 is not a CardDAV server: it shows no address book.</source>
+        <translation>%1 ist kein CardDAV-Server: Er zeigt kein Adressbuch an.</translation>
+    </message>
+    <message>
+        <source>The server at %1 answered %2 %3.</source>
+        <translation>Der Server unter %1 antwortete mit %2 %3.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 is larger than %2 MB; nothing was read.</source>
+        <translation>Die Antwort von %1 ist größer als %2 MB; es wurde nichts gelesen.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 could not be read: %2.</source>
+        <translation>Die Antwort von %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2 address books; give the address of one of them.</source>
+        <translation>%1 führt zu %2 Adressbüchern; geben Sie die Adresse eines davon an.</translation>
+    </message>
+    <message>
+        <source>Reading from %1 was cancelled.</source>
+        <translation>Das Lesen von %1 wurde abgebrochen.</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMapDialog</name>
     <message>
         <source>“%1” is mapped from “%2”. Set that row to none first to map it here.</source>
@@ -278,6 +345,14 @@
         <translation>picture schreibt eine .png- oder .bmp-Datei</translation>
     </message>
     <message>
+        <source>sync takes one file</source>
+        <translation>sync erwartet eine Datei</translation>
+    </message>
+    <message>
+        <source>--prefer takes computer or handset</source>
+        <translation>--prefer erwartet computer oder handset</translation>
+    </message>
+    <message>
         <source>Usage: dialbook [--simulate] COMMAND [ARGS]
 
 Talks to the first Orvak handset found on USB, or to a simulated one.
@@ -336,9 +411,28 @@ Commands:
     --international-prefix P   what a leading + becomes (digits; default 00)
     --category NAME  only contacts with this category or label (may be repeated: any)
     --first N        only the first N contacts (of those of the categories)
+                   CONTACTS may also be the http(s) address of a CardDAV server, or of
+                   one of its address books, with --user NAME: its cards are read as a
+                   vCard file is. A server that has several address books lists them;
+                   give the one to read by its address.
+  addressbooks URL --user NAME
+                   List the address books of a CardDAV server (Nextcloud, iCloud,
+                   Fastmail, Radicale, ...), found from its address, with their card
+                   counts and addresses.
   export BOOK.opbk OUT.csv|OUT.vcf
                    Write every entry of BOOK.opbk as comma-delimited text, or as vCard
                    when OUT ends in .vcf.
+
+Server options (addressbooks, and import from a server):
+  --user NAME      the user name on the server
+  --password-file FILE   read the password from the first line of FILE, which only
+                   its owner may read (chmod 600). Without it the password comes
+                   from the desktop&apos;s keyring, else it is asked for on the terminal
+                   without showing it. It is never taken on the command line.
+  --save-password  keep the password typed when asked in the keyring, once the
+                   server has taken it
+  --ca-file FILE   trust this certificate too (PEM or DER), for a server that signs
+                   its own; other certificates that do not verify are refused
 
 Picture options, applied in this order:
   --rotate left|right, --zoom-in N, --zoom-out N   as often as wanted, in the order given
@@ -423,9 +517,31 @@ Befehle:
     --international-prefix P   was aus einem führenden + wird (Ziffern; Standard 00)
     --category NAME  nur Kontakte mit dieser Kategorie/Bezeichnung (mehrfach: eine davon)
     --first N        nur die ersten N Kontakte (von denen der Kategorien)
+                   CONTACTS kann auch die http(s)-Adresse eines CardDAV-Servers oder
+                   eines seiner Adressbücher sein, mit --user NAME: Die Karten werden
+                   wie aus einer vCard-Datei gelesen. Ein Server mit mehreren
+                   Adressbüchern listet diese auf; geben Sie das zu lesende über seine
+                   Adresse an.
+  addressbooks URL --user NAME
+                   Listet die Adressbücher eines CardDAV-Servers (Nextcloud, iCloud,
+                   Fastmail, Radicale, ...) auf, die über seine Adresse gefunden werden,
+                   mit der Anzahl ihrer Karten und ihren Adressen.
   export BOOK.opbk OUT.csv|OUT.vcf
                    Schreibt jeden Eintrag von BOOK.opbk als kommagetrennten Text oder
                    als vCard, wenn OUT auf .vcf endet.
+
+Serveroptionen (addressbooks und import von einem Server):
+  --user NAME      der Benutzername auf dem Server
+  --password-file FILE   liest das Passwort aus der ersten Zeile der Datei FILE, die nur
+                   ihr Eigentümer lesen darf (chmod 600). Ohne diese Option kommt das
+                   Passwort aus dem Schlüsselbund der Arbeitsumgebung, sonst wird es im
+                   Terminal verdeckt abgefragt. Auf der Befehlszeile wird es nie
+                   angenommen.
+  --save-password  speichert das bei der Abfrage eingegebene Passwort im Schlüsselbund,
+                   sobald der Server es angenommen hat
+  --ca-file FILE   vertraut zusätzlich diesem Zertifikat (PEM oder DER), für einen
+                   Server, der sein eigenes signiert; andere Zertifikate, die sich nicht
+                   prüfen lassen, werden abgelehnt
 
 Bildoptionen, in dieser Reihenfolge angewendet:
   --rotate left|right, --zoom-in N, --zoom-out N   beliebig oft, in angegebener Reihenfolge
@@ -445,12 +561,24 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
 </translation>
     </message>
     <message>
-        <source>sync takes one file</source>
-        <translation>sync erwartet eine Datei</translation>
+        <source>addressbooks takes the address of a CardDAV server</source>
+        <translation>addressbooks erwartet die Adresse eines CardDAV-Servers</translation>
     </message>
     <message>
-        <source>--prefer takes computer or handset</source>
-        <translation>--prefer erwartet computer oder handset</translation>
+        <source>a password is never taken on the command line, where every user of this computer can read it; give --password-file FILE, or type it when asked</source>
+        <translation>ein Passwort wird nie auf der Befehlszeile angenommen, wo jeder Benutzer dieses Computers es lesen kann; geben Sie --password-file FILE an oder tippen Sie es ein, wenn danach gefragt wird</translation>
+    </message>
+    <message>
+        <source>addressbooks takes an http:// or https:// address</source>
+        <translation>addressbooks erwartet eine http://- oder https://-Adresse</translation>
+    </message>
+    <message>
+        <source>a server&apos;s address needs --user NAME</source>
+        <translation>eine Serveradresse erfordert --user NAME</translation>
+    </message>
+    <message>
+        <source>--user, --password-file, --ca-file and --save-password are for an address on a server</source>
+        <translation>--user, --password-file, --ca-file und --save-password gelten nur für eine Adresse auf einem Server</translation>
     </message>
 </context>
 <context>
@@ -559,6 +687,10 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
             <numerusform>%n Eintrag in %1 geschrieben</numerusform>
             <numerusform>%n Einträge in %1 geschrieben</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The address book holds %1 contacts; the book has room for %2.</source>
+        <translation>Das Adressbuch enthält %1 Kontakte; im Telefonbuch ist Platz für %2.</translation>
     </message>
 </context>
 <context>
@@ -919,6 +1051,34 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
         <translation>Keine Datei angegeben. Bitte geben Sie den Dateinamen der zu importierenden Kontakte ein.</translation>
     </message>
+    <message>
+        <source>Import contacts &amp;from:</source>
+        <translation>Kontakte importieren &amp;aus:</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>einer Datei</translation>
+    </message>
+    <message>
+        <source>an address book on a server (CardDAV)</source>
+        <translation>einem Adressbuch auf einem Server (CardDAV)</translation>
+    </message>
+    <message>
+        <source>Import contacts from a file</source>
+        <translation>Kontakte aus einer Datei importieren</translation>
+    </message>
+    <message>
+        <source>Import contacts from an address book on a server (CardDAV)</source>
+        <translation>Kontakte aus einem Adressbuch auf einem Server importieren (CardDAV)</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Browse for the file</source>
+        <translation>Nach der Datei suchen</translation>
+    </message>
 </context>
 <context>
     <name>ImportIntroPage</name>
@@ -929,6 +1089,10 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
     <message>
         <source>&lt;ol&gt;&lt;li&gt;Export your contacts from your other contact manager (for example your e-mail program or your phone&apos;s account) to a comma-delimited text file (CSV) or a vCard file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and locate that file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and check how the file&apos;s fields map to the phone book. Use &lt;b&gt;Change Map&lt;/b&gt; to adjust the mapping.&lt;/li&gt;&lt;/ol&gt;</source>
         <translation>&lt;ol&gt;&lt;li&gt;Exportieren Sie Ihre Kontakte aus Ihrer anderen Kontaktverwaltung (zum Beispiel Ihrem E-Mail-Programm oder dem Konto Ihres Telefons) in eine kommagetrennte Textdatei (CSV) oder eine vCard-Datei.&lt;/li&gt;&lt;li&gt;Klicken Sie auf &lt;b&gt;Weiter&lt;/b&gt; und wählen Sie diese Datei aus.&lt;/li&gt;&lt;li&gt;Klicken Sie auf &lt;b&gt;Weiter&lt;/b&gt; und prüfen Sie, wie die Felder der Datei dem Telefonbuch zugeordnet werden. Mit &lt;b&gt;Zuordnung ändern&lt;/b&gt; passen Sie die Zuordnung an.&lt;/li&gt;&lt;/ol&gt;</translation>
+    </message>
+    <message>
+        <source>Contacts kept on a server that speaks CardDAV (such as a calendar and contacts server of your own or your provider&apos;s) are read straight from it: choose the server on the next page.</source>
+        <translation>Kontakte auf einem Server, der CardDAV spricht (etwa einem eigenen Kalender- und Kontaktserver oder dem Ihres Anbieters), werden direkt von dort gelesen: Wählen Sie den Server auf der nächsten Seite.</translation>
     </message>
 </context>
 <context>
@@ -1037,6 +1201,140 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
         <source>No row selected.</source>
         <translation>Keine Zeile ausgewählt.</translation>
     </message>
+    <message>
+        <source>The address book holds %1 contacts; the book has room for %2.</source>
+        <translation>Das Adressbuch enthält %1 Kontakte; im Telefonbuch ist Platz für %2.</translation>
+    </message>
+    <message>
+        <source>The address book holds 1 contact; it fits in the book.</source>
+        <translation>Das Adressbuch enthält 1 Kontakt; er passt ins Telefonbuch.</translation>
+    </message>
+    <message>
+        <source>The address book holds %1 contacts; all of them fit in the book.</source>
+        <translation>Das Adressbuch enthält %1 Kontakte; alle passen ins Telefonbuch.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportServerPage</name>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Kontakte importieren</translation>
+    </message>
+    <message>
+        <source>Address Book on a Server</source>
+        <translation>Adressbuch auf einem Server</translation>
+    </message>
+    <message>
+        <source>Give the address of the server that keeps your contacts (CardDAV), or of one of its address books, with your user name and password there. Find Address Books lists the address books it offers.</source>
+        <translation>Geben Sie die Adresse des Servers an, der Ihre Kontakte verwaltet (CardDAV), oder die eines seiner Adressbücher, dazu Ihren Benutzernamen und Ihr Passwort dort. „Adressbücher suchen“ listet die Adressbücher auf, die er anbietet.</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Serveradresse</translation>
+    </message>
+    <message>
+        <source>Server &amp;address:</source>
+        <translation>Server&amp;adresse:</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Left empty, the password kept in the keyring for this address and user is used.</source>
+        <translation>Bleibt das Feld leer, wird das im Schlüsselbund für diese Adresse und diesen Benutzer gespeicherte Passwort verwendet.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember in the keyring</source>
+        <translation>Im Schlüsselbund &amp;merken</translation>
+    </message>
+    <message>
+        <source>Remember the password in the keyring</source>
+        <translation>Passwort im Schlüsselbund merken</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>Adressbücher &amp;suchen</translation>
+    </message>
+    <message>
+        <source>Find address books</source>
+        <translation>Adressbücher suchen</translation>
+    </message>
+    <message>
+        <source>Address b&amp;ooks found:</source>
+        <translation>Gef&amp;undene Adressbücher:</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation>Gefundene Adressbücher</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Enter the address of the server, such as %1.</source>
+        <translation>Geben Sie die Adresse des Servers ein, etwa %1.</translation>
+    </message>
+    <message>
+        <source>The password could not be read from the keyring: %1</source>
+        <translation>Das Passwort konnte nicht aus dem Schlüsselbund gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Looking for address books at %1...</source>
+        <translation>Adressbücher unter %1 werden gesucht...</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Das Passwort konnte nicht im Schlüsselbund gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Choose one of the address books found.</source>
+        <translation>Wählen Sie eines der gefundenen Adressbücher.</translation>
+    </message>
+    <message>
+        <source>Reading the address book %1...</source>
+        <translation>Adressbuch %1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>The address book “%1” holds no contacts.</source>
+        <translation>Das Adressbuch „%1“ enthält keine Kontakte.</translation>
+    </message>
+</context>
+<context>
+    <name>Keyring</name>
+    <message>
+        <source>The keyring did not answer in time.</source>
+        <translation>Der Schlüsselbund hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>No keyring is running, so passwords are neither looked up in it nor kept in it.</source>
+        <translation>Es läuft kein Schlüsselbund, daher werden Passwörter dort weder gesucht noch gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1055,6 +1353,84 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
     <message>
         <source>Phone &amp;Book</source>
         <translation>&amp;Telefonbuch</translation>
+    </message>
+</context>
+<context>
+    <name>MultistatusReader</name>
+    <message>
+        <source>the answer ends before its multistatus does</source>
+        <translation>die Antwort endet vor ihrem multistatus-Element</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>the answer is no multistatus but &lt;%1&gt;</source>
+        <translation>die Antwort ist kein multistatus, sondern &lt;%1&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordFile</name>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2.</source>
+        <translation>&quot;%1&quot; konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 bytes; a password file holds the password on its first line.</source>
+        <translation>&quot;%1&quot; ist größer als %2 Byte; eine Passwortdatei enthält das Passwort in ihrer ersten Zeile.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file. Give the password in a file of your own that only you may read (chmod 600).</source>
+        <translation>&quot;%1&quot; ist keine reguläre Datei. Geben Sie das Passwort in einer eigenen Datei an, die nur Sie lesen dürfen (chmod 600).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to another user. Keep the password in a file of your own and make it yours alone with: chmod 600 FILE</source>
+        <translation>&quot;%1&quot; gehört einem anderen Benutzer. Bewahren Sie das Passwort in einer eigenen Datei auf und machen Sie sie nur für Sie zugänglich mit: chmod 600 FILE</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may be read or changed by others than you, so its password is not used. Make it yours alone with: %2</source>
+        <translation>&quot;%1&quot; darf auch von anderen als Ihnen gelesen oder geändert werden, daher wird das Passwort darin nicht verwendet. Machen Sie die Datei nur für Sie zugänglich mit: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty; its first line should be the password.</source>
+        <translation>&quot;%1&quot; ist leer; die erste Zeile sollte das Passwort sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no password on its first line.</source>
+        <translation>&quot;%1&quot; enthält in der ersten Zeile kein Passwort.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the first line is not UTF-8 text.</source>
+        <translation>&quot;%1&quot;: Die erste Zeile ist kein UTF-8-Text.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordSources</name>
+    <message>
+        <source>The password could not be looked up in the keyring: %1</source>
+        <translation>Das Passwort konnte nicht im Schlüsselbund gesucht werden: %1</translation>
+    </message>
+    <message>
+        <source>There is no terminal to ask for the password on. Give it with --password-file FILE, a file that only you may read (chmod 600 FILE).</source>
+        <translation>Es gibt kein Terminal, in dem nach dem Passwort gefragt werden kann. Geben Sie es mit --password-file FILE an, einer Datei, die nur Sie lesen dürfen (chmod 600 FILE).</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <extracomment>%1 is the user name, %2 the server as scheme://host.</extracomment>
+        <translation>Passwort für %1 auf %2: </translation>
+    </message>
+    <message>
+        <source>No password was typed. To give it without typing, use --password-file FILE, a file that only you may read (chmod 600 FILE).</source>
+        <translation>Es wurde kein Passwort eingegeben. Um es ohne Eintippen anzugeben, verwenden Sie --password-file FILE, eine Datei, die nur Sie lesen dürfen (chmod 600 FILE).</translation>
+    </message>
+    <message>
+        <source>The password was not kept: no keyring is running. It is asked for again next time.</source>
+        <translation>Das Passwort wurde nicht gespeichert: Es läuft kein Schlüsselbund. Beim nächsten Mal wird erneut danach gefragt.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Das Passwort konnte nicht im Schlüsselbund gespeichert werden: %1</translation>
     </message>
 </context>
 <context>

@@ -146,4 +146,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>ServerCommands</name>
+    <message numerus="yes">
+        <source>%n cards</source>
+        <translation>
+            <numerusform>%n card</numerusform>
+            <numerusform>%n cards</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

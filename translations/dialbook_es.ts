@@ -143,6 +143,73 @@
     </message>
 </context>
 <context>
+    <name>CardDavFailure</name>
+    <message>
+        <source>The address %1 holds a password. Give the address without it, and the user name and the password apart.</source>
+        <translation>La dirección %1 contiene una contraseña. Indique la dirección sin ella y, por separado, el nombre de usuario y la contraseña.</translation>
+    </message>
+    <message>
+        <source>%1 is not the address of a server: it must begin with https:// or http://.</source>
+        <translation>%1 no es la dirección de un servidor: debe empezar por https:// o http://.</translation>
+    </message>
+    <message>
+        <source>The certificate %1 could not be read: it is no PEM or DER certificate.</source>
+        <translation>No se pudo leer el certificado %1: no es un certificado PEM ni DER.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2.</source>
+        <translation>No se pudo acceder a %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1 within %2 seconds.</source>
+        <translation>No se pudo conectar con %1 en %2 segundos.</translation>
+    </message>
+    <message>
+        <source>The server at %1 did not answer within %2 seconds.</source>
+        <translation>El servidor de %1 no respondió en %2 segundos.</translation>
+    </message>
+    <message>
+        <source>The server at %1 sent the connection on to %2, which is not encrypted; it was not followed.</source>
+        <translation>El servidor de %1 redirigió la conexión a %2, que no usa cifrado; no se ha seguido la redirección.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 was refused: %2.</source>
+        <translation>Se ha rechazado el certificado de %1: %2.</translation>
+    </message>
+    <message>
+        <source>The server at %1 refused the user name or the password.</source>
+        <translation>El servidor de %1 ha rechazado el nombre de usuario o la contraseña.</translation>
+    </message>
+    <message>
+        <source>There is nothing at %1 (the server answered 404 Not Found).</source>
+        <translation>No hay nada en %1 (el servidor respondió 404 Not Found).</translation>
+    </message>
+    <message>
+        <source>%1 is not a CardDAV server: it shows no address book.</source>
+        <translation>%1 no es un servidor CardDAV: no muestra ninguna libreta de direcciones.</translation>
+    </message>
+    <message>
+        <source>The server at %1 answered %2 %3.</source>
+        <translation>El servidor de %1 respondió %2 %3.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 is larger than %2 MB; nothing was read.</source>
+        <translation>La respuesta de %1 supera los %2 MB; no se ha leído nada.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 could not be read: %2.</source>
+        <translation>No se pudo leer la respuesta de %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2 address books; give the address of one of them.</source>
+        <translation>%1 lleva a %2 libretas de direcciones; indique la dirección de una de ellas.</translation>
+    </message>
+    <message>
+        <source>Reading from %1 was cancelled.</source>
+        <translation>Se ha cancelado la lectura de %1.</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMapDialog</name>
     <message>
         <source>“%1” is mapped from “%2”. Set that row to none first to map it here.</source>
@@ -278,6 +345,14 @@
         <translation>picture escribe un archivo .png o .bmp</translation>
     </message>
     <message>
+        <source>sync takes one file</source>
+        <translation>sync requiere un archivo</translation>
+    </message>
+    <message>
+        <source>--prefer takes computer or handset</source>
+        <translation>--prefer requiere computer o handset</translation>
+    </message>
+    <message>
         <source>Usage: dialbook [--simulate] COMMAND [ARGS]
 
 Talks to the first Orvak handset found on USB, or to a simulated one.
@@ -336,9 +411,28 @@ Commands:
     --international-prefix P   what a leading + becomes (digits; default 00)
     --category NAME  only contacts with this category or label (may be repeated: any)
     --first N        only the first N contacts (of those of the categories)
+                   CONTACTS may also be the http(s) address of a CardDAV server, or of
+                   one of its address books, with --user NAME: its cards are read as a
+                   vCard file is. A server that has several address books lists them;
+                   give the one to read by its address.
+  addressbooks URL --user NAME
+                   List the address books of a CardDAV server (Nextcloud, iCloud,
+                   Fastmail, Radicale, ...), found from its address, with their card
+                   counts and addresses.
   export BOOK.opbk OUT.csv|OUT.vcf
                    Write every entry of BOOK.opbk as comma-delimited text, or as vCard
                    when OUT ends in .vcf.
+
+Server options (addressbooks, and import from a server):
+  --user NAME      the user name on the server
+  --password-file FILE   read the password from the first line of FILE, which only
+                   its owner may read (chmod 600). Without it the password comes
+                   from the desktop&apos;s keyring, else it is asked for on the terminal
+                   without showing it. It is never taken on the command line.
+  --save-password  keep the password typed when asked in the keyring, once the
+                   server has taken it
+  --ca-file FILE   trust this certificate too (PEM or DER), for a server that signs
+                   its own; other certificates that do not verify are refused
 
 Picture options, applied in this order:
   --rotate left|right, --zoom-in N, --zoom-out N   as often as wanted, in the order given
@@ -418,9 +512,30 @@ Comandos:
     --international-prefix P   en qué se convierte un + inicial (dígitos; por defecto 00)
     --category NAME  solo contactos con esta categoría o etiqueta (repetible: cualquiera)
     --first N        solo los N primeros contactos (de los de las categorías)
+                   CONTACTS también puede ser la dirección http(s) de un servidor CardDAV,
+                   o de una de sus libretas de direcciones, con --user NAME: sus tarjetas
+                   se leen como un archivo vCard. Un servidor con varias libretas de
+                   direcciones las muestra; indique por su dirección la que se debe leer.
+  addressbooks URL --user NAME
+                   Muestra las libretas de direcciones de un servidor CardDAV (Nextcloud,
+                   iCloud, Fastmail, Radicale...), halladas a partir de su dirección, con
+                   su número de tarjetas y sus direcciones.
   export BOOK.opbk OUT.csv|OUT.vcf
                    Escribe todas las entradas de BOOK.opbk como texto delimitado por
                    comas, o como vCard si OUT termina en .vcf.
+
+Opciones de servidor (addressbooks e import desde un servidor):
+  --user NAME      el nombre de usuario en el servidor
+  --password-file FILE   lee la contraseña de la primera línea de FILE, que solo su
+                   propietario puede leer (chmod 600). Sin esta opción, la contraseña
+                   se toma del depósito de claves del escritorio o, en su defecto, se
+                   pide en la terminal sin mostrarla. Nunca se acepta en la línea de
+                   comandos.
+  --save-password  guarda en el depósito de claves la contraseña escrita cuando se
+                   pide, una vez que el servidor la ha aceptado
+  --ca-file FILE   confía también en este certificado (PEM o DER), para un servidor
+                   que firma el suyo propio; se rechazan los demás certificados que
+                   no se pueden verificar
 
 Opciones de imagen, aplicadas en este orden:
   --rotate left|right, --zoom-in N, --zoom-out N   tantas veces como quiera, en ese orden
@@ -440,12 +555,24 @@ encuentran igual que los terminales USB.
 </translation>
     </message>
     <message>
-        <source>sync takes one file</source>
-        <translation>sync requiere un archivo</translation>
+        <source>addressbooks takes the address of a CardDAV server</source>
+        <translation>addressbooks requiere la dirección de un servidor CardDAV</translation>
     </message>
     <message>
-        <source>--prefer takes computer or handset</source>
-        <translation>--prefer requiere computer o handset</translation>
+        <source>a password is never taken on the command line, where every user of this computer can read it; give --password-file FILE, or type it when asked</source>
+        <translation>nunca se acepta una contraseña en la línea de comandos, donde cualquier usuario de este equipo puede leerla; indique --password-file FILE o escríbala cuando se le pida</translation>
+    </message>
+    <message>
+        <source>addressbooks takes an http:// or https:// address</source>
+        <translation>addressbooks requiere una dirección http:// o https://</translation>
+    </message>
+    <message>
+        <source>a server&apos;s address needs --user NAME</source>
+        <translation>la dirección de un servidor requiere --user NAME</translation>
+    </message>
+    <message>
+        <source>--user, --password-file, --ca-file and --save-password are for an address on a server</source>
+        <translation>--user, --password-file, --ca-file y --save-password solo sirven con la dirección de un servidor</translation>
     </message>
 </context>
 <context>
@@ -554,6 +681,10 @@ encuentran igual que los terminales USB.
             <numerusform>Se ha escrito %n entrada en %1</numerusform>
             <numerusform>Se han escrito %n entradas en %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The address book holds %1 contacts; the book has room for %2.</source>
+        <translation>La libreta de direcciones contiene %1 contactos; la agenda tiene espacio para %2.</translation>
     </message>
 </context>
 <context>
@@ -914,6 +1045,34 @@ encuentran igual que los terminales USB.
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
         <translation>No se ha indicado ningún archivo. Introduzca el nombre del archivo de contactos que importar.</translation>
     </message>
+    <message>
+        <source>Import contacts &amp;from:</source>
+        <translation>Importar contactos &amp;de:</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>un archivo</translation>
+    </message>
+    <message>
+        <source>an address book on a server (CardDAV)</source>
+        <translation>una libreta de direcciones de un servidor (CardDAV)</translation>
+    </message>
+    <message>
+        <source>Import contacts from a file</source>
+        <translation>Importar contactos de un archivo</translation>
+    </message>
+    <message>
+        <source>Import contacts from an address book on a server (CardDAV)</source>
+        <translation>Importar contactos de una libreta de direcciones de un servidor (CardDAV)</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nombre del archivo</translation>
+    </message>
+    <message>
+        <source>Browse for the file</source>
+        <translation>Buscar el archivo</translation>
+    </message>
 </context>
 <context>
     <name>ImportIntroPage</name>
@@ -924,6 +1083,10 @@ encuentran igual que los terminales USB.
     <message>
         <source>&lt;ol&gt;&lt;li&gt;Export your contacts from your other contact manager (for example your e-mail program or your phone&apos;s account) to a comma-delimited text file (CSV) or a vCard file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and locate that file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and check how the file&apos;s fields map to the phone book. Use &lt;b&gt;Change Map&lt;/b&gt; to adjust the mapping.&lt;/li&gt;&lt;/ol&gt;</source>
         <translation>&lt;ol&gt;&lt;li&gt;Exporte sus contactos desde su otro gestor de contactos (por ejemplo, su programa de correo electrónico o la cuenta de su teléfono) a un archivo de texto delimitado por comas (CSV) o a un archivo vCard.&lt;/li&gt;&lt;li&gt;Pulse &lt;b&gt;Siguiente&lt;/b&gt; y busque ese archivo.&lt;/li&gt;&lt;li&gt;Pulse &lt;b&gt;Siguiente&lt;/b&gt; y compruebe cómo se asignan los campos del archivo a la agenda. Use &lt;b&gt;Cambiar asignación&lt;/b&gt; para ajustar la asignación.&lt;/li&gt;&lt;/ol&gt;</translation>
+    </message>
+    <message>
+        <source>Contacts kept on a server that speaks CardDAV (such as a calendar and contacts server of your own or your provider&apos;s) are read straight from it: choose the server on the next page.</source>
+        <translation>Los contactos guardados en un servidor compatible con CardDAV (como un servidor de calendario y contactos propio o de su proveedor) se leen directamente de él: elija el servidor en la página siguiente.</translation>
     </message>
 </context>
 <context>
@@ -1032,6 +1195,140 @@ encuentran igual que los terminales USB.
         <source>No row selected.</source>
         <translation>No hay ninguna fila seleccionada.</translation>
     </message>
+    <message>
+        <source>The address book holds %1 contacts; the book has room for %2.</source>
+        <translation>La libreta de direcciones contiene %1 contactos; la agenda tiene espacio para %2.</translation>
+    </message>
+    <message>
+        <source>The address book holds 1 contact; it fits in the book.</source>
+        <translation>La libreta de direcciones contiene 1 contacto; cabe en la agenda.</translation>
+    </message>
+    <message>
+        <source>The address book holds %1 contacts; all of them fit in the book.</source>
+        <translation>La libreta de direcciones contiene %1 contactos; caben todos en la agenda.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportServerPage</name>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Importar contactos</translation>
+    </message>
+    <message>
+        <source>Address Book on a Server</source>
+        <translation>Libreta de direcciones en un servidor</translation>
+    </message>
+    <message>
+        <source>Give the address of the server that keeps your contacts (CardDAV), or of one of its address books, with your user name and password there. Find Address Books lists the address books it offers.</source>
+        <translation>Indique la dirección del servidor que guarda sus contactos (CardDAV), o la de una de sus libretas de direcciones, con su nombre de usuario y su contraseña en él. «Buscar libretas de direcciones» muestra las libretas de direcciones que ofrece.</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Dirección del servidor</translation>
+    </message>
+    <message>
+        <source>Server &amp;address:</source>
+        <translation>Dirección del &amp;servidor:</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nombre de &amp;usuario:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Left empty, the password kept in the keyring for this address and user is used.</source>
+        <translation>Si se deja vacía, se usa la contraseña guardada en el depósito de claves para esta dirección y este usuario.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember in the keyring</source>
+        <translation>&amp;Recordar en el depósito de claves</translation>
+    </message>
+    <message>
+        <source>Remember the password in the keyring</source>
+        <translation>Recordar la contraseña en el depósito de claves</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Buscar libretas de direcciones</translation>
+    </message>
+    <message>
+        <source>Find address books</source>
+        <translation>Buscar libretas de direcciones</translation>
+    </message>
+    <message>
+        <source>Address b&amp;ooks found:</source>
+        <translation>&amp;Libretas de direcciones encontradas:</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation>Libretas de direcciones encontradas</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Tarjetas</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>Enter the address of the server, such as %1.</source>
+        <translation>Introduzca la dirección del servidor, como %1.</translation>
+    </message>
+    <message>
+        <source>The password could not be read from the keyring: %1</source>
+        <translation>No se pudo leer la contraseña del depósito de claves: %1</translation>
+    </message>
+    <message>
+        <source>Looking for address books at %1...</source>
+        <translation>Buscando libretas de direcciones en %1...</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>No se pudo guardar la contraseña en el depósito de claves: %1</translation>
+    </message>
+    <message>
+        <source>Choose one of the address books found.</source>
+        <translation>Elija una de las libretas de direcciones encontradas.</translation>
+    </message>
+    <message>
+        <source>Reading the address book %1...</source>
+        <translation>Leyendo la libreta de direcciones %1...</translation>
+    </message>
+    <message>
+        <source>The address book “%1” holds no contacts.</source>
+        <translation>La libreta de direcciones «%1» no contiene contactos.</translation>
+    </message>
+</context>
+<context>
+    <name>Keyring</name>
+    <message>
+        <source>The keyring did not answer in time.</source>
+        <translation>El depósito de claves no respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>No keyring is running, so passwords are neither looked up in it nor kept in it.</source>
+        <translation>No hay ningún depósito de claves en ejecución, así que las contraseñas no se buscan ni se guardan en él.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1050,6 +1347,84 @@ encuentran igual que los terminales USB.
     <message>
         <source>Phone &amp;Book</source>
         <translation>&amp;Agenda</translation>
+    </message>
+</context>
+<context>
+    <name>MultistatusReader</name>
+    <message>
+        <source>the answer ends before its multistatus does</source>
+        <translation>la respuesta termina antes que su multistatus</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (línea %2)</translation>
+    </message>
+    <message>
+        <source>the answer is no multistatus but &lt;%1&gt;</source>
+        <translation>la respuesta no es un multistatus, sino &lt;%1&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordFile</name>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2.</source>
+        <translation>No se pudo leer «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 bytes; a password file holds the password on its first line.</source>
+        <translation>«%1» supera los %2 bytes; un archivo de contraseña contiene la contraseña en su primera línea.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file. Give the password in a file of your own that only you may read (chmod 600).</source>
+        <translation>«%1» no es un archivo normal. Indique la contraseña en un archivo propio que solo usted pueda leer (chmod 600).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to another user. Keep the password in a file of your own and make it yours alone with: chmod 600 FILE</source>
+        <translation>«%1» pertenece a otro usuario. Guarde la contraseña en un archivo propio y haga que solo usted tenga acceso a él con: chmod 600 FILE</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may be read or changed by others than you, so its password is not used. Make it yours alone with: %2</source>
+        <translation>Otros usuarios además de usted pueden leer o modificar «%1», así que no se usa su contraseña. Haga que solo usted tenga acceso a él con: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty; its first line should be the password.</source>
+        <translation>«%1» está vacío; su primera línea debería ser la contraseña.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no password on its first line.</source>
+        <translation>«%1» no tiene ninguna contraseña en su primera línea.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the first line is not UTF-8 text.</source>
+        <translation>«%1»: la primera línea no es texto UTF-8.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordSources</name>
+    <message>
+        <source>The password could not be looked up in the keyring: %1</source>
+        <translation>No se pudo buscar la contraseña en el depósito de claves: %1</translation>
+    </message>
+    <message>
+        <source>There is no terminal to ask for the password on. Give it with --password-file FILE, a file that only you may read (chmod 600 FILE).</source>
+        <translation>No hay ninguna terminal en la que pedir la contraseña. Indíquela con --password-file FILE, un archivo que solo usted pueda leer (chmod 600 FILE).</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <extracomment>%1 is the user name, %2 the server as scheme://host.</extracomment>
+        <translation>Contraseña de %1 en %2: </translation>
+    </message>
+    <message>
+        <source>No password was typed. To give it without typing, use --password-file FILE, a file that only you may read (chmod 600 FILE).</source>
+        <translation>No se ha escrito ninguna contraseña. Para indicarla sin escribirla, use --password-file FILE, un archivo que solo usted pueda leer (chmod 600 FILE).</translation>
+    </message>
+    <message>
+        <source>The password was not kept: no keyring is running. It is asked for again next time.</source>
+        <translation>La contraseña no se ha guardado: no hay ningún depósito de claves en ejecución. Se volverá a pedir la próxima vez.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>No se pudo guardar la contraseña en el depósito de claves: %1</translation>
     </message>
 </context>
 <context>

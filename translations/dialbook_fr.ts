@@ -143,6 +143,73 @@
     </message>
 </context>
 <context>
+    <name>CardDavFailure</name>
+    <message>
+        <source>The address %1 holds a password. Give the address without it, and the user name and the password apart.</source>
+        <translation>L’adresse %1 contient un mot de passe. Indiquez l’adresse sans celui-ci, et le nom d’utilisateur et le mot de passe séparément.</translation>
+    </message>
+    <message>
+        <source>%1 is not the address of a server: it must begin with https:// or http://.</source>
+        <translation>%1 n’est pas l’adresse d’un serveur : elle doit commencer par https:// ou http://.</translation>
+    </message>
+    <message>
+        <source>The certificate %1 could not be read: it is no PEM or DER certificate.</source>
+        <translation>Le certificat %1 n’a pas pu être lu : ce n’est pas un certificat PEM ou DER.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2.</source>
+        <translation>Impossible de joindre %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1 within %2 seconds.</source>
+        <translation>Impossible de se connecter à %1 en moins de %2 secondes.</translation>
+    </message>
+    <message>
+        <source>The server at %1 did not answer within %2 seconds.</source>
+        <translation>Le serveur %1 n’a pas répondu en moins de %2 secondes.</translation>
+    </message>
+    <message>
+        <source>The server at %1 sent the connection on to %2, which is not encrypted; it was not followed.</source>
+        <translation>Le serveur %1 a redirigé la connexion vers %2, qui n’est pas chiffrée ; cette redirection n’a pas été suivie.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 was refused: %2.</source>
+        <translation>Le certificat de %1 a été refusé : %2.</translation>
+    </message>
+    <message>
+        <source>The server at %1 refused the user name or the password.</source>
+        <translation>Le serveur %1 a refusé le nom d’utilisateur ou le mot de passe.</translation>
+    </message>
+    <message>
+        <source>There is nothing at %1 (the server answered 404 Not Found).</source>
+        <translation>Il n’y a rien à l’adresse %1 (le serveur a répondu 404 Not Found).</translation>
+    </message>
+    <message>
+        <source>%1 is not a CardDAV server: it shows no address book.</source>
+        <translation>%1 n’est pas un serveur CardDAV : il ne présente aucun carnet d’adresses.</translation>
+    </message>
+    <message>
+        <source>The server at %1 answered %2 %3.</source>
+        <translation>Le serveur %1 a répondu %2 %3.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 is larger than %2 MB; nothing was read.</source>
+        <translation>La réponse de %1 dépasse %2 Mo ; rien n’a été lu.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 could not be read: %2.</source>
+        <translation>La réponse de %1 n’a pas pu être lue : %2.</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2 address books; give the address of one of them.</source>
+        <translation>%1 mène à %2 carnets d’adresses ; indiquez l’adresse de l’un d’eux.</translation>
+    </message>
+    <message>
+        <source>Reading from %1 was cancelled.</source>
+        <translation>La lecture depuis %1 a été annulée.</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMapDialog</name>
     <message>
         <source>“%1” is mapped from “%2”. Set that row to none first to map it here.</source>
@@ -278,6 +345,14 @@
         <translation>picture écrit un fichier .png ou .bmp</translation>
     </message>
     <message>
+        <source>sync takes one file</source>
+        <translation>sync attend un fichier</translation>
+    </message>
+    <message>
+        <source>--prefer takes computer or handset</source>
+        <translation>--prefer attend computer ou handset</translation>
+    </message>
+    <message>
         <source>Usage: dialbook [--simulate] COMMAND [ARGS]
 
 Talks to the first Orvak handset found on USB, or to a simulated one.
@@ -336,9 +411,28 @@ Commands:
     --international-prefix P   what a leading + becomes (digits; default 00)
     --category NAME  only contacts with this category or label (may be repeated: any)
     --first N        only the first N contacts (of those of the categories)
+                   CONTACTS may also be the http(s) address of a CardDAV server, or of
+                   one of its address books, with --user NAME: its cards are read as a
+                   vCard file is. A server that has several address books lists them;
+                   give the one to read by its address.
+  addressbooks URL --user NAME
+                   List the address books of a CardDAV server (Nextcloud, iCloud,
+                   Fastmail, Radicale, ...), found from its address, with their card
+                   counts and addresses.
   export BOOK.opbk OUT.csv|OUT.vcf
                    Write every entry of BOOK.opbk as comma-delimited text, or as vCard
                    when OUT ends in .vcf.
+
+Server options (addressbooks, and import from a server):
+  --user NAME      the user name on the server
+  --password-file FILE   read the password from the first line of FILE, which only
+                   its owner may read (chmod 600). Without it the password comes
+                   from the desktop&apos;s keyring, else it is asked for on the terminal
+                   without showing it. It is never taken on the command line.
+  --save-password  keep the password typed when asked in the keyring, once the
+                   server has taken it
+  --ca-file FILE   trust this certificate too (PEM or DER), for a server that signs
+                   its own; other certificates that do not verify are refused
 
 Picture options, applied in this order:
   --rotate left|right, --zoom-in N, --zoom-out N   as often as wanted, in the order given
@@ -423,9 +517,30 @@ Commandes :
     --category NAME  seulement les contacts de cette catégorie ou étiquette (répétable :
                      l’une d’elles)
     --first N        seulement les N premiers contacts (parmi ceux des catégories)
+                   CONTACTS peut aussi être l’adresse http(s) d’un serveur CardDAV, ou
+                   de l’un de ses carnets d’adresses, avec --user NAME : ses fiches sont
+                   lues comme un fichier vCard. Un serveur qui a plusieurs carnets
+                   d’adresses les liste ; indiquez celui à lire par son adresse.
+  addressbooks URL --user NAME
+                   Liste les carnets d’adresses d’un serveur CardDAV (Nextcloud, iCloud,
+                   Fastmail, Radicale, ...), trouvés à partir de son adresse, avec leur
+                   nombre de fiches et leur adresse.
   export BOOK.opbk OUT.csv|OUT.vcf
                    Écrit chaque entrée de BOOK.opbk en texte délimité par des virgules,
                    ou en vCard si OUT se termine par .vcf.
+
+Options de serveur (addressbooks, et import depuis un serveur) :
+  --user NAME      le nom d’utilisateur sur le serveur
+  --password-file FILE   lit le mot de passe sur la première ligne de FILE, que seul
+                   son propriétaire peut lire (chmod 600). Sans cette option, le mot
+                   de passe est pris dans le trousseau de clés du bureau ou, à défaut,
+                   demandé dans le terminal sans être affiché. Il n’est jamais accepté
+                   sur la ligne de commande.
+  --save-password  conserve dans le trousseau de clés le mot de passe saisi quand il
+                   est demandé, une fois que le serveur l’a accepté
+  --ca-file FILE   fait aussi confiance à ce certificat (PEM ou DER), pour un serveur
+                   qui signe lui-même son certificat ; les autres certificats qui ne
+                   peuvent pas être vérifiés sont refusés
 
 Options d’image, appliquées dans cet ordre :
   --rotate left|right, --zoom-in N, --zoom-out N   autant de fois que voulu, dans l’ordre
@@ -445,12 +560,24 @@ orvak-handset-sim sont trouvés comme les combinés USB.
 </translation>
     </message>
     <message>
-        <source>sync takes one file</source>
-        <translation>sync attend un fichier</translation>
+        <source>addressbooks takes the address of a CardDAV server</source>
+        <translation>addressbooks attend l’adresse d’un serveur CardDAV</translation>
     </message>
     <message>
-        <source>--prefer takes computer or handset</source>
-        <translation>--prefer attend computer ou handset</translation>
+        <source>a password is never taken on the command line, where every user of this computer can read it; give --password-file FILE, or type it when asked</source>
+        <translation>un mot de passe n’est jamais accepté sur la ligne de commande, où tout utilisateur de cet ordinateur peut le lire ; indiquez --password-file FILE, ou saisissez-le lorsqu’il est demandé</translation>
+    </message>
+    <message>
+        <source>addressbooks takes an http:// or https:// address</source>
+        <translation>addressbooks attend une adresse http:// ou https://</translation>
+    </message>
+    <message>
+        <source>a server&apos;s address needs --user NAME</source>
+        <translation>l’adresse d’un serveur nécessite --user NAME</translation>
+    </message>
+    <message>
+        <source>--user, --password-file, --ca-file and --save-password are for an address on a server</source>
+        <translation>--user, --password-file, --ca-file et --save-password ne s’appliquent qu’à une adresse sur un serveur</translation>
     </message>
 </context>
 <context>
@@ -559,6 +686,10 @@ orvak-handset-sim sont trouvés comme les combinés USB.
             <numerusform>%n entrée écrite dans %1</numerusform>
             <numerusform>%n entrées écrites dans %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The address book holds %1 contacts; the book has room for %2.</source>
+        <translation>Le carnet d’adresses contient %1 contacts ; le répertoire a de la place pour %2.</translation>
     </message>
 </context>
 <context>
@@ -919,6 +1050,34 @@ orvak-handset-sim sont trouvés comme les combinés USB.
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
         <translation>Aucun fichier indiqué. Saisissez le nom du fichier de contacts à importer.</translation>
     </message>
+    <message>
+        <source>Import contacts &amp;from:</source>
+        <translation>Importer des contacts &amp;depuis :</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>un fichier</translation>
+    </message>
+    <message>
+        <source>an address book on a server (CardDAV)</source>
+        <translation>un carnet d’adresses sur un serveur (CardDAV)</translation>
+    </message>
+    <message>
+        <source>Import contacts from a file</source>
+        <translation>Importer des contacts depuis un fichier</translation>
+    </message>
+    <message>
+        <source>Import contacts from an address book on a server (CardDAV)</source>
+        <translation>Importer des contacts depuis un carnet d’adresses sur un serveur (CardDAV)</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Browse for the file</source>
+        <translation>Parcourir pour choisir le fichier</translation>
+    </message>
 </context>
 <context>
     <name>ImportIntroPage</name>
@@ -929,6 +1088,10 @@ orvak-handset-sim sont trouvés comme les combinés USB.
     <message>
         <source>&lt;ol&gt;&lt;li&gt;Export your contacts from your other contact manager (for example your e-mail program or your phone&apos;s account) to a comma-delimited text file (CSV) or a vCard file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and locate that file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and check how the file&apos;s fields map to the phone book. Use &lt;b&gt;Change Map&lt;/b&gt; to adjust the mapping.&lt;/li&gt;&lt;/ol&gt;</source>
         <translation>&lt;ol&gt;&lt;li&gt;Exportez vos contacts depuis votre autre gestionnaire de contacts (par exemple votre messagerie ou le compte de votre téléphone) vers un fichier texte délimité par des virgules (CSV) ou un fichier vCard.&lt;/li&gt;&lt;li&gt;Cliquez sur &lt;b&gt;Suivant&lt;/b&gt; et sélectionnez ce fichier.&lt;/li&gt;&lt;li&gt;Cliquez sur &lt;b&gt;Suivant&lt;/b&gt; et vérifiez comment les champs du fichier sont associés au répertoire. Utilisez &lt;b&gt;Modifier l’association&lt;/b&gt; pour ajuster l’association.&lt;/li&gt;&lt;/ol&gt;</translation>
+    </message>
+    <message>
+        <source>Contacts kept on a server that speaks CardDAV (such as a calendar and contacts server of your own or your provider&apos;s) are read straight from it: choose the server on the next page.</source>
+        <translation>Les contacts conservés sur un serveur compatible CardDAV (comme votre propre serveur d’agenda et de contacts ou celui de votre fournisseur) sont lus directement sur celui-ci : choisissez le serveur à la page suivante.</translation>
     </message>
 </context>
 <context>
@@ -1037,6 +1200,140 @@ orvak-handset-sim sont trouvés comme les combinés USB.
         <source>No row selected.</source>
         <translation>Aucune ligne sélectionnée.</translation>
     </message>
+    <message>
+        <source>The address book holds %1 contacts; the book has room for %2.</source>
+        <translation>Le carnet d’adresses contient %1 contacts ; le répertoire a de la place pour %2.</translation>
+    </message>
+    <message>
+        <source>The address book holds 1 contact; it fits in the book.</source>
+        <translation>Le carnet d’adresses contient 1 contact ; il tient dans le répertoire.</translation>
+    </message>
+    <message>
+        <source>The address book holds %1 contacts; all of them fit in the book.</source>
+        <translation>Le carnet d’adresses contient %1 contacts ; ils tiennent tous dans le répertoire.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportServerPage</name>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Importer des contacts</translation>
+    </message>
+    <message>
+        <source>Address Book on a Server</source>
+        <translation>Carnet d’adresses sur un serveur</translation>
+    </message>
+    <message>
+        <source>Give the address of the server that keeps your contacts (CardDAV), or of one of its address books, with your user name and password there. Find Address Books lists the address books it offers.</source>
+        <translation>Indiquez l’adresse du serveur qui conserve vos contacts (CardDAV), ou celle de l’un de ses carnets d’adresses, avec votre nom d’utilisateur et votre mot de passe sur ce serveur. « Rechercher les carnets d’adresses » affiche la liste de ceux qu’il propose.</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Adresse du serveur</translation>
+    </message>
+    <message>
+        <source>Server &amp;address:</source>
+        <translation>&amp;Adresse du serveur :</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nom d’utilisateur</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Nom d’utilisateur :</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Left empty, the password kept in the keyring for this address and user is used.</source>
+        <translation>Si ce champ est laissé vide, le mot de passe conservé dans le trousseau de clés pour cette adresse et cet utilisateur est utilisé.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe :</translation>
+    </message>
+    <message>
+        <source>&amp;Remember in the keyring</source>
+        <translation>&amp;Conserver dans le trousseau de clés</translation>
+    </message>
+    <message>
+        <source>Remember the password in the keyring</source>
+        <translation>Conserver le mot de passe dans le trousseau de clés</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Rechercher les carnets d’adresses</translation>
+    </message>
+    <message>
+        <source>Find address books</source>
+        <translation>Rechercher les carnets d’adresses</translation>
+    </message>
+    <message>
+        <source>Address b&amp;ooks found:</source>
+        <translation>Carnets d’a&amp;dresses trouvés :</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation>Carnets d’adresses trouvés</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Fiches</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>Enter the address of the server, such as %1.</source>
+        <translation>Saisissez l’adresse du serveur, par exemple %1.</translation>
+    </message>
+    <message>
+        <source>The password could not be read from the keyring: %1</source>
+        <translation>Le mot de passe n’a pas pu être lu dans le trousseau de clés : %1</translation>
+    </message>
+    <message>
+        <source>Looking for address books at %1...</source>
+        <translation>Recherche des carnets d’adresses sur %1...</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Le mot de passe n’a pas pu être conservé dans le trousseau de clés : %1</translation>
+    </message>
+    <message>
+        <source>Choose one of the address books found.</source>
+        <translation>Choisissez l’un des carnets d’adresses trouvés.</translation>
+    </message>
+    <message>
+        <source>Reading the address book %1...</source>
+        <translation>Lecture du carnet d’adresses %1...</translation>
+    </message>
+    <message>
+        <source>The address book “%1” holds no contacts.</source>
+        <translation>Le carnet d’adresses « %1 » ne contient aucun contact.</translation>
+    </message>
+</context>
+<context>
+    <name>Keyring</name>
+    <message>
+        <source>The keyring did not answer in time.</source>
+        <translation>Le trousseau de clés n’a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>No keyring is running, so passwords are neither looked up in it nor kept in it.</source>
+        <translation>Aucun trousseau de clés n’est actif : les mots de passe n’y sont donc ni recherchés ni conservés.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1055,6 +1352,84 @@ orvak-handset-sim sont trouvés comme les combinés USB.
     <message>
         <source>Phone &amp;Book</source>
         <translation>&amp;Répertoire</translation>
+    </message>
+</context>
+<context>
+    <name>MultistatusReader</name>
+    <message>
+        <source>the answer ends before its multistatus does</source>
+        <translation>la réponse se termine avant la fin de son élément multistatus</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (ligne %2)</translation>
+    </message>
+    <message>
+        <source>the answer is no multistatus but &lt;%1&gt;</source>
+        <translation>la réponse n’est pas un multistatus mais &lt;%1&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordFile</name>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2.</source>
+        <translation>« %1 » n’a pas pu être lu : %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 bytes; a password file holds the password on its first line.</source>
+        <translation>« %1 » dépasse %2 octets ; un fichier de mot de passe contient le mot de passe sur sa première ligne.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file. Give the password in a file of your own that only you may read (chmod 600).</source>
+        <translation>« %1 » n’est pas un fichier ordinaire. Indiquez le mot de passe dans un fichier qui vous appartient et que vous seul pouvez lire (chmod 600).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to another user. Keep the password in a file of your own and make it yours alone with: chmod 600 FILE</source>
+        <translation>« %1 » appartient à un autre utilisateur. Conservez le mot de passe dans un fichier qui vous appartient et réservez-le à vous seul avec : chmod 600 FILE</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may be read or changed by others than you, so its password is not used. Make it yours alone with: %2</source>
+        <translation>« %1 » peut être lu ou modifié par d’autres que vous ; son mot de passe n’est donc pas utilisé. Réservez-le à vous seul avec : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty; its first line should be the password.</source>
+        <translation>« %1 » est vide ; sa première ligne doit contenir le mot de passe.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no password on its first line.</source>
+        <translation>« %1 » ne contient pas de mot de passe sur sa première ligne.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the first line is not UTF-8 text.</source>
+        <translation>« %1 » : la première ligne n’est pas du texte UTF-8.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordSources</name>
+    <message>
+        <source>The password could not be looked up in the keyring: %1</source>
+        <translation>Le mot de passe n’a pas pu être recherché dans le trousseau de clés : %1</translation>
+    </message>
+    <message>
+        <source>There is no terminal to ask for the password on. Give it with --password-file FILE, a file that only you may read (chmod 600 FILE).</source>
+        <translation>Aucun terminal ne permet de demander le mot de passe. Indiquez-le avec --password-file FILE, un fichier que vous seul pouvez lire (chmod 600 FILE).</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <extracomment>%1 is the user name, %2 the server as scheme://host.</extracomment>
+        <translation>Mot de passe de %1 sur %2 : </translation>
+    </message>
+    <message>
+        <source>No password was typed. To give it without typing, use --password-file FILE, a file that only you may read (chmod 600 FILE).</source>
+        <translation>Aucun mot de passe n’a été saisi. Pour l’indiquer sans le saisir, utilisez --password-file FILE, un fichier que vous seul pouvez lire (chmod 600 FILE).</translation>
+    </message>
+    <message>
+        <source>The password was not kept: no keyring is running. It is asked for again next time.</source>
+        <translation>Le mot de passe n’a pas été conservé : aucun trousseau de clés n’est actif. Il sera de nouveau demandé la prochaine fois.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Le mot de passe n’a pas pu être conservé dans le trousseau de clés : %1</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,73 @@
     </message>
 </context>
 <context>
+    <name>CardDavFailure</name>
+    <message>
+        <source>The address %1 holds a password. Give the address without it, and the user name and the password apart.</source>
+        <translation>L’indirizzo %1 contiene una password. Indichi l’indirizzo senza di essa, e il nome utente e la password a parte.</translation>
+    </message>
+    <message>
+        <source>%1 is not the address of a server: it must begin with https:// or http://.</source>
+        <translation>%1 non è l’indirizzo di un server: deve iniziare con https:// o http://.</translation>
+    </message>
+    <message>
+        <source>The certificate %1 could not be read: it is no PEM or DER certificate.</source>
+        <translation>Impossibile leggere il certificato %1: non è un certificato PEM o DER.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2.</source>
+        <translation>Impossibile raggiungere %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1 within %2 seconds.</source>
+        <translation>Impossibile connettersi a %1 entro %2 secondi.</translation>
+    </message>
+    <message>
+        <source>The server at %1 did not answer within %2 seconds.</source>
+        <translation>Il server %1 non ha risposto entro %2 secondi.</translation>
+    </message>
+    <message>
+        <source>The server at %1 sent the connection on to %2, which is not encrypted; it was not followed.</source>
+        <translation>Il server %1 ha reindirizzato la connessione a %2, che non è cifrata; il reindirizzamento non è stato seguito.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 was refused: %2.</source>
+        <translation>Il certificato di %1 è stato rifiutato: %2.</translation>
+    </message>
+    <message>
+        <source>The server at %1 refused the user name or the password.</source>
+        <translation>Il server %1 ha rifiutato il nome utente o la password.</translation>
+    </message>
+    <message>
+        <source>There is nothing at %1 (the server answered 404 Not Found).</source>
+        <translation>Non c’è nulla all’indirizzo %1 (il server ha risposto 404 Not Found).</translation>
+    </message>
+    <message>
+        <source>%1 is not a CardDAV server: it shows no address book.</source>
+        <translation>%1 non è un server CardDAV: non mostra alcuna rubrica.</translation>
+    </message>
+    <message>
+        <source>The server at %1 answered %2 %3.</source>
+        <translation>Il server %1 ha risposto %2 %3.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 is larger than %2 MB; nothing was read.</source>
+        <translation>La risposta di %1 supera i %2 MB; non è stato letto nulla.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 could not be read: %2.</source>
+        <translation>Impossibile leggere la risposta di %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2 address books; give the address of one of them.</source>
+        <translation>%1 porta a %2 rubriche; indichi l’indirizzo di una di esse.</translation>
+    </message>
+    <message>
+        <source>Reading from %1 was cancelled.</source>
+        <translation>La lettura da %1 è stata annullata.</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMapDialog</name>
     <message>
         <source>“%1” is mapped from “%2”. Set that row to none first to map it here.</source>
@@ -278,6 +345,14 @@
         <translation>picture scrive un file .png o .bmp</translation>
     </message>
     <message>
+        <source>sync takes one file</source>
+        <translation>sync richiede un file</translation>
+    </message>
+    <message>
+        <source>--prefer takes computer or handset</source>
+        <translation>--prefer richiede computer o handset</translation>
+    </message>
+    <message>
         <source>Usage: dialbook [--simulate] COMMAND [ARGS]
 
 Talks to the first Orvak handset found on USB, or to a simulated one.
@@ -336,9 +411,28 @@ Commands:
     --international-prefix P   what a leading + becomes (digits; default 00)
     --category NAME  only contacts with this category or label (may be repeated: any)
     --first N        only the first N contacts (of those of the categories)
+                   CONTACTS may also be the http(s) address of a CardDAV server, or of
+                   one of its address books, with --user NAME: its cards are read as a
+                   vCard file is. A server that has several address books lists them;
+                   give the one to read by its address.
+  addressbooks URL --user NAME
+                   List the address books of a CardDAV server (Nextcloud, iCloud,
+                   Fastmail, Radicale, ...), found from its address, with their card
+                   counts and addresses.
   export BOOK.opbk OUT.csv|OUT.vcf
                    Write every entry of BOOK.opbk as comma-delimited text, or as vCard
                    when OUT ends in .vcf.
+
+Server options (addressbooks, and import from a server):
+  --user NAME      the user name on the server
+  --password-file FILE   read the password from the first line of FILE, which only
+                   its owner may read (chmod 600). Without it the password comes
+                   from the desktop&apos;s keyring, else it is asked for on the terminal
+                   without showing it. It is never taken on the command line.
+  --save-password  keep the password typed when asked in the keyring, once the
+                   server has taken it
+  --ca-file FILE   trust this certificate too (PEM or DER), for a server that signs
+                   its own; other certificates that do not verify are refused
 
 Picture options, applied in this order:
   --rotate left|right, --zoom-in N, --zoom-out N   as often as wanted, in the order given
@@ -420,9 +514,30 @@ Comandi:
     --category NAME  solo i contatti con questa categoria o etichetta (ripetibile:
                      una qualsiasi)
     --first N        solo i primi N contatti (tra quelli delle categorie)
+                   CONTACTS può essere anche l’indirizzo http(s) di un server CardDAV, o
+                   di una delle sue rubriche, con --user NAME: le sue vCard vengono lette
+                   come quelle di un file vCard. Un server con più rubriche le elenca;
+                   indichi quella da leggere tramite il suo indirizzo.
+  addressbooks URL --user NAME
+                   Elenca le rubriche di un server CardDAV (Nextcloud, iCloud, Fastmail,
+                   Radicale, ...), trovate a partire dal suo indirizzo, con il numero di
+                   contatti e l’indirizzo di ciascuna.
   export BOOK.opbk OUT.csv|OUT.vcf
                    Scrive ogni voce di BOOK.opbk come testo delimitato da virgole, o come
                    vCard se OUT termina con .vcf.
+
+Opzioni per i server (addressbooks, e import da un server):
+  --user NAME      il nome utente sul server
+  --password-file FILE   legge la password dalla prima riga di FILE, che solo il
+                   proprietario può leggere (chmod 600). Senza questa opzione la
+                   password viene presa dal portachiavi del desktop o, se non c’è,
+                   chiesta nel terminale senza mostrarla. Non viene mai accettata
+                   sulla riga di comando.
+  --save-password  conserva nel portachiavi la password digitata quando richiesta, una
+                   volta che il server l’ha accettata
+  --ca-file FILE   considera attendibile anche questo certificato (PEM o DER), per un
+                   server che firma da sé il proprio certificato; gli altri certificati
+                   che non superano la verifica vengono rifiutati
 
 Opzioni per le immagini, applicate in quest’ordine:
   --rotate left|right, --zoom-in N, --zoom-out N   quante volte si vuole, nell’ordine dato
@@ -442,12 +557,24 @@ orvak-handset-sim vengono trovati come i portatili USB.
 </translation>
     </message>
     <message>
-        <source>sync takes one file</source>
-        <translation>sync richiede un file</translation>
+        <source>addressbooks takes the address of a CardDAV server</source>
+        <translation>addressbooks richiede l’indirizzo di un server CardDAV</translation>
     </message>
     <message>
-        <source>--prefer takes computer or handset</source>
-        <translation>--prefer richiede computer o handset</translation>
+        <source>a password is never taken on the command line, where every user of this computer can read it; give --password-file FILE, or type it when asked</source>
+        <translation>una password non viene mai accettata sulla riga di comando, dove ogni utente di questo computer può leggerla; indichi --password-file FILE, oppure la digiti quando viene richiesta</translation>
+    </message>
+    <message>
+        <source>addressbooks takes an http:// or https:// address</source>
+        <translation>addressbooks richiede un indirizzo http:// o https://</translation>
+    </message>
+    <message>
+        <source>a server&apos;s address needs --user NAME</source>
+        <translation>l’indirizzo di un server richiede --user NAME</translation>
+    </message>
+    <message>
+        <source>--user, --password-file, --ca-file and --save-password are for an address on a server</source>
+        <translation>--user, --password-file, --ca-file e --save-password valgono solo per un indirizzo su un server</translation>
     </message>
 </context>
 <context>
@@ -556,6 +683,10 @@ orvak-handset-sim vengono trovati come i portatili USB.
             <numerusform>Scritta %n voce in %1</numerusform>
             <numerusform>Scritte %n voci in %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The address book holds %1 contacts; the book has room for %2.</source>
+        <translation>La rubrica sul server contiene %1 contatti; la rubrica ha posto per %2.</translation>
     </message>
 </context>
 <context>
@@ -916,6 +1047,34 @@ orvak-handset-sim vengono trovati come i portatili USB.
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
         <translation>Nessun file specificato. Inserisca il nome del file dei contatti da importare.</translation>
     </message>
+    <message>
+        <source>Import contacts &amp;from:</source>
+        <translation>Importa contatti &amp;da:</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>un file</translation>
+    </message>
+    <message>
+        <source>an address book on a server (CardDAV)</source>
+        <translation>una rubrica su un server (CardDAV)</translation>
+    </message>
+    <message>
+        <source>Import contacts from a file</source>
+        <translation>Importa contatti da un file</translation>
+    </message>
+    <message>
+        <source>Import contacts from an address book on a server (CardDAV)</source>
+        <translation>Importa contatti da una rubrica su un server (CardDAV)</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Browse for the file</source>
+        <translation>Sfoglia per scegliere il file</translation>
+    </message>
 </context>
 <context>
     <name>ImportIntroPage</name>
@@ -926,6 +1085,10 @@ orvak-handset-sim vengono trovati come i portatili USB.
     <message>
         <source>&lt;ol&gt;&lt;li&gt;Export your contacts from your other contact manager (for example your e-mail program or your phone&apos;s account) to a comma-delimited text file (CSV) or a vCard file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and locate that file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and check how the file&apos;s fields map to the phone book. Use &lt;b&gt;Change Map&lt;/b&gt; to adjust the mapping.&lt;/li&gt;&lt;/ol&gt;</source>
         <translation>&lt;ol&gt;&lt;li&gt;Esporti i contatti dall’altro programma di gestione dei contatti (ad esempio il programma di posta elettronica o l’account del telefono) in un file di testo delimitato da virgole (CSV) o in un file vCard.&lt;/li&gt;&lt;li&gt;Prema &lt;b&gt;Avanti&lt;/b&gt; e selezioni quel file.&lt;/li&gt;&lt;li&gt;Prema &lt;b&gt;Avanti&lt;/b&gt; e controlli come i campi del file vengono associati alla rubrica. Usi &lt;b&gt;Modifica associazione&lt;/b&gt; per regolare l’associazione.&lt;/li&gt;&lt;/ol&gt;</translation>
+    </message>
+    <message>
+        <source>Contacts kept on a server that speaks CardDAV (such as a calendar and contacts server of your own or your provider&apos;s) are read straight from it: choose the server on the next page.</source>
+        <translation>I contatti conservati su un server che supporta CardDAV (ad esempio un server di calendario e contatti proprio o del suo fornitore) vengono letti direttamente da esso: scelga il server nella pagina successiva.</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1197,140 @@ orvak-handset-sim vengono trovati come i portatili USB.
         <source>No row selected.</source>
         <translation>Nessuna riga selezionata.</translation>
     </message>
+    <message>
+        <source>The address book holds %1 contacts; the book has room for %2.</source>
+        <translation>La rubrica sul server contiene %1 contatti; la rubrica ha posto per %2.</translation>
+    </message>
+    <message>
+        <source>The address book holds 1 contact; it fits in the book.</source>
+        <translation>La rubrica sul server contiene 1 contatto; c’è posto nella rubrica.</translation>
+    </message>
+    <message>
+        <source>The address book holds %1 contacts; all of them fit in the book.</source>
+        <translation>La rubrica sul server contiene %1 contatti; c’è posto per tutti nella rubrica.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportServerPage</name>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Importa contatti</translation>
+    </message>
+    <message>
+        <source>Address Book on a Server</source>
+        <translation>Rubrica su un server</translation>
+    </message>
+    <message>
+        <source>Give the address of the server that keeps your contacts (CardDAV), or of one of its address books, with your user name and password there. Find Address Books lists the address books it offers.</source>
+        <translation>Indichi l’indirizzo del server che conserva i suoi contatti (CardDAV), o di una delle sue rubriche, con il nome utente e la password che usa su quel server. «Cerca rubriche» elenca le rubriche che il server offre.</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Indirizzo del server</translation>
+    </message>
+    <message>
+        <source>Server &amp;address:</source>
+        <translation>In&amp;dirizzo del server:</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nome utente</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Nome utente:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Left empty, the password kept in the keyring for this address and user is used.</source>
+        <translation>Se il campo resta vuoto, viene usata la password conservata nel portachiavi per questo indirizzo e questo utente.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember in the keyring</source>
+        <translation>&amp;Ricorda nel portachiavi</translation>
+    </message>
+    <message>
+        <source>Remember the password in the keyring</source>
+        <translation>Ricorda la password nel portachiavi</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>&amp;Cerca rubriche</translation>
+    </message>
+    <message>
+        <source>Find address books</source>
+        <translation>Cerca rubriche</translation>
+    </message>
+    <message>
+        <source>Address b&amp;ooks found:</source>
+        <translation>Rubriche &amp;trovate:</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation>Rubriche trovate</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Rubrica</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Contatti</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>Enter the address of the server, such as %1.</source>
+        <translation>Inserisca l’indirizzo del server, ad esempio %1.</translation>
+    </message>
+    <message>
+        <source>The password could not be read from the keyring: %1</source>
+        <translation>Impossibile leggere la password dal portachiavi: %1</translation>
+    </message>
+    <message>
+        <source>Looking for address books at %1...</source>
+        <translation>Ricerca delle rubriche su %1...</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Impossibile conservare la password nel portachiavi: %1</translation>
+    </message>
+    <message>
+        <source>Choose one of the address books found.</source>
+        <translation>Scelga una delle rubriche trovate.</translation>
+    </message>
+    <message>
+        <source>Reading the address book %1...</source>
+        <translation>Lettura della rubrica %1...</translation>
+    </message>
+    <message>
+        <source>The address book “%1” holds no contacts.</source>
+        <translation>La rubrica «%1» non contiene contatti.</translation>
+    </message>
+</context>
+<context>
+    <name>Keyring</name>
+    <message>
+        <source>The keyring did not answer in time.</source>
+        <translation>Il portachiavi non ha risposto in tempo.</translation>
+    </message>
+    <message>
+        <source>No keyring is running, so passwords are neither looked up in it nor kept in it.</source>
+        <translation>Nessun portachiavi è in esecuzione, quindi le password non vengono né cercate né conservate in un portachiavi.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1052,6 +1349,84 @@ orvak-handset-sim vengono trovati come i portatili USB.
     <message>
         <source>Phone &amp;Book</source>
         <translation>&amp;Rubrica</translation>
+    </message>
+</context>
+<context>
+    <name>MultistatusReader</name>
+    <message>
+        <source>the answer ends before its multistatus does</source>
+        <translation>la risposta termina prima della fine del suo multistatus</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (riga %2)</translation>
+    </message>
+    <message>
+        <source>the answer is no multistatus but &lt;%1&gt;</source>
+        <translation>la risposta non è un multistatus ma &lt;%1&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordFile</name>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2.</source>
+        <translation>Impossibile leggere «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 bytes; a password file holds the password on its first line.</source>
+        <translation>«%1» supera i %2 byte; un file di password contiene la password nella prima riga.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file. Give the password in a file of your own that only you may read (chmod 600).</source>
+        <translation>«%1» non è un file normale. Indichi la password in un file di sua proprietà, leggibile solo dal proprietario (chmod 600).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to another user. Keep the password in a file of your own and make it yours alone with: chmod 600 FILE</source>
+        <translation>«%1» appartiene a un altro utente. Conservi la password in un file di sua proprietà e lo renda privato con: chmod 600 FILE</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may be read or changed by others than you, so its password is not used. Make it yours alone with: %2</source>
+        <translation>«%1» può essere letto o modificato da altri utenti, quindi la sua password non viene usata. Lo renda privato con: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty; its first line should be the password.</source>
+        <translation>«%1» è vuoto; la prima riga dovrebbe contenere la password.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no password on its first line.</source>
+        <translation>«%1» non contiene una password nella prima riga.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the first line is not UTF-8 text.</source>
+        <translation>«%1»: la prima riga non è testo UTF-8.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordSources</name>
+    <message>
+        <source>The password could not be looked up in the keyring: %1</source>
+        <translation>Impossibile cercare la password nel portachiavi: %1</translation>
+    </message>
+    <message>
+        <source>There is no terminal to ask for the password on. Give it with --password-file FILE, a file that only you may read (chmod 600 FILE).</source>
+        <translation>Non c’è un terminale su cui chiedere la password. La indichi con --password-file FILE, un file leggibile solo dal proprietario (chmod 600 FILE).</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <extracomment>%1 is the user name, %2 the server as scheme://host.</extracomment>
+        <translation>Password di %1 su %2: </translation>
+    </message>
+    <message>
+        <source>No password was typed. To give it without typing, use --password-file FILE, a file that only you may read (chmod 600 FILE).</source>
+        <translation>Non è stata digitata alcuna password. Per indicarla senza digitarla, usi --password-file FILE, un file leggibile solo dal proprietario (chmod 600 FILE).</translation>
+    </message>
+    <message>
+        <source>The password was not kept: no keyring is running. It is asked for again next time.</source>
+        <translation>La password non è stata conservata: nessun portachiavi è in esecuzione. Verrà richiesta di nuovo la prossima volta.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Impossibile conservare la password nel portachiavi: %1</translation>
     </message>
 </context>
 <context>

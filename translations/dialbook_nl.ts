@@ -143,6 +143,73 @@
     </message>
 </context>
 <context>
+    <name>CardDavFailure</name>
+    <message>
+        <source>The address %1 holds a password. Give the address without it, and the user name and the password apart.</source>
+        <translation>Het adres %1 bevat een wachtwoord. Geef het adres op zonder wachtwoord, en de gebruikersnaam en het wachtwoord apart.</translation>
+    </message>
+    <message>
+        <source>%1 is not the address of a server: it must begin with https:// or http://.</source>
+        <translation>%1 is geen adres van een server: het moet beginnen met https:// of http://.</translation>
+    </message>
+    <message>
+        <source>The certificate %1 could not be read: it is no PEM or DER certificate.</source>
+        <translation>Het certificaat %1 kan niet worden gelezen: het is geen PEM- of DER-certificaat.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2.</source>
+        <translation>%1 kan niet worden bereikt: %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1 within %2 seconds.</source>
+        <translation>Kan binnen %2 seconden geen verbinding maken met %1.</translation>
+    </message>
+    <message>
+        <source>The server at %1 did not answer within %2 seconds.</source>
+        <translation>De server op %1 heeft niet binnen %2 seconden geantwoord.</translation>
+    </message>
+    <message>
+        <source>The server at %1 sent the connection on to %2, which is not encrypted; it was not followed.</source>
+        <translation>De server op %1 heeft de verbinding doorgestuurd naar het onversleutelde adres %2; die doorverwijzing is niet gevolgd.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 was refused: %2.</source>
+        <translation>Het certificaat van %1 is geweigerd: %2.</translation>
+    </message>
+    <message>
+        <source>The server at %1 refused the user name or the password.</source>
+        <translation>De server op %1 heeft de gebruikersnaam of het wachtwoord geweigerd.</translation>
+    </message>
+    <message>
+        <source>There is nothing at %1 (the server answered 404 Not Found).</source>
+        <translation>Op %1 is niets te vinden (de server antwoordde 404 Not Found).</translation>
+    </message>
+    <message>
+        <source>%1 is not a CardDAV server: it shows no address book.</source>
+        <translation>%1 is geen CardDAV-server: er is geen adresboek te zien.</translation>
+    </message>
+    <message>
+        <source>The server at %1 answered %2 %3.</source>
+        <translation>De server op %1 antwoordde %2 %3.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 is larger than %2 MB; nothing was read.</source>
+        <translation>Het antwoord van %1 is groter dan %2 MB; er is niets gelezen.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 could not be read: %2.</source>
+        <translation>Het antwoord van %1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2 address books; give the address of one of them.</source>
+        <translation>%1 leidt naar %2 adresboeken; geef het adres van een ervan op.</translation>
+    </message>
+    <message>
+        <source>Reading from %1 was cancelled.</source>
+        <translation>Het lezen van %1 is geannuleerd.</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMapDialog</name>
     <message>
         <source>“%1” is mapped from “%2”. Set that row to none first to map it here.</source>
@@ -278,6 +345,14 @@
         <translation>picture schrijft een .png- of .bmp-bestand</translation>
     </message>
     <message>
+        <source>sync takes one file</source>
+        <translation>sync verwacht één bestand</translation>
+    </message>
+    <message>
+        <source>--prefer takes computer or handset</source>
+        <translation>--prefer verwacht computer of handset</translation>
+    </message>
+    <message>
         <source>Usage: dialbook [--simulate] COMMAND [ARGS]
 
 Talks to the first Orvak handset found on USB, or to a simulated one.
@@ -336,9 +411,28 @@ Commands:
     --international-prefix P   what a leading + becomes (digits; default 00)
     --category NAME  only contacts with this category or label (may be repeated: any)
     --first N        only the first N contacts (of those of the categories)
+                   CONTACTS may also be the http(s) address of a CardDAV server, or of
+                   one of its address books, with --user NAME: its cards are read as a
+                   vCard file is. A server that has several address books lists them;
+                   give the one to read by its address.
+  addressbooks URL --user NAME
+                   List the address books of a CardDAV server (Nextcloud, iCloud,
+                   Fastmail, Radicale, ...), found from its address, with their card
+                   counts and addresses.
   export BOOK.opbk OUT.csv|OUT.vcf
                    Write every entry of BOOK.opbk as comma-delimited text, or as vCard
                    when OUT ends in .vcf.
+
+Server options (addressbooks, and import from a server):
+  --user NAME      the user name on the server
+  --password-file FILE   read the password from the first line of FILE, which only
+                   its owner may read (chmod 600). Without it the password comes
+                   from the desktop&apos;s keyring, else it is asked for on the terminal
+                   without showing it. It is never taken on the command line.
+  --save-password  keep the password typed when asked in the keyring, once the
+                   server has taken it
+  --ca-file FILE   trust this certificate too (PEM or DER), for a server that signs
+                   its own; other certificates that do not verify are refused
 
 Picture options, applied in this order:
   --rotate left|right, --zoom-in N, --zoom-out N   as often as wanted, in the order given
@@ -423,9 +517,30 @@ Opdrachten:
     --international-prefix P   waarin een + aan het begin verandert (cijfers; standaard 00)
     --category NAME  alleen contacten met deze categorie of label (herhaalbaar: een ervan)
     --first N        alleen de eerste N contacten (van die uit de categorieën)
+                   CONTACTS kan ook het http(s)-adres zijn van een CardDAV-server, of
+                   van een van zijn adresboeken, met --user NAME: de kaarten worden
+                   gelezen zoals een vCard-bestand. Een server met meerdere adresboeken
+                   somt ze op; geef het te lezen adresboek op met zijn adres.
+  addressbooks URL --user NAME
+                   Toont de adresboeken van een CardDAV-server (Nextcloud, iCloud,
+                   Fastmail, Radicale, ...), gevonden vanaf zijn adres, met het aantal
+                   kaarten en het adres van elk adresboek.
   export BOOK.opbk OUT.csv|OUT.vcf
                    Schrijft elke vermelding van BOOK.opbk als kommagescheiden tekst, of
                    als vCard als OUT eindigt op .vcf.
+
+Serveropties (addressbooks, en import vanaf een server):
+  --user NAME      de gebruikersnaam op de server
+  --password-file FILE   leest het wachtwoord uit de eerste regel van FILE, een bestand
+                   dat alleen de eigenaar mag lezen (chmod 600). Zonder deze optie komt
+                   het wachtwoord uit de sleutelbos van de desktop, anders wordt erom
+                   gevraagd in de terminal zonder het te tonen. Het wordt nooit op de
+                   opdrachtregel aangenomen.
+  --save-password  bewaart het wachtwoord dat op de vraag is getypt in de sleutelbos,
+                   zodra de server het heeft geaccepteerd
+  --ca-file FILE   vertrouwt ook dit certificaat (PEM of DER), voor een server die zijn
+                   eigen certificaat ondertekent; andere certificaten die niet kunnen
+                   worden geverifieerd, worden geweigerd
 
 Afbeeldingsopties, in deze volgorde toegepast:
   --rotate left|right, --zoom-in N, --zoom-out N   zo vaak als gewenst, in deze volgorde
@@ -446,12 +561,24 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
 </translation>
     </message>
     <message>
-        <source>sync takes one file</source>
-        <translation>sync verwacht één bestand</translation>
+        <source>addressbooks takes the address of a CardDAV server</source>
+        <translation>addressbooks verwacht het adres van een CardDAV-server</translation>
     </message>
     <message>
-        <source>--prefer takes computer or handset</source>
-        <translation>--prefer verwacht computer of handset</translation>
+        <source>a password is never taken on the command line, where every user of this computer can read it; give --password-file FILE, or type it when asked</source>
+        <translation>een wachtwoord wordt nooit op de opdrachtregel aangenomen, waar elke gebruiker van deze computer het kan lezen; geef --password-file FILE op, of typ het wanneer erom wordt gevraagd</translation>
+    </message>
+    <message>
+        <source>addressbooks takes an http:// or https:// address</source>
+        <translation>addressbooks verwacht een http://- of https://-adres</translation>
+    </message>
+    <message>
+        <source>a server&apos;s address needs --user NAME</source>
+        <translation>een serveradres vereist --user NAME</translation>
+    </message>
+    <message>
+        <source>--user, --password-file, --ca-file and --save-password are for an address on a server</source>
+        <translation>--user, --password-file, --ca-file en --save-password zijn alleen bedoeld voor een adres op een server</translation>
     </message>
 </context>
 <context>
@@ -560,6 +687,10 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
             <numerusform>%n vermelding geschreven naar %1</numerusform>
             <numerusform>%n vermeldingen geschreven naar %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The address book holds %1 contacts; the book has room for %2.</source>
+        <translation>Het adresboek bevat %1 contacten; het telefoonboek heeft ruimte voor %2.</translation>
     </message>
 </context>
 <context>
@@ -920,6 +1051,34 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
         <translation>Geen bestand opgegeven. Voer de bestandsnaam in van de te importeren contacten.</translation>
     </message>
+    <message>
+        <source>Import contacts &amp;from:</source>
+        <translation>Contacten importeren &amp;uit:</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>een bestand</translation>
+    </message>
+    <message>
+        <source>an address book on a server (CardDAV)</source>
+        <translation>een adresboek op een server (CardDAV)</translation>
+    </message>
+    <message>
+        <source>Import contacts from a file</source>
+        <translation>Contacten importeren uit een bestand</translation>
+    </message>
+    <message>
+        <source>Import contacts from an address book on a server (CardDAV)</source>
+        <translation>Contacten importeren uit een adresboek op een server (CardDAV)</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <source>Browse for the file</source>
+        <translation>Naar het bestand bladeren</translation>
+    </message>
 </context>
 <context>
     <name>ImportIntroPage</name>
@@ -930,6 +1089,10 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
     <message>
         <source>&lt;ol&gt;&lt;li&gt;Export your contacts from your other contact manager (for example your e-mail program or your phone&apos;s account) to a comma-delimited text file (CSV) or a vCard file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and locate that file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and check how the file&apos;s fields map to the phone book. Use &lt;b&gt;Change Map&lt;/b&gt; to adjust the mapping.&lt;/li&gt;&lt;/ol&gt;</source>
         <translation>&lt;ol&gt;&lt;li&gt;Exporteer uw contacten uit uw andere contactbeheer (bijvoorbeeld uw e-mailprogramma of het account van uw telefoon) naar een kommagescheiden tekstbestand (CSV) of een vCard-bestand.&lt;/li&gt;&lt;li&gt;Klik op &lt;b&gt;Volgende&lt;/b&gt; en zoek dat bestand.&lt;/li&gt;&lt;li&gt;Klik op &lt;b&gt;Volgende&lt;/b&gt; en controleer hoe de velden van het bestand aan het telefoonboek worden gekoppeld. Gebruik &lt;b&gt;Koppeling wijzigen&lt;/b&gt; om de koppeling aan te passen.&lt;/li&gt;&lt;/ol&gt;</translation>
+    </message>
+    <message>
+        <source>Contacts kept on a server that speaks CardDAV (such as a calendar and contacts server of your own or your provider&apos;s) are read straight from it: choose the server on the next page.</source>
+        <translation>Contacten op een server die CardDAV spreekt (zoals een eigen agenda- en contactenserver of die van uw provider), worden er rechtstreeks van gelezen: kies de server op de volgende pagina.</translation>
     </message>
 </context>
 <context>
@@ -1038,6 +1201,140 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
         <source>No row selected.</source>
         <translation>Geen rij geselecteerd.</translation>
     </message>
+    <message>
+        <source>The address book holds %1 contacts; the book has room for %2.</source>
+        <translation>Het adresboek bevat %1 contacten; het telefoonboek heeft ruimte voor %2.</translation>
+    </message>
+    <message>
+        <source>The address book holds 1 contact; it fits in the book.</source>
+        <translation>Het adresboek bevat 1 contact; het past in het telefoonboek.</translation>
+    </message>
+    <message>
+        <source>The address book holds %1 contacts; all of them fit in the book.</source>
+        <translation>Het adresboek bevat %1 contacten; ze passen allemaal in het telefoonboek.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportServerPage</name>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Contacten importeren</translation>
+    </message>
+    <message>
+        <source>Address Book on a Server</source>
+        <translation>Adresboek op een server</translation>
+    </message>
+    <message>
+        <source>Give the address of the server that keeps your contacts (CardDAV), or of one of its address books, with your user name and password there. Find Address Books lists the address books it offers.</source>
+        <translation>Geef het adres op van de server waarop uw contacten staan (CardDAV), of van een van zijn adresboeken, met uw gebruikersnaam en wachtwoord daar. “Adresboeken zoeken” toont de adresboeken die de server aanbiedt.</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Serveradres</translation>
+    </message>
+    <message>
+        <source>Server &amp;address:</source>
+        <translation>Server&amp;adres:</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Gebruikersnaam</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Gebruikersnaam:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>Left empty, the password kept in the keyring for this address and user is used.</source>
+        <translation>Als dit veld leeg blijft, wordt het wachtwoord gebruikt dat voor dit adres en deze gebruiker in de sleutelbos is bewaard.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember in the keyring</source>
+        <translation>O&amp;nthouden in de sleutelbos</translation>
+    </message>
+    <message>
+        <source>Remember the password in the keyring</source>
+        <translation>Het wachtwoord onthouden in de sleutelbos</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>Adresboeken &amp;zoeken</translation>
+    </message>
+    <message>
+        <source>Find address books</source>
+        <translation>Adresboeken zoeken</translation>
+    </message>
+    <message>
+        <source>Address b&amp;ooks found:</source>
+        <translation>Gevonden adres&amp;boeken:</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation>Gevonden adresboeken</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Adresboek</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Kaarten</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>onbekend</translation>
+    </message>
+    <message>
+        <source>Enter the address of the server, such as %1.</source>
+        <translation>Voer het adres van de server in, zoals %1.</translation>
+    </message>
+    <message>
+        <source>The password could not be read from the keyring: %1</source>
+        <translation>Het wachtwoord kan niet uit de sleutelbos worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>Looking for address books at %1...</source>
+        <translation>Adresboeken zoeken op %1...</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Het wachtwoord kan niet in de sleutelbos worden bewaard: %1</translation>
+    </message>
+    <message>
+        <source>Choose one of the address books found.</source>
+        <translation>Kies een van de gevonden adresboeken.</translation>
+    </message>
+    <message>
+        <source>Reading the address book %1...</source>
+        <translation>Adresboek %1 wordt gelezen...</translation>
+    </message>
+    <message>
+        <source>The address book “%1” holds no contacts.</source>
+        <translation>Het adresboek “%1” bevat geen contacten.</translation>
+    </message>
+</context>
+<context>
+    <name>Keyring</name>
+    <message>
+        <source>The keyring did not answer in time.</source>
+        <translation>De sleutelbos heeft niet op tijd geantwoord.</translation>
+    </message>
+    <message>
+        <source>No keyring is running, so passwords are neither looked up in it nor kept in it.</source>
+        <translation>Er draait geen sleutelbos, dus wachtwoorden worden er niet in opgezocht en ook niet in bewaard.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1056,6 +1353,84 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
     <message>
         <source>Phone &amp;Book</source>
         <translation>&amp;Telefoonboek</translation>
+    </message>
+</context>
+<context>
+    <name>MultistatusReader</name>
+    <message>
+        <source>the answer ends before its multistatus does</source>
+        <translation>het antwoord eindigt vóór het multistatus-element</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (regel %2)</translation>
+    </message>
+    <message>
+        <source>the answer is no multistatus but &lt;%1&gt;</source>
+        <translation>het antwoord is geen multistatus maar &lt;%1&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordFile</name>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2.</source>
+        <translation>&quot;%1&quot; kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 bytes; a password file holds the password on its first line.</source>
+        <translation>&quot;%1&quot; is groter dan %2 bytes; een wachtwoordbestand bevat het wachtwoord op de eerste regel.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file. Give the password in a file of your own that only you may read (chmod 600).</source>
+        <translation>&quot;%1&quot; is geen gewoon bestand. Geef het wachtwoord op in een eigen bestand dat alleen u mag lezen (chmod 600).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to another user. Keep the password in a file of your own and make it yours alone with: chmod 600 FILE</source>
+        <translation>&quot;%1&quot; is van een andere gebruiker. Bewaar het wachtwoord in een eigen bestand en maak het alleen voor u toegankelijk met: chmod 600 FILE</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may be read or changed by others than you, so its password is not used. Make it yours alone with: %2</source>
+        <translation>&quot;%1&quot; mag door anderen dan u worden gelezen of gewijzigd, dus het wachtwoord erin wordt niet gebruikt. Maak het bestand alleen voor u toegankelijk met: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty; its first line should be the password.</source>
+        <translation>&quot;%1&quot; is leeg; de eerste regel moet het wachtwoord zijn.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no password on its first line.</source>
+        <translation>&quot;%1&quot; bevat geen wachtwoord op de eerste regel.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the first line is not UTF-8 text.</source>
+        <translation>&quot;%1&quot;: de eerste regel is geen UTF-8-tekst.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordSources</name>
+    <message>
+        <source>The password could not be looked up in the keyring: %1</source>
+        <translation>Het wachtwoord kan niet in de sleutelbos worden opgezocht: %1</translation>
+    </message>
+    <message>
+        <source>There is no terminal to ask for the password on. Give it with --password-file FILE, a file that only you may read (chmod 600 FILE).</source>
+        <translation>Er is geen terminal om het wachtwoord in te vragen. Geef het op met --password-file FILE, een bestand dat alleen u mag lezen (chmod 600 FILE).</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <extracomment>%1 is the user name, %2 the server as scheme://host.</extracomment>
+        <translation>Wachtwoord voor %1 op %2: </translation>
+    </message>
+    <message>
+        <source>No password was typed. To give it without typing, use --password-file FILE, a file that only you may read (chmod 600 FILE).</source>
+        <translation>Er is geen wachtwoord getypt. Gebruik --password-file FILE, een bestand dat alleen u mag lezen (chmod 600 FILE), om het op te geven zonder te typen.</translation>
+    </message>
+    <message>
+        <source>The password was not kept: no keyring is running. It is asked for again next time.</source>
+        <translation>Het wachtwoord is niet bewaard: er draait geen sleutelbos. Er wordt de volgende keer opnieuw om gevraagd.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Het wachtwoord kan niet in de sleutelbos worden bewaard: %1</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,73 @@
     </message>
 </context>
 <context>
+    <name>CardDavFailure</name>
+    <message>
+        <source>The address %1 holds a password. Give the address without it, and the user name and the password apart.</source>
+        <translation>O endereço %1 contém uma palavra-passe. Indique o endereço sem ela e, à parte, o nome de utilizador e a palavra-passe.</translation>
+    </message>
+    <message>
+        <source>%1 is not the address of a server: it must begin with https:// or http://.</source>
+        <translation>%1 não é o endereço de um servidor: tem de começar por https:// ou http://.</translation>
+    </message>
+    <message>
+        <source>The certificate %1 could not be read: it is no PEM or DER certificate.</source>
+        <translation>Não foi possível ler o certificado %1: não é um certificado PEM nem DER.</translation>
+    </message>
+    <message>
+        <source>Could not reach %1: %2.</source>
+        <translation>Não foi possível contactar %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not connect to %1 within %2 seconds.</source>
+        <translation>Não foi possível ligar a %1 em %2 segundos.</translation>
+    </message>
+    <message>
+        <source>The server at %1 did not answer within %2 seconds.</source>
+        <translation>O servidor em %1 não respondeu em %2 segundos.</translation>
+    </message>
+    <message>
+        <source>The server at %1 sent the connection on to %2, which is not encrypted; it was not followed.</source>
+        <translation>O servidor em %1 reencaminhou a ligação para %2, que não usa cifragem; o reencaminhamento não foi seguido.</translation>
+    </message>
+    <message>
+        <source>The certificate of %1 was refused: %2.</source>
+        <translation>O certificado de %1 foi recusado: %2.</translation>
+    </message>
+    <message>
+        <source>The server at %1 refused the user name or the password.</source>
+        <translation>O servidor em %1 recusou o nome de utilizador ou a palavra-passe.</translation>
+    </message>
+    <message>
+        <source>There is nothing at %1 (the server answered 404 Not Found).</source>
+        <translation>Não há nada em %1 (o servidor respondeu 404 Not Found).</translation>
+    </message>
+    <message>
+        <source>%1 is not a CardDAV server: it shows no address book.</source>
+        <translation>%1 não é um servidor CardDAV: não apresenta nenhum livro de endereços.</translation>
+    </message>
+    <message>
+        <source>The server at %1 answered %2 %3.</source>
+        <translation>O servidor em %1 respondeu %2 %3.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 is larger than %2 MB; nothing was read.</source>
+        <translation>A resposta de %1 excede %2 MB; nada foi lido.</translation>
+    </message>
+    <message>
+        <source>The answer of %1 could not be read: %2.</source>
+        <translation>Não foi possível ler a resposta de %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2 address books; give the address of one of them.</source>
+        <translation>%1 leva a %2 livros de endereços; indique o endereço de um deles.</translation>
+    </message>
+    <message>
+        <source>Reading from %1 was cancelled.</source>
+        <translation>A leitura de %1 foi cancelada.</translation>
+    </message>
+</context>
+<context>
     <name>ChangeMapDialog</name>
     <message>
         <source>“%1” is mapped from “%2”. Set that row to none first to map it here.</source>
@@ -278,6 +345,14 @@
         <translation>picture escreve um ficheiro .png ou .bmp</translation>
     </message>
     <message>
+        <source>sync takes one file</source>
+        <translation>sync requer um ficheiro</translation>
+    </message>
+    <message>
+        <source>--prefer takes computer or handset</source>
+        <translation>--prefer requer computer ou handset</translation>
+    </message>
+    <message>
         <source>Usage: dialbook [--simulate] COMMAND [ARGS]
 
 Talks to the first Orvak handset found on USB, or to a simulated one.
@@ -336,9 +411,28 @@ Commands:
     --international-prefix P   what a leading + becomes (digits; default 00)
     --category NAME  only contacts with this category or label (may be repeated: any)
     --first N        only the first N contacts (of those of the categories)
+                   CONTACTS may also be the http(s) address of a CardDAV server, or of
+                   one of its address books, with --user NAME: its cards are read as a
+                   vCard file is. A server that has several address books lists them;
+                   give the one to read by its address.
+  addressbooks URL --user NAME
+                   List the address books of a CardDAV server (Nextcloud, iCloud,
+                   Fastmail, Radicale, ...), found from its address, with their card
+                   counts and addresses.
   export BOOK.opbk OUT.csv|OUT.vcf
                    Write every entry of BOOK.opbk as comma-delimited text, or as vCard
                    when OUT ends in .vcf.
+
+Server options (addressbooks, and import from a server):
+  --user NAME      the user name on the server
+  --password-file FILE   read the password from the first line of FILE, which only
+                   its owner may read (chmod 600). Without it the password comes
+                   from the desktop&apos;s keyring, else it is asked for on the terminal
+                   without showing it. It is never taken on the command line.
+  --save-password  keep the password typed when asked in the keyring, once the
+                   server has taken it
+  --ca-file FILE   trust this certificate too (PEM or DER), for a server that signs
+                   its own; other certificates that do not verify are refused
 
 Picture options, applied in this order:
   --rotate left|right, --zoom-in N, --zoom-out N   as often as wanted, in the order given
@@ -419,9 +513,30 @@ Comandos:
     --international-prefix P   em que se converte um + inicial (dígitos; predefinição 00)
     --category NAME  só contactos com esta categoria ou etiqueta (repetível: qualquer)
     --first N        só os N primeiros contactos (dos das categorias)
+                   CONTACTS também pode ser o endereço http(s) de um servidor CardDAV, ou
+                   de um dos seus livros de endereços, com --user NAME: os cartões são
+                   lidos como um ficheiro vCard. Um servidor com vários livros de
+                   endereços lista-os; indique pelo endereço aquele que deve ser lido.
+  addressbooks URL --user NAME
+                   Lista os livros de endereços de um servidor CardDAV (Nextcloud,
+                   iCloud, Fastmail, Radicale...), encontrados a partir do endereço,
+                   com o número de cartões e os endereços de cada um.
   export BOOK.opbk OUT.csv|OUT.vcf
                    Escreve todas as entradas de BOOK.opbk como texto delimitado por
                    vírgulas, ou como vCard se OUT terminar em .vcf.
+
+Opções de servidor (addressbooks e import a partir de um servidor):
+  --user NAME      o nome de utilizador no servidor
+  --password-file FILE   lê a palavra-passe da primeira linha de FILE, que só o
+                   proprietário pode ler (chmod 600). Sem esta opção, a palavra-passe
+                   vem do porta-chaves do ambiente de trabalho ou, caso contrário, é
+                   pedida no terminal sem ser mostrada. Nunca é aceite na linha de
+                   comandos.
+  --save-password  guarda no porta-chaves a palavra-passe escrita quando pedida,
+                   depois de o servidor a aceitar
+  --ca-file FILE   confia também neste certificado (PEM ou DER), para um servidor que
+                   assina o seu próprio; os outros certificados que não forem
+                   verificados são recusados
 
 Opções de imagem, aplicadas por esta ordem:
   --rotate left|right, --zoom-in N, --zoom-out N   as vezes que quiser, pela ordem indicada
@@ -441,12 +556,24 @@ orvak-handset-sim são encontrados como os terminais USB.
 </translation>
     </message>
     <message>
-        <source>sync takes one file</source>
-        <translation>sync requer um ficheiro</translation>
+        <source>addressbooks takes the address of a CardDAV server</source>
+        <translation>addressbooks requer o endereço de um servidor CardDAV</translation>
     </message>
     <message>
-        <source>--prefer takes computer or handset</source>
-        <translation>--prefer requer computer ou handset</translation>
+        <source>a password is never taken on the command line, where every user of this computer can read it; give --password-file FILE, or type it when asked</source>
+        <translation>nunca é aceite uma palavra-passe na linha de comandos, onde qualquer utilizador deste computador a pode ler; indique --password-file FILE ou escreva-a quando lhe for pedida</translation>
+    </message>
+    <message>
+        <source>addressbooks takes an http:// or https:// address</source>
+        <translation>addressbooks requer um endereço http:// ou https://</translation>
+    </message>
+    <message>
+        <source>a server&apos;s address needs --user NAME</source>
+        <translation>o endereço de um servidor requer --user NAME</translation>
+    </message>
+    <message>
+        <source>--user, --password-file, --ca-file and --save-password are for an address on a server</source>
+        <translation>--user, --password-file, --ca-file e --save-password só se aplicam ao endereço de um servidor</translation>
     </message>
 </context>
 <context>
@@ -555,6 +682,10 @@ orvak-handset-sim são encontrados como os terminais USB.
             <numerusform>Foi escrita %n entrada em %1</numerusform>
             <numerusform>Foram escritas %n entradas em %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The address book holds %1 contacts; the book has room for %2.</source>
+        <translation>O livro de endereços contém %1 contactos; a lista telefónica tem espaço para %2.</translation>
     </message>
 </context>
 <context>
@@ -915,6 +1046,34 @@ orvak-handset-sim são encontrados como os terminais USB.
         <source>No file specified.  Please enter the file name of the contacts to import.</source>
         <translation>Nenhum ficheiro especificado. Introduza o nome do ficheiro de contactos a importar.</translation>
     </message>
+    <message>
+        <source>Import contacts &amp;from:</source>
+        <translation>Importar contactos &amp;de:</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>um ficheiro</translation>
+    </message>
+    <message>
+        <source>an address book on a server (CardDAV)</source>
+        <translation>um livro de endereços num servidor (CardDAV)</translation>
+    </message>
+    <message>
+        <source>Import contacts from a file</source>
+        <translation>Importar contactos de um ficheiro</translation>
+    </message>
+    <message>
+        <source>Import contacts from an address book on a server (CardDAV)</source>
+        <translation>Importar contactos de um livro de endereços num servidor (CardDAV)</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome do ficheiro</translation>
+    </message>
+    <message>
+        <source>Browse for the file</source>
+        <translation>Procurar o ficheiro</translation>
+    </message>
 </context>
 <context>
     <name>ImportIntroPage</name>
@@ -925,6 +1084,10 @@ orvak-handset-sim são encontrados como os terminais USB.
     <message>
         <source>&lt;ol&gt;&lt;li&gt;Export your contacts from your other contact manager (for example your e-mail program or your phone&apos;s account) to a comma-delimited text file (CSV) or a vCard file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and locate that file.&lt;/li&gt;&lt;li&gt;Press &lt;b&gt;Next&lt;/b&gt; and check how the file&apos;s fields map to the phone book. Use &lt;b&gt;Change Map&lt;/b&gt; to adjust the mapping.&lt;/li&gt;&lt;/ol&gt;</source>
         <translation>&lt;ol&gt;&lt;li&gt;Exporte os seus contactos do seu outro gestor de contactos (por exemplo, o programa de correio eletrónico ou a conta do telefone) para um ficheiro de texto delimitado por vírgulas (CSV) ou um ficheiro vCard.&lt;/li&gt;&lt;li&gt;Prima &lt;b&gt;Seguinte&lt;/b&gt; e localize esse ficheiro.&lt;/li&gt;&lt;li&gt;Prima &lt;b&gt;Seguinte&lt;/b&gt; e verifique como os campos do ficheiro são atribuídos à lista telefónica. Utilize &lt;b&gt;Alterar atribuição&lt;/b&gt; para ajustar a atribuição.&lt;/li&gt;&lt;/ol&gt;</translation>
+    </message>
+    <message>
+        <source>Contacts kept on a server that speaks CardDAV (such as a calendar and contacts server of your own or your provider&apos;s) are read straight from it: choose the server on the next page.</source>
+        <translation>Os contactos guardados num servidor compatível com CardDAV (como um servidor de calendário e contactos próprio ou do seu fornecedor) são lidos diretamente desse servidor: escolha o servidor na página seguinte.</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1196,140 @@ orvak-handset-sim são encontrados como os terminais USB.
         <source>No row selected.</source>
         <translation>Nenhuma linha selecionada.</translation>
     </message>
+    <message>
+        <source>The address book holds %1 contacts; the book has room for %2.</source>
+        <translation>O livro de endereços contém %1 contactos; a lista telefónica tem espaço para %2.</translation>
+    </message>
+    <message>
+        <source>The address book holds 1 contact; it fits in the book.</source>
+        <translation>O livro de endereços contém 1 contacto; cabe na lista telefónica.</translation>
+    </message>
+    <message>
+        <source>The address book holds %1 contacts; all of them fit in the book.</source>
+        <translation>O livro de endereços contém %1 contactos; cabem todos na lista telefónica.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportServerPage</name>
+    <message>
+        <source>Import Contacts</source>
+        <translation>Importar contactos</translation>
+    </message>
+    <message>
+        <source>Address Book on a Server</source>
+        <translation>Livro de endereços num servidor</translation>
+    </message>
+    <message>
+        <source>Give the address of the server that keeps your contacts (CardDAV), or of one of its address books, with your user name and password there. Find Address Books lists the address books it offers.</source>
+        <translation>Indique o endereço do servidor que guarda os seus contactos (CardDAV), ou o de um dos seus livros de endereços, com o seu nome de utilizador e a sua palavra-passe nesse servidor. «Procurar livros de endereços» lista os livros de endereços que o servidor oferece.</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Endereço do servidor</translation>
+    </message>
+    <message>
+        <source>Server &amp;address:</source>
+        <translation>&amp;Endereço do servidor:</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Nome de utilizador</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nome de &amp;utilizador:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Palavra-passe</translation>
+    </message>
+    <message>
+        <source>Left empty, the password kept in the keyring for this address and user is used.</source>
+        <translation>Se ficar vazio, é utilizada a palavra-passe guardada no porta-chaves para este endereço e utilizador.</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Palavra-passe:</translation>
+    </message>
+    <message>
+        <source>&amp;Remember in the keyring</source>
+        <translation>&amp;Memorizar no porta-chaves</translation>
+    </message>
+    <message>
+        <source>Remember the password in the keyring</source>
+        <translation>Memorizar a palavra-passe no porta-chaves</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>Pro&amp;curar livros de endereços</translation>
+    </message>
+    <message>
+        <source>Find address books</source>
+        <translation>Procurar livros de endereços</translation>
+    </message>
+    <message>
+        <source>Address b&amp;ooks found:</source>
+        <translation>&amp;Livros de endereços encontrados:</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation>Livros de endereços encontrados</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Livro de endereços</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartões</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconhecido</translation>
+    </message>
+    <message>
+        <source>Enter the address of the server, such as %1.</source>
+        <translation>Introduza o endereço do servidor, como %1.</translation>
+    </message>
+    <message>
+        <source>The password could not be read from the keyring: %1</source>
+        <translation>Não foi possível ler a palavra-passe do porta-chaves: %1</translation>
+    </message>
+    <message>
+        <source>Looking for address books at %1...</source>
+        <translation>A procurar livros de endereços em %1...</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Não foi possível guardar a palavra-passe no porta-chaves: %1</translation>
+    </message>
+    <message>
+        <source>Choose one of the address books found.</source>
+        <translation>Escolha um dos livros de endereços encontrados.</translation>
+    </message>
+    <message>
+        <source>Reading the address book %1...</source>
+        <translation>A ler o livro de endereços %1...</translation>
+    </message>
+    <message>
+        <source>The address book “%1” holds no contacts.</source>
+        <translation>O livro de endereços «%1» não contém contactos.</translation>
+    </message>
+</context>
+<context>
+    <name>Keyring</name>
+    <message>
+        <source>The keyring did not answer in time.</source>
+        <translation>O porta-chaves não respondeu a tempo.</translation>
+    </message>
+    <message>
+        <source>No keyring is running, so passwords are neither looked up in it nor kept in it.</source>
+        <translation>Não há nenhum porta-chaves em execução, pelo que as palavras-passe não são procuradas nem guardadas nele.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1051,6 +1348,84 @@ orvak-handset-sim são encontrados como os terminais USB.
     <message>
         <source>Phone &amp;Book</source>
         <translation>&amp;Lista telefónica</translation>
+    </message>
+</context>
+<context>
+    <name>MultistatusReader</name>
+    <message>
+        <source>the answer ends before its multistatus does</source>
+        <translation>a resposta termina antes do respetivo multistatus</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (linha %2)</translation>
+    </message>
+    <message>
+        <source>the answer is no multistatus but &lt;%1&gt;</source>
+        <translation>a resposta não é um multistatus, mas sim &lt;%1&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordFile</name>
+    <message>
+        <source>&quot;%1&quot; could not be read: %2.</source>
+        <translation>Não foi possível ler «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 bytes; a password file holds the password on its first line.</source>
+        <translation>«%1» excede %2 bytes; um ficheiro de palavra-passe contém a palavra-passe na primeira linha.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file. Give the password in a file of your own that only you may read (chmod 600).</source>
+        <translation>«%1» não é um ficheiro normal. Indique a palavra-passe num ficheiro próprio que mais ninguém possa ler (chmod 600).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to another user. Keep the password in a file of your own and make it yours alone with: chmod 600 FILE</source>
+        <translation>«%1» pertence a outro utilizador. Guarde a palavra-passe num ficheiro próprio e torne-o exclusivamente seu com: chmod 600 FILE</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may be read or changed by others than you, so its password is not used. Make it yours alone with: %2</source>
+        <translation>«%1» pode ser lido ou alterado por outros utilizadores, pelo que a palavra-passe nele contida não é utilizada. Torne-o exclusivamente seu com: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty; its first line should be the password.</source>
+        <translation>«%1» está vazio; a primeira linha deveria ser a palavra-passe.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no password on its first line.</source>
+        <translation>«%1» não tem nenhuma palavra-passe na primeira linha.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the first line is not UTF-8 text.</source>
+        <translation>«%1»: a primeira linha não é texto UTF-8.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordSources</name>
+    <message>
+        <source>The password could not be looked up in the keyring: %1</source>
+        <translation>Não foi possível procurar a palavra-passe no porta-chaves: %1</translation>
+    </message>
+    <message>
+        <source>There is no terminal to ask for the password on. Give it with --password-file FILE, a file that only you may read (chmod 600 FILE).</source>
+        <translation>Não há nenhum terminal onde pedir a palavra-passe. Indique-a com --password-file FILE, um ficheiro que mais ninguém possa ler (chmod 600 FILE).</translation>
+    </message>
+    <message>
+        <source>Password for %1 at %2: </source>
+        <extracomment>%1 is the user name, %2 the server as scheme://host.</extracomment>
+        <translation>Palavra-passe de %1 em %2: </translation>
+    </message>
+    <message>
+        <source>No password was typed. To give it without typing, use --password-file FILE, a file that only you may read (chmod 600 FILE).</source>
+        <translation>Não foi escrita nenhuma palavra-passe. Para a indicar sem a escrever, utilize --password-file FILE, um ficheiro que mais ninguém possa ler (chmod 600 FILE).</translation>
+    </message>
+    <message>
+        <source>The password was not kept: no keyring is running. It is asked for again next time.</source>
+        <translation>A palavra-passe não foi guardada: não há nenhum porta-chaves em execução. Será pedida novamente da próxima vez.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation>Não foi possível guardar a palavra-passe no porta-chaves: %1</translation>
     </message>
 </context>
 <context>
