@@ -129,6 +129,18 @@ TEST(LanguageFit, EveryTextOfTheWindowAndItsDialogsHasRoomInEveryLanguage)
             wizard.next();
             checked += CheckTextsFit(&wizard, language);
         }
+        {
+            // The server page, with its list headings.
+            ImportExportWizard wizard(&window, 95);
+            wizard.show();
+            wizard.next();
+            wizard.next();
+            wizard.FilePage()->SetFromServer(true);
+            checked += CheckTextsFit(&wizard, language);
+            wizard.next();
+            EXPECT_EQ(wizard.currentId(), ImportExportWizard::kImportServerPage) << language.toStdString();
+            checked += CheckTextsFit(&wizard, language);
+        }
         ImportExportWizard wizard(&window, 95);
         wizard.show();
         wizard.next();
