@@ -23,26 +23,11 @@ protected:
         if (!CardDavServer::IsInstalled(CardDavServer::Kind::Radicale))
             GTEST_SKIP() << "radicale is not installed (scripts/install-deps installs it)";
         ASSERT_TRUE(m_server.Start(CardDavServer::Kind::Radicale)) << m_server.Log().toStdString();
-        QFile file(kCards);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QList<QByteArray> cards = file.readAll().split('\n');
         for (const char* book : {"Family", "Work"})
             ASSERT_TRUE(m_server.AddAddressBook(QLatin1String(book)));
-        // Each card to Family; the first two to Work as well.
-        QByteArray card;
-        int n = 0;
-        for (const QByteArray& line : cards) {
-            card += line + '\n';
-            if (!line.startsWith("END:VCARD"))
-                continue;
-            const QString uid = QStringLiteral("card-%1").arg(n);
-            ASSERT_TRUE(m_server.PutCard(QStringLiteral("Family"), uid, card));
-            if (n < 2) {
-                ASSERT_TRUE(m_server.PutCard(QStringLiteral("Work"), uid, card));
-            }
-            card.clear();
-            ++n;
-        }
+        ASSERT_TRUE(m_server.PutCardsOfFile(QStringLiteral("Family"), kCards));
+        ASSERT_TRUE(m_server.PutCardsOfFile(QStringLiteral("Work"), kCards,
+                                            {QStringLiteral("maja-lindqvist"), QStringLiteral("jonas-orsted")}));
         m_passwordFile = PasswordFile("password", m_server.Password());
     }
 

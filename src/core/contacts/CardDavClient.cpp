@@ -401,6 +401,10 @@ std::optional<std::vector<AddressBookInfo>> CardDavClient::FindAddressBooks(bool
         Fail({CardDavFailure::Kind::NotCardDav, Shown(m_account.address)});
         return std::nullopt;
     }
+    // Servers list them in an order of their own; people look for theirs by name.
+    std::stable_sort(books.begin(), books.end(), [](const AddressBookInfo& a, const AddressBookInfo& b) {
+        return QString::localeAwareCompare(a.name, b.name) < 0;
+    });
     if (count) {
         for (AddressBookInfo& book : books) {
             const std::optional<int> cards = CountCards(book.url);
