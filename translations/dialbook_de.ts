@@ -143,6 +143,16 @@
     </message>
 </context>
 <context>
+    <name>CardDavClient</name>
+    <message numerus="yes">
+        <source>%n cards came without their data</source>
+        <translation>
+            <numerusform>%n Karte kam ohne ihre Daten</numerusform>
+            <numerusform>%n Karten kamen ohne ihre Daten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CardDavFailure</name>
     <message>
         <source>The address %1 holds a password. Give the address without it, and the user name and the password apart.</source>
@@ -207,6 +217,10 @@
     <message>
         <source>Reading from %1 was cancelled.</source>
         <translation>Das Lesen von %1 wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The server at %1 sent the connection on to %2, another server, which asked for the password; it was not given.</source>
+        <translation>Der Server unter %1 hat die Verbindung an %2 weitergeleitet, einen anderen Server, der nach dem Passwort gefragt hat; es wurde ihm nicht gegeben.</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1382,10 @@ Mit orvak-handset-sim gestartete simulierte Mobilteile werden wie USB-Mobilteile
     <message>
         <source>the answer is no multistatus but &lt;%1&gt;</source>
         <translation>die Antwort ist kein multistatus, sondern &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>a value longer than %1 MB</source>
+        <translation>ein Wert länger als %1 MB</translation>
     </message>
 </context>
 <context>

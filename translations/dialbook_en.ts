@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CardDavClient</name>
+    <message numerus="yes">
+        <source>%n cards came without their data</source>
+        <translation>
+            <numerusform>%n card came without its data</numerusform>
+            <numerusform>%n cards came without their data</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ContactCommands</name>
     <message numerus="yes">
         <source>Would add %n entries to %1 (nothing written)</source>
@@ -143,16 +153,6 @@
         <translation>
             <numerusform>The merged phone book would hold %n entry (the handset&apos;s has %L1, the computer&apos;s %L2), but the handset holds at most 100. Nothing was sent or written.</numerusform>
             <numerusform>The merged phone book would hold %n entries (the handset&apos;s has %L1, the computer&apos;s %L2), but the handset holds at most 100. Nothing was sent or written.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>ServerCommands</name>
-    <message numerus="yes">
-        <source>%n cards</source>
-        <translation>
-            <numerusform>%n card</numerusform>
-            <numerusform>%n cards</numerusform>
         </translation>
     </message>
 </context>

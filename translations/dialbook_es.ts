@@ -143,6 +143,16 @@
     </message>
 </context>
 <context>
+    <name>CardDavClient</name>
+    <message numerus="yes">
+        <source>%n cards came without their data</source>
+        <translation>
+            <numerusform>%n tarjeta llegó sin sus datos</numerusform>
+            <numerusform>%n tarjetas llegaron sin sus datos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CardDavFailure</name>
     <message>
         <source>The address %1 holds a password. Give the address without it, and the user name and the password apart.</source>
@@ -207,6 +217,10 @@
     <message>
         <source>Reading from %1 was cancelled.</source>
         <translation>Se ha cancelado la lectura de %1.</translation>
+    </message>
+    <message>
+        <source>The server at %1 sent the connection on to %2, another server, which asked for the password; it was not given.</source>
+        <translation>El servidor en %1 desvió la conexión a %2, otro servidor, que pidió la contraseña; no se le dio.</translation>
     </message>
 </context>
 <context>
@@ -1362,6 +1376,10 @@ encuentran igual que los terminales USB.
     <message>
         <source>the answer is no multistatus but &lt;%1&gt;</source>
         <translation>la respuesta no es un multistatus, sino &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>a value longer than %1 MB</source>
+        <translation>un valor de más de %1 MB</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,16 @@
     </message>
 </context>
 <context>
+    <name>CardDavClient</name>
+    <message numerus="yes">
+        <source>%n cards came without their data</source>
+        <translation>
+            <numerusform>%n fiche est arrivée sans ses données</numerusform>
+            <numerusform>%n fiches sont arrivées sans leurs données</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CardDavFailure</name>
     <message>
         <source>The address %1 holds a password. Give the address without it, and the user name and the password apart.</source>
@@ -207,6 +217,10 @@
     <message>
         <source>Reading from %1 was cancelled.</source>
         <translation>La lecture depuis %1 a été annulée.</translation>
+    </message>
+    <message>
+        <source>The server at %1 sent the connection on to %2, another server, which asked for the password; it was not given.</source>
+        <translation>Le serveur %1 a redirigé la connexion vers %2, un autre serveur, qui a demandé le mot de passe ; il ne lui a pas été donné.</translation>
     </message>
 </context>
 <context>
@@ -1367,6 +1381,10 @@ orvak-handset-sim sont trouvés comme les combinés USB.
     <message>
         <source>the answer is no multistatus but &lt;%1&gt;</source>
         <translation>la réponse n’est pas un multistatus mais &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>a value longer than %1 MB</source>
+        <translation>une valeur de plus de %1 Mo</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,16 @@
     </message>
 </context>
 <context>
+    <name>CardDavClient</name>
+    <message numerus="yes">
+        <source>%n cards came without their data</source>
+        <translation>
+            <numerusform>%n contatto è arrivato senza i suoi dati</numerusform>
+            <numerusform>%n contatti sono arrivati senza i loro dati</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CardDavFailure</name>
     <message>
         <source>The address %1 holds a password. Give the address without it, and the user name and the password apart.</source>
@@ -207,6 +217,10 @@
     <message>
         <source>Reading from %1 was cancelled.</source>
         <translation>La lettura da %1 è stata annullata.</translation>
+    </message>
+    <message>
+        <source>The server at %1 sent the connection on to %2, another server, which asked for the password; it was not given.</source>
+        <translation>Il server a %1 ha inoltrato la connessione a %2, un altro server, che ha chiesto la password; non gli è stata data.</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1378,10 @@ orvak-handset-sim vengono trovati come i portatili USB.
     <message>
         <source>the answer is no multistatus but &lt;%1&gt;</source>
         <translation>la risposta non è un multistatus ma &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>a value longer than %1 MB</source>
+        <translation>un valore più lungo di %1 MB</translation>
     </message>
 </context>
 <context>

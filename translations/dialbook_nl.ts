@@ -143,6 +143,16 @@
     </message>
 </context>
 <context>
+    <name>CardDavClient</name>
+    <message numerus="yes">
+        <source>%n cards came without their data</source>
+        <translation>
+            <numerusform>%n kaart kwam zonder gegevens</numerusform>
+            <numerusform>%n kaarten kwamen zonder gegevens</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CardDavFailure</name>
     <message>
         <source>The address %1 holds a password. Give the address without it, and the user name and the password apart.</source>
@@ -207,6 +217,10 @@
     <message>
         <source>Reading from %1 was cancelled.</source>
         <translation>Het lezen van %1 is geannuleerd.</translation>
+    </message>
+    <message>
+        <source>The server at %1 sent the connection on to %2, another server, which asked for the password; it was not given.</source>
+        <translation>De server op %1 stuurde de verbinding door naar %2, een andere server, die om het wachtwoord vroeg; het is niet gegeven.</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1382,10 @@ Gesimuleerde handsets gestart met orvak-handset-sim worden gevonden zoals USB-ha
     <message>
         <source>the answer is no multistatus but &lt;%1&gt;</source>
         <translation>het antwoord is geen multistatus maar &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>a value longer than %1 MB</source>
+        <translation>een waarde langer dan %1 MB</translation>
     </message>
 </context>
 <context>

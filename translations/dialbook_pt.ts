@@ -143,6 +143,16 @@
     </message>
 </context>
 <context>
+    <name>CardDavClient</name>
+    <message numerus="yes">
+        <source>%n cards came without their data</source>
+        <translation>
+            <numerusform>%n cartão chegou sem os seus dados</numerusform>
+            <numerusform>%n cartões chegaram sem os seus dados</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CardDavFailure</name>
     <message>
         <source>The address %1 holds a password. Give the address without it, and the user name and the password apart.</source>
@@ -207,6 +217,10 @@
     <message>
         <source>Reading from %1 was cancelled.</source>
         <translation>A leitura de %1 foi cancelada.</translation>
+    </message>
+    <message>
+        <source>The server at %1 sent the connection on to %2, another server, which asked for the password; it was not given.</source>
+        <translation>O servidor em %1 reencaminhou a ligação para %2, outro servidor, que pediu a palavra-passe; não lhe foi dada.</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1377,10 @@ orvak-handset-sim são encontrados como os terminais USB.
     <message>
         <source>the answer is no multistatus but &lt;%1&gt;</source>
         <translation>a resposta não é um multistatus, mas sim &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>a value longer than %1 MB</source>
+        <translation>um valor com mais de %1 MB</translation>
     </message>
 </context>
 <context>

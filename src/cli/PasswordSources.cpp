@@ -24,7 +24,8 @@ QString ServerName(const QUrl& server)
 
 }  // namespace
 
-PasswordSource ObtainPassword(const CommandConsole& console, const PasswordRequest& request, QString& password)
+PasswordSource ObtainPassword(const CommandConsole& console, const PasswordRequest& request, QString& password,
+                              bool askAgain)
 {
     password.clear();
     if (!request.passwordFile.isEmpty()) {
@@ -36,7 +37,8 @@ PasswordSource ObtainPassword(const CommandConsole& console, const PasswordReque
     }
 
     QString error;
-    switch (Keyring::Read(Keyring::AccountKey(request.server, request.user), password, &error)) {
+    switch (askAgain ? Keyring::Result::NotFound
+                     : Keyring::Read(Keyring::AccountKey(request.server, request.user), password, &error)) {
     case Keyring::Result::Ok: return PasswordSource::Keyring;
     case Keyring::Result::NotFound: break;
     case Keyring::Result::NoKeyring: Say(console, Keyring::NoKeyringText()); break;

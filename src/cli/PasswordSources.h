@@ -22,7 +22,10 @@ enum class PasswordSource { None, File, Keyring, Prompt };
 // and a file that is refused gives none), else the keyring, else a prompt on the terminal when
 // `console` can ask. Says on console.err why the keyring was passed over, and how to give the
 // password when nothing gave one (PasswordSource::None).
-PasswordSource ObtainPassword(const CommandConsole& console, const PasswordRequest& request, QString& password);
+// With `askAgain`, the keyring's password was refused: it is not looked up, and the prompt asks
+// for the right one (which --save-password then keeps in its place).
+PasswordSource ObtainPassword(const CommandConsole& console, const PasswordRequest& request, QString& password,
+                              bool askAgain = false);
 
 // After the server accepted `password`: one typed at the prompt is kept in the keyring when
 // request.savePassword asks for it; any other is left where it came from. Says on console.err

@@ -70,15 +70,25 @@ void PrintBooks(const std::vector<AddressBookInfo>& books, std::FILE* to)
                      qPrintable(books[i].url.toDisplayString(QUrl::RemovePassword)));
 }
 
-// Runs `work` on a client for the session, with Ctrl+C as its Cancel.
+// Runs `work` on a client for the session, with Ctrl+C as its Cancel. A password from the
+// keyring that the server refuses is asked for once on the terminal, when there is one.
 template <typename Work>
-bool WithClient(const Session& session, const ServerOptions& options, Work&& work)
+bool WithClient(const CommandConsole& console, Session& session, const ServerOptions& options, Work&& work)
 {
-    CardDavClient client({session.request.server, options.user, session.password, options.caFile});
-    Event cancel(Event::Mode::ManualReset);
-    const CancelOnInterrupt interrupt(cancel);
-    client.SetCancelCheck([] { return CancelOnInterrupt::Interrupted(); });
-    return work(client);
+    for (;;) {
+        CardDavClient client({session.request.server, options.user, session.password, options.caFile});
+        Event cancel(Event::Mode::ManualReset);
+        const CancelOnInterrupt interrupt(cancel);
+        client.SetCancelCheck([] { return CancelOnInterrupt::Interrupted(); });
+        if (work(client))
+            return true;
+        if (client.Failure().GetKind() != CardDavFailure::Kind::WrongPassword ||
+            session.source != PasswordSource::Keyring || !console.canAsk)
+            return false;
+        session.source = ObtainPassword(console, session.request, session.password, true);
+        if (session.source == PasswordSource::None)
+            return false;
+    }
 }
 
 }  // namespace
@@ -91,11 +101,11 @@ bool IsServerAddress(const QString& source)
 
 int RunAddressBooksCommand(const CommandConsole& console, const QString& url, const ServerOptions& options)
 {
-    const std::optional<Session> session = StartSession(console, url, options);
+    std::optional<Session> session = StartSession(console, url, options);
     if (!session)
         return 1;
     bool found = false;
-    WithClient(*session, options, [&](CardDavClient& client) {
+    WithClient(console, *session, options, [&](CardDavClient& client) {
         const auto books = client.FindAddressBooks(true);
         if (!books) {
             PrintFailure(console, client.Failure(), session->source);
@@ -114,10 +124,10 @@ int RunAddressBooksCommand(const CommandConsole& console, const QString& url, co
 bool ReadServerCards(const CommandConsole& console, const QString& url, const ServerOptions& options,
                      DelimitedFile& into)
 {
-    const std::optional<Session> session = StartSession(console, url, options);
+    std::optional<Session> session = StartSession(console, url, options);
     if (!session)
         return false;
-    const bool read = WithClient(*session, options, [&](CardDavClient& client) {
+    const bool read = WithClient(console, *session, options, [&](CardDavClient& client) {
         std::vector<AddressBookInfo> found;
         if (client.ReadInto(into, nullptr, &found))
             return true;

@@ -35,6 +35,8 @@ public:
     struct Options {
         // Xandikos only: ask for the password by Digest rather than Basic.
         bool digest = false;
+        // The user's password, when not the usual one.
+        QString password;
         // Radicale only: serve https with this certificate and key (PEM files).
         QString certificate;
         QString key;
@@ -50,7 +52,10 @@ public:
 
     QUrl BaseUrl() const;
     QString User() const { return QStringLiteral("ana"); }
-    QString Password() const { return QStringLiteral("Gl4ss-Harbour"); }
+    QString Password() const
+    {
+        return m_options.password.isEmpty() ? QStringLiteral("Gl4ss-Harbour") : m_options.password;
+    }
     // Where an address book of that name is: Radicale keeps them right under the principal
     // (/ana/NAME/), Xandikos under its address book home (/ana/contacts/NAME/).
     QUrl BookUrl(const QString& name) const;

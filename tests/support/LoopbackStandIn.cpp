@@ -39,7 +39,9 @@ void LoopbackStandIn::incomingConnection(qintptr descriptor)
     if (m_mode == Mode::Canned) {
         connect(client, &QTcpSocket::readyRead, client, [this, client] {
             // One answer per request head read; the requests here are small.
-            if (client->readAll().contains("\r\n\r\n")) {
+            const QByteArray bytes = client->readAll();
+            m_requests += bytes;
+            if (bytes.contains("\r\n\r\n")) {
                 client->write(m_answer);
                 client->disconnectFromHost();
             }

@@ -20,6 +20,8 @@ public:
     QUrl BaseUrl() const;
     // Answer bytes relayed so far.
     qint64 Relayed() const { return m_relayed; }
+    // What clients sent to a canned stand-in, all requests one after another.
+    const QByteArray& Requests() const { return m_requests; }
 
 protected:
     void incomingConnection(qintptr descriptor) override;
@@ -33,4 +35,5 @@ private:
     qint64 m_cutAfter;
     qint64 m_relayed = 0;
     QByteArray m_answer;
+    QByteArray m_requests;
 };

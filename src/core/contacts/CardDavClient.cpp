@@ -5,6 +5,7 @@
 
 #include <QAuthenticator>
 #include <QEventLoop>
+#include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -18,6 +19,8 @@ namespace {
 
 // How often a waiting call looks whether it was cancelled.
 constexpr int kCancelPollMs = 50;
+// Cards fetched by their addresses in one request, at most.
+constexpr qsizetype kMultigetBatch = 500;
 // What the network may hold of an answer before it is read.
 constexpr qint64 kReplyBuffer = 4 << 20;
 // The answer goes to the XML reader in pieces of this size.
@@ -36,14 +39,19 @@ QUrl Shown(const QUrl& url)
     return url.adjusted(QUrl::RemovePassword);
 }
 
+int DefaultedPort(const QUrl& url)
+{
+    return url.port(url.scheme() == u"https" ? 443 : 80);
+}
+
 // Collections are compared by path, with or without their final slash.
 QString Key(const QUrl& url)
 {
     QString path = url.path(QUrl::FullyEncoded);
     if (!path.endsWith(u'/'))
         path.append(u'/');
-    return url.scheme() + QStringLiteral("://") + url.host().toLower() + u':' +
-           QString::number(url.port(url.scheme() == u"https" ? 443 : 80)) + path;
+    return url.scheme() + QStringLiteral("://") + url.host().toLower() + u':' + QString::number(DefaultedPort(url)) +
+           path;
 }
 
 // A card's formatted name, folded, to sort by: its FN line's value as written (a folded or
@@ -116,8 +124,21 @@ bool CardDavClient::SetUp()
     QObject::connect(m_network.get(), &QNetworkAccessManager::authenticationRequired,
                      [this](QNetworkReply* reply, QAuthenticator* auth) {
                          // Left unanswered, the request ends with 401 and reads as a wrong password.
-                         if (m_answered.contains(reply) || !MayAnswer(reply->url()))
+                         if (m_answered.contains(reply) || m_basicUtf8)
                              return;
+                         if (!MayAnswer(reply->url())) {
+                             m_withheldFrom = reply->url();
+                             return;
+                         }
+                         // Qt sends Basic credentials as Latin-1, which servers read as UTF-8:
+                         // beyond ASCII, the request ends here and Send answers a Basic
+                         // challenge with a header made as UTF-8.
+                         const QString both = m_account.user + m_account.password;
+                         const bool ascii = std::all_of(both.begin(), both.end(), [](QChar c) { return c.unicode() < 0x80; });
+                         if (!ascii) {
+                             m_basicPending = true;
+                             return;
+                         }
                          m_answered.insert(reply);
                          auth->setUser(m_account.user);
                          auth->setPassword(m_account.password);
@@ -128,10 +149,22 @@ bool CardDavClient::SetUp()
 bool CardDavClient::MayAnswer(const QUrl& url) const
 {
     const QUrl& own = m_account.address;
-    const auto port = [](const QUrl& u) { return u.port(u.scheme() == u"https" ? 443 : 80); };
-    if (url.host().compare(own.host(), Qt::CaseInsensitive) == 0 && port(url) == port(own))
+    if (url.scheme() != own.scheme())
+        return false;
+    if (url.host().compare(own.host(), Qt::CaseInsensitive) == 0 && DefaultedPort(url) == DefaultedPort(own))
         return true;
-    return url.scheme() == u"https";
+    // Large services send a user on to a server of their own domain (contacts.icloud.com to
+    // p42-contacts.icloud.com): over TLS, to a host under the account's parent domain, but
+    // never to one under a bare public suffix such as co.uk.
+    if (own.scheme() != u"https" || !QHostAddress(own.host()).isNull())
+        return false;
+    const QString host = own.host().toLower();
+    const qsizetype dot = host.indexOf(u'.');
+    const QString parent = dot < 0 ? QString() : host.mid(dot + 1);
+    const qsizetype parentDot = parent.indexOf(u'.');
+    if (parentDot <= 3)
+        return false;
+    return url.host().toLower().endsWith(u'.' + parent);
 }
 
 std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& start, int depth, const QByteArray& body,
@@ -139,7 +172,18 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
 {
     QUrl url = start;
     for (int hop = 0;; ++hop) {
+        // Once on TLS, nothing goes out in the clear: not by a redirect, nor by an address that
+        // an answer names.
+        if (m_account.address.scheme() == u"https" && url.scheme() != u"https") {
+            Fail({CardDavFailure::Kind::Unencrypted, Shown(start), Shown(url).toString()});
+            return std::nullopt;
+        }
+        m_withheldFrom.clear();
+        m_basicPending = false;
         QNetworkRequest request(url);
+        if (m_basicUtf8 && MayAnswer(url))
+            request.setRawHeader(QByteArrayLiteral("Authorization"),
+                                 "Basic " + (m_account.user + u':' + m_account.password).toUtf8().toBase64());
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
         request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/xml; charset=utf-8"));
         request.setRawHeader(QByteArrayLiteral("Depth"), QByteArray::number(depth));
@@ -154,7 +198,7 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
             r->deleteLater();
         });
         MultistatusReader reader(onResponse);
-        enum class Stop { None, ConnectTimeout, RequestTimeout, TooLarge, Cancelled, BadAnswer } stop = Stop::None;
+        enum class Stop { None, ConnectTimeout, RequestTimeout, TooLarge, Cancelled, BadAnswer, Enough } stop = Stop::None;
         bool sent = false;
         qint64 received = 0;
         QByteArray other;
@@ -168,6 +212,11 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
         };
         QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
         QObject::connect(reply, &QNetworkReply::requestSent, &loop, [&] { sent = true; });
+        QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
+            const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+            if (length > m_maxAnswerBytes)
+                stopWith(Stop::TooLarge);
+        });
         QObject::connect(reply, &QNetworkReply::sslErrors, &loop, [&](const QList<QSslError>& errors) {
             for (const QSslError& e : errors)
                 certificateErrors.append(e.errorString());
@@ -176,14 +225,18 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
             const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
             // Over loopback a whole answer arrives at once; read in pieces, the XML reader never
             // holds more than one of them decoded.
+            // What the network holds counts before it is read: it may have taken in far more
+            // than a piece since the last look.
+            if (received + reply->bytesAvailable() > m_maxAnswerBytes)
+                stopWith(Stop::TooLarge);
             while (stop == Stop::None && reply->bytesAvailable() > 0) {
                 QByteArray piece = reply->read(kReadPiece);
                 received += piece.size();
                 if (status != 207) {
-                    if (other.size() < kMaxOtherAnswerBytes)
-                        other.append(piece.left(kMaxOtherAnswerBytes - other.size()));
-                } else if (received > m_maxAnswerBytes) {
-                    stopWith(Stop::TooLarge);
+                    // Of any other answer its status is what counts; the rest is not waited for.
+                    other.append(piece.left(kMaxOtherAnswerBytes - other.size()));
+                    if (other.size() >= kMaxOtherAnswerBytes)
+                        stopWith(Stop::Enough);
                 } else if (!reader.Feed(std::move(piece))) {
                     stopWith(Stop::BadAnswer);
                 }
@@ -230,6 +283,7 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
             Fail({CardDavFailure::Kind::BadAnswer, shown, reader.Error()});
             return std::nullopt;
         case Stop::None:
+        case Stop::Enough:
             break;
         }
         if (!certificateErrors.isEmpty()) {
@@ -246,17 +300,27 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
         const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         if (IsRedirect(status)) {
             const QUrl location = url.resolved(QUrl::fromEncoded(reply->rawHeader(QByteArrayLiteral("Location"))));
-            if (hop >= kMaxRedirects || !location.isValid() || location.host().isEmpty()) {
+            if (hop >= kMaxRedirects || !location.isValid() || location.host().isEmpty() ||
+                (location.scheme() != u"http" && location.scheme() != u"https")) {
                 Fail({CardDavFailure::Kind::ServerError, shown, reason, status});
                 return std::nullopt;
             }
-            // Once on TLS, the password never goes out in the clear.
             if (url.scheme() == u"https" && location.scheme() != u"https") {
-                Fail({CardDavFailure::Kind::Certificate, shown, Shown(location).toString()});
+                Fail({CardDavFailure::Kind::Unencrypted, shown, Shown(location).toString()});
                 return std::nullopt;
             }
             url = location;
             continue;
+        }
+        if (status == 401 && m_basicPending &&
+            reply->rawHeader(QByteArrayLiteral("WWW-Authenticate")).trimmed().toLower().startsWith("basic")) {
+            m_basicUtf8 = true;
+            --hop;
+            continue;
+        }
+        if (status == 401 && !m_withheldFrom.isEmpty()) {
+            Fail({CardDavFailure::Kind::PasswordWithheld, Shown(m_account.address), Shown(m_withheldFrom).toString()});
+            return std::nullopt;
         }
         if (status == 401 || status == 407) {
             Fail({CardDavFailure::Kind::WrongPassword, shown});
@@ -428,16 +492,53 @@ std::optional<QByteArray> CardDavClient::ReadCards(const QUrl& addressBook)
     };
     std::vector<Card> cards;
     qsizetype total = 0;
-    const auto answered = Send(QByteArrayLiteral("REPORT"), addressBook, 1, MultistatusReader::CardsRequest(),
-                               [&](DavResponse&& r) {
-                                   if (!r.hasAddressData || r.addressData.isEmpty())
-                                       return;
-                                   total += r.addressData.size() + 2;
-                                   QString key = SortKey(r.addressData);
-                                   cards.push_back({std::move(key), std::move(r.addressData)});
-                               });
-    if (!answered)
+    // Each card once, however often the server names it; those it names without their data
+    // are fetched by their addresses.
+    QSet<QString> taken;
+    QStringList missing;
+    bool truncated = false;
+    bool fetchingMissing = false;
+    const QString own = Key(addressBook);
+    const auto take = [&](DavResponse&& r) {
+        if (r.status == 507)
+            truncated = true;
+        const QUrl url = addressBook.resolved(QUrl(r.href));
+        const QString key = Key(url);
+        if (r.href.isEmpty() || key == own || r.collection || taken.contains(key))
+            return;
+        if (!r.hasAddressData || r.addressData.isEmpty()) {
+            if (!fetchingMissing && (r.status == 0 || (r.status >= 200 && r.status < 300)))
+                missing.append(r.href);
+            return;
+        }
+        taken.insert(key);
+        total += r.addressData.size() + 2;
+        QString sortKey = SortKey(r.addressData);
+        cards.push_back({std::move(sortKey), std::move(r.addressData)});
+    };
+    if (!Send(QByteArrayLiteral("REPORT"), addressBook, 1, MultistatusReader::CardsRequest(), take))
         return std::nullopt;
+    // RFC 6352: a server that holds back part of the result says so with 507 for the address
+    // book; an import of part of it would look whole.
+    if (truncated) {
+        Fail({CardDavFailure::Kind::ServerError, Shown(addressBook), QStringLiteral("Insufficient Storage"), 507});
+        return std::nullopt;
+    }
+    missing.removeDuplicates();
+    fetchingMissing = true;
+    for (qsizetype at = 0; at < missing.size(); at += kMultigetBatch) {
+        const QStringList batch = missing.mid(at, kMultigetBatch);
+        if (!Send(QByteArrayLiteral("REPORT"), addressBook, 1, MultistatusReader::CardsByAddressRequest(batch), take))
+            return std::nullopt;
+    }
+    const qsizetype withoutData = std::count_if(missing.begin(), missing.end(), [&](const QString& href) {
+        return !taken.contains(Key(addressBook.resolved(QUrl(href))));
+    });
+    if (withoutData > 0) {
+        Fail({CardDavFailure::Kind::BadAnswer, Shown(addressBook),
+              tr("%n cards came without their data", nullptr, static_cast<int>(withoutData))});
+        return std::nullopt;
+    }
     std::stable_sort(cards.begin(), cards.end(), [](const Card& a, const Card& b) { return a.key < b.key; });
     QByteArray all;
     all.reserve(total);

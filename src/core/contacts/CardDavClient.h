@@ -4,6 +4,7 @@
 #include "core/contacts/MultistatusReader.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QSet>
 #include <QSslConfiguration>
 #include <QString>
@@ -54,6 +55,7 @@ struct AddressBookInfo {
 // request is bounded in time and its answer in size; every failure leaves a CardDavFailure and
 // changes nothing.
 class CardDavClient {
+    Q_DECLARE_TR_FUNCTIONS(CardDavClient)
 public:
     // Connecting (TCP and TLS) may take this long.
     static constexpr std::chrono::milliseconds kConnectTimeout{10'000};
@@ -117,4 +119,10 @@ private:
     QSslConfiguration m_tls;
     // Replies given the password once already: asked again, the password is wrong.
     QSet<const QNetworkReply*> m_answered;
+    // A server that asked for the password and was not given it (another host, or plain http).
+    QUrl m_withheldFrom;
+    // Basic credentials beyond ASCII go in a header made here, as UTF-8: wanted by the last
+    // answer, and sent from then on.
+    bool m_basicPending = false;
+    bool m_basicUtf8 = false;
 };

@@ -21,10 +21,14 @@ QString CardDavFailure::Message() const
     case Kind::RequestTimeout:
         return tr("The server at %1 did not answer within %2 seconds.").arg(url, m_detail);
     case Kind::Certificate:
-        if (m_detail.startsWith(u"http://"))
-            return tr("The server at %1 sent the connection on to %2, which is not encrypted; it was not followed.")
-                .arg(url, m_detail);
         return tr("The certificate of %1 was refused: %2.").arg(url, m_detail);
+    case Kind::Unencrypted:
+        return tr("The server at %1 sent the connection on to %2, which is not encrypted; it was not followed.")
+            .arg(url, m_detail);
+    case Kind::PasswordWithheld:
+        return tr("The server at %1 sent the connection on to %2, another server, which asked for the password; "
+                  "it was not given.")
+            .arg(url, m_detail);
     case Kind::WrongPassword:
         return tr("The server at %1 refused the user name or the password.").arg(url);
     case Kind::NotFound:

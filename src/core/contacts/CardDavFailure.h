@@ -20,6 +20,10 @@ public:
         RequestTimeout,
         // The server's certificate does not verify; `detail` says why.
         Certificate,
+        // An encrypted connection led to an address without encryption (`detail`): not followed.
+        Unencrypted,
+        // A server at another address (`detail`) asked for the password, which it was not given.
+        PasswordWithheld,
         WrongPassword,
         NotFound,
         // The address answers, but shows no address book.

@@ -63,8 +63,13 @@ bool MultistatusReader::Step()
             break;
         case QXmlStreamReader::Characters:
             if (m_inHref || m_inStatus || m_property == Property::DisplayName || m_property == Property::Description ||
-                m_property == Property::AddressData)
-                m_text.append(m_xml.text());
+                m_property == Property::AddressData) {
+                if (m_text.size() + m_xml.text().size() > kMaxText)
+                    m_error = QCoreApplication::translate("MultistatusReader", "a value longer than %1 MB")
+                                  .arg(kMaxText >> 20);
+                else
+                    m_text.append(m_xml.text());
+            }
             break;
         default:
             break;
@@ -254,4 +259,16 @@ QByteArray MultistatusReader::CardsRequest()
         "<card:addressbook-query xmlns:d=\"DAV:\" xmlns:card=\"urn:ietf:params:xml:ns:carddav\">"
         "<d:prop><d:getetag/><card:address-data/></d:prop><card:filter/>"
         "</card:addressbook-query>\n");
+}
+
+QByteArray MultistatusReader::CardsByAddressRequest(const QStringList& hrefs)
+{
+    QByteArray body = QByteArrayLiteral(
+        "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+        "<card:addressbook-multiget xmlns:d=\"DAV:\" xmlns:card=\"urn:ietf:params:xml:ns:carddav\">"
+        "<d:prop><d:getetag/><card:address-data/></d:prop>");
+    for (const QString& href : hrefs)
+        body += "<d:href>" + href.toHtmlEscaped().toUtf8() + "</d:href>";
+    body += "</card:addressbook-multiget>\n";
+    return body;
 }

@@ -51,6 +51,11 @@ public:
     static QByteArray CountRequest();
     // REPORT addressbook-query with no filter: every card with its data.
     static QByteArray CardsRequest();
+    // REPORT addressbook-multiget: the cards at these addresses (hrefs as the server gave them).
+    static QByteArray CardsByAddressRequest(const QStringList& hrefs);
+
+    // A property's text longer than this ends the reading: no card, name or address is.
+    static constexpr qsizetype kMaxText = qsizetype(16) << 20;
 
 private:
     enum class Property { None, ResourceType, DisplayName, Description, Principal, HomeSet, AddressData };

@@ -315,6 +315,10 @@ QByteArrayView VCardReader::DecodeValue(QByteArrayView value, const Parameters& 
     }
     if (IsAscii(raw))
         return raw;
+    // In a file that is UTF-8 throughout, an unencoded value is UTF-8 whatever its CHARSET
+    // says: servers that turn a 2.1 card into UTF-8 keep the old CHARSET beside it.
+    if (m_fileIsUtf8 && !p.quotedPrintable)
+        return raw;
     if (Is(p.charset, "iso-8859-1") || Is(p.charset, "latin1") || Is(p.charset, "us-ascii")) {
         m_converted = QString::fromLatin1(raw).toUtf8();
         return m_converted;

@@ -167,8 +167,11 @@ void ImportServerPage::ShowBooks()
 
 int ImportServerPage::ChosenBook() const
 {
+    // The row the keyboard is on counts as chosen: the list shows it as current on focus, and
+    // Down from there would pass over it.
     const QList<QTreeWidgetItem*> selected = m_books->selectedItems();
-    return selected.isEmpty() ? -1 : m_books->indexOfTopLevelItem(selected.constFirst());
+    QTreeWidgetItem* chosen = selected.isEmpty() ? m_books->currentItem() : selected.constFirst();
+    return chosen ? m_books->indexOfTopLevelItem(chosen) : -1;
 }
 
 void ImportServerPage::Warn(const QString& text)
@@ -272,7 +275,7 @@ bool ImportServerPage::validatePage()
         if (!FindAddressBooks())
             return false;
         // Several just listed: the list, in front of the user now, is where to choose.
-        if (ChosenBook() < 0)
+        if (m_found.size() > 1)
             return false;
     }
     if (ChosenBook() < 0) {

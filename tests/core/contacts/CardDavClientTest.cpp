@@ -239,6 +239,75 @@ TEST(CardDavClient, AWebServerIsNoCardDavServerAndASilentOneTimesOut)
     EXPECT_FALSE(password.Failure().Message().contains(QStringLiteral("secret")));
 }
 
+TEST(CardDavClient, APasswordBeyondAsciiIsSentAsUtf8)
+{
+    if (!CardDavServer::IsInstalled(Kind::Radicale))
+        GTEST_SKIP() << "radicale is not installed";
+    CardDavServer server;
+    CardDavServer::Options options;
+    options.password = QStringLiteral("p\u00e4ssw\u00f6rd\u20ac");
+    ASSERT_TRUE(server.Start(Kind::Radicale, options)) << server.Log().toStdString();
+    ASSERT_TRUE(server.AddAddressBook(QStringLiteral("Family")));
+    CardDavClient client({server.BaseUrl(), server.User(), server.Password(), {}});
+    const auto books = client.FindAddressBooks(true);
+    ASSERT_TRUE(books) << client.Failure().Message().toStdString();
+    EXPECT_EQ(books->size(), 1u);
+}
+
+// Answers a hostile or broken server may give: each ends in a failure that says why, with no
+// card taken from a half answer and no password given to a server the account did not name.
+TEST(CardDavClient, HostileAnswersEndInAFailureAndThePasswordStaysHome)
+{
+    const auto multistatus = [](const QByteArray& responses) {
+        const QByteArray body = "<?xml version=\"1.0\"?><d:multistatus xmlns:d=\"DAV:\" "
+                                "xmlns:c=\"urn:ietf:params:xml:ns:carddav\">" + responses + "</d:multistatus>";
+        return "HTTP/1.1 207 Multi-Status\r\nContent-Type: application/xml\r\nContent-Length: " +
+               QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+    };
+    const QByteArray card = "<d:response><d:href>/book/a.vcf</d:href><d:propstat><d:prop><c:address-data>"
+                            "BEGIN:VCARD\nVERSION:3.0\nFN:Ana\nTEL:1\nEND:VCARD\n</c:address-data></d:prop>"
+                            "<d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>";
+    const QByteArray bare = "<d:response><d:href>/book/b.vcf</d:href><d:propstat><d:prop><d:getetag>\"1\"</d:getetag>"
+                            "</d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>";
+    const QByteArray truncated = "<d:response><d:href>/book/</d:href><d:status>HTTP/1.1 507 Insufficient Storage"
+                                 "</d:status></d:response>";
+    const auto read = [](LoopbackStandIn& server, qint64 maxBytes = CardDavClient::kMaxAnswerBytes) {
+        QUrl book = server.BaseUrl();
+        book.setPath(QStringLiteral("/book/"));
+        CardDavClient client({book, QStringLiteral("ana"), QStringLiteral("pw"), {}});
+        client.SetLimits(CardDavClient::kConnectTimeout, CardDavClient::kRequestTimeout, maxBytes);
+        EXPECT_FALSE(client.ReadCards(book));
+        return client.Failure();
+    };
+
+    // The same card twice and one named without its data (asked for again, still without).
+    auto partly = LoopbackStandIn::Canned(multistatus(card + card + bare));
+    CardDavFailure failure = read(*partly);
+    EXPECT_EQ(failure.GetKind(), FailureKind::BadAnswer) << failure.Message().toStdString();
+    EXPECT_TRUE(failure.Message().contains(QStringLiteral("1 card came without its data")))
+        << failure.Message().toStdString();
+    EXPECT_TRUE(partly->Requests().contains("addressbook-multiget"));
+    // The server says that it held part of the answer back.
+    auto cut = LoopbackStandIn::Canned(multistatus(card + truncated));
+    failure = read(*cut);
+    EXPECT_EQ(failure.GetKind(), FailureKind::ServerError);
+    EXPECT_EQ(failure.Status(), 507);
+    // An answer larger than the bound is refused by its length, before it is read.
+    auto huge = LoopbackStandIn::Canned("HTTP/1.1 207 Multi-Status\r\nContent-Length: 999999999999\r\n\r\n<d:multi");
+    EXPECT_EQ(read(*huge, 1 << 20).GetKind(), FailureKind::TooLarge);
+
+    // A redirect to another server that then asks for the password: it is not given.
+    auto other = LoopbackStandIn::Canned("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"x\"\r\n"
+                                         "Content-Length: 0\r\nConnection: close\r\n\r\n");
+    auto sender = LoopbackStandIn::Canned("HTTP/1.1 302 Found\r\nLocation: http://localhost:" +
+                                          QByteArray::number(other->serverPort()) +
+                                          "/book/\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+    failure = read(*sender);
+    EXPECT_EQ(failure.GetKind(), FailureKind::PasswordWithheld) << failure.Message().toStdString();
+    EXPECT_TRUE(other->Requests().contains("REPORT"));
+    EXPECT_FALSE(other->Requests().contains("Authorization"));
+}
+
 TEST(MultistatusReader, PiecesOfAnySizeReadAsTheWhole)
 {
     const QByteArray answer = R"(<?xml version="1.0"?>

@@ -129,6 +129,11 @@ TEST_F(Contacts, VCardsOfEachVersionBecomeNamePhoneAndTypedColumns)
     EXPECT_EQ(Row(f, 2), QStringList({"Acme, Ltd", "+1-555-555-0100 ext. 102", "", "", "+1-555-555-0101", "Acme Ltd"}));
     ASSERT_EQ(Import(path).result, Msg::Ok);
     EXPECT_EQ(added.value(0), QString::fromUtf8("J\u00f6rg M\u00fcller|017055566"));
+
+    // A server that made a 2.1 card UTF-8 keeps its old CHARSET beside the new text.
+    ASSERT_TRUE(f.Read(Write("server.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN;CHARSET=ISO-8859-1:J\u00fcrgen Wei\u00df\r\n"
+                                           "TEL:1\r\nEND:VCARD\r\n")));
+    EXPECT_EQ(Row(f, 0).value(0), QString::fromUtf8("J\u00fcrgen Wei\u00df"));
 }
 
 TEST_F(Contacts, TheGuessTakesTheFirstOfEachKindAndSkipsTypeAndLabelColumns)
