@@ -195,10 +195,6 @@
         <translation>Unter %1 gibt es nichts (der Server antwortete mit 404 Not Found).</translation>
     </message>
     <message>
-        <source>%1 is not a CardDAV server: it shows no address book.</source>
-        <translation>%1 ist kein CardDAV-Server: Er zeigt kein Adressbuch an.</translation>
-    </message>
-    <message>
         <source>The server at %1 answered %2 %3.</source>
         <translation>Der Server unter %1 antwortete mit %2 %3.</translation>
     </message>
@@ -221,6 +217,10 @@
     <message>
         <source>The server at %1 sent the connection on to %2, another server, which asked for the password; it was not given.</source>
         <translation>Der Server unter %1 hat die Verbindung an %2 weitergeleitet, einen anderen Server, der nach dem Passwort gefragt hat; es wurde ihm nicht gegeben.</translation>
+    </message>
+    <message>
+        <source>%1 shows no address book: it is no CardDAV server, or it keeps none for this user.</source>
+        <translation>%1 zeigt kein Adressbuch: Es ist kein CardDAV-Server, oder es hat keines für diesen Benutzer.</translation>
     </message>
 </context>
 <context>

@@ -195,10 +195,6 @@
         <translation>No hay nada en %1 (el servidor respondió 404 Not Found).</translation>
     </message>
     <message>
-        <source>%1 is not a CardDAV server: it shows no address book.</source>
-        <translation>%1 no es un servidor CardDAV: no muestra ninguna libreta de direcciones.</translation>
-    </message>
-    <message>
         <source>The server at %1 answered %2 %3.</source>
         <translation>El servidor de %1 respondió %2 %3.</translation>
     </message>
@@ -221,6 +217,10 @@
     <message>
         <source>The server at %1 sent the connection on to %2, another server, which asked for the password; it was not given.</source>
         <translation>El servidor en %1 desvió la conexión a %2, otro servidor, que pidió la contraseña; no se le dio.</translation>
+    </message>
+    <message>
+        <source>%1 shows no address book: it is no CardDAV server, or it keeps none for this user.</source>
+        <translation>%1 no muestra ninguna libreta de direcciones: no es un servidor CardDAV, o no tiene ninguna para este usuario.</translation>
     </message>
 </context>
 <context>

@@ -195,10 +195,6 @@
         <translation>Il n’y a rien à l’adresse %1 (le serveur a répondu 404 Not Found).</translation>
     </message>
     <message>
-        <source>%1 is not a CardDAV server: it shows no address book.</source>
-        <translation>%1 n’est pas un serveur CardDAV : il ne présente aucun carnet d’adresses.</translation>
-    </message>
-    <message>
         <source>The server at %1 answered %2 %3.</source>
         <translation>Le serveur %1 a répondu %2 %3.</translation>
     </message>
@@ -221,6 +217,10 @@
     <message>
         <source>The server at %1 sent the connection on to %2, another server, which asked for the password; it was not given.</source>
         <translation>Le serveur %1 a redirigé la connexion vers %2, un autre serveur, qui a demandé le mot de passe ; il ne lui a pas été donné.</translation>
+    </message>
+    <message>
+        <source>%1 shows no address book: it is no CardDAV server, or it keeps none for this user.</source>
+        <translation>%1 ne montre aucun carnet d’adresses : ce n’est pas un serveur CardDAV, ou il n’en a aucun pour cet utilisateur.</translation>
     </message>
 </context>
 <context>

@@ -195,10 +195,6 @@
         <translation>Non c’è nulla all’indirizzo %1 (il server ha risposto 404 Not Found).</translation>
     </message>
     <message>
-        <source>%1 is not a CardDAV server: it shows no address book.</source>
-        <translation>%1 non è un server CardDAV: non mostra alcuna rubrica.</translation>
-    </message>
-    <message>
         <source>The server at %1 answered %2 %3.</source>
         <translation>Il server %1 ha risposto %2 %3.</translation>
     </message>
@@ -221,6 +217,10 @@
     <message>
         <source>The server at %1 sent the connection on to %2, another server, which asked for the password; it was not given.</source>
         <translation>Il server a %1 ha inoltrato la connessione a %2, un altro server, che ha chiesto la password; non gli è stata data.</translation>
+    </message>
+    <message>
+        <source>%1 shows no address book: it is no CardDAV server, or it keeps none for this user.</source>
+        <translation>%1 non mostra nessuna rubrica: non è un server CardDAV, oppure non ne ha per questo utente.</translation>
     </message>
 </context>
 <context>

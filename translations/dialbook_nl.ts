@@ -195,10 +195,6 @@
         <translation>Op %1 is niets te vinden (de server antwoordde 404 Not Found).</translation>
     </message>
     <message>
-        <source>%1 is not a CardDAV server: it shows no address book.</source>
-        <translation>%1 is geen CardDAV-server: er is geen adresboek te zien.</translation>
-    </message>
-    <message>
         <source>The server at %1 answered %2 %3.</source>
         <translation>De server op %1 antwoordde %2 %3.</translation>
     </message>
@@ -221,6 +217,10 @@
     <message>
         <source>The server at %1 sent the connection on to %2, another server, which asked for the password; it was not given.</source>
         <translation>De server op %1 stuurde de verbinding door naar %2, een andere server, die om het wachtwoord vroeg; het is niet gegeven.</translation>
+    </message>
+    <message>
+        <source>%1 shows no address book: it is no CardDAV server, or it keeps none for this user.</source>
+        <translation>%1 toont geen adresboek: het is geen CardDAV-server, of het heeft er geen voor deze gebruiker.</translation>
     </message>
 </context>
 <context>

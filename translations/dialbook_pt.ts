@@ -195,10 +195,6 @@
         <translation>Não há nada em %1 (o servidor respondeu 404 Not Found).</translation>
     </message>
     <message>
-        <source>%1 is not a CardDAV server: it shows no address book.</source>
-        <translation>%1 não é um servidor CardDAV: não apresenta nenhum livro de endereços.</translation>
-    </message>
-    <message>
         <source>The server at %1 answered %2 %3.</source>
         <translation>O servidor em %1 respondeu %2 %3.</translation>
     </message>
@@ -221,6 +217,10 @@
     <message>
         <source>The server at %1 sent the connection on to %2, another server, which asked for the password; it was not given.</source>
         <translation>O servidor em %1 reencaminhou a ligação para %2, outro servidor, que pediu a palavra-passe; não lhe foi dada.</translation>
+    </message>
+    <message>
+        <source>%1 shows no address book: it is no CardDAV server, or it keeps none for this user.</source>
+        <translation>%1 não mostra nenhum livro de endereços: não é um servidor CardDAV, ou não tem nenhum para este utilizador.</translation>
     </message>
 </context>
 <context>

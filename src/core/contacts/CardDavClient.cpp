@@ -2,8 +2,9 @@
 
 #include "core/common/Log.h"
 #include "core/contacts/DelimitedFile.h"
+#include "core/contacts/HttpAuthorization.h"
 
-#include <QAuthenticator>
+#include <QSet>
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
@@ -19,6 +20,11 @@ namespace {
 
 // How often a waiting call looks whether it was cancelled.
 constexpr int kCancelPollMs = 50;
+// Address books taken from one home, at most: more than anyone keeps, fewer than a hostile
+// listing could name (each is counted by a request of its own).
+constexpr std::size_t kMaxAddressBooks = 200;
+// Challenges answered for one request: the first, and one that only renews the nonce.
+constexpr int kMaxAuthTries = 2;
 // Cards fetched by their addresses in one request, at most.
 constexpr qsizetype kMultigetBatch = 500;
 // What the network may hold of an answer before it is read.
@@ -42,6 +48,24 @@ QUrl Shown(const QUrl& url)
 int DefaultedPort(const QUrl& url)
 {
     return url.port(url.scheme() == u"https" ? 443 : 80);
+}
+
+bool SameOrigin(const QUrl& a, const QUrl& b)
+{
+    return a.scheme() == b.scheme() && a.host().compare(b.host(), Qt::CaseInsensitive) == 0 &&
+           DefaultedPort(a) == DefaultedPort(b);
+}
+
+// The request's target as Qt writes it in the request line, which Digest signs.
+QByteArray RequestUri(QUrl url)
+{
+    QUrl::FormattingOptions format(QUrl::RemoveFragment | QUrl::RemoveUserInfo | QUrl::FullyEncoded |
+                                   QUrl::RemoveScheme | QUrl::RemoveAuthority);
+    if (url.path().isEmpty())
+        url.setPath(QStringLiteral("/"));
+    else
+        format |= QUrl::NormalizePathSegments;
+    return url.toEncoded(format);
 }
 
 // Collections are compared by path, with or without their final slash.
@@ -121,56 +145,32 @@ bool CardDavClient::SetUp()
         m_tls.setCaCertificates(QSslConfiguration::systemCaCertificates() + extra);
     }
     m_network = std::make_unique<QNetworkAccessManager>();
-    QObject::connect(m_network.get(), &QNetworkAccessManager::authenticationRequired,
-                     [this](QNetworkReply* reply, QAuthenticator* auth) {
-                         // Left unanswered, the request ends with 401 and reads as a wrong password.
-                         if (m_answered.contains(reply) || m_basicUtf8)
-                             return;
-                         if (!MayAnswer(reply->url())) {
-                             m_withheldFrom = reply->url();
-                             return;
-                         }
-                         // Qt sends Basic credentials as Latin-1, which servers read as UTF-8:
-                         // beyond ASCII, the request ends here and Send answers a Basic
-                         // challenge with a header made as UTF-8.
-                         const QString both = m_account.user + m_account.password;
-                         const bool ascii = std::all_of(both.begin(), both.end(), [](QChar c) { return c.unicode() < 0x80; });
-                         if (!ascii) {
-                             m_basicPending = true;
-                             return;
-                         }
-                         m_answered.insert(reply);
-                         auth->setUser(m_account.user);
-                         auth->setPassword(m_account.password);
-                     });
+    // Qt's own answer to a challenge sends Latin-1 and holds the challenge's body whole; the
+    // challenges are answered in Send instead, so this stays unanswered and the 401 comes back.
     return true;
 }
 
 bool CardDavClient::MayAnswer(const QUrl& url) const
 {
     const QUrl& own = m_account.address;
-    if (url.scheme() != own.scheme())
+    if (own.scheme() == u"https" && url.scheme() != u"https")
         return false;
-    if (url.host().compare(own.host(), Qt::CaseInsensitive) == 0 && DefaultedPort(url) == DefaultedPort(own))
-        return true;
-    // Large services send a user on to a server of their own domain (contacts.icloud.com to
-    // p42-contacts.icloud.com): over TLS, to a host under the account's parent domain, but
-    // never to one under a bare public suffix such as co.uk.
-    if (own.scheme() != u"https" || !QHostAddress(own.host()).isNull())
-        return false;
-    const QString host = own.host().toLower();
-    const qsizetype dot = host.indexOf(u'.');
-    const QString parent = dot < 0 ? QString() : host.mid(dot + 1);
-    const qsizetype parentDot = parent.indexOf(u'.');
-    if (parentDot <= 3)
-        return false;
-    return url.host().toLower().endsWith(u'.' + parent);
+    const QString host = url.host().toLower();
+    const QString ownHost = own.host().toLower();
+    // The same server, or the same name moved onto TLS.
+    if (host == ownHost)
+        return (url.scheme() == own.scheme() && DefaultedPort(url) == DefaultedPort(own)) || url.scheme() == u"https";
+    // A host under the account's own name (example.org's /.well-known/carddav sending on to
+    // dav.example.org), over TLS. Never a sibling: under a shared parent (duckdns.org,
+    // synology.me) a sibling may be anyone's.
+    return url.scheme() == u"https" && QHostAddress(ownHost).isNull() && host.endsWith(u'.' + ownHost);
 }
 
 std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& start, int depth, const QByteArray& body,
                                         const MultistatusReader::ResponseHandler& onResponse)
 {
     QUrl url = start;
+    int authTries = 0;
     for (int hop = 0;; ++hop) {
         // Once on TLS, nothing goes out in the clear: not by a redirect, nor by an address that
         // an answer names.
@@ -178,12 +178,13 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
             Fail({CardDavFailure::Kind::Unencrypted, Shown(start), Shown(url).toString()});
             return std::nullopt;
         }
-        m_withheldFrom.clear();
-        m_basicPending = false;
         QNetworkRequest request(url);
-        if (m_basicUtf8 && MayAnswer(url))
+        // A server that asked once is answered at once from then on.
+        const bool answered = m_auth.GetScheme() != HttpAuthorization::Scheme::None &&
+                              SameOrigin(url, m_authOrigin) && MayAnswer(url);
+        if (answered)
             request.setRawHeader(QByteArrayLiteral("Authorization"),
-                                 "Basic " + (m_account.user + u':' + m_account.password).toUtf8().toBase64());
+                                 m_auth.Header(verb, RequestUri(url), m_account.user, m_account.password));
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
         request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/xml; charset=utf-8"));
         request.setRawHeader(QByteArrayLiteral("Depth"), QByteArray::number(depth));
@@ -214,7 +215,7 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
         QObject::connect(reply, &QNetworkReply::requestSent, &loop, [&] { sent = true; });
         QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
             const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
-            if (length > m_maxAnswerBytes)
+            if (m_spent + length > m_maxAnswerBytes)
                 stopWith(Stop::TooLarge);
         });
         QObject::connect(reply, &QNetworkReply::sslErrors, &loop, [&](const QList<QSslError>& errors) {
@@ -227,7 +228,7 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
             // holds more than one of them decoded.
             // What the network holds counts before it is read: it may have taken in far more
             // than a piece since the last look.
-            if (received + reply->bytesAvailable() > m_maxAnswerBytes)
+            if (m_spent + received + reply->bytesAvailable() > m_maxAnswerBytes)
                 stopWith(Stop::TooLarge);
             while (stop == Stop::None && reply->bytesAvailable() > 0) {
                 QByteArray piece = reply->read(kReadPiece);
@@ -261,7 +262,7 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
         cancelPoll.start(kCancelPollMs);
         if (!reply->isFinished())
             loop.exec();
-        m_answered.remove(reply);
+        m_spent += received;
 
         const QUrl shown = Shown(url);
         switch (stop) {
@@ -312,15 +313,21 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
             url = location;
             continue;
         }
-        if (status == 401 && m_basicPending &&
-            reply->rawHeader(QByteArrayLiteral("WWW-Authenticate")).trimmed().toLower().startsWith("basic")) {
-            m_basicUtf8 = true;
-            --hop;
-            continue;
-        }
-        if (status == 401 && !m_withheldFrom.isEmpty()) {
-            Fail({CardDavFailure::Kind::PasswordWithheld, Shown(m_account.address), Shown(m_withheldFrom).toString()});
-            return std::nullopt;
+        if (status == 401) {
+            if (!MayAnswer(url)) {
+                Fail({CardDavFailure::Kind::PasswordWithheld, Shown(m_account.address), shown.toString()});
+                return std::nullopt;
+            }
+            // Asked with the password given: it is wrong, unless the server only wants a new
+            // nonce. A challenge that cannot be answered reads as a refusal too.
+            HttpAuthorization challenge;
+            if (challenge.Challenge(reply->rawHeader(QByteArrayLiteral("WWW-Authenticate"))) &&
+                (!answered || challenge.Stale()) && ++authTries <= kMaxAuthTries) {
+                m_auth = challenge;
+                m_authOrigin = url;
+                --hop;
+                continue;
+            }
         }
         if (status == 401 || status == 407) {
             Fail({CardDavFailure::Kind::WrongPassword, shown});
@@ -370,7 +377,7 @@ bool CardDavClient::ListHome(const QUrl& home, std::vector<AddressBookInfo>& boo
     std::vector<AddressBookInfo> found;
     const auto answered =
         Send(QByteArrayLiteral("PROPFIND"), home, 1, MultistatusReader::ListingRequest(), [&](DavResponse&& r) {
-            if (!r.addressBook)
+            if (!r.addressBook || found.size() >= kMaxAddressBooks)
                 return;
             AddressBookInfo book;
             book.url = home.resolved(QUrl(r.href));
@@ -407,6 +414,7 @@ std::optional<std::vector<AddressBookInfo>> CardDavClient::FindAddressBooks(bool
 {
     if (!SetUp())
         return std::nullopt;
+    m_spent = 0;
     QUrl url = m_account.address;
     if (url.path().isEmpty())
         url.setPath(QStringLiteral("/"));
@@ -484,6 +492,8 @@ std::optional<QByteArray> CardDavClient::ReadCards(const QUrl& addressBook)
 {
     if (!SetUp())
         return std::nullopt;
+    // One bound for all the requests of one read, the cards fetched by address too.
+    m_spent = 0;
     // A server lists its cards in an order of its own (often by a hash); they are put in the
     // order of their names, as an address book shows them, so that "the first" means something.
     struct Card {
@@ -498,6 +508,7 @@ std::optional<QByteArray> CardDavClient::ReadCards(const QUrl& addressBook)
     QStringList missing;
     bool truncated = false;
     bool fetchingMissing = false;
+    QSet<QString> asked;
     const QString own = Key(addressBook);
     const auto take = [&](DavResponse&& r) {
         if (r.status == 507)
@@ -511,6 +522,9 @@ std::optional<QByteArray> CardDavClient::ReadCards(const QUrl& addressBook)
                 missing.append(r.href);
             return;
         }
+        // What was not asked for is not taken from a second answer.
+        if (fetchingMissing && !asked.contains(key))
+            return;
         taken.insert(key);
         total += r.addressData.size() + 2;
         QString sortKey = SortKey(r.addressData);
@@ -526,6 +540,8 @@ std::optional<QByteArray> CardDavClient::ReadCards(const QUrl& addressBook)
     }
     missing.removeDuplicates();
     fetchingMissing = true;
+    for (const QString& href : missing)
+        asked.insert(Key(addressBook.resolved(QUrl(href))));
     for (qsizetype at = 0; at < missing.size(); at += kMultigetBatch) {
         const QStringList batch = missing.mid(at, kMultigetBatch);
         if (!Send(QByteArrayLiteral("REPORT"), addressBook, 1, MultistatusReader::CardsByAddressRequest(batch), take))

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/contacts/CardDavFailure.h"
+#include "core/contacts/HttpAuthorization.h"
 #include "core/contacts/MultistatusReader.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QSet>
 #include <QSslConfiguration>
 #include <QString>
 #include <QUrl>
@@ -61,7 +61,7 @@ public:
     static constexpr std::chrono::milliseconds kConnectTimeout{10'000};
     // One request, from sending to the last byte of its answer.
     static constexpr std::chrono::milliseconds kRequestTimeout{60'000};
-    // As large as a contacts file may be.
+    // As large as a contacts file may be: for all the answers of one call.
     static constexpr qint64 kMaxAnswerBytes = qint64(256) << 20;
     // Redirects followed for one request, at most.
     static constexpr int kMaxRedirects = 5;
@@ -105,8 +105,8 @@ private:
     bool Fail(CardDavFailure failure);
     // The network and the certificates, made on first use on the calling thread.
     bool SetUp();
-    // Whether the password may go to the server at `url`: the account's own, or one it
-    // redirected to over TLS.
+    // Whether the password may go to the server at `url`: the account's own (also moved onto
+    // TLS), or a host under its name over TLS.
     bool MayAnswer(const QUrl& url) const;
 
     CardDavAccount m_account;
@@ -115,14 +115,11 @@ private:
     std::chrono::milliseconds m_connectTimeout = kConnectTimeout;
     std::chrono::milliseconds m_requestTimeout = kRequestTimeout;
     qint64 m_maxAnswerBytes = kMaxAnswerBytes;
+    // Bytes of answers read since the call began: the bound holds for the whole call.
+    qint64 m_spent = 0;
     std::unique_ptr<QNetworkAccessManager> m_network;
     QSslConfiguration m_tls;
-    // Replies given the password once already: asked again, the password is wrong.
-    QSet<const QNetworkReply*> m_answered;
-    // A server that asked for the password and was not given it (another host, or plain http).
-    QUrl m_withheldFrom;
-    // Basic credentials beyond ASCII go in a header made here, as UTF-8: wanted by the last
-    // answer, and sent from then on.
-    bool m_basicPending = false;
-    bool m_basicUtf8 = false;
+    // The last challenge answered, and the server it came from.
+    HttpAuthorization m_auth;
+    QUrl m_authOrigin;
 };

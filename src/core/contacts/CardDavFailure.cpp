@@ -34,7 +34,7 @@ QString CardDavFailure::Message() const
     case Kind::NotFound:
         return tr("There is nothing at %1 (the server answered 404 Not Found).").arg(url);
     case Kind::NotCardDav:
-        return tr("%1 is not a CardDAV server: it shows no address book.").arg(url);
+        return tr("%1 shows no address book: it is no CardDAV server, or it keeps none for this user.").arg(url);
     case Kind::ServerError:
         return tr("The server at %1 answered %2 %3.").arg(url).arg(m_status).arg(m_detail).trimmed();
     case Kind::TooLarge:

@@ -3,6 +3,7 @@
 #include "core/contacts/ContactImport.h"
 #include "core/contacts/ContactSelection.h"
 #include "core/contacts/DelimitedFile.h"
+#include "core/contacts/HttpAuthorization.h"
 #include "core/contacts/MultistatusReader.h"
 
 #include "support/CardDavServer.h"
@@ -159,7 +160,11 @@ TEST_P(CardDavClientTest, EachFailureIsNamedAndReadsNothing)
     CardDavClient broken(Account(relayed));
     DelimitedFile table;
     EXPECT_FALSE(broken.ReadInto(table));
-    EXPECT_EQ(broken.Failure().GetKind(), FailureKind::Unreachable) << broken.Failure().Message().toStdString();
+    // Gone mid-answer: a broken connection, or one that ends as if the answer did (when the
+    // server sent it without a length).
+    EXPECT_TRUE(broken.Failure().GetKind() == FailureKind::Unreachable ||
+                broken.Failure().GetKind() == FailureKind::BadAnswer)
+        << broken.Failure().Message().toStdString();
     EXPECT_EQ(table.RowCount(), 0);
 
     // The server is gone.
@@ -181,6 +186,8 @@ TEST(CardDavClient, DigestAuthenticationIsAnswered)
     CardDavServer server;
     CardDavServer::Options digest;
     digest.digest = true;
+    // Digest hashes the password as UTF-8, which Qt's own answer does not.
+    digest.password = QStringLiteral("p\u00e4ssw\u00f6rd\u20ac");
     ASSERT_TRUE(server.Start(Kind::Xandikos, digest)) << server.Log().toStdString();
     ASSERT_TRUE(server.AddAddressBook(QStringLiteral("Family")));
     CardDavClient client({server.BaseUrl(), server.User(), server.Password(), {}});
@@ -296,6 +303,11 @@ TEST(CardDavClient, HostileAnswersEndInAFailureAndThePasswordStaysHome)
     auto huge = LoopbackStandIn::Canned("HTTP/1.1 207 Multi-Status\r\nContent-Length: 999999999999\r\n\r\n<d:multi");
     EXPECT_EQ(read(*huge, 1 << 20).GetKind(), FailureKind::TooLarge);
 
+    // A challenge with a large body is not read to its end (Qt's own answer held it whole).
+    auto asking = LoopbackStandIn::Canned("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"x\"\r\n"
+                                          "Content-Length: 4000000\r\n\r\n" + QByteArray(4000000, 'x'));
+    EXPECT_EQ(read(*asking).GetKind(), FailureKind::WrongPassword);
+
     // A redirect to another server that then asks for the password: it is not given.
     auto other = LoopbackStandIn::Canned("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"x\"\r\n"
                                          "Content-Length: 0\r\nConnection: close\r\n\r\n");
@@ -306,6 +318,34 @@ TEST(CardDavClient, HostileAnswersEndInAFailureAndThePasswordStaysHome)
     EXPECT_EQ(failure.GetKind(), FailureKind::PasswordWithheld) << failure.Message().toStdString();
     EXPECT_TRUE(other->Requests().contains("REPORT"));
     EXPECT_FALSE(other->Requests().contains("Authorization"));
+}
+
+TEST(HttpAuthorization, DigestAsRfc7616ComputesItAndTheStrongestChallengeIsAnswered)
+{
+    // The example of RFC 7616, section 3.9.1, in both its algorithms.
+    const QByteArray challenge = R"(Digest realm="http-auth@example.org", qop="auth, auth-int", algorithm=%1,
+        nonce="7ypf/xlj9XXwfDPEoM4URrv/xwf94BcCAzFZH4GiTo0v", opaque="FQhe/qaU925kfnzjCev0ciny7QMkPqMAFRtzCUYo5tdS")";
+    for (const auto& [algorithm, response] :
+         {std::pair{"MD5", "8ca523f5e9506fed4657c9700eebdbec"},
+          std::pair{"SHA-256", "753927fa0e85d155564e2e272a28d1802ca10daf4496794697cf8db5856cb6c1"}}) {
+        HttpAuthorization auth;
+        ASSERT_TRUE(auth.Challenge(QString::fromLatin1(challenge).arg(QLatin1String(algorithm)).toLatin1()));
+        auth.SetClientNonce("f2/wE4q74E6zIJEtWaHKaf5wv/H5QzzpXusqGemxURZJ");
+        const QByteArray header = auth.Header("GET", "/dir/index.html", QStringLiteral("Mufasa"), QStringLiteral("Circle of Life"));
+        EXPECT_TRUE(header.contains(QByteArray("response=\"") + response + '"')) << header.toStdString();
+        EXPECT_TRUE(header.contains("nc=00000001")) << header.toStdString();
+        EXPECT_TRUE(auth.Header("GET", "/", QStringLiteral("Mufasa"), QStringLiteral("x")).contains("nc=00000002"));
+    }
+    // Offered Basic and Digest, Digest is taken: the password never goes out as Basic then.
+    HttpAuthorization both;
+    ASSERT_TRUE(both.Challenge(R"(Basic realm="a", Digest realm="b", nonce="n", qop="auth")"));
+    EXPECT_EQ(both.GetScheme(), HttpAuthorization::Scheme::Digest);
+    HttpAuthorization basic;
+    ASSERT_TRUE(basic.Challenge("Basic realm=\"Radicale - Password Required\""));
+    EXPECT_EQ(basic.Header("PROPFIND", "/", QStringLiteral("bob"), QStringLiteral("p\u00e4ss")),
+              "Basic " + QByteArray("bob:p\xc3\xa4ss").toBase64());
+    HttpAuthorization unknown;
+    EXPECT_FALSE(unknown.Challenge("Negotiate, Digest realm=\"x\", nonce=\"n\", qop=\"auth-int\""));
 }
 
 TEST(MultistatusReader, PiecesOfAnySizeReadAsTheWhole)
