@@ -145,8 +145,8 @@ bool CardDavClient::SetUp()
         m_tls.setCaCertificates(QSslConfiguration::systemCaCertificates() + extra);
     }
     m_network = std::make_unique<QNetworkAccessManager>();
-    // Qt's own answer to a challenge sends Latin-1 and holds the challenge's body whole; the
-    // challenges are answered in Send instead, so this stays unanswered and the 401 comes back.
+    // Qt's own answer to a challenge sends Latin-1; the challenges are answered in Send
+    // instead, so Qt's authenticationRequired stays unanswered and the 401 comes back.
     return true;
 }
 
@@ -174,7 +174,7 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
     for (int hop = 0;; ++hop) {
         // Once on TLS, nothing goes out in the clear: not by a redirect, nor by an address that
         // an answer names.
-        if (m_account.address.scheme() == u"https" && url.scheme() != u"https") {
+        if ((m_account.address.scheme() == u"https" || m_wentTls) && url.scheme() != u"https") {
             Fail({CardDavFailure::Kind::Unencrypted, Shown(start), Shown(url).toString()});
             return std::nullopt;
         }
@@ -190,6 +190,7 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
         request.setRawHeader(QByteArrayLiteral("Depth"), QByteArray::number(depth));
         request.setSslConfiguration(m_tls);
 
+        m_wentTls = m_wentTls || url.scheme() == u"https";
         QNetworkReply* reply = m_network->sendCustomRequest(request, verb, body);
         // The network thread stops reading from the server when this much waits for us.
         reply->setReadBufferSize(kReplyBuffer);
@@ -287,17 +288,22 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
         case Stop::Enough:
             break;
         }
+        QByteArray challengeHeader;
+        int status = 0;
         if (!certificateErrors.isEmpty()) {
             certificateErrors.removeDuplicates();
             Fail({CardDavFailure::Kind::Certificate, shown, certificateErrors.join(QStringLiteral("; "))});
             return std::nullopt;
         }
         const QVariant statusAttribute = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        if (!statusAttribute.isValid()) {
+        if (status == 0 && !statusAttribute.isValid()) {
             Fail({CardDavFailure::Kind::Unreachable, shown, reply->errorString()});
             return std::nullopt;
         }
-        const int status = statusAttribute.toInt();
+        if (status == 0) {
+            status = statusAttribute.toInt();
+            challengeHeader = reply->rawHeader(QByteArrayLiteral("WWW-Authenticate"));
+        }
         const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         if (IsRedirect(status)) {
             const QUrl location = url.resolved(QUrl::fromEncoded(reply->rawHeader(QByteArrayLiteral("Location"))));
@@ -321,7 +327,7 @@ std::optional<QUrl> CardDavClient::Send(const QByteArray& verb, const QUrl& star
             // Asked with the password given: it is wrong, unless the server only wants a new
             // nonce. A challenge that cannot be answered reads as a refusal too.
             HttpAuthorization challenge;
-            if (challenge.Challenge(reply->rawHeader(QByteArrayLiteral("WWW-Authenticate"))) &&
+            if (challenge.Challenge(challengeHeader) &&
                 (!answered || challenge.Stale()) && ++authTries <= kMaxAuthTries) {
                 m_auth = challenge;
                 m_authOrigin = url;

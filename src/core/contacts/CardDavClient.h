@@ -122,4 +122,6 @@ private:
     // The last challenge answered, and the server it came from.
     HttpAuthorization m_auth;
     QUrl m_authOrigin;
+    // A request of this client went over TLS: from then on none goes without.
+    bool m_wentTls = false;
 };
