@@ -8,9 +8,9 @@ std::unique_ptr<LoopbackStandIn> LoopbackStandIn::Relay(quint16 target, qint64 c
     return std::unique_ptr<LoopbackStandIn>(new LoopbackStandIn(Mode::Relay, target, cutAfter, {}));
 }
 
-std::unique_ptr<LoopbackStandIn> LoopbackStandIn::Canned(QByteArray answer)
+std::unique_ptr<LoopbackStandIn> LoopbackStandIn::Canned(QByteArray answer, const QHostAddress& address)
 {
-    return std::unique_ptr<LoopbackStandIn>(new LoopbackStandIn(Mode::Canned, 0, 0, std::move(answer)));
+    return std::unique_ptr<LoopbackStandIn>(new LoopbackStandIn(Mode::Canned, 0, 0, std::move(answer), address));
 }
 
 std::unique_ptr<LoopbackStandIn> LoopbackStandIn::Silent()
@@ -18,15 +18,16 @@ std::unique_ptr<LoopbackStandIn> LoopbackStandIn::Silent()
     return std::unique_ptr<LoopbackStandIn>(new LoopbackStandIn(Mode::Silent, 0, 0, {}));
 }
 
-LoopbackStandIn::LoopbackStandIn(Mode mode, quint16 target, qint64 cutAfter, QByteArray answer)
+LoopbackStandIn::LoopbackStandIn(Mode mode, quint16 target, qint64 cutAfter, QByteArray answer,
+                                 const QHostAddress& address)
     : m_mode(mode), m_target(target), m_cutAfter(cutAfter), m_answer(std::move(answer))
 {
-    listen(QHostAddress::LocalHost, 0);
+    listen(address, 0);
 }
 
 QUrl LoopbackStandIn::BaseUrl() const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(serverPort()));
+    return QUrl(QStringLiteral("http://%1:%2/").arg(serverAddress().toString()).arg(serverPort()));
 }
 
 void LoopbackStandIn::incomingConnection(qintptr descriptor)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QTcpServer>
 #include <QUrl>
 
@@ -14,7 +15,9 @@ class LoopbackStandIn : public QTcpServer {
 public:
     // Relays to `target` until `cutAfter` bytes of answers have passed in all.
     static std::unique_ptr<LoopbackStandIn> Relay(quint16 target, qint64 cutAfter);
-    static std::unique_ptr<LoopbackStandIn> Canned(QByteArray answer);
+    // On `address`: another loopback address (127.0.0.2) stands for another host.
+    static std::unique_ptr<LoopbackStandIn> Canned(QByteArray answer,
+                                                   const QHostAddress& address = QHostAddress(QHostAddress::LocalHost));
     static std::unique_ptr<LoopbackStandIn> Silent();
 
     QUrl BaseUrl() const;
@@ -28,7 +31,8 @@ protected:
 
 private:
     enum class Mode { Relay, Canned, Silent };
-    LoopbackStandIn(Mode mode, quint16 target, qint64 cutAfter, QByteArray answer);
+    LoopbackStandIn(Mode mode, quint16 target, qint64 cutAfter, QByteArray answer,
+                    const QHostAddress& address = QHostAddress(QHostAddress::LocalHost));
 
     Mode m_mode;
     quint16 m_target;

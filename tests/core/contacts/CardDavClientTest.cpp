@@ -311,8 +311,9 @@ TEST(CardDavClient, HostileAnswersEndInAFailureAndThePasswordStaysHome)
 
     // A redirect to another server that then asks for the password: it is not given.
     auto other = LoopbackStandIn::Canned("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"x\"\r\n"
-                                         "Content-Length: 0\r\nConnection: close\r\n\r\n");
-    auto sender = LoopbackStandIn::Canned("HTTP/1.1 302 Found\r\nLocation: http://localhost:" +
+                                         "Content-Length: 0\r\nConnection: close\r\n\r\n",
+                                         QHostAddress(QStringLiteral("127.0.0.2")));
+    auto sender = LoopbackStandIn::Canned("HTTP/1.1 302 Found\r\nLocation: http://127.0.0.2:" +
                                           QByteArray::number(other->serverPort()) +
                                           "/book/\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
     failure = read(*sender);
